@@ -1,0 +1,34 @@
+#include "bench.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+double medianMs(int runs, const std::function<void()>& fn, const std::function<void()>& setup) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    if (setup) setup();
+    QElapsedTimer t;
+    t.start();
+    fn();
+    times.push_back(t.nsecsElapsed() / 1e6);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+double residentMiB() {
+  QFile f(QStringLiteral("/proc/self/statm"));
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> parts = f.readAll().split(' ');
+  if (parts.size() < 2) return 0;
+  return parts[1].toDouble() * 4096.0 / (1024.0 * 1024.0);
+}
+
+void report(const QString& what, double value, const char* unit) {
+  std::printf("%-60s %10.2f %s\n", qPrintable(what), value, unit);
+  std::fflush(stdout);
+}

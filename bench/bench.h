@@ -1,0 +1,26 @@
+#pragma once
+// ktl-bench: each area registers its measurements; main() runs them in
+// registration order and prints one line per figure.
+#include <QString>
+
+#include <functional>
+
+struct BenchContext {
+  QString workDir;     // an empty temporary folder, removed at the end
+  QString sharedDir;   // ../shared next to the checkout (sample files, generators)
+  bool quick = false;  // --quick: smaller sizes, for a smoke run
+};
+
+using BenchFn = std::function<void(const BenchContext&)>;
+
+struct BenchRegistrar {
+  BenchRegistrar(int order, const char* name, BenchFn fn);
+};
+
+// Median wall time of `runs` calls, in milliseconds. `setup` runs before
+// each call, outside the timing.
+double medianMs(int runs, const std::function<void()>& fn, const std::function<void()>& setup = {});
+// Resident set size of this process, in MiB.
+double residentMiB();
+// One figure: "<what>: <value> <unit>".
+void report(const QString& what, double value, const char* unit);

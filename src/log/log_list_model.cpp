@@ -1,0 +1,76 @@
+#include "log/log_list_model.h"
+
+#include "log/qso_record.h"
+#include "log/text_codec.h"
+
+#include <QFile>
+
+#include <cstring>
+
+namespace ktl {
+
+bool LogListModel::load(const QString& path) {
+  beginResetModel();
+  bytes_.clear();
+  lines_.clear();
+  error_.clear();
+  QFile f(path);
+  bool ok = true;
+  if (f.exists()) {
+    if (f.open(QIODevice::ReadOnly)) {
+      bytes_ = f.readAll();
+      if (f.error() != QFileDevice::NoError) ok = false;
+    } else {
+      ok = false;
+    }
+    if (!ok) {
+      error_ = f.errorString();
+      bytes_.clear();
+    }
+  }
+  const char* data = bytes_.constData();
+  const qsizetype size = bytes_.size();
+  lines_.reserve(size / (kLogLineWidth + 2) + 1);
+  qsizetype pos = 0;
+  while (pos < size) {
+    const void* nl = std::memchr(data + pos, '\n', size - pos);
+    const qsizetype end = nl ? static_cast<const char*>(nl) - data : size;
+    qsizetype len = end - pos;
+    if (len > 0 && data[pos + len - 1] == '\r') --len;
+    lines_.append({pos, len});
+    pos = end + 1;
+  }
+  endResetModel();
+  return ok;
+}
+
+void LogListModel::clear() {
+  beginResetModel();
+  bytes_.clear();
+  lines_.clear();
+  endResetModel();
+}
+
+int LogListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+QVariant LogListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= lines_.size()) return {};
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+    return fromFileBytes(displayLine(index.row()));
+  return {};
+}
+
+QByteArrayView LogListModel::logLine(int row) const {
+  const Span s = lines_.at(row);
+  return QByteArrayView(bytes_.constData() + s.start, s.length);
+}
+
+QByteArray LogListModel::displayLine(int row) const {
+  return toDisplayLine(logLine(row), row + 1, numberWidth());
+}
+
+int LogListModel::numberWidth() const { return numberWidthFor(lines_.size()); }
+
+}  // namespace ktl

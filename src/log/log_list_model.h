@@ -1,0 +1,39 @@
+#pragma once
+// The QSO list: the log file's lines held as one block of bytes, each row
+// rendered as its list line only when a view asks for it. Loading a
+// 100,000-QSO log is one read and one scan for line ends.
+#include <QAbstractListModel>
+#include <QByteArray>
+#include <QList>
+
+namespace ktl {
+
+class LogListModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  // Rebuilds the list from the file; a missing file gives an empty list.
+  // Returns false (and leaves the list empty) when the file cannot be read.
+  bool load(const QString& path);
+  void clear();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  QByteArrayView logLine(int row) const;
+  QByteArray displayLine(int row) const;  // the row's list line, as bytes
+  int numberWidth() const;
+  QString errorString() const { return error_; }
+
+ private:
+  struct Span {
+    qsizetype start;
+    qsizetype length;
+  };
+  QByteArray bytes_;
+  QList<Span> lines_;
+  QString error_;
+};
+
+}  // namespace ktl
