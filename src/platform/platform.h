@@ -1,0 +1,35 @@
+#pragma once
+// Everything the windows need from the outside world: message boxes, file
+// dialogs, the clock, the settings store, the data folder and the splash
+// delay. The desktop build uses DesktopPlatform; tests substitute a scripted
+// one, so no test ever waits on a real dialog.
+#include "log/clock.h"
+#include "platform/settings_store.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace ktl {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A box with an OK button, no icon and the title "ORB_KTL".
+  virtual void message(QWidget* parent, const QString& text) = 0;
+  // A box with Yes and No (Enter answers Yes); true for Yes.
+  virtual bool question(QWidget* parent, const QString& text) = 0;
+  // A file-open dialog; an empty text when nothing is chosen.
+  virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+
+  virtual const Clock& clock() const = 0;
+  virtual SettingsStore& settings() = 0;
+  virtual QString dataDir() const = 0;
+  // How long the loading splash stays up.
+  virtual int splashMilliseconds() const = 0;
+};
+
+inline const QString kProductTitle = QStringLiteral("ORB_KTL");
+
+}  // namespace ktl

@@ -1,0 +1,134 @@
+// The station window: typed callsign handling, refusals in each language,
+// creation of a new station and return to an existing one.
+#include "entry/main_window.h"
+#include "fake_platform.h"
+#include "station/station_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ktl;
+
+namespace {
+
+struct Fixture {
+  FakePlatform p;
+  MainWindow w{p};
+  Fixture(const QString& station, const QString& language = QStringLiteral("Francais")) {
+    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), station);
+    p.settings().save(kApp, stationSection(station), QStringLiteral("Language"), language);
+    p.writeLog(station, logLine("F5XYZ", "F", "01051", "07/03/16", "12:00") + "\r\n");
+    w.startUp();
+  }
+  StationWindow* open() { return StationWindow::showModeless(w); }
+};
+
+QLineEdit* box(StationWindow* s) { return s->findChild<QLineEdit*>(QStringLiteral("New_Indicatif")); }
+
+}  // namespace
+
+class StationTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void typedCallsignIsUpperCasedWithUnderscore() {
+    Fixture f(QStringLiteral("F0ORB"));
+    StationWindow* s = f.open();
+    QTest::keyClicks(box(s), QStringLiteral("f0orb/p"));
+    QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));
+    QTest::keyClick(box(s), Qt::Key_Return);
+    QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));  // Enter is swallowed
+    QCOMPARE(s->focusWidget(), s->findChild<QPushButton*>(QStringLiteral("Validation")));
+    QCOMPARE(box(s)->palette().color(QPalette::Base), QColor(Qt::white));
+  }
+
+  void refusals_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("empty fr") << "Francais" << "" << "Vous devez entrer un indicatif" << "";
+    QTest::newRow("13 chars en") << "Anglais" << "ABCDEFGHIJKLM" << "12 characters maximum for the callsign"
+                                 << "ABCDEFGHIJKLM";
+    QTest::newRow("minus fr") << "Francais" << "F0-ORB"
+                              << "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' " << "";
+    QTest::newRow("blank it") << "Italien" << "F0 ORB" << "Il nominativo ammette solo lettere, cifre, ed il signo '_'"
+                              << "";
+    QTest::newRow("accent en") << "Anglais" << "F0ÉRB" << "The callsign should contain only letters, numbers or the sign '_'"
+                               << "";
+  }
+  void refusals() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    Fixture f(QStringLiteral("F0ORB"), language);
+    StationWindow* s = f.open();
+    box(s)->setText(typed);  // pasted: no key handling
+    s->confirm();
+    QCOMPARE(f.p.messages.size(), 1);
+    QTEST(f.p.messages.value(0), "message");
+    QTEST(box(s)->text(), "left");
+    QVERIFY(s->isVisible());
+    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB"));
+    QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB"));
+    s->close();
+  }
+
+  void newStationCreatesLogAndResetsBandMode() {
+    Fixture f(QStringLiteral("F0ORB"));
+    f.p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("4"));
+    f.w.restoreBandAndMode(false);
+    QCOMPARE(f.w.logModel().rowCount(), 1);
+    StationWindow* s = f.open();
+    box(s)->setText(QStringLiteral("f0orb_p"));
+    s->confirm();
+    QVERIFY(f.p.messages.isEmpty());
+    QVERIFY(!s->isVisible());
+    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB_P"));
+    QVERIFY(QFile::exists(f.p.logPath(QStringLiteral("F0ORB_P"))));
+    QCOMPARE(f.w.logModel().rowCount(), 0);
+    QCOMPARE(f.w.findChild<QLabel*>(QStringLiteral("I_Station"))->text(), QStringLiteral("F0ORB/P"));
+    QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("1.8 Mhz"));
+    QCOMPARE(f.p.setting(stationSection("F0ORB_P"), QStringLiteral("Mode Utilise")), QStringLiteral("0"));
+    QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB_P"));
+  }
+
+  void existingStationKeepsLogAndRestoresItsBand() {
+    Fixture f(QStringLiteral("F0ORB"));
+    const QByteArray other = logLine("DL1AA", "DL", "00001", "01/01/20", "10:00") + "\r\n" +
+                             logLine("DL1AB", "DL", "00002", "02/01/20", "10:00") + "\r\n";
+    f.p.writeLog(QStringLiteral("F0ORB_2"), other);
+    f.p.settings().save(kApp, stationSection("F0ORB_2"), QStringLiteral("bande Utilisee"), QStringLiteral("10"));
+    f.p.settings().save(kApp, stationSection("F0ORB_2"), QStringLiteral("Mode Utilise"), QStringLiteral("1"));
+    StationWindow* s = f.open();
+    box(s)->setText(QStringLiteral("F0ORB_2"));
+    s->confirm();
+    QCOMPARE(f.p.readLog(QStringLiteral("F0ORB_2")), other);
+    QCOMPARE(f.w.logModel().rowCount(), 2);
+    QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("144 Mhz"));
+    QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Mode_A"))->currentText(), QStringLiteral("CW"));
+    QVERIFY(f.w.selectedLine().isEmpty());
+  }
+
+  void closingWithoutConfirmChangesNothing() {
+    Fixture f(QStringLiteral("F0ORB"));
+    StationWindow* s = f.open();
+    box(s)->setText(QStringLiteral("G4ABC"));
+    s->close();
+    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB"));
+    QVERIFY(!QFile::exists(f.p.logPath(QStringLiteral("G4ABC"))));
+  }
+
+  void captionsFollowLanguage() {
+    Fixture f(QStringLiteral("F0ORB"), QStringLiteral("Italien"));
+    StationWindow* s = f.open();
+    QCOMPARE(s->windowTitle(), QStringLiteral("Selezione Nominativo"));
+    QCOMPARE(s->findChild<QPushButton*>(QStringLiteral("Validation"))->text(), QStringLiteral("Convalida"));
+    s->close();
+  }
+};
+
+QTEST_MAIN(StationTest)
+#include "test_station.moc"

@@ -1,0 +1,66 @@
+#include "fake_platform.h"
+
+#include "log/qso_record.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace ktl {
+
+FakePlatform::FakePlatform() {
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath(QStringLiteral("config"))));
+  dataDir_ = root_.filePath(QStringLiteral("data"));
+  QDir().mkpath(dataDir_);
+}
+
+void FakePlatform::message(QWidget*, const QString& text) {
+  messages << text;
+  if (onMessage) onMessage(text);
+}
+
+bool FakePlatform::question(QWidget*, const QString& text) {
+  questions << text;
+  return answers.isEmpty() ? false : answers.takeFirst();
+}
+
+QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
+  return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+QString FakePlatform::logPath(const QString& callsign) const { return dataDir_ + QLatin1Char('/') + callsign + "_KTL.log"; }
+
+void FakePlatform::writeLog(const QString& callsign, const QByteArray& content) const {
+  QFile f(logPath(callsign));
+  f.open(QIODevice::WriteOnly);
+  f.write(content);
+}
+
+QByteArray FakePlatform::readLog(const QString& callsign) const {
+  QFile f(logPath(callsign));
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+QString FakePlatform::setting(const QString& section, const QString& key, const QString& def) const {
+  return settings_.get(kApp, section, key, def);
+}
+
+QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
+                   const char* mode, const char* band, const char* name, bool qsl, bool repeat) {
+  QsoRecord q;
+  q.callsign = call;
+  q.countryPrefix = prefix;
+  q.castleNumber = number;
+  q.qsoDate = date;
+  q.qsoTime = time;
+  q.mode = mode;
+  q.band = band;
+  q.rstReceived = "59";
+  q.rstSent = "59";
+  q.castleName = name;
+  q.qslReceived = qsl;
+  q.repeatMark = repeat;
+  return toLogLine(q);
+}
+
+}  // namespace ktl

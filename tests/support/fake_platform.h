@@ -1,0 +1,60 @@
+#pragma once
+// A scripted platform for window tests: message boxes are recorded and
+// answered from a script, the clock is fixed, settings and logs live in a
+// temporary folder that the platform owns.
+#include "platform/platform.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace ktl {
+
+class FixedClock : public Clock {
+ public:
+  QDateTime now() const override { return instant; }
+  QDateTime instant = QDateTime(QDate(2016, 3, 4), QTime(9, 5, 3), Qt::UTC);
+};
+
+class FakePlatform : public Platform {
+ public:
+  // Points XDG_CONFIG_HOME at a fresh folder, so every test starts with an
+  // empty settings store, and keeps the logs in another fresh folder.
+  FakePlatform();
+
+  void message(QWidget* parent, const QString& text) override;
+  bool question(QWidget* parent, const QString& text) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+  const Clock& clock() const override { return clock_; }
+  SettingsStore& settings() override { return settings_; }
+  QString dataDir() const override { return dataDir_; }
+  int splashMilliseconds() const override { return splashMs; }
+
+  QString logPath(const QString& callsign) const;
+  void writeLog(const QString& callsign, const QByteArray& content) const;
+  QByteArray readLog(const QString& callsign) const;
+  QString setting(const QString& section, const QString& key, const QString& def = QStringLiteral("<absent>")) const;
+
+  FixedClock clock_;
+  SettingsStore settings_;
+  QStringList messages;       // texts of OK boxes, in order
+  QStringList questions;      // texts of Yes/No boxes, in order
+  QList<bool> answers;        // answers to the next questions; No when empty
+  QStringList files;          // answers to the next file dialogs; none when empty
+  int splashMs = 30;
+  std::function<void(const QString&)> onMessage;  // runs while an OK box is "up"
+
+ private:
+  QTemporaryDir root_;
+  QString dataDir_;
+};
+
+// 121-byte log line for tests.
+QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
+                   const char* mode = "SSB", const char* band = "14 Mhz", const char* name = "", bool qsl = false,
+                   bool repeat = false);
+
+}  // namespace ktl
