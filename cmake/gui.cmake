@@ -27,3 +27,4 @@ endfunction()
 
 ktl_gui_test(test_main_startup tests/entry/test_main_startup.cpp)
 ktl_gui_test(test_station tests/station/test_station.cpp)
+ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)

@@ -27,6 +27,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -408,6 +409,12 @@ bool MainWindow::changeStation(const QString& storedCallsign) {
   return true;
 }
 
+void MainWindow::setRealTimeEntry(bool on) {
+  realTimeEntry_ = on;
+  const QString caption = dateEntryCaption(on, language());
+  if (!caption.isNull()) Label12->setText(caption);
+}
+
 void MainWindow::clockTick() {
   const Clock& clock = platform_.clock();
   Label37->setEnabled(true);
@@ -472,8 +479,11 @@ QString MainWindow::fieldText(Field f) const {
 
 void MainWindow::setFieldText(Field f, const QString& text) {
   if (f == Mode || f == Bande) {
+    // A list line holds "CW " for CW: the item is selected, and the padding
+    // comes back when the line is built again.
     auto* c = static_cast<QComboBox*>(fieldWidget(f));
-    const int i = c->findText(text, Qt::MatchExactly);
+    int i = c->findText(text, Qt::MatchExactly);
+    if (i < 0) i = c->findText(QString(text).remove(QRegularExpression(QStringLiteral(" +$"))), Qt::MatchExactly);
     if (i >= 0)
       c->setCurrentIndex(i);
     else

@@ -67,6 +67,9 @@ class MainWindow : public QMainWindow {
   // Selects the stored list positions; see applyStoredIndex.
   void restoreBandAndMode(bool startUp);
 
+  // Real-time (date and time from the UTC clock) or deferred entry.
+  void setRealTimeEntry(bool on);
+
   // Captions_Francais / Captions_Anglais / Captions_Italien.
   void applyLanguage(const QString& value);
 

@@ -1,0 +1,369 @@
+// Logging from the keyboard: the Enter chain, commit, insert, edit, delete
+// and the language switch, driven with key events on the real window.
+#include "entry/main_window.h"
+#include "fake_platform.h"
+#include "log/qso_record.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ktl;
+
+namespace {
+
+struct Station {
+  FakePlatform p;
+  MainWindow w{p};
+  explicit Station(const QByteArray& log = {}, const QString& language = QStringLiteral("Francais")) {
+    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
+    p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("Language"), language);
+    p.writeLog(QStringLiteral("F0ORB"), log);
+    w.startUp();
+  }
+  template <typename T = QWidget>
+  T* c(const char* name) {
+    T* x = w.findChild<T*>(QString::fromLatin1(name));
+    if (!x) qFatal("no control %s", name);
+    return x;
+  }
+  // Types a text into a field and presses Enter.
+  void enter(const char* field, const QString& text) {
+    QWidget* f = c(field);
+    if (auto* e = qobject_cast<QLineEdit*>(f)) e->clear();
+    if (auto* cb = qobject_cast<QComboBox*>(f)) cb->setEditText(QString());
+    QTest::keyClicks(f, text);
+    QTest::keyClick(f, Qt::Key_Return);
+  }
+  void typeQso(const QString& call, const QString& prefix, const QString& number) {
+    enter("Ind_A", call);
+    enter("Type_A", prefix);
+    enter("Ref_A", number);
+  }
+  // Pasted text: no key handling, then Enter.
+  void s_paste(const char* field, const QString& text) {
+    c<QLineEdit>(field)->setText(text);
+    QTest::keyClick(c(field), Qt::Key_Return);
+  }
+  // From the mode on, in chain order.
+  void finishQso(const QString& name = {}, bool qsl = false) {
+    QTest::keyClick(c("Mode_A"), Qt::Key_Return);
+    QTest::keyClick(c("Bande_A"), Qt::Key_Return);
+    QTest::keyClick(c("RST_A"), Qt::Key_Return);
+    QTest::keyClick(c("RST_B"), Qt::Key_Return);
+    s_paste("Rem_A", name);
+    if (qsl) QTest::keyClick(c("QSL_A"), Qt::Key_Space);
+    QTest::keyClick(c("QSL_A"), Qt::Key_Return);
+  }
+  void commit(bool yes = true) {
+    p.answers << yes;
+    c<QPushButton>("Valide_A")->click();
+  }
+  QList<QByteArray> lines() const {
+    QList<QByteArray> l = p.readLog(QStringLiteral("F0ORB")).split('\n');
+    if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+    for (QByteArray& x : l) x.chop(1);  // CR
+    return l;
+  }
+  void clickRow(int row) { w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->clicked(w.logModel().index(row)); }
+  void doubleClickRow(int row) { w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->doubleClicked(w.logModel().index(row)); }
+};
+
+const QColor kGreen(192, 255, 192);
+
+QByteArray crlf(std::initializer_list<QByteArray> lines) {
+  QByteArray out;
+  for (const QByteArray& l : lines) out += l + "\r\n";
+  return out;
+}
+
+}  // namespace
+
+class EntryWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void realTimeQsoFromKeyboard() {
+    Station s;
+    s.c<QComboBox>("Mode_A")->setCurrentIndex(1);  // CW
+    s.typeQso(QStringLiteral("f5abc/p"), QStringLiteral("ok"), QStringLiteral("08815"));
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("F5ABC/P"));
+    // Real time: date and time from the UTC clock, straight on to the mode.
+    QCOMPARE(s.c<QLineEdit>("Date_A")->text(), QStringLiteral("04/03/16"));
+    QCOMPARE(s.c<QLineEdit>("Heure_A")->text(), QStringLiteral("09:05"));
+    QVERIFY(!s.c("Date_A")->isEnabled());
+    QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
+    s.finishQso(QStringLiteral("Château de Blois"), true);
+    QVERIFY(s.c("Valide_A")->isEnabled());
+    QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
+    s.commit();
+    QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous enregistrer ces données ?")});
+    const QList<QByteArray> lines = s.lines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0], logLine("F5ABC/P", "OK", "08815", "04/03/16", "09:05", "CW", "1.8 Mhz",
+                               "Ch\xe2teau de Blois", true));
+    QCOMPARE(s.w.logModel().rowCount(), 1);
+    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Château de Blois")));
+    // Ready for the next one, same mode and band.
+    QCOMPARE(s.w.entryMode(), MainWindow::EntryMode::NewEntry);
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
+    QCOMPARE(s.c<QLineEdit>("RST_A")->text(), QStringLiteral("59"));
+    QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
+    QVERIFY(!s.c("Valide_A")->isEnabled());
+    QVERIFY(s.c("Annule_Saisie")->isEnabled());
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+  }
+
+  void deferredQsoTypesDateAndTime() {
+    Station s;
+    s.w.setRealTimeEntry(false);
+    s.typeQso(QStringLiteral("DL1AA"), QStringLiteral("DL"), QStringLiteral("00042"));
+    QCOMPARE(s.w.focusWidget(), s.c("Date_A"));
+    s.enter("Date_A", QStringLiteral("31/12/15"));
+    s.enter("Heure_A", QStringLiteral("23:59"));
+    s.c<QComboBox>("Mode_A")->setCurrentIndex(3);  // DIGI: four letters
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().value(0), logLine("DL1AA", "DL", "00042", "31/12/15", "23:59", "DIG", "1.8 Mhz"));
+  }
+
+  void refusedFieldKeepsFocusAndText_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty call") << "Francais" << "Ind_A" << "" << "Entrez un indicatif";
+    QTest::newRow("13-char call") << "Anglais" << "Ind_A" << "ABCDEFGHIJKLM" << "12 characters maximum for the callsign";
+    QTest::newRow("long prefix") << "Italien" << "Type_A" << "ABCDE" << "4 caratteri max per il Diploma";
+    QTest::newRow("empty ref") << "Anglais" << "Ref_A" << "" << "Enter a Reference";
+    QTest::newRow("bad date") << "Francais" << "Date_A" << "7/3/16" << "Le format de la date doit etre JJ/MM/AA";
+    QTest::newRow("month 13") << "Anglais" << "Date_A" << "00/13/16" << "The date format should be DD / MM / YY";
+    QTest::newRow("empty time en") << "Anglais" << "Heure_A" << "" << " Enter the time";
+    QTest::newRow("hour 24") << "Italien" << "Heure_A" << "24:00" << "Il formato dell'ora dev'essere HH:MM";
+    QTest::newRow("rst 699") << "Francais" << "RST_A" << "699" << "R de(RST)doit etre compris entre 0 et 5";
+    QTest::newRow("rst sent A9") << "Francais" << "RST_B" << "A9" << "R (de RST)doit etre compris entre 0 et 5";
+    QTest::newRow("61-char name") << "Anglais" << "Rem_A" << QString(61, QLatin1Char('X'))
+                                  << "Maximum 60 characters for the name of Castel";
+  }
+  void refusedFieldKeepsFocusAndText() {
+    QFETCH(QString, language);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    Station s({}, language);
+    s.w.setRealTimeEntry(false);
+    // Walk the chain up to the field under test with good values.
+    const QStringList chain = {"Ind_A", "Type_A", "Ref_A", "Date_A", "Heure_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A"};
+    const QStringList good = {"F5ABC", "F", "01051", "07/03/16", "08:35", "SSB", "14 Mhz", "59", "59", ""};
+    for (int i = 0; chain[i] != field; ++i) s.enter(qPrintable(chain[i]), good[i]);
+    s.enter(qPrintable(field), text);
+    QCOMPARE(s.p.messages.size(), 1);
+    QTEST(s.p.messages[0], "message");
+    QCOMPARE(s.w.focusWidget(), s.c(qPrintable(field)));
+    QVERIFY(s.c(qPrintable(field))->isEnabled());
+    const int next = chain.indexOf(field) + 1;
+    if (next < chain.size()) QVERIFY(!s.c(qPrintable(chain[next]))->isEnabled());
+  }
+
+  void unknownLanguageShowsNothingButStillStops() {
+    Station s({}, QStringLiteral("Klingon"));
+    s.enter("Ind_A", QString());
+    QVERIFY(s.p.messages.isEmpty());
+    QVERIFY(!s.c("Type_A")->isEnabled());
+  }
+
+  void alreadyContactedWarnsAndMarks() {
+    Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00"),
+                    logLine("OK1CD", "OK", "01051", "08/03/16", "10:00")}));
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Chateau deja contacté le 07/03/16")});
+    QVERIFY(s.w.alreadyContacted());
+    QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));  // a warning only
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().value(2).at(23), '*');
+    // Four digits never match the five stored columns.
+    s.p.messages.clear();
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("1051"));
+    QVERIFY(s.p.messages.isEmpty());
+    QVERIFY(!s.w.alreadyContacted());
+  }
+
+  void answeringNoWritesNothing() {
+    Station s;
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    s.finishQso();
+    s.commit(false);
+    QVERIFY(s.lines().isEmpty());
+    QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
+    QCOMPARE(s.w.entryMode(), MainWindow::EntryMode::NewEntry);
+  }
+
+  void commitOfClearedFieldsIsRefused() {
+    Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00")}));
+    s.doubleClickRow(0);  // enables Valide_A
+    s.c<QPushButton>("Efface_A")->click();
+    QVERIFY(s.c("Valide_A")->isEnabled());
+    s.commit();
+    QVERIFY(s.p.questions.isEmpty());
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Entrez un indicatif")});
+    QCOMPARE(s.lines().size(), 1);
+  }
+
+  void insertGoesBeforeEqualDateTime() {
+    const QByteArray a = logLine("G1AAA", "G", "00001", "31/12/15", "12:00");
+    const QByteArray b = logLine("G1BBB", "G", "00002", "01/01/16", "12:00");
+    const QByteArray c = logLine("G1CCC", "G", "00003", "02/01/16", "12:00");
+    Station s(crlf({a, b, c}));
+    s.c<QPushButton>("Insert_Saisie")->click();
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Insertion QSO"));
+    s.typeQso(QStringLiteral("G4NEW"), QStringLiteral("G"), QStringLiteral("00009"));
+    QCOMPARE(s.w.focusWidget(), s.c("Date_A"));  // insert always asks the date
+    s.enter("Date_A", QStringLiteral("01/01/16"));
+    s.enter("Heure_A", QStringLiteral("12:00"));
+    s.finishQso();
+    s.commit();
+    const QList<QByteArray> lines = s.lines();
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[1].startsWith("G4NEW"));
+    QCOMPARE(lines[2], b);
+  }
+
+  void doubleClickEditReplacesInPlace() {
+    const QByteArray a = logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "", false, true);
+    const QByteArray b = logLine("G1BBB", "G", "00002", "02/01/16", "12:00");
+    Station s(crlf({a, b}));
+    s.c<QPushButton>("Insert_Saisie")->click();  // a double click still means a change
+    s.doubleClickRow(0);
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Modification QSO"));
+    QVERIFY(s.c("Rem_A")->isEnabled());
+    QVERIFY(!s.c("Annule_Saisie")->isEnabled());
+    s.c<QLineEdit>("Rem_A")->setText(QStringLiteral("Bodiam"));
+    s.commit();
+    const QList<QByteArray> lines = s.lines();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "Bodiam"));
+    QCOMPARE(lines[1], b);
+  }
+
+  void listLineRoundTripsToSameBytes() {
+    const QByteArray stored = logLine("IK2XYZ", "I", "12345", "09/09/99", "00:01", "FM", "432 Mhz",
+                                      "Castello di Fénis", true, true);
+    Station s(crlf({stored}));
+    s.doubleClickRow(0);
+    s.commit();
+    QByteArray expected = stored;
+    expected[23] = ' ';
+    QCOMPARE(s.lines(), QList<QByteArray>{expected});
+  }
+
+  void clickShowsThenClearAppends() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.clickRow(0);
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Modification QSO"));
+    QVERIFY(!s.c("Ind_A")->isEnabled());
+    QVERIFY(!s.c("Type_A")->isEnabled());
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
+    s.c<QPushButton>("Efface_A")->click();
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+    s.typeQso(QStringLiteral("G2BBB"), QStringLiteral("G"), QStringLiteral("00002"));
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().size(), 2);
+  }
+
+  void deleteTheOnlyQso() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.clickRow(0);
+    s.p.answers << true;
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
+    QVERIFY(s.lines().isEmpty());
+    QCOMPARE(s.w.logModel().rowCount(), 0);
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+  }
+
+  void doubleClickOnEmptyListAreaAsksForALine() {
+    Station s;
+    QListView* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'editer")});
+  }
+
+  void modeAndBandKeysAreRemembered() {
+    Station s;
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    s.enter("Mode_A", QStringLiteral("cw"));
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Mode Utilise")), QStringLiteral("1"));
+    s.enter("Bande_A", QStringLiteral("2.3 ghz"));
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("bande Utilisee")), QStringLiteral("-1"));
+  }
+
+  void languageSwitchKeepsStateAndColour_data() {
+    QTest::addColumn<int>("state");  // 0 new, 1 insert, 2 change
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("label7");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("new it") << 0 << "Mnu_Italien" << "Aggiunta QSO" << false;
+    QTest::newRow("new en") << 0 << "Mnu_Anglais" << "Entering QSO" << false;
+    QTest::newRow("insert en") << 1 << "Mnu_Anglais" << "insert QSO" << true;
+    QTest::newRow("change it") << 2 << "Mnu_Italien" << "Modifica QSO" << true;
+  }
+  void languageSwitchKeepsStateAndColour() {
+    QFETCH(int, state);
+    QFETCH(QString, menu);
+    QFETCH(bool, red);
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.w.setRealTimeEntry(false);
+    if (state == 1) s.c<QPushButton>("Insert_Saisie")->click();
+    if (state == 2) s.clickRow(0);
+    s.w.findChild<QAction*>(menu)->trigger();
+    QTEST(s.c<QLabel>("Label7")->text(), "label7");
+    QCOMPARE(s.c<QLabel>("Label7")->styleSheet().contains(QLatin1String("255,0,0")), red);
+    QCOMPARE(s.c<QLabel>("Label12")->text(),
+             menu == QLatin1String("Mnu_Italien") ? QStringLiteral("in differisce") : QStringLiteral("in deferred"));
+    for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien"})
+      QCOMPARE(s.w.findChild<QAction*>(QString::fromLatin1(item))->isChecked(), menu == QLatin1String(item));
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Language")),
+             menu == QLatin1String("Mnu_Italien") ? QStringLiteral("Italien") : QStringLiteral("Anglais"));
+  }
+
+  void switchBackToFrenchRestoresCaptions() {
+    Station s;
+    s.w.findChild<QAction*>(QStringLiteral("Mnu_Anglais"))->trigger();
+    QCOMPARE(s.w.findChild<QAction*>(QStringLiteral("Mnu_Anglais"))->text(), QStringLiteral("English"));
+    s.w.findChild<QAction*>(QStringLiteral("Mnu_Francais"))->trigger();
+    QCOMPARE(s.w.findChild<QAction*>(QStringLiteral("Mnu_Anglais"))->text(), QStringLiteral("Anglais"));
+    QCOMPARE(s.c<QPushButton>("Efface_A")->text(), QStringLiteral("Effacer saisie en cours"));
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->accessibleName(), QStringLiteral("Indicatif"));
+  }
+
+  void accentedNameSurvivesReload() {
+    Station s;
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    s.c("Mode_A")->setFocus();
+    s.finishQso(QStringLiteral("Zámek Švihov"));  // š is in Windows-1252, á too
+    s.commit();
+    QCOMPARE(s.lines().value(0).size(), 121);
+    s.w.loadLogIntoList();
+    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Zámek Švihov")));
+  }
+
+  void pastedOverlongAndControlTextNeverBreaksTheLine() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.doubleClickRow(0);
+    s.c<QLineEdit>("Rem_A")->setText(QStringLiteral("tab\there, line\nbreak and ł"));
+    s.commit();
+    const QList<QByteArray> lines = s.lines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0].size(), 121);
+    QCOMPARE(column(lines[0], 56, 27), QByteArray("tab here, line break and ? "));
+  }
+};
+
+QTEST_MAIN(EntryWindowTest)
+#include "test_entry_window.moc"
