@@ -1,0 +1,221 @@
+#include "entry/texts.h"
+
+#include <iterator>
+
+namespace ktl {
+
+namespace {
+
+// Picks one of three UTF-8 texts; a null QString for an unknown language.
+QString pick(Language language, const char* french, const char* english, const char* italian) {
+  switch (language) {
+    case Language::French: return QString::fromUtf8(french);
+    case Language::English: return QString::fromUtf8(english);
+    case Language::Italian: return QString::fromUtf8(italian);
+    case Language::Other: break;
+  }
+  return {};
+}
+
+struct MessageRow {
+  Msg id;
+  const char* french;
+  const char* english;
+  const char* italian;
+};
+
+// One row per Msg value, in the order of the enumeration.
+constexpr MessageRow kMessages[] = {
+    {Msg::FirstUse, "Premiere installation, vous devez entrer votre Indicatif",
+     "First, you must enter your callsign", "Prima installazione devi immettere il tuo nominativo"},
+    {Msg::CallsignEmpty, "Entrez un indicatif", "Enter your call", "Immettere un nominativo"},
+    {Msg::CallsignTooLong, "12 caracteres maxi pour l'indicatif", "12 characters maximum for the callsign",
+     "12 caratteri max per il nominativo"},
+    {Msg::PrefixEmpty, "Entrez un Diplome", "Enter a Award", "Immettere un Diploma"},
+    {Msg::PrefixTooLong, "4 caracteres maxi pour le Diplome", "4 characters max for the Award",
+     "4 caratteri max per il Diploma"},
+    {Msg::ReferenceEmpty, "Entrez une Reference", "Enter a Reference", "Immettere un Referenze"},
+    {Msg::ReferenceTooLong, "5 caracteres maxi pour la reference", "5 characters max for reference",
+     "Max 5 caratteri per la referenza"},
+    {Msg::AlreadyContacted, "Chateau deja contacté le ", "Chateau already contacted ", "Castelli collegati le "},
+    {Msg::DateEmpty, "Entrez une date", "Enter a date", "Immettere una data"},
+    {Msg::DateFormat, "Le format de la date doit etre JJ/MM/AA", "The date format should be DD / MM / YY",
+     "Il formato della data dev'essere GG/MM/AA"},
+    {Msg::TimeEmpty, "Entrez une Heure", " Enter the time", "Immettere una Ora"},
+    {Msg::TimeFormat, "Le format de l'heure doit etre HH:MM", "The time format should be HH:MM",
+     "Il formato dell'ora dev'essere HH:MM"},
+    {Msg::ModeEmpty, "Entrez un Mode", "Enter a mode", "Immettere un Modo"},
+    {Msg::ModeTooLong, "6 caracteres maxi pour le Mode", "6 characters max for Mode", "6 caratteri max per il Modo"},
+    {Msg::BandEmpty, "Entrez une QRG", "Enter a QRG", "Immettere una QRG"},
+    {Msg::BandTooLong, "7 caracteres maxi pour la QRG", "7 characters or less for the QRG",
+     "7 caratteri max per il QRG"},
+    {Msg::ReportEmpty, "Entrez un Report", "Enter a Report", "Immettere un Rapporto"},
+    {Msg::ReportTooLong, "3 caracteres maxi pour le Report", "3 characters max for the Report",
+     "3 caratteri max per il Rapporto"},
+    {Msg::RstReceivedReadability, "R de(RST)doit etre compris entre 0 et 5", "R (RST) must be between 0 and 5",
+     "R di(RST) : solo valori tra 0 e 5)"},
+    {Msg::RstSentReadability, "R (de RST)doit etre compris entre 0 et 5", "R (RST) must be between 0 and 5",
+     "R (di RST) : solo valori tra 0 e 5)"},
+    {Msg::CastleNameTooLong, "60 caracteres maxi pour le nom du Chateau",
+     "Maximum 60 characters for the name of Castel", "Max 60caratteri per il nome del Castello"},
+    {Msg::ClickNoLine, "Cliquez sur une ligne pour l'editer", "Click a QSO to edit",
+     "Cliccare su una linea per editarla"},
+    {Msg::DoubleClickNoLine, "Cliquez sur un QSO pour l'editer", "Click a QSO to edit",
+     "Cliccare su una QSO per editarla"},
+    {Msg::DeleteNoLine, "Cliquez sur un QSO pour l'annuler", "Click on a QSO to cancel",
+     "Cliccare su una QSO per annullarla"},
+    {Msg::SaveQuestion, "Voulez vous enregistrer ces données ?", "You want to save the data? ",
+     "Vuoi registrare questi dati?"},
+    {Msg::DeleteQuestion, "Voulez vous Supprimer ce QSO ?", "Do you want to delete this QSO?",
+     "Volete eliminare queso QSO ?"},
+    {Msg::StationEmpty, "Vous devez entrer un indicatif", "You must enter your call", "Devi immettere un nominativo"},
+    {Msg::StationTooLong, "12 caracteres maxi pour l'indicatif", "12 characters maximum for the callsign",
+     "12 caratteri max per il nominativo"},
+    {Msg::StationBadCharacter, "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
+     "The callsign should contain only letters, numbers or the sign '_'",
+     "Il nominativo ammette solo lettere, cifre, ed il signo '_'"},
+};
+
+constexpr bool messagesInEnumOrder() {
+  if (std::size(kMessages) != std::size_t(kMsgCount)) return false;
+  for (std::size_t i = 0; i < std::size(kMessages); ++i)
+    if (kMessages[i].id != Msg(i)) return false;
+  return true;
+}
+static_assert(messagesInEnumOrder(), "kMessages must hold one row per Msg, in enumeration order");
+
+constexpr CaptionRow kMainCaptions[] = {
+    {"Liste_KTL", "Cliquez sur une ligne pour l'editer ou l'annuler", "Click a QSO to edit or cancel",
+     "Cliccare su una linea per editarla o annullarla", true},
+    {"Frame3", "Saisie ou modification d'un QSO", "Entering or changing a QSO", "Inserire o modificare un QSO", false},
+    {"Label2", "Indicatif de la station  :  ", "Callsign of the station  :  ", "Stazione nominativo : ", false},
+    {"Label3", "QSL R", "QSL R", "QSL R", false},
+    {"Label8", "Indicatif", "call", "Nominativo", false},
+    {"Label36", "Pays", "Country", "Paese", false},
+    {"Label1", "Ref Chateau", "Ref Castel", "Ref Castello", false},
+    {"Label5", "Date", "Date", "Data", false},
+    {"Label40", "Heure UTC", "Time UTC", "Ora UTC", false},
+    {"Label16", "Mode", "Mode", "Modo", false},
+    {"Label4", "Nom du Chateau (optionel)", "Name of Castel (optional)", "Nome del Castello (opzionale)", false},
+    {"Label10", "Bande", "Band", "Banda", false},
+    {"L_Communes", "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer",
+     "A click on a QSO to view or delete it, double-click to edit",
+     "Un clic su un QSO per visualizzare o eliminare, fare doppio clic per modificare", false},
+    {"Mnu_Fichier", "Fichier", "File", "File", false},
+    // The Italian wording of this item and of Mnu_Anglais is ours.
+    {"Mnu_Quitter", "Quitter ORB_KTL", "Exit ORB_KTL", "Esci da ORB_KTL", false},
+    {"Mnu_Import_ADIF", "Importer un fichier au format ADIF", "Import the log in ADIF format",
+     "Importazione un file log .ADIF", false},
+    {"Mnu_Export_ADIF", "Exporter le log au format ADIF", "Export the log in ADIF format",
+     "Esportare il log in formato ADIF", false},
+    {"mnu_Langue", "Langage", "Language", "Lingua", false},
+    {"Mnu_Francais", "Francais", "French", "Francese", false},
+    {"Mnu_Anglais", "Anglais", "English", "Inglese", false},
+    {"Mnu_Italien", "Italien", "Italian", "Italiano", false},
+    {"Mnu_Station", "Station", "Callsign", "Stazione", false},
+    {"Mnu_New_Indicatif", "Nouvel Indicatif", "New callsign", "Nuovo Nominativo", false},
+    {"Mnu_Affichage", "Affichage", "Display", "Display", false},
+    {"Mnu_Aff_Contact", "Alphanumerique des Chateaux d'un diplome", "Alphanumeric Castel of a award",
+     "Alfanumerico Chateaux di un diploma", false},
+    {"Mnu_Aide", "Aide", "Help", "Aiuto", false},
+    {"Mnu_A_Propos", "A propos", "About", "Programma", false},
+    {"Mnu_Historique", "Historique", "historic", "Storico", false},
+    {"Mnu_Aff_Prefixes", "des préfixes contactés", "contacts prefix", "prefisso contatti", false},
+    {"Mnu_Edit_Pays", "Editer un préfixe", "Edit a prefix", "Modifica di un prefisso", false},
+    {"Annule_Saisie", "Supprimer un QSO", "Delete a QSO", "Cancella un QSO", false},
+    {"Valide_A", "Valider le QSO", "Validate QSO", "Convalida QSO", false},
+    {"Efface_A", "Effacer saisie en cours", "Clear current input", "Cancella inserzione", false},
+    {"Rechercher", "Rechercher un QSO", "Search a QSO", "Trova QSO", false},
+    {"Insert_Saisie", "Inserer un QSO", "Insert a QSO", "Immetti QSO", false},
+};
+
+constexpr CaptionRow kStationCaptions[] = {
+    {"Station", "Selection Indicaif", "Callsign selection", "Selezione Nominativo", false},
+    {"Label2", "Indicatif de la Station", "Callsign of the Station", "Nominativo della Stazione", false},
+    {"Label3", "Indicatif", "Callsign", "Nominativo", false},
+    {"Label5", "!!! Pour la saisie la '/' est remplacée par le '_'", "!!! To capture the '/' is replaced by the '_'",
+     "!!! In entra la '/' è sostituita da '_'", false},
+    {"Validation", "Validez", "confirm", "Convalida", false},
+};
+
+// The header is drawn in a proportional font above the fixed-pitch list, so
+// its blanks only roughly follow the list columns; they are kept as they are.
+constexpr const char* kHeaderFrench =
+    "     N°   Indicatif                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                         QSL";
+constexpr const char* kHeaderEnglish =
+    "     N°   Callsign                     Ref         Date      QTR  Mode   QRG    RstR RstE                   Castel name                                                               QSL";
+constexpr const char* kHeaderItalian =
+    "     N°   Nominativo               Ref         Data      QTR  Modo   QRG    RstR RstE                   Nome del Castello                                                      QSL";
+
+std::optional<QString> wrapFirstUse(Language language, bool trailingBreakInEnglish) {
+  const auto text = message(Msg::FirstUse, language);
+  if (!text) return std::nullopt;
+  const QString breakText = QStringLiteral("\r\n");
+  const bool trailing = language != Language::English || trailingBreakInEnglish;
+  return breakText + *text + (trailing ? breakText : QString());
+}
+
+}  // namespace
+
+Language languageFromSetting(const QString& value) {
+  if (value == u"Francais") return Language::French;
+  if (value == u"Anglais") return Language::English;
+  if (value == u"Italien") return Language::Italian;
+  return Language::Other;
+}
+
+QString settingFromLanguage(Language language) {
+  switch (language) {
+    case Language::French: return QStringLiteral("Francais");
+    case Language::English: return QStringLiteral("Anglais");
+    case Language::Italian: return QStringLiteral("Italien");
+    case Language::Other: break;
+  }
+  return {};
+}
+
+QString messageBoxTitle() { return QStringLiteral("ORB_KTL"); }
+
+std::optional<QString> message(Msg msg, Language language) {
+  const MessageRow& row = kMessages[std::size_t(msg)];
+  QString text = pick(language, row.french, row.english, row.italian);
+  if (text.isNull()) return std::nullopt;
+  return text;
+}
+
+std::optional<QString> alreadyContactedMessage(const QString& date, Language language) {
+  auto text = message(Msg::AlreadyContacted, language);
+  if (text) *text += date;
+  return text;
+}
+
+std::optional<QString> firstUseAtStartup(Language language) { return wrapFirstUse(language, true); }
+std::optional<QString> firstUseOnKey(Language language) { return wrapFirstUse(language, false); }
+
+QString captionText(const CaptionRow& row, Language language) {
+  return pick(language, row.french, row.english, row.italian);
+}
+
+std::span<const CaptionRow> mainCaptions() { return kMainCaptions; }
+std::span<const CaptionRow> stationCaptions() { return kStationCaptions; }
+
+QString listHeader(Language language) { return pick(language, kHeaderFrench, kHeaderEnglish, kHeaderItalian); }
+
+QString entryStateCaption(EntryState state, Language language, StateCaptionSource source) {
+  switch (state) {
+    case EntryState::New:
+      return pick(language, "Saisie QSO",
+                  source == StateCaptionSource::LanguageSwitch ? "Entering QSO" : "Enter QSO", "Aggiunta QSO");
+    case EntryState::Insert: return pick(language, "Insertion QSO", "insert QSO", "Immissione QSO");
+    case EntryState::Change: return pick(language, "Modification QSO", "Changing QSO", "Modifica QSO");
+    case EntryState::Deleting: return pick(language, "Suppression QSO", "Delete QSO", "Eliminazione QSO");
+  }
+  return {};
+}
+
+QString dateEntryCaption(bool realTime, Language language) {
+  return realTime ? pick(language, "en temps réel", "in realtime", "in tempo reale")
+                  : pick(language, "en Differé", "in deferred", "in differisce");
+}
+
+}  // namespace ktl
