@@ -5,6 +5,7 @@ add_library(ktl_gui STATIC
   src/entry/main_window.cpp
   src/entry/loading_splash.cpp
   src/station/station_window.cpp
+  src/adif/import_adif_window.cpp
 )
 target_include_directories(ktl_gui PUBLIC src)
 target_link_libraries(ktl_gui PUBLIC ktl_core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::WebEngineWidgets)
@@ -28,3 +29,4 @@ endfunction()
 ktl_gui_test(test_main_startup tests/entry/test_main_startup.cpp)
 ktl_gui_test(test_station tests/station/test_station.cpp)
 ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)
+ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)

@@ -7,16 +7,16 @@ QString fileErrorMessage(Language lang, FileAction action, const QString& path, 
   QString head;
   switch (lang) {
     case Language::English:
-      head = read ? QStringLiteral("The log could not be read.")
-                  : QStringLiteral("The log could not be written; it is unchanged.");
+      head = read ? QStringLiteral("This file could not be read:")
+                  : QStringLiteral("This file could not be written; it is unchanged:");
       break;
     case Language::Italian:
-      head = read ? QStringLiteral("Impossibile leggere il log.")
-                  : QStringLiteral("Impossibile scrivere il log; non è stato modificato.");
+      head = read ? QStringLiteral("Impossibile leggere questo file:")
+                  : QStringLiteral("Impossibile scrivere questo file; non è stato modificato:");
       break;
     default:
-      head = read ? QStringLiteral("Impossible de lire le log.")
-                  : QStringLiteral("Impossible d'écrire le log ; il n'a pas été modifié.");
+      head = read ? QStringLiteral("Impossible de lire ce fichier :")
+                  : QStringLiteral("Impossible d'écrire ce fichier ; il n'a pas été modifié :");
       break;
   }
   return head + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") + detail;

@@ -1,5 +1,7 @@
 #include "entry/main_window.h"
 
+#include "adif/adif_export.h"
+#include "adif/import_adif_window.h"
 #include "entry/entry_checks.h"
 #include "entry/io_messages.h"
 #include "entry/loading_splash.h"
@@ -187,8 +189,25 @@ void MainWindow::buildControls() {
     if (field == Type_A) grid->addWidget(Label11, 1, ++col);
     ++col;
   }
-  grid->setColumnStretch(0, 3);
-  grid->setColumnStretch(7, 2);
+  // Each field as wide as the text it takes.
+  const QFontMetrics fm(Ind_A->font());
+  const std::array<std::pair<QWidget*, int>, 10> widths = {{{Ind_A, 12},
+                                                            {Type_A, 4},
+                                                            {Ref_A, 5},
+                                                            {Date_A, 8},
+                                                            {Heure_A, 5},
+                                                            {Mode_A, 6},
+                                                            {Bande_A, 7},
+                                                            {RST_A, 3},
+                                                            {RST_B, 3},
+                                                            {QSL_A, 0}}};
+  for (const auto& [w, chars] : widths) {
+    if (chars == 0) continue;
+    const int extra = qobject_cast<QComboBox*>(w) ? 40 : 16;
+    w->setMinimumWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) * 3 / 4 + extra);
+  }
+  for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnStretch(c, 0);
+  grid->setColumnStretch(0, 1);
   grid->addWidget(Label4, 2, 0, 1, 3, Qt::AlignRight | Qt::AlignVCenter);
   grid->addWidget(Rem_A, 2, 3, 1, col - 3);
   Label7 = named(new QLabel(QStringLiteral("Saisie QSO")), "Label7");
@@ -235,11 +254,10 @@ void MainWindow::buildControls() {
   Liste_KTL->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Liste_KTL->setSelectionMode(QAbstractItemView::SingleSelection);
   Liste_KTL->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  // The header uses the list's fixed-pitch font so its words sit over the
-  // columns they name.
-  const QFont fixed = listFont();
-  Liste_KTL->setFont(fixed);
-  Label_Liste_KTL->setFont(fixed);
+  // The header is spaced for the window's proportional font, in which it
+  // stands over the fixed-pitch columns of the list.
+  Liste_KTL->setFont(listFont());
+  Label_Liste_KTL->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   QPalette lp = Liste_KTL->palette();
   lp.setColor(QPalette::Base, kRestColour);
   Liste_KTL->setPalette(lp);
@@ -285,6 +303,12 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildMenus() {
   Mnu_Fichier = named(menuBar()->addMenu(QStringLiteral("Fichier")), "Mnu_Fichier");
+  Mnu_Import_ADIF =
+      named(Mnu_Fichier->addAction(QStringLiteral("Importer un fichier au format ADIF")), "Mnu_Import_ADIF");
+  connect(Mnu_Import_ADIF, &QAction::triggered, this, [this] { ImportAdifWindow::showModeless(*this); });
+  Mnu_Export_ADIF = named(Mnu_Fichier->addAction(QStringLiteral("Exporter le log au format ADIF")), "Mnu_Export_ADIF");
+  connect(Mnu_Export_ADIF, &QAction::triggered, this, &MainWindow::exportLog);
+  Mnu_Fichier->addSeparator();
   Mnu_Quitter = named(Mnu_Fichier->addAction(QStringLiteral("Quitter ORB_KTL")), "Mnu_Quitter");
   connect(Mnu_Quitter, &QAction::triggered, this, [] {
     QApplication::closeAllWindows();
@@ -312,7 +336,8 @@ void MainWindow::buildMenus() {
 QString MainWindow::logPath() const { return logFilePath(platform_.dataDir(), stationCallsign_); }
 
 void MainWindow::startUp() {
-  // 1. Centre on the screen.
+  // 1. Centre on the screen, at the size the controls need.
+  resize(sizeHint().expandedTo(QSize(840, 520)));
   if (const QScreen* s = screen()) {
     const QRect r = s->availableGeometry();
     move(r.x() + (r.width() - frameGeometry().width()) / 2, r.y() + (r.height() - frameGeometry().height()) / 2);
@@ -446,8 +471,19 @@ void MainWindow::showText(const std::optional<QString>& text) {
   if (text) platform_.message(this, *text);
 }
 
-void MainWindow::reportFileError(const QString& detail, FileAction action) {
-  platform_.message(this, fileErrorMessage(language(), action, logPath(), detail));
+void MainWindow::reportFileError(const QString& detail, FileAction action, const QString& path) {
+  platform_.message(this, fileErrorMessage(language(), action, path.isEmpty() ? logPath() : path, detail));
+}
+
+void MainWindow::exportLog() {
+  const QString target = adifExportPath(platform_.dataDir(), stationCallsign_);
+  const AdifExportResult result = exportAdif(logPath(), target, adifTitleLine(uiLanguage_, I_Station->text()));
+  if (!result.ok()) {
+    const bool read = result.status == AdifExportResult::LogReadFailed;
+    reportFileError(result.detail, read ? FileAction::Read : FileAction::Write, read ? logPath() : target);
+    return;
+  }
+  if (auto text = message(Msg::ExportDone, language())) platform_.message(this, *text + adifExportFileName(stationCallsign_));
 }
 
 // ---- entry fields ----------------------------------------------------------

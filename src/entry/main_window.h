@@ -58,7 +58,10 @@ class MainWindow : public QMainWindow {
   void say(Msg msg);
   void showText(const std::optional<QString>& text);
   // Reports a failed file operation; the file on disk is unchanged.
-  void reportFileError(const QString& detail, FileAction action = FileAction::Write);
+  void reportFileError(const QString& detail, FileAction action = FileAction::Write, const QString& path = {});
+
+  // Writes the whole log to <CALL>_KTL.adi and names the file.
+  void exportLog();
 
   // Makes an accepted callsign (stored form) the station of the program:
   // creates its log when new, stores the choice, restores its band and mode
@@ -128,7 +131,7 @@ class MainWindow : public QMainWindow {
   QGroupBox *L_Communes, *Frame3;
   QTimer* Timer1;
   QMenu *Mnu_Fichier, *mnu_Langue, *Mnu_Station;
-  QAction *Mnu_Quitter, *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_New_Indicatif;
+  QAction *Mnu_Quitter, *Mnu_Import_ADIF, *Mnu_Export_ADIF, *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_New_Indicatif;
 };
 
 }  // namespace ktl

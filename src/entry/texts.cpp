@@ -74,6 +74,21 @@ constexpr MessageRow kMessages[] = {
     {Msg::StationBadCharacter, "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
      "The callsign should contain only letters, numbers or the sign '_'",
      "Il nominativo ammette solo lettere, cifre, ed il signo '_'"},
+    {Msg::ExportDone, "Le fichier a été enregistré sous le nom : ", "The file was registered under the name : ",
+     "Il file è stato registrato con il nome di : "},
+    {Msg::ImportNoFile, "selectionnez un fichier ou quitter", "select a file or leave", "selezionare un file o lasciare"},
+    // The import messages below are ours.
+    {Msg::ImportUnreadable, "Ce fichier ne peut pas être lu, rien n'a été importé : ",
+     "This file cannot be read, nothing was imported: ", "Impossibile leggere questo file, nulla è stato importato: "},
+    {Msg::ImportNoRecord, "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.",
+     "This file holds no QSO (no <EOR>): nothing was imported.",
+     "Questo file non contiene alcun QSO (nessun <EOR>): nulla è stato importato."},
+    {Msg::ImportNotAdif, "Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.",
+     "This is not a readable ADIF file: nothing was imported.",
+     "Questo non è un file ADIF leggibile: nulla è stato importato."},
+    {Msg::ImportTooLate, "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.",
+     "The first QSO of the file is dated after 31/12/2050: nothing was imported.",
+     "Il primo QSO del file è datato dopo il 31/12/2050: nulla è stato importato."},
 };
 
 constexpr bool messagesInEnumOrder() {
@@ -138,6 +153,26 @@ constexpr CaptionRow kStationCaptions[] = {
     {"Validation", "Validez", "confirm", "Convalida", false},
 };
 
+constexpr CaptionRow kImportCaptions[] = {
+    {"Import_ADIF", "Importation d'un fichier ADIF", "Importing an ADIF file", "importazione di un file ADIF", false},
+    {"Label11", "Importation d'un fichier ADIF", "Importing an ADIF file", "Importazione di un file ADIF", false},
+    {"Label2", "Attention la référence du Chateau doit comporter :",
+     "Please note the reference of the Castle must include :",
+     "Si prega di notare il riferimento del castello deve includere :", false},
+    {"Label1", "Le Pays + le signe moins + le numéro du Chateau", "Country + minus sign + Castel number",
+     "Paese + segno meno + numero Castello", false},
+    {"Label3", "Exemple OK-08815  ou  F-01051", "Example OK-08815  or  F-01051", "esempio OK-08815  dove  F-01051",
+     false},
+    {"Label5", "Référence du chateau dans <SIG> et nom du chateau dans <SIG_INFO>",
+     "Castle reference in <SIG> and name of the castle in <SIG_INFO>",
+     "Riferimento castello in <SIG> e il nome del castello in <SIG_INFO>", false},
+    {"Messages_Remplacement", "Un message par champ remplacé", "One message per replaced field",
+     "Un messaggio per ogni campo sostituito", false},
+    {"SIG_Diplome", "SIG = diplôme, SIG_INFO = référence", "SIG = award, SIG_INFO = reference",
+     "SIG = diploma, SIG_INFO = referenza", false},
+    {"Importer", "Importer le fichier", "Importing file", "Importa file", false},
+};
+
 // The header is drawn in a proportional font above the fixed-pitch list, so
 // its blanks only roughly follow the list columns; they are kept as they are.
 constexpr const char* kHeaderFrench =
@@ -198,6 +233,19 @@ QString captionText(const CaptionRow& row, Language language) {
 
 std::span<const CaptionRow> mainCaptions() { return kMainCaptions; }
 std::span<const CaptionRow> stationCaptions() { return kStationCaptions; }
+std::span<const CaptionRow> importCaptions() { return kImportCaptions; }
+
+std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& n, Language language) {
+  const QString text = pick(language,
+                            "Champs absents remplacés : %1 indicatifs (FXXXX), %2 dates (01/01/2000), "
+                            "%3 heures (00:00), %4 bandes (1.8 Mhz).",
+                            "Missing fields replaced: %1 callsigns (FXXXX), %2 dates (01/01/2000), "
+                            "%3 times (00:00), %4 bands (1.8 Mhz).",
+                            "Campi mancanti sostituiti: %1 nominativi (FXXXX), %2 date (01/01/2000), "
+                            "%3 ore (00:00), %4 bande (1.8 Mhz).");
+  if (text.isNull()) return std::nullopt;
+  return text.arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]);
+}
 
 QString listHeader(Language language) { return pick(language, kHeaderFrench, kHeaderEnglish, kHeaderItalian); }
 

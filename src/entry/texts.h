@@ -10,6 +10,7 @@
 // QString, which the windows take as "leave the caption as it is".
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <span>
 
@@ -60,8 +61,15 @@ enum class Msg {
   StationEmpty,
   StationTooLong,
   StationBadCharacter,
+  // ADIF export and import.
+  ExportDone,        // followed directly by the file name
+  ImportNoFile,
+  ImportUnreadable,  // followed by the system's reason
+  ImportNoRecord,
+  ImportNotAdif,
+  ImportTooLate,
 };
-inline constexpr int kMsgCount = int(Msg::StationBadCharacter) + 1;
+inline constexpr int kMsgCount = int(Msg::ImportTooLate) + 1;
 
 std::optional<QString> message(Msg msg, Language language);
 // The already-contacted warning with the date of the earlier QSO appended.
@@ -89,6 +97,14 @@ QString captionText(const CaptionRow& row, Language language);
 std::span<const CaptionRow> mainCaptions();
 // Captions of the station window; the row named "Station" is its title.
 std::span<const CaptionRow> stationCaptions();
+
+// Captions of the ADIF import window; the row named "Import_ADIF" is its
+// title. The two option boxes ("Messages_Remplacement", "SIG_Diplome") are
+// worded by us.
+std::span<const CaptionRow> importCaptions();
+// After an import without a box per replaced field: what was replaced.
+// Counts in the order callsign, date, time, band.
+std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& counts, Language language);
 
 // Header line above the QSO list (French 182 characters, English 185,
 // Italian 178).

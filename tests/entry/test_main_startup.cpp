@@ -198,7 +198,7 @@ class MainStartupTest : public QObject {
     w.startUp();
     QCOMPARE(w.logModel().rowCount(), 0);
     QCOMPARE(p.messages.size(), 1);
-    QVERIFY(p.messages[0].startsWith(QStringLiteral("Impossible de lire le log")));
+    QVERIFY(p.messages[0].startsWith(QStringLiteral("Impossible de lire ce fichier")));
   }
 };
 

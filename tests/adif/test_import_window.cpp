@@ -1,0 +1,154 @@
+// The ADIF menu items on the real window: export with its message, and the
+// Import_ADIF window with its file choice, replacement boxes and options.
+#include "adif/import_adif_window.h"
+#include "entry/main_window.h"
+#include "fake_platform.h"
+#include "log/qso_record.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ktl;
+
+namespace {
+
+struct Station {
+  FakePlatform p;
+  MainWindow w{p};
+  explicit Station(const QByteArray& log, const QString& language = QStringLiteral("Francais")) {
+    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB_P"));
+    p.settings().save(kApp, stationSection("F0ORB_P"), QStringLiteral("Language"), language);
+    p.writeLog(QStringLiteral("F0ORB_P"), log);
+    w.startUp();
+  }
+  QString writeAdif(const QByteArray& content) {
+    const QString path = p.dataDir() + "/in.adi";
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+  }
+  ImportAdifWindow* openImport() {
+    w.findChild<QAction*>(QStringLiteral("Mnu_Import_ADIF"))->trigger();
+    return w.findChild<ImportAdifWindow*>();
+  }
+  QList<QByteArray> lines() const {
+    QList<QByteArray> l = p.readLog(QStringLiteral("F0ORB_P")).split('\n');
+    if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+    for (QByteArray& x : l) x.chop(1);
+    return l;
+  }
+};
+
+const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\r\n" +
+                        logLine("G1BBB", "G", "00002", "03/01/16", "12:00") + "\r\n";
+
+}  // namespace
+
+class ImportWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void exportNamesTheFileAndOverwrites() {
+    Station s(kLog, QStringLiteral("Anglais"));
+    s.w.findChild<QAction*>(QStringLiteral("Mnu_Export_ADIF"))->trigger();
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("The file was registered under the name : F0ORB_P_KTL.adi")});
+    QFile f(s.p.dataDir() + "/F0ORB_P_KTL.adi");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    f.close();
+    QCOMPARE(lines[0], QByteArray("Exporting the log of the station F0ORB_P to ADIF format\r"));
+    QCOMPARE(lines[5], QByteArray("<eoh>\r"));
+    QVERIFY(lines[6].startsWith("<CALL:5>G1AAA "));
+    // The label shows the stored form at start-up; the title follows it.
+    // A second export after a deletion replaces the first one whole.
+    s.p.writeLog(QStringLiteral("F0ORB_P"), {});
+    s.w.findChild<QAction*>(QStringLiteral("Mnu_Export_ADIF"))->trigger();
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().count("<eor>"), 0);
+  }
+
+  void cancelledChoiceLeavesLogAlone() {
+    Station s(kLog);
+    ImportAdifWindow* win = s.openImport();
+    QVERIFY(win && win->isVisible());
+    QCOMPARE(win->windowTitle(), QStringLiteral("Importation d'un fichier ADIF"));
+    win->findChild<QPushButton*>(QStringLiteral("Importer"))->click();
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
+    QVERIFY(!win->isVisible());
+  }
+
+  void importMergesSortsAndSelectsLast_data() {
+    QTest::addColumn<bool>("boxEach");
+    QTest::addColumn<QStringList>("messages");
+    const QString band = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+    QTest::newRow("a box per field") << true << QStringList{band, band};
+    QTest::newRow("one summary") << false
+                                 << QStringList{QStringLiteral(
+                                        "Champs absents remplacés : 0 indicatifs (FXXXX), 0 dates (01/01/2000), "
+                                        "0 heures (00:00), 2 bandes (1.8 Mhz).")};
+  }
+  void importMergesSortsAndSelectsLast() {
+    QFETCH(bool, boxEach);
+    Station s(kLog);
+    ImportAdifWindow* win = s.openImport();
+    win->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->setChecked(boxEach);
+    s.p.files << s.writeAdif(
+        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:2>CW <SIG:8>DL-00007 <BAND:3>60m <eor>\n"
+        "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:8>DL-00008 <eor>\n");
+    win->importFile();
+    QTEST(s.p.messages, "messages");
+    const QList<QByteArray> lines = s.lines();
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[1].startsWith("DL1AA "));
+    QVERIFY(lines[3].startsWith("DL1AB "));
+    for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
+    QCOMPARE(s.w.logModel().rowCount(), 4);
+    QCOMPARE(s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->currentIndex().row(), 3);
+    // The choice is kept for the next import.
+    QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);
+  }
+
+  void sigAwardOptionTakesReferenceFromSigInfo() {
+    Station s({});
+    ImportAdifWindow* win = s.openImport();
+    auto* box = win->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"));
+    QVERIFY(!box->isChecked());
+    box->setChecked(true);
+    s.p.files << s.writeAdif(
+        "<eoh>\n<CALL:4>G4AB <BAND:3>20M <QSO_DATE:8>20220505 <TIME_ON:4>1200 <SIG:4>COTA <SIG_INFO:7>G-00842 <eor>\n");
+    win->importFile();
+    QCOMPARE(s.lines().size(), 1);
+    QCOMPARE(column(s.lines()[0], 14, 10), QByteArray("   G-00842"));
+    QCOMPARE(column(s.lines()[0], 56, 60), QByteArray(60, ' '));
+    // Remembered for the next window.
+    ImportAdifWindow* again = s.openImport();
+    QVERIFY(again->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"))->isChecked());
+  }
+
+  void fileWithoutRecordSaysSoAndChangesNothing_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no eor") << QByteArray("<eoh>\n<CALL:4>G4AB <BAND:3>20M\n")
+                            << "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.";
+    QTest::newRow("after 2050") << QByteArray("<eoh><CALL:4>G4AB <QSO_DATE:8>20510101 <TIME_ON:4>1200 <eor>")
+                                << "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.";
+  }
+  void fileWithoutRecordSaysSoAndChangesNothing() {
+    QFETCH(QByteArray, content);
+    Station s(kLog);
+    ImportAdifWindow* win = s.openImport();
+    s.p.files << s.writeAdif(content);
+    win->importFile();
+    QCOMPARE(s.p.messages.size(), 1);
+    QTEST(s.p.messages[0], "message");
+    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
+  }
+};
+
+QTEST_MAIN(ImportWindowTest)
+#include "test_import_window.moc"
