@@ -275,6 +275,7 @@ void MainWindow::buildControls() {
   Mode_A->lineEdit()->installEventFilter(this);
   Bande_A->lineEdit()->installEventFilter(this);
   Liste_KTL->viewport()->installEventFilter(this);
+  Liste_KTL->installEventFilter(this);
   for (int f = Ind; f < Qsl; ++f) setTabOrder(fieldWidget(Field(f)), fieldWidget(Field(f + 1)));
   setTabOrder(QSL_A, Valide_A);
 
@@ -555,6 +556,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+  if (watched == Liste_KTL) {
+    // Enter on a line opens it for a change, as a double click does.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      onListDoubleClick(Liste_KTL->currentIndex().isValid() ? Liste_KTL->currentIndex().row() : -1);
+      return true;
+    }
+    return false;
+  }
   std::optional<Field> field;
   for (int f = Ind; f < FieldCount; ++f)
     if (watched == fieldWidget(Field(f))) field = Field(f);

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <unistd.h>
 
@@ -85,6 +86,9 @@ LogResult rewriteFile(const QString& path, const std::function<bool(const LineSi
     return {LogResult::ReadFailed, QFile::tr("cannot read %1").arg(path)};
   }
   if (!chunk.isEmpty()) writeOk = writeOk && out.write(chunk) == chunk.size();
+  // QSaveFile::commit() does not notice a failure of the flush it does on
+  // close, and would then put a truncated file in place of the log.
+  writeOk = writeOk && out.flush();
   if (!writeOk) {
     LogResult r = failure(LogResult::WriteFailed, out);
     out.cancelWriting();
@@ -112,7 +116,9 @@ LogResult createEmptyLog(const QString& path) {
 
 LogResult appendQso(const QString& path, QByteArrayView line) {
   QFile f(path);
-  if (!f.open(QIODevice::ReadWrite)) return failure(LogResult::WriteFailed, f);
+  // Unbuffered: a failed write is seen at once and nothing is left waiting in
+  // a buffer to be flushed after the resize below.
+  if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return failure(LogResult::WriteFailed, f);
   const qint64 oldSize = f.size();
   QByteArray bytes;
   if (oldSize > 0) {
@@ -207,8 +213,13 @@ LogResult sortLog(const QString& path) {
   };
   std::vector<Item> items;
   const LogResult read = forEachLine(path, [&](const QByteArray& line) {
+    static const auto folded = [] {
+      std::array<char, 256> t{};
+      for (int c = 0; c < 256; ++c) t[c] = foldCase(static_cast<char>(c));
+      return t;
+    }();
     QByteArray key = sortItem(line);
-    std::transform(key.begin(), key.end(), key.begin(), foldCase);
+    for (char& c : key) c = folded[static_cast<unsigned char>(c)];
     items.push_back({std::move(key), line});
     return true;
   });
@@ -217,8 +228,10 @@ LogResult sortLog(const QString& path) {
   return rewriteFile(path, [&](const LineSink& sink) {
     QByteArray out;
     for (const Item& item : items) {
-      out = column(item.line, 1, kLogLineWidth);  // the list line rebuilt: 121 bytes
-      out[23] = ' ';
+      // The list line rebuilt: 121 bytes, the field columns kept and every
+      // separator blank, column 24 included.
+      out = column(item.line, 1, kLogLineWidth);
+      for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
       sink(out);
     }
     return true;
@@ -247,21 +260,28 @@ std::optional<qint64> insertTimestamp(QByteArrayView line) {
 }
 
 QByteArray sortItem(QByteArrayView line) {
-  QByteArray item;
-  item.reserve(14 + 87 + 26);
+  // Key, then the list line's columns from the mode to the QSL mark, then
+  // the callsign and reference with their separators, written straight from
+  // the log line into one buffer (short lines read as blanks).
+  static constexpr struct {
+    int first, width;
+  } kPieces[] = {{40, 3}, {0, 2}, {44, 7}, {0, 2}, {52, 3}, {0, 2}, {119, 3}, {0, 2}, {56, 60}, {0, 2},
+                 {117, 1}, {1, 12}, {0, 2}, {14, 10}, {0, 2}};
+  QByteArray item(14 + 87 + 26, ' ');
+  char* out = item.data();
   if (readableDateTime(line)) {
-    const QByteArray date = column(line, 25, 8);
-    const int yy = twoDigits(date, 6);
-    item.append(yy >= 50 ? "19" : "20");
-    item.append(date.sliced(6, 2)).append(date.sliced(3, 2)).append(date.sliced(0, 2));
-    item.append(line.sliced(33, 2)).append(line.sliced(36, 2));
+    std::memcpy(out, twoDigits(line, 30) >= 50 ? "19" : "20", 2);
+    int at = 2;
+    for (int c : {31, 32, 28, 29, 25, 26, 34, 35, 37, 38}) out[at++] = line[c - 1];  // YYMMDDHHMM
   } else {
-    item.append("999999999999");
+    std::memcpy(out, "999999999999", 12);
   }
-  item.append("  ");
-  const QByteArray display = toDisplayLine(line, 1);
-  item.append(display.sliced(50, 87));  // mode .. QSL mark
-  item.append(display.sliced(7, 26));   // callsign .. reference and separators
+  out += 14;
+  for (const auto& p : kPieces) {
+    if (p.first > 0 && p.first - 1 < line.size())
+      std::memcpy(out, line.data() + p.first - 1, std::min<qsizetype>(p.width, line.size() - (p.first - 1)));
+    out += p.width;
+  }
   return item;
 }
 

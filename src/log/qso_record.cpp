@@ -1,5 +1,7 @@
 #include "log/qso_record.h"
 
+#include <algorithm>
+
 namespace ktl {
 namespace {
 
@@ -147,9 +149,15 @@ QByteArray rebuildLogLine(QByteArrayView d) {
 }
 
 bool sameQso(QByteArrayView a, QByteArrayView b) {
-  if (a.size() != b.size()) return false;
-  if (a.size() < 24) return a == b;
-  return a.first(23) == b.first(23) && a.sliced(24) == b.sliced(24);
+  // Columns past the end of the shorter line read as blanks, as in column():
+  // a line whose trailing blanks were trimmed still names the QSO the list
+  // shows for it.
+  if (a.size() > b.size()) std::swap(a, b);
+  const qsizetype n = a.size();
+  const auto blank = [](QByteArrayView s) { return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; }); };
+  if (n <= 23) return a == b.first(n) && blank(b.sliced(n, std::min<qsizetype>(b.size(), 23) - n)) &&
+                      (b.size() <= 24 || blank(b.sliced(24)));
+  return a.first(23) == b.first(23) && a.sliced(24) == b.sliced(24, n - 24) && blank(b.sliced(n));
 }
 
 }  // namespace ktl

@@ -286,6 +286,17 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
   }
 
+  void keyboardOnlyEditFromTheList() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00"),
+                    logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
+    auto* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(s.w.selectedLine(), s.w.logModel().displayLine(0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(s.c("Valide_A")->isEnabled());
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
+  }
+
   void doubleClickOnEmptyListAreaAsksForALine() {
     Station s;
     QListView* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
