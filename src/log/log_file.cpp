@@ -207,30 +207,48 @@ LogResult insertQsoByDate(const QString& path, QByteArrayView newLine) {
 
 LogResult sortLog(const QString& path) {
   if (!QFileInfo::exists(path)) return {};
-  struct Item {
-    QByteArray key;
-    QByteArray line;
-  };
-  std::vector<Item> items;
-  const LogResult read = forEachLine(path, [&](const QByteArray& line) {
-    static const auto folded = [] {
-      std::array<char, 256> t{};
-      for (int c = 0; c < 256; ++c) t[c] = foldCase(static_cast<char>(c));
-      return t;
-    }();
-    QByteArray key = sortItem(line);
-    for (char& c : key) c = folded[static_cast<unsigned char>(c)];
-    items.push_back({std::move(key), line});
-    return true;
+  // The sort needs every line at once: the file is read in one piece and the
+  // keys, all of the same length, go into one flat buffer.
+  QFile in(path);
+  if (!in.open(QIODevice::ReadOnly)) return failure(LogResult::ReadFailed, in);
+  const QByteArray bytes = in.readAll();
+  if (in.error() != QFileDevice::NoError) return failure(LogResult::ReadFailed, in);
+  in.close();
+
+  static const auto folded = [] {
+    std::array<char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = foldCase(static_cast<char>(c));
+    return t;
+  }();
+  constexpr qsizetype kKey = 14 + 87 + 26;
+  std::vector<QByteArrayView> lines;
+  lines.reserve(bytes.size() / (kLogLineWidth + 2) + 1);
+  for (qsizetype pos = 0; pos < bytes.size();) {
+    const void* nl = std::memchr(bytes.constData() + pos, '\n', bytes.size() - pos);
+    const qsizetype end = nl ? static_cast<const char*>(nl) - bytes.constData() : bytes.size();
+    qsizetype len = end - pos;
+    if (len > 0 && bytes[pos + len - 1] == '\r') --len;
+    lines.emplace_back(bytes.constData() + pos, len);
+    pos = end + 1;
+  }
+  QByteArray keys(static_cast<qsizetype>(lines.size()) * kKey, Qt::Uninitialized);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const QByteArray item = sortItem(lines[i]);
+    char* key = keys.data() + i * kKey;
+    for (qsizetype c = 0; c < kKey; ++c) key[c] = folded[static_cast<unsigned char>(item[c])];
+  }
+  std::vector<quint32> order(lines.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<quint32>(i);
+  const char* k = keys.constData();
+  std::stable_sort(order.begin(), order.end(), [k](quint32 a, quint32 b) {
+    return std::memcmp(k + a * kKey, k + b * kKey, kKey) < 0;
   });
-  if (!read.ok()) return read;
-  std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.key < b.key; });
   return rewriteFile(path, [&](const LineSink& sink) {
     QByteArray out;
-    for (const Item& item : items) {
+    for (quint32 i : order) {
       // The list line rebuilt: 121 bytes, the field columns kept and every
       // separator blank, column 24 included.
-      out = column(item.line, 1, kLogLineWidth);
+      out = column(lines[i], 1, kLogLineWidth);
       for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
       sink(out);
     }
