@@ -2,7 +2,7 @@
 // Import_ADIF window with its file choice, replacement boxes and options.
 #include "adif/import_adif_window.h"
 #include "entry/main_window.h"
-#include "fake_platform.h"
+#include "station_fixture.h"
 #include "log/qso_record.h"
 
 #include <QAction>
@@ -16,15 +16,9 @@ using namespace ktl;
 
 namespace {
 
-struct Station {
-  FakePlatform p;
-  MainWindow w{p};
-  explicit Station(const QByteArray& log, const QString& language = QStringLiteral("Francais")) {
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB_P"));
-    p.settings().save(kApp, stationSection("F0ORB_P"), QStringLiteral("Language"), language);
-    p.writeLog(QStringLiteral("F0ORB_P"), log);
-    w.startUp();
-  }
+struct Station : StationFixture {
+  explicit Station(const QByteArray& log, const QString& language = QStringLiteral("Francais"))
+      : StationFixture(log, language, QStringLiteral("F0ORB_P")) {}
   QString writeAdif(const QByteArray& content) {
     const QString path = p.dataDir() + "/in.adi";
     QFile f(path);
@@ -33,14 +27,8 @@ struct Station {
     return path;
   }
   ImportAdifWindow* openImport() {
-    w.findChild<QAction*>(QStringLiteral("Mnu_Import_ADIF"))->trigger();
+    c<QAction>("Mnu_Import_ADIF")->trigger();
     return w.findChild<ImportAdifWindow*>();
-  }
-  QList<QByteArray> lines() const {
-    QList<QByteArray> l = p.readLog(QStringLiteral("F0ORB_P")).split('\n');
-    if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
-    for (QByteArray& x : l) x.chop(1);
-    return l;
   }
 };
 

@@ -1,7 +1,7 @@
 // The station window: typed callsign handling, refusals in each language,
 // creation of a new station and return to an existing one.
 #include "entry/main_window.h"
-#include "fake_platform.h"
+#include "station_fixture.h"
 #include "station/station_window.h"
 
 #include <QApplication>
@@ -15,15 +15,9 @@ using namespace ktl;
 
 namespace {
 
-struct Fixture {
-  FakePlatform p;
-  MainWindow w{p};
-  Fixture(const QString& station, const QString& language = QStringLiteral("Francais")) {
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), station);
-    p.settings().save(kApp, stationSection(station), QStringLiteral("Language"), language);
-    p.writeLog(station, logLine("F5XYZ", "F", "01051", "07/03/16", "12:00") + "\r\n");
-    w.startUp();
-  }
+struct Fixture : StationFixture {
+  explicit Fixture(const QString& language = QStringLiteral("Francais"))
+      : StationFixture(crlf({logLine("F5XYZ", "F", "01051", "07/03/16", "12:00")}), language) {}
   StationWindow* open() { return StationWindow::showModeless(w); }
 };
 
@@ -35,7 +29,7 @@ class StationTest : public QObject {
   Q_OBJECT
  private slots:
   void typedCallsignIsUpperCasedWithUnderscore() {
-    Fixture f(QStringLiteral("F0ORB"));
+    Fixture f;
     StationWindow* s = f.open();
     QTest::keyClicks(box(s), QStringLiteral("f0orb/p"));
     QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));
@@ -63,7 +57,7 @@ class StationTest : public QObject {
   void refusals() {
     QFETCH(QString, language);
     QFETCH(QString, typed);
-    Fixture f(QStringLiteral("F0ORB"), language);
+    Fixture f(language);
     StationWindow* s = f.open();
     box(s)->setText(typed);  // pasted: no key handling
     s->confirm();
@@ -77,7 +71,7 @@ class StationTest : public QObject {
   }
 
   void newStationCreatesLogAndResetsBandMode() {
-    Fixture f(QStringLiteral("F0ORB"));
+    Fixture f;
     f.p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("4"));
     f.w.restoreBandAndMode(false);
     QCOMPARE(f.w.logModel().rowCount(), 1);
@@ -96,7 +90,7 @@ class StationTest : public QObject {
   }
 
   void existingStationKeepsLogAndRestoresItsBand() {
-    Fixture f(QStringLiteral("F0ORB"));
+    Fixture f;
     const QByteArray other = logLine("DL1AA", "DL", "00001", "01/01/20", "10:00") + "\r\n" +
                              logLine("DL1AB", "DL", "00002", "02/01/20", "10:00") + "\r\n";
     f.p.writeLog(QStringLiteral("F0ORB_2"), other);
@@ -112,17 +106,8 @@ class StationTest : public QObject {
     QVERIFY(f.w.selectedLine().isEmpty());
   }
 
-  void closingWithoutConfirmChangesNothing() {
-    Fixture f(QStringLiteral("F0ORB"));
-    StationWindow* s = f.open();
-    box(s)->setText(QStringLiteral("G4ABC"));
-    s->close();
-    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB"));
-    QVERIFY(!QFile::exists(f.p.logPath(QStringLiteral("G4ABC"))));
-  }
-
   void captionsFollowLanguage() {
-    Fixture f(QStringLiteral("F0ORB"), QStringLiteral("Italien"));
+    Fixture f(QStringLiteral("Italien"));
     StationWindow* s = f.open();
     QCOMPARE(s->windowTitle(), QStringLiteral("Selezione Nominativo"));
     QCOMPARE(s->findChild<QPushButton*>(QStringLiteral("Validation"))->text(), QStringLiteral("Convalida"));

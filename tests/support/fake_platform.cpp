@@ -64,3 +64,30 @@ QByteArray logLine(const char* call, const char* prefix, const char* number, con
 }
 
 }  // namespace ktl
+
+#include "station_fixture.h"
+
+namespace ktl {
+
+StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign)
+    : call(callsign) {
+  p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), callsign);
+  p.settings().save(kApp, stationSection(callsign), QStringLiteral("Language"), language);
+  p.writeLog(callsign, log);
+  w.startUp();
+}
+
+QList<QByteArray> StationFixture::lines() const {
+  QList<QByteArray> l = p.readLog(call).split('\n');
+  if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+  for (QByteArray& x : l) x.chop(1);
+  return l;
+}
+
+QByteArray crlf(std::initializer_list<QByteArray> lines) {
+  QByteArray out;
+  for (const QByteArray& l : lines) out += l + "\r\n";
+  return out;
+}
+
+}  // namespace ktl
