@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -151,6 +152,19 @@ class EntryWindowTest : public QObject {
     s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("1051"));
     QVERIFY(s.p.messages.isEmpty());
     QVERIFY(!s.w.alreadyContacted());
+  }
+
+  void failedWriteKeepsTheTypedQso() {
+    Station s;
+    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    s.finishQso();
+    QFile::remove(s.p.logPath(s.call));
+    QDir().mkpath(s.p.logPath(s.call));  // the log cannot be opened for writing now
+    s.commit();
+    QCOMPARE(s.p.messages.size(), 1);
+    QVERIFY(s.p.messages[0].startsWith(QStringLiteral("Impossible d'écrire ce fichier")));
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("F5ABC"));
+    QVERIFY(s.c("Valide_A")->isEnabled());
   }
 
   void answeringNoWritesNothing() {
