@@ -1,0 +1,175 @@
+#include "adif/adif_export.h"
+
+#include "adif/adif_fields.h"
+#include "log/log_file.h"
+#include "log/text_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace ktl {
+namespace {
+
+// Columns [first, first + width) of a line, 1-based; what lies beyond the
+// end of the line is empty.
+QByteArrayView cut(QByteArrayView line, int first, int width) {
+  const qsizetype start = first - 1;
+  if (start >= line.size()) return {};
+  return line.sliced(start, std::min<qsizetype>(width, line.size() - start));
+}
+
+QByteArrayView trimmed(QByteArrayView v) {
+  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+  return v;
+}
+
+// Characters [from, from + n) of a text, 0-based, cut at its end.
+QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
+  if (from >= v.size()) return {};
+  return v.sliced(from, std::min(n, v.size() - from));
+}
+QByteArrayView left(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
+QByteArrayView right(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
+
+// Longest record line: ten tags with their lengths, the values (at most
+// the 121 columns of the line, "20", "Y"/"N"), blanks and "<eor>".
+constexpr qsizetype kMaxRecordLine = 512;
+
+char* put(char* out, QByteArrayView v) {
+  if (!v.isEmpty()) std::memcpy(out, v.data(), v.size());
+  return out + v.size();
+}
+
+// "<TAG:" + length + ">" + the parts + " ".
+char* putField(char* out, QByteArrayView tag, std::initializer_list<QByteArrayView> parts) {
+  qsizetype length = 0;
+  for (QByteArrayView p : parts) length += p.size();
+  out = put(out, tag);
+  char digits[20];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + length % 10);
+    length /= 10;
+  } while (length > 0);
+  while (n > 0) *out++ = digits[--n];
+  *out++ = '>';
+  for (QByteArrayView p : parts) out = put(out, p);
+  *out++ = ' ';
+  return out;
+}
+
+char* putRecordLine(char* out, QByteArrayView line) {
+  const QByteArrayView date = trimmed(cut(line, 25, 8));  // dd/mm/yy
+  const QByteArrayView time = trimmed(cut(line, 34, 5));  // HH:MM
+  out = putField(out, "<CALL:", {trimmed(cut(line, 1, 12))});
+  out = putField(out, "<BAND:", {adifBandForLogBand(cut(line, 44, 7))});
+  out = putField(out, "<MODE:", {trimmed(cut(line, 40, 3))});
+  // The log keeps two-digit years; every QSO of it is taken as this century.
+  out = putField(out, "<QSO_DATE:", {"20", right(date, 2), mid(date, 3, 2), left(date, 2)});
+  out = putField(out, "<TIME_ON:", {left(time, 2), right(time, 2)});
+  out = putField(out, "<RST_RCVD:", {trimmed(cut(line, 52, 3))});
+  out = putField(out, "<RST_SENT:", {trimmed(cut(line, 119, 3))});
+  out = putField(out, "<SIG:", {trimmed(cut(line, 14, 10))});
+  out = putField(out, "<SIG_INFO:", {trimmed(cut(line, 56, 60))});
+  out = putField(out, "<QSL_RCVD:", {cut(line, 117, 1) == "*" ? "Y" : "N"});
+  return put(out, "<eor>");
+}
+
+}  // namespace
+
+void appendAdifRecordLine(QByteArray& out, QByteArrayView logLine) {
+  const qsizetype old = out.size();
+  out.resize(old + kMaxRecordLine);
+  char* end = putRecordLine(out.data() + old, logLine);
+  out.resize(end - out.constData());
+}
+
+QByteArray adifRecordLine(QByteArrayView logLine) {
+  QByteArray out;
+  out.reserve(256);
+  appendAdifRecordLine(out, logLine);
+  return out;
+}
+
+QByteArray adifTitleLine(const QString& uiLanguage, const QString& shownCallsign) {
+  QString title;
+  if (uiLanguage == QLatin1String("Francais"))
+    title = QStringLiteral("Exportation du log de la station %1 au format ADIF");
+  else if (uiLanguage == QLatin1String("Anglais"))
+    title = QStringLiteral("Exporting the log of the station %1 to ADIF format");
+  else if (uiLanguage == QLatin1String("Italien"))
+    title = QStringLiteral("Esportare il Log della stazione %1 in formato ADIF");
+  else
+    return {};
+  return toFileBytes(title.arg(shownCallsign));
+}
+
+QByteArray adifBannerLine() {
+  return QByteArrayLiteral("ORB_KTL - logbook of the KTL castles award - free to copy, given without warranty");
+}
+
+QString adifExportFileName(const QString& stationCallsign) { return stationCallsign + QLatin1String("_KTL.adi"); }
+
+QString adifExportPath(const QString& dataDir, const QString& stationCallsign) {
+  return QDir(dataDir).filePath(adifExportFileName(stationCallsign));
+}
+
+AdifExportResult exportAdif(const QString& logPath, const QString& adifPath, QByteArrayView titleLine) {
+  AdifExportResult result;
+  auto fail = [&result](AdifExportResult::Status status, const QString& detail) {
+    result.status = status;
+    result.detail = detail;
+    result.records = 0;
+    return result;
+  };
+  QFile log(logPath);
+  // A missing log has no lines: the file then holds the header only, like
+  // the export of an empty log.
+  const bool haveLog = log.exists();
+  if (haveLog && !log.open(QIODevice::ReadOnly)) return fail(AdifExportResult::LogReadFailed, log.errorString());
+  QSaveFile out(adifPath);
+  if (!out.open(QIODevice::WriteOnly)) return fail(AdifExportResult::WriteFailed, out.errorString());
+
+  constexpr qsizetype kChunk = 1 << 20;
+  QByteArray chunk(kChunk + kMaxRecordLine + 2, Qt::Uninitialized);
+  char* p = chunk.data();
+  bool writeOk = true;
+  auto flush = [&] {
+    writeOk = writeOk && out.write(chunk.constData(), p - chunk.constData()) == p - chunk.constData();
+    p = chunk.data();
+  };
+  const QByteArray banner = adifBannerLine();
+  for (QByteArrayView header : {titleLine, QByteArrayView(), QByteArrayView(banner), QByteArrayView(),
+                                QByteArrayView(), QByteArrayView("<eoh>")}) {
+    p = put(p, header.first(std::min<qsizetype>(header.size(), kChunk / 2)));
+    p = put(p, "\r\n");
+  }
+  if (haveLog) {
+    LineReader reader(log);
+    QByteArray line;
+    while (reader.next(line)) {
+      p = putRecordLine(p, line);
+      p = put(p, "\r\n");
+      ++result.records;
+      if (p - chunk.constData() >= kChunk) flush();
+    }
+    if (reader.failed()) {
+      out.cancelWriting();
+      return fail(AdifExportResult::LogReadFailed, log.errorString());
+    }
+  }
+  flush();
+  if (!writeOk) {
+    const QString detail = out.errorString();
+    out.cancelWriting();
+    return fail(AdifExportResult::WriteFailed, detail);
+  }
+  if (!out.commit()) return fail(AdifExportResult::WriteFailed, out.errorString());
+  return result;
+}
+
+}  // namespace ktl

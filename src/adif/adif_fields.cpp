@@ -1,0 +1,156 @@
+#include "adif/adif_fields.h"
+
+#include <array>
+
+namespace ktl {
+namespace {
+
+struct BandRow {
+  QByteArrayView log;
+  QByteArrayView adif;  // as the export writes it
+  std::array<QByteArrayView, 3> mhz;  // start of the band as older files write it
+};
+
+// The twelve bands of the entry window. The import accepts the ADIF name in
+// any case and the MHz forms; the first matching row wins.
+constexpr BandRow kBands[] = {
+    {"1.8 Mhz", "160m", {"1.8"}},
+    {"3.5 Mhz", "80m", {"3.5", "3.6", "3"}},
+    {"7.0 Mhz", "40m", {"7"}},
+    {"10 Mhz", "30m", {"10"}},
+    {"14 Mhz", "20m", {"14"}},
+    {"18 Mhz", "17m", {"18"}},
+    {"21 Mhz", "15m", {"21"}},
+    {"24 Mhz", "12m", {"24"}},
+    {"28 Mhz", "10m", {"28"}},
+    {"50 Mhz", "6m", {"50"}},
+    {"144 Mhz", "2m", {"144", "145"}},
+    {"432 Mhz", "70cm", {"432"}},
+};
+
+bool isBlank(char c) { return c == ' '; }
+
+QByteArrayView trimmedBlanks(QByteArrayView v) {
+  while (!v.isEmpty() && isBlank(v.front())) v = v.sliced(1);
+  while (!v.isEmpty() && isBlank(v.back())) v.chop(1);
+  return v;
+}
+
+bool equalsIgnoringAsciiCase(QByteArrayView a, QByteArrayView b) {
+  if (a.size() != b.size()) return false;
+  for (qsizetype i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// Windows-1252 bytes 0x80-0x9F and the characters they stand for; 0x81,
+// 0x8D, 0x8F, 0x90 and 0x9D stand for none.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char windows1252For(char32_t cp) {
+  if (cp >= 0xA0 && cp <= 0xFF) return static_cast<char>(cp);
+  for (int i = 0; i < 32; ++i)
+    if (kHighControls[i] != 0 && kHighControls[i] == cp) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+// Length of a well-formed UTF-8 multi-byte character at `p` and its code
+// point, or 0 when the bytes there are not one.
+int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
+  const unsigned char b = p[0];
+  int n;
+  char32_t min;
+  if (b >= 0xC2 && b <= 0xDF) {
+    n = 2, cp = b & 0x1F, min = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    n = 3, cp = b & 0x0F, min = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4, cp = b & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (left < n) return 0;
+  for (int i = 1; i < n; ++i) {
+    if ((p[i] & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (p[i] & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+unsigned char upper1252(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+  if (c == 0x9A || c == 0x9C || c == 0x9E) return c - 16;
+  if (c == 0xFF) return 0x9F;
+  return c;
+}
+
+}  // namespace
+
+QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
+  const QByteArrayView band = trimmedBlanks(logBand);
+  for (const BandRow& row : kBands)
+    if (band == row.log) return row.adif;
+  return {};
+}
+
+QByteArrayView logBandForAdifBand(QByteArrayView adifBand) {
+  for (const BandRow& row : kBands) {
+    if (equalsIgnoringAsciiCase(adifBand, row.adif)) return row.log;
+    for (QByteArrayView mhz : row.mhz)
+      if (!mhz.isEmpty() && adifBand == mhz) return row.log;
+  }
+  return {};
+}
+
+QByteArrayView adifFieldValue(QByteArrayView record, QByteArrayView searchText) {
+  const qsizetype p1 = record.indexOf(searchText);
+  if (p1 < 0) return {};
+  const qsizetype p2 = record.indexOf('>', p1);
+  if (p2 < 0) return {};
+  qsizetype p3 = record.indexOf('<', p2);
+  if (p3 < 0) p3 = record.size();
+  return trimmedBlanks(record.sliced(p2 + 1, p3 - p2 - 1));
+}
+
+QByteArray adifTextToLogBytes(QByteArrayView text) {
+  QByteArray out(text.size(), Qt::Uninitialized);  // never longer than the text
+  char* to = out.data();
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size;) {
+    unsigned char c = p[i];
+    if (c < 0x80) {
+      if (c < 0x20 || c == 0x7F) c = ' ';
+      ++i;
+    } else {
+      char32_t cp = 0;
+      const int n = utf8Character(p + i, size - i, cp);
+      if (n > 0) {
+        c = static_cast<unsigned char>(windows1252For(cp));
+        i += n;
+      } else {
+        ++i;
+      }
+    }
+    *to++ = static_cast<char>(upper1252(c));
+  }
+  const char* begin = out.constData();
+  const char* end = to;
+  while (begin < end && *begin == ' ') ++begin;
+  while (end > begin && end[-1] == ' ') --end;
+  const qsizetype from = begin - out.constData();
+  out.truncate(end - out.constData());
+  out.remove(0, from);
+  return out;
+}
+
+}  // namespace ktl

@@ -1,0 +1,39 @@
+#pragma once
+// What the ADIF export and import share: the band names both ways, the way a
+// field's value is found in a record, and the turning of text bytes written
+// by other programs into the log's Windows-1252 bytes.
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace ktl {
+
+// ADIF band name ("20m") of a log band ("14 Mhz", blanks around it ignored);
+// empty for a band outside the twelve of the entry window.
+QByteArrayView adifBandForLogBand(QByteArrayView logBand);
+
+// Log band of an ADIF BAND value: the name ("20M"), or the band's start in
+// MHz as older files write it ("14", "145"). Letter case does not matter.
+// Empty for anything else ("60M", "13CM", "").
+QByteArrayView logBandForAdifBand(QByteArrayView adifBand);
+
+// The value of a field in a record text, found by the start of its tag
+// ("<SIG" also finds "<SIG_INFO" when that comes first): from the first ">"
+// after the first occurrence of `searchText` to the next "<", blanks around
+// it removed. The data length of the tag is not used, so a wrong length does
+// no harm. Empty when the search text is absent. Both texts are taken as
+// they are: the caller upper-cases the record.
+QByteArrayView adifFieldValue(QByteArrayView recordText, QByteArrayView searchText);
+
+// Text bytes of a foreign file as log bytes: each well-formed UTF-8
+// multi-byte character becomes one byte, its Windows-1252 byte or '?' when
+// it has none (so a character never takes two columns); every other byte is
+// already Windows-1252 (or Latin-1) and is kept. Control bytes become
+// blanks, so a tab or a lone CR can never reach a log line. The result is
+// upper-cased the Windows-1252 way (é -> É, š -> Š, ÿ -> Ÿ; ß stays) and
+// the blanks around it are removed.
+// Other multi-byte codes (GBK, ...) cannot be told apart from Windows-1252
+// and are kept byte for byte; the columns still hold, as every value is cut
+// to its width in bytes.
+QByteArray adifTextToLogBytes(QByteArrayView text);
+
+}  // namespace ktl

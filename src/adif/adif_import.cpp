@@ -1,0 +1,414 @@
+#include "adif/adif_import.h"
+
+#include "adif/adif_fields.h"
+#include "adif/adif_reader.h"
+#include "log/log_file.h"
+#include "log/qso_record.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <memory>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace ktl {
+namespace {
+
+// A line dated 31/12/50 08:35, the last moment a log line can name. Merged
+// with the log, it makes sure the block of records finds its place before
+// it, also in an empty log. It never reaches the disk; a log line beginning
+// like it (left by an import that was cut short) is dropped from the log.
+constexpr QByteArrayView kPlaceholderStart = "XXXxxxxxxxx  MKVR";
+constexpr QByteArrayView kPlaceholder = "XXXxxxxxxxx  MKVR 93013 31/12/50 08:35";
+
+// Writes `text` left-justified (or right-justified) into `width` columns at
+// `out`, cut to them, and returns the end.
+char* putLeft(char* out, QByteArrayView text, qsizetype width) {
+  const qsizetype n = std::min(text.size(), width);
+  if (n > 0) std::memcpy(out, text.data(), n);
+  std::memset(out + n, ' ', width - n);
+  return out + width;
+}
+
+char* putRight(char* out, QByteArrayView text, qsizetype width) {
+  const qsizetype n = std::min(text.size(), width);
+  std::memset(out, ' ', width - n);
+  if (n > 0) std::memcpy(out + width - n, text.data(), n);
+  return out + width;
+}
+
+QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
+  if (from >= v.size()) return {};
+  return v.sliced(from, std::min(n, v.size() - from));
+}
+QByteArrayView left(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
+QByteArrayView right(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
+
+bool digits(QByteArrayView v, qsizetype from, qsizetype n, int& value) {
+  value = 0;
+  if (from < 0 || from + n > v.size()) return false;
+  for (qsizetype i = from; i < from + n; ++i) {
+    if (v[i] < '0' || v[i] > '9') return false;
+    value = value * 10 + (v[i] - '0');
+  }
+  return true;
+}
+
+// The insertion key of a record: its QSO_DATE (YYYYMMDD) and TIME_ON (HHMM,
+// seconds ignored) in the form of insertTimestamp(). The tags are searched
+// without their "<", as the block has always been placed.
+std::optional<qint64> insertionKey(QByteArrayView record) {
+  const QByteArrayView date = adifFieldValue(record, "QSO_DATE");
+  const QByteArrayView time = adifFieldValue(record, "TIME_ON");
+  int year, month, day, hour, minute;
+  if (date.size() < 8 || !digits(date, 0, 4, year) || !digits(date, 4, 2, month) ||
+      !digits(date, date.size() - 2, 2, day) || !digits(time, 0, 2, hour) || !digits(time, 2, 2, minute))
+    return std::nullopt;
+  return ((static_cast<qint64>(year) * 100 + month) * 100 + day) * 10000 + hour * 100 + minute;
+}
+
+// Sorting, with the order of sortLog(): by date and time (years 50-99 are
+// 19xx, 00-49 20xx; a line without a readable date goes last), then by the
+// rest of the line in the order mode, band, reports, castle name, QSL mark,
+// callsign, reference, ignoring letter case; equal lines keep their order.
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+qint64 sortDateKey(const char* line) {
+  for (int c : {25, 26, 28, 29, 31, 32, 34, 35, 37, 38})
+    if (!isDigit(line[c - 1])) return 999999999999;
+  auto two = [line](int column) { return (line[column - 1] - '0') * 10 + (line[column] - '0'); };
+  const int yy = two(31);
+  const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
+  return (((year * 100 + two(28)) * 100 + two(25)) * 100 + two(34)) * 100 + two(37);
+}
+
+unsigned char foldCase(unsigned char u) {
+  if (u >= 'A' && u <= 'Z') return u + 32;
+  // Windows-1252 capitals À-Þ (except ×) and Š Œ Ž Ÿ.
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return u + 32;
+  if (u == 0x8A || u == 0x8C || u == 0x8E) return u + 16;
+  if (u == 0x9F) return 0xFF;
+  return u;
+}
+
+bool foldedLess(const char* a, const char* b) {
+  static constexpr struct {
+    int column, width;
+  } kOrder[] = {{40, 3}, {44, 7}, {52, 3}, {119, 3}, {56, 60}, {117, 1}, {1, 12}, {14, 10}};
+  for (const auto& part : kOrder) {
+    for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
+      const unsigned char x = foldCase(static_cast<unsigned char>(a[i]));
+      const unsigned char y = foldCase(static_cast<unsigned char>(b[i]));
+      if (x != y) return x < y;
+    }
+  }
+  return false;
+}
+
+// Log lines of kLogLineWidth bytes in blocks that never move, so a long
+// import never copies what it already holds.
+class LineStore {
+ public:
+  char* add() {
+    if (used_ == kLinesPerChunk || chunks_.empty()) {
+      chunks_.push_back(std::make_unique<char[]>(kLinesPerChunk * kLogLineWidth));
+      used_ = 0;
+    }
+    ++count_;
+    return chunks_.back().get() + used_++ * kLogLineWidth;
+  }
+  const char* at(qsizetype i) const {
+    return chunks_[i / kLinesPerChunk].get() + (i % kLinesPerChunk) * kLogLineWidth;
+  }
+  qsizetype size() const { return count_; }
+
+ private:
+  static constexpr qsizetype kLinesPerChunk = 8192;
+  std::vector<std::unique_ptr<char[]>> chunks_;
+  qsizetype used_ = 0;
+  qsizetype count_ = 0;
+};
+
+struct SortEntry {
+  qint64 key;
+  const char* line;  // kLogLineWidth bytes
+};
+
+}  // namespace
+
+QString replacementNotice(ReplacedField field) {
+  switch (field) {
+    case ReplacedField::Callsign:
+      return QStringLiteral("Indicatif absent, remplacé par FXXXX");
+    case ReplacedField::Date:
+      return QStringLiteral("Date absente, remplacée par 01/01/2000");
+    case ReplacedField::Time:
+      return QStringLiteral("Heure absente, remplacée par 00:00");
+    case ReplacedField::Band:
+      return QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+  }
+  return {};
+}
+
+namespace {
+
+// The search texts of the ten fields, in the order of the line.
+enum Field { Call, Sig, SigInfo, QsoDate, TimeOn, Mode, Band, RstRcvd, QslRcvd, RstSent, kFieldCount };
+constexpr QByteArrayView kSearchTexts[kFieldCount] = {"<CALL",    "<SIG",  "<SIG_INFO", "<QSO_DATE", "<TIME_ON",
+                                                      "<MODE",    "<BAND", "<RST_RCVD", "<QSL_RCVD", "<RST_SENT"};
+
+// The values of all ten fields by the rule of adifFieldValue(), found in one
+// walk over the record's "<" (each search text begins with one, so its first
+// occurrence is at one of them).
+void findValues(QByteArrayView record, QByteArrayView (&values)[kFieldCount]) {
+  qsizetype first[kFieldCount];
+  std::fill(std::begin(first), std::end(first), -1);
+  int left = kFieldCount;
+  const char* data = record.data();
+  const qsizetype size = record.size();
+  for (qsizetype at = 0; left > 0 && at < size;) {
+    const void* lt = std::memchr(data + at, '<', size - at);
+    if (!lt) break;
+    at = static_cast<const char*>(lt) - data;
+    const QByteArrayView rest = record.sliced(at);
+    for (int f = 0; f < kFieldCount; ++f) {
+      if (first[f] < 0 && rest.size() > 1 && rest[1] == kSearchTexts[f][1] && rest.startsWith(kSearchTexts[f])) {
+        first[f] = at;
+        --left;
+      }
+    }
+    ++at;
+  }
+  for (int f = 0; f < kFieldCount; ++f) {
+    values[f] = {};
+    if (first[f] < 0) continue;
+    const void* gt = std::memchr(data + first[f], '>', size - first[f]);
+    if (!gt) continue;
+    const qsizetype from = static_cast<const char*>(gt) - data + 1;
+    const void* lt = std::memchr(data + from, '<', size - from);
+    const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
+    QByteArrayView v = record.sliced(from, to - from);
+    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+    values[f] = v;
+  }
+}
+
+// A value as log bytes. Plain upper-case ASCII, by far the most common,
+// is taken as it is; anything else goes through adifTextToLogBytes() into
+// `scratch`, which the next call reuses.
+QByteArrayView logBytes(QByteArrayView raw, QByteArray& scratch) {
+  for (char c : raw) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u >= 0x7F || (u >= 'a' && u <= 'z')) {
+      scratch = adifTextToLogBytes(raw);
+      return scratch;
+    }
+  }
+  return raw;
+}
+
+void writeLogLine(char* out, QByteArrayView record, const AdifImportOptions& options,
+                   const std::function<void(ReplacedField)>& onReplaced) {
+  QByteArrayView raw[kFieldCount];
+  findValues(record, raw);
+  QByteArray scratch;
+  auto value = [&](Field f) { return logBytes(raw[f], scratch); };
+  auto replaced = [&](ReplacedField f) {
+    if (onReplaced) onReplaced(f);
+  };
+  char* const line = out;
+  char* p = line;
+
+  QByteArrayView call = value(Call);
+  if (call.isEmpty()) {
+    replaced(ReplacedField::Callsign);
+    call = "FXXXX";
+  }
+  p = putLeft(p, call, 12);
+  *p++ = ' ';
+  // The reference keeps its first ten characters, right-justified, so that
+  // "F-01051" lands as "   F-01051" in the prefix, "-" and number columns.
+  p = putRight(p, value(options.sigIsAward ? SigInfo : Sig), 10);
+  *p++ = ' ';  // repeat mark
+
+  const QByteArrayView date = value(QsoDate);
+  if (date.isEmpty()) {
+    replaced(ReplacedField::Date);
+    p = putLeft(p, "01/01/00", 8);
+  } else {
+    // YYYYMMDD to dd/mm/yy; an odd value keeps the separators and the width.
+    char d[8];
+    char* q = putLeft(d, right(date, 2), right(date, 2).size());
+    *q++ = '/';
+    q = putLeft(q, mid(date, 4, 2), mid(date, 4, 2).size());
+    *q++ = '/';
+    q = putLeft(q, mid(date, 2, 2), mid(date, 2, 2).size());
+    p = putLeft(p, QByteArrayView(d, q - d), 8);
+  }
+  *p++ = ' ';
+
+  const QByteArrayView time = value(TimeOn);
+  if (time.isEmpty()) {
+    replaced(ReplacedField::Time);
+    p = putLeft(p, "00:00", 5);
+  } else {
+    char t[5];
+    char* q = putLeft(t, left(time, 2), left(time, 2).size());
+    *q++ = ':';
+    q = putLeft(q, mid(time, 2, 2), mid(time, 2, 2).size());  // seconds dropped
+    p = putLeft(p, QByteArrayView(t, q - t), 5);
+  }
+  *p++ = ' ';
+
+  // A mode or a report longer than its three columns keeps its first three
+  // characters ("RTTY" -> "RTT"), as any log line does: no column moves.
+  const QByteArrayView mode = value(Mode);
+  p = putLeft(p, mode.isEmpty() ? QByteArrayView("XXX") : mode, 3);
+  *p++ = ' ';
+
+  QByteArrayView band = logBandForAdifBand(value(Band));
+  if (band.isEmpty()) {
+    replaced(ReplacedField::Band);
+    band = "1.8 Mhz";
+  }
+  p = putLeft(p, band, 7);
+  *p++ = ' ';
+
+  const QByteArrayView rstReceived = value(RstRcvd);
+  p = putLeft(p, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived, 3);
+  *p++ = ' ';
+
+  p = putLeft(p, options.sigIsAward ? QByteArrayView() : value(SigInfo), 60);
+  *p++ = ' ';
+  *p++ = value(QslRcvd) == "Y" ? '*' : ' ';
+  *p++ = ' ';
+
+  const QByteArrayView rstSent = value(RstSent);
+  p = putLeft(p, rstSent.isEmpty() ? QByteArrayView("XX") : rstSent, 3);
+  Q_ASSERT(p == line + kLogLineWidth);
+}
+
+}  // namespace
+
+QByteArray adifRecordToLogLine(QByteArrayView record, const AdifImportOptions& options,
+                               const std::function<void(ReplacedField)>& onReplaced) {
+  QByteArray line(kLogLineWidth, ' ');
+  writeLogLine(line.data(), record, options, onReplaced);
+  return line;
+}
+
+AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options,
+                            const ReplacementHandler& onReplaced) {
+  AdifImportResult result;
+  auto fail = [&result](AdifImportResult::Status status, const QString& detail = {}) {
+    result.status = status;
+    result.detail = detail;
+    result.recordsImported = 0;
+    return result;
+  };
+  if (adifPath.isEmpty()) return fail(AdifImportResult::NoFileChosen);
+  QFile adif(adifPath);
+  if (!adif.open(QIODevice::ReadOnly)) return fail(AdifImportResult::FileUnreadable, adif.errorString());
+
+  // First pass: the date and time that place the block in the log, from the
+  // first record. When the first record lacks a readable QSO_DATE or TIME_ON
+  // the first record that has both gives them; when none has, the block goes
+  // at the end of the log (the sort puts every QSO in its place anyway).
+  std::optional<qint64> key;
+  {
+    AdifRecordReader reader(adif);
+    QByteArrayView record;
+    qsizetype n = 0;
+    while (reader.next(record)) {
+      ++n;
+      if ((key = insertionKey(record))) {
+        result.keyRecord = n;
+        break;
+      }
+    }
+    result.headerFound = reader.headerFound();
+    if (reader.failed()) return fail(AdifImportResult::FileUnreadable, adif.errorString());
+    if (reader.tooLarge()) return fail(AdifImportResult::RecordTooLarge);
+    if (n == 0) return fail(AdifImportResult::NoRecord);
+  }
+
+  // The log, each line as its 121 columns with a blank repeat mark (the sort
+  // clears every mark), and the place of the block: before the first line
+  // dated at or after the key. Empty lines and lines without a readable date
+  // (a first line among them) never take the block before them.
+  LineStore logLines;
+  qsizetype insertAt = -1;
+  const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
+    if (insertAt < 0 && key) {
+      const auto ts = insertTimestamp(line);
+      if (ts && *ts >= *key) insertAt = logLines.size();
+    }
+    const qsizetype n = std::min<qsizetype>(line.size(), kLogLineWidth);
+    char* to = logLines.add();
+    std::memcpy(to, line.constData(), n);
+    std::memset(to + n, ' ', kLogLineWidth - n);
+    to[23] = ' ';
+    return true;
+  });
+  if (!read.ok()) return fail(AdifImportResult::LogReadFailed, read.detail);
+  if (insertAt < 0) {
+    // No log line is as late: the block goes before the placeholder, unless
+    // the key is later still. Then the file's QSOs lie beyond what a log line
+    // can date and nothing is imported.
+    if (key && *key > *insertTimestamp(kPlaceholder)) return fail(AdifImportResult::FirstQsoTooLate);
+    insertAt = logLines.size();
+  }
+
+  // Second pass: every record becomes a log line.
+  LineStore block;
+  {
+    adif.seek(0);
+    AdifRecordReader reader(adif);
+    QByteArrayView record;
+    const auto onField = [&](ReplacedField f) {
+      ++result.replaced[static_cast<int>(f)];
+      if (onReplaced) onReplaced(f, block.size());
+    };
+    while (reader.next(record)) {
+      writeLogLine(block.add(), record, options, onField);
+    }
+    if (reader.failed()) return fail(AdifImportResult::FileUnreadable, adif.errorString());
+    if (reader.tooLarge()) return fail(AdifImportResult::RecordTooLarge);
+  }
+  adif.close();
+
+  // The merged log: lines before the block, the block, the rest; then the
+  // sort. Equal lines keep that order.
+  std::vector<SortEntry> entries;
+  entries.reserve(logLines.size() + block.size());
+  auto addLog = [&](qsizetype from, qsizetype to) {
+    for (qsizetype i = from; i < to; ++i) {
+      const char* line = logLines.at(i);
+      if (QByteArrayView(line, kPlaceholderStart.size()) == kPlaceholderStart) continue;
+      entries.push_back({sortDateKey(line), line});
+    }
+  };
+  addLog(0, insertAt);
+  for (qsizetype i = 0; i < block.size(); ++i) {
+    const char* line = block.at(i);
+    entries.push_back({sortDateKey(line), line});
+  }
+  addLog(insertAt, logLines.size());
+  std::stable_sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return foldedLess(a.line, b.line);
+  });
+
+  const LogResult written = rewriteFile(logPath, [&](const LineSink& sink) {
+    for (const SortEntry& e : entries) sink(QByteArrayView(e.line, kLogLineWidth));
+    return true;
+  });
+  if (!written.ok()) return fail(AdifImportResult::LogWriteFailed, written.detail);
+  result.recordsImported = block.size();
+  return result;
+}
+
+}  // namespace ktl

@@ -1,0 +1,106 @@
+#include "adif/adif_reader.h"
+
+#include "adif/adif_import.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace ktl {
+
+AdifRecordReader::AdifRecordReader(QIODevice& device, qsizetype blockSize)
+    : device_(device), blockSize_(blockSize) {}
+
+bool AdifRecordReader::fill() {
+  if (eof_) return false;
+  if (start_ > 0) {
+    text_.remove(0, start_);
+    searched_ -= start_;
+    start_ = 0;
+  }
+  block_.resize(blockSize_);
+  const qint64 got = device_.read(block_.data(), blockSize_);
+  if (got <= 0) {
+    failed_ = got < 0;
+    eof_ = true;
+    return false;
+  }
+  const auto* in = reinterpret_cast<const unsigned char*>(block_.constData());
+  qint64 from = 0;
+  if (firstBlock_) {
+    firstBlock_ = false;
+    if (got >= 3 && in[0] == 0xEF && in[1] == 0xBB && in[2] == 0xBF) from = 3;
+  }
+  // Copy line by line, dropping the LF and upper-casing ASCII letters; CRs
+  // (before an LF or alone) are dropped after.
+  const qsizetype old = text_.size();
+  text_.resize(old + (got - from));
+  char* out = text_.data() + old;
+  while (from < got) {
+    const void* nl = std::memchr(in + from, '\n', got - from);
+    const qint64 end = nl ? static_cast<const unsigned char*>(nl) - in : got;
+    char* segment = out;
+    for (qint64 i = from; i < end; ++i) {
+      const unsigned char c = in[i];
+      *out++ = static_cast<char>(static_cast<unsigned>(c - 'a') < 26u ? c - 32 : c);
+    }
+    if (std::memchr(segment, '\r', out - segment)) out = std::remove(segment, out, '\r');
+    from = end + 1;
+  }
+  text_.resize(out - text_.constData());
+  if (text_.size() - start_ > kMaxAdifRecordBytes) {
+    tooLarge_ = true;
+    return false;
+  }
+  return true;
+}
+
+bool AdifRecordReader::findRecordsStart() {
+  for (;;) {
+    const char* data = text_.constData();
+    qsizetype at = searched_;
+    const qsizetype end = text_.size() - 4;
+    while (at < end) {
+      const void* lt = std::memchr(data + at, '<', end - at);
+      if (!lt) break;
+      at = static_cast<const char*>(lt) - data;
+      if (std::memcmp(data + at + 1, "EOH>", 4) == 0) {
+        headerFound_ = true;
+        start_ = searched_ = at + 5;
+        return true;
+      }
+      if (std::memcmp(data + at + 1, "EOR>", 4) == 0) {
+        start_ = searched_ = 0;
+        return true;
+      }
+      ++at;
+    }
+    searched_ = std::max<qsizetype>(0, text_.size() - 4);
+    if (!fill()) return false;
+  }
+}
+
+bool AdifRecordReader::next(QByteArrayView& record) {
+  if (!started_) {
+    started_ = true;
+    if (!findRecordsStart()) return false;
+  }
+  for (;;) {
+    const char* data = text_.constData();
+    const qsizetype end = text_.size() - 4;
+    while (searched_ < end) {
+      const void* lt = std::memchr(data + searched_, '<', end - searched_);
+      if (!lt) break;
+      const qsizetype at = static_cast<const char*>(lt) - data;
+      if (std::memcmp(data + at + 1, "EOR>", 4) == 0) {
+        record = QByteArrayView(data + start_, at + 5 - start_);
+        start_ = searched_ = at + 5;
+        return true;
+      }
+      searched_ = at + 1;
+    }
+    searched_ = std::max(start_, end);
+    if (!fill()) return false;
+  }
+}
+
+}  // namespace ktl
