@@ -69,44 +69,6 @@ std::optional<qint64> insertionKey(QByteArrayView record) {
   return ((static_cast<qint64>(year) * 100 + month) * 100 + day) * 10000 + hour * 100 + minute;
 }
 
-// Sorting, with the order of sortLog(): by date and time (years 50-99 are
-// 19xx, 00-49 20xx; a line without a readable date goes last), then by the
-// rest of the line in the order mode, band, reports, castle name, QSL mark,
-// callsign, reference, ignoring letter case; equal lines keep their order.
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-qint64 sortDateKey(const char* line) {
-  for (int c : {25, 26, 28, 29, 31, 32, 34, 35, 37, 38})
-    if (!isDigit(line[c - 1])) return 999999999999;
-  auto two = [line](int column) { return (line[column - 1] - '0') * 10 + (line[column] - '0'); };
-  const int yy = two(31);
-  const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
-  return (((year * 100 + two(28)) * 100 + two(25)) * 100 + two(34)) * 100 + two(37);
-}
-
-unsigned char foldCase(unsigned char u) {
-  if (u >= 'A' && u <= 'Z') return u + 32;
-  // Windows-1252 capitals À-Þ (except ×) and Š Œ Ž Ÿ.
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return u + 32;
-  if (u == 0x8A || u == 0x8C || u == 0x8E) return u + 16;
-  if (u == 0x9F) return 0xFF;
-  return u;
-}
-
-bool foldedLess(const char* a, const char* b) {
-  static constexpr struct {
-    int column, width;
-  } kOrder[] = {{40, 3}, {44, 7}, {52, 3}, {119, 3}, {56, 60}, {117, 1}, {1, 12}, {14, 10}};
-  for (const auto& part : kOrder) {
-    for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
-      const unsigned char x = foldCase(static_cast<unsigned char>(a[i]));
-      const unsigned char y = foldCase(static_cast<unsigned char>(b[i]));
-      if (x != y) return x < y;
-    }
-  }
-  return false;
-}
-
 // Log lines of kLogLineWidth bytes in blocks that never move, so a long
 // import never copies what it already holds.
 class LineStore {
@@ -131,10 +93,6 @@ class LineStore {
   qsizetype count_ = 0;
 };
 
-struct SortEntry {
-  qint64 key;
-  const char* line;  // kLogLineWidth bytes
-};
 
 }  // namespace
 
@@ -346,11 +304,7 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
       const auto ts = insertTimestamp(line);
       if (ts && *ts >= *key) insertAt = logLines.size();
     }
-    const qsizetype n = std::min<qsizetype>(line.size(), kLogLineWidth);
-    char* to = logLines.add();
-    std::memcpy(to, line.constData(), n);
-    std::memset(to + n, ' ', kLogLineWidth - n);
-    to[23] = ' ';
+    normalizeLogLine(line, logLines.add());
     return true;
   });
   if (!read.ok()) return fail(AdifImportResult::LogReadFailed, read.detail);
@@ -382,28 +336,21 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
 
   // The merged log: lines before the block, the block, the rest; then the
   // sort. Equal lines keep that order.
-  std::vector<SortEntry> entries;
-  entries.reserve(logLines.size() + block.size());
+  std::vector<const char*> merged;
+  merged.reserve(logLines.size() + block.size());
   auto addLog = [&](qsizetype from, qsizetype to) {
     for (qsizetype i = from; i < to; ++i) {
       const char* line = logLines.at(i);
-      if (QByteArrayView(line, kPlaceholderStart.size()) == kPlaceholderStart) continue;
-      entries.push_back({sortDateKey(line), line});
+      if (QByteArrayView(line, kPlaceholderStart.size()) != kPlaceholderStart) merged.push_back(line);
     }
   };
   addLog(0, insertAt);
-  for (qsizetype i = 0; i < block.size(); ++i) {
-    const char* line = block.at(i);
-    entries.push_back({sortDateKey(line), line});
-  }
+  for (qsizetype i = 0; i < block.size(); ++i) merged.push_back(block.at(i));
   addLog(insertAt, logLines.size());
-  std::stable_sort(entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) {
-    if (a.key != b.key) return a.key < b.key;
-    return foldedLess(a.line, b.line);
-  });
+  sortLogLines(merged);
 
   const LogResult written = rewriteFile(logPath, [&](const LineSink& sink) {
-    for (const SortEntry& e : entries) sink(QByteArrayView(e.line, kLogLineWidth));
+    for (const char* line : merged) sink(QByteArrayView(line, kLogLineWidth));
     return true;
   });
   if (!written.ok()) return fail(AdifImportResult::LogWriteFailed, written.detail);

@@ -208,50 +208,31 @@ LogResult insertQsoByDate(const QString& path, QByteArrayView newLine) {
 LogResult sortLog(const QString& path) {
   if (!QFileInfo::exists(path)) return {};
   // The sort needs every line at once: the file is read in one piece and the
-  // keys, all of the same length, go into one flat buffer.
+  // lines, normalized to 121 bytes, go into one flat buffer.
   QFile in(path);
   if (!in.open(QIODevice::ReadOnly)) return failure(LogResult::ReadFailed, in);
   const QByteArray bytes = in.readAll();
   if (in.error() != QFileDevice::NoError) return failure(LogResult::ReadFailed, in);
   in.close();
 
-  static const auto folded = [] {
-    std::array<char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = foldCase(static_cast<char>(c));
-    return t;
-  }();
-  constexpr qsizetype kKey = 14 + 87 + 26;
-  std::vector<QByteArrayView> lines;
-  lines.reserve(bytes.size() / (kLogLineWidth + 2) + 1);
+  QByteArray flat;
+  flat.reserve(bytes.size() + kLogLineWidth);
   for (qsizetype pos = 0; pos < bytes.size();) {
     const void* nl = std::memchr(bytes.constData() + pos, '\n', bytes.size() - pos);
     const qsizetype end = nl ? static_cast<const char*>(nl) - bytes.constData() : bytes.size();
     qsizetype len = end - pos;
     if (len > 0 && bytes[pos + len - 1] == '\r') --len;
-    lines.emplace_back(bytes.constData() + pos, len);
+    const qsizetype at = flat.size();
+    flat.resize(at + kLogLineWidth);
+    normalizeLogLine(QByteArrayView(bytes.constData() + pos, len), flat.data() + at);
     pos = end + 1;
   }
-  QByteArray keys(static_cast<qsizetype>(lines.size()) * kKey, Qt::Uninitialized);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const QByteArray item = sortItem(lines[i]);
-    char* key = keys.data() + i * kKey;
-    for (qsizetype c = 0; c < kKey; ++c) key[c] = folded[static_cast<unsigned char>(item[c])];
-  }
-  std::vector<quint32> order(lines.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<quint32>(i);
-  const char* k = keys.constData();
-  std::stable_sort(order.begin(), order.end(), [k](quint32 a, quint32 b) {
-    return std::memcmp(k + a * kKey, k + b * kKey, kKey) < 0;
-  });
+  std::vector<const char*> lines;
+  lines.reserve(flat.size() / kLogLineWidth);
+  for (qsizetype at = 0; at < flat.size(); at += kLogLineWidth) lines.push_back(flat.constData() + at);
+  sortLogLines(lines);
   return rewriteFile(path, [&](const LineSink& sink) {
-    QByteArray out;
-    for (quint32 i : order) {
-      // The list line rebuilt: 121 bytes, the field columns kept and every
-      // separator blank, column 24 included.
-      out = column(lines[i], 1, kLogLineWidth);
-      for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
-      sink(out);
-    }
+    for (const char* line : lines) sink(QByteArrayView(line, kLogLineWidth));
     return true;
   });
 }
@@ -277,30 +258,51 @@ std::optional<qint64> insertTimestamp(QByteArrayView line) {
   return v;
 }
 
-QByteArray sortItem(QByteArrayView line) {
-  // Key, then the list line's columns from the mode to the QSL mark, then
-  // the callsign and reference with their separators, written straight from
-  // the log line into one buffer (short lines read as blanks).
+void normalizeLogLine(QByteArrayView line, char* out) {
+  const qsizetype n = std::min<qsizetype>(line.size(), kLogLineWidth);
+  std::memcpy(out, line.data(), n);
+  std::memset(out + n, ' ', kLogLineWidth - n);
+  for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
+}
+
+qint64 sortDateKey(const char* line) {
+  const QByteArrayView view(line, kLogLineWidth);
+  if (!readableDateTime(view)) return 999999999999;
+  const int yy = twoDigits(view, 30);
+  const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
+  return (((year * 100 + twoDigits(view, 27)) * 100 + twoDigits(view, 24)) * 100 + twoDigits(view, 33)) * 100 +
+         twoDigits(view, 36);
+}
+
+void sortLogLines(std::vector<const char*>& lines) {
+  static const auto folded = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(foldCase(static_cast<char>(c)));
+    return t;
+  }();
+  // The columns after the date, in the order the list shows them.
   static constexpr struct {
-    int first, width;
-  } kPieces[] = {{40, 3}, {0, 2}, {44, 7}, {0, 2}, {52, 3}, {0, 2}, {119, 3}, {0, 2}, {56, 60}, {0, 2},
-                 {117, 1}, {1, 12}, {0, 2}, {14, 10}, {0, 2}};
-  QByteArray item(14 + 87 + 26, ' ');
-  char* out = item.data();
-  if (readableDateTime(line)) {
-    std::memcpy(out, twoDigits(line, 30) >= 50 ? "19" : "20", 2);
-    int at = 2;
-    for (int c : {31, 32, 28, 29, 25, 26, 34, 35, 37, 38}) out[at++] = line[c - 1];  // YYMMDDHHMM
-  } else {
-    std::memcpy(out, "999999999999", 12);
-  }
-  out += 14;
-  for (const auto& p : kPieces) {
-    if (p.first > 0 && p.first - 1 < line.size())
-      std::memcpy(out, line.data() + p.first - 1, std::min<qsizetype>(p.width, line.size() - (p.first - 1)));
-    out += p.width;
-  }
-  return item;
+    int column, width;
+  } kOrder[] = {{40, 3}, {44, 7}, {52, 3}, {119, 3}, {56, 60}, {117, 1}, {1, 12}, {14, 10}};
+  struct Entry {
+    qint64 key;
+    const char* line;
+  };
+  std::vector<Entry> entries;
+  entries.reserve(lines.size());
+  for (const char* line : lines) entries.push_back({sortDateKey(line), line});
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    if (a.key != b.key) return a.key < b.key;
+    for (const auto& part : kOrder) {
+      for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
+        const unsigned char x = folded[static_cast<unsigned char>(a.line[i])];
+        const unsigned char y = folded[static_cast<unsigned char>(b.line[i])];
+        if (x != y) return x < y;
+      }
+    }
+    return false;
+  });
+  for (std::size_t i = 0; i < entries.size(); ++i) lines[i] = entries[i].line;
 }
 
 }  // namespace ktl

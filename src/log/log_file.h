@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace ktl {
 
@@ -64,10 +65,19 @@ std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView n
 // whose date or time is not made of digits have no timestamp.
 std::optional<qint64> insertTimestamp(QByteArrayView logLine);
 
-// Sort item of a line: key CCYYMMDDHHMM (50-99 are 19xx here, 00-49 20xx),
-// two blanks, the list columns from the mode to the QSL mark, then the
-// callsign and reference columns. A line whose date or time cannot be read
-// gets the key 999999999999, which puts it after every dated QSO.
-QByteArray sortItem(QByteArrayView logLine);
+// A line as the sorted log holds it, written to `out` (kLogLineWidth
+// bytes): cut or blank-padded to 121 columns, every separator column blank,
+// the repeat mark of column 24 included.
+void normalizeLogLine(QByteArrayView line, char* out);
+
+// Date and time of a 121-byte line as the sort orders them: CCYYMMDDHHMM,
+// where 50-99 are 19xx and 00-49 20xx; a line whose date or time is not
+// made of digits gets 999999999999, after every dated QSO.
+qint64 sortDateKey(const char* line);
+
+// Puts 121-byte lines in log order: by date and time, then by mode, band,
+// reports, castle name, QSL mark, callsign and reference, letter case
+// ignored; equal lines keep their order.
+void sortLogLines(std::vector<const char*>& lines);
 
 }  // namespace ktl

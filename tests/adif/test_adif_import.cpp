@@ -245,7 +245,9 @@ void TestAdifImport::roundTrip() {
     q.rstSent = i % 2 ? "" : "57";
     log.append(toLogLine(q));
   }
-  std::sort(log.begin(), log.end(), [](const QByteArray& a, const QByteArray& b) { return sortItem(a) < sortItem(b); });
+  std::stable_sort(log.begin(), log.end(), [](const QByteArray& a, const QByteArray& b) {
+    return sortDateKey(a.constData()) < sortDateKey(b.constData());
+  });
   QTemporaryDir tmp;
   const QString own = tmp.filePath(QStringLiteral("own.log"));
   const QString adi = tmp.filePath(QStringLiteral("own.adi"));
