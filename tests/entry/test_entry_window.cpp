@@ -106,14 +106,10 @@ class EntryWindowTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("empty call") << "Francais" << "Ind_A" << "" << "Entrez un indicatif";
     QTest::newRow("unknown language: silent") << "Klingon" << "Ind_A" << "" << "";
-    QTest::newRow("13-char call") << "Anglais" << "Ind_A" << "ABCDEFGHIJKLM" << "12 characters maximum for the callsign";
     QTest::newRow("long prefix") << "Italien" << "Type_A" << "ABCDE" << "4 caratteri max per il Diploma";
-    QTest::newRow("empty ref") << "Anglais" << "Ref_A" << "" << "Enter a Reference";
     QTest::newRow("bad date") << "Francais" << "Date_A" << "7/3/16" << "Le format de la date doit etre JJ/MM/AA";
-    QTest::newRow("month 13") << "Anglais" << "Date_A" << "00/13/16" << "The date format should be DD / MM / YY";
     QTest::newRow("empty time en") << "Anglais" << "Heure_A" << "" << " Enter the time";
     QTest::newRow("hour 24") << "Italien" << "Heure_A" << "24:00" << "Il formato dell'ora dev'essere HH:MM";
-    QTest::newRow("rst 699") << "Francais" << "RST_A" << "699" << "R de(RST)doit etre compris entre 0 et 5";
     QTest::newRow("rst sent A9") << "Francais" << "RST_B" << "A9" << "R (de RST)doit etre compris entre 0 et 5";
     QTest::newRow("61-char name") << "Anglais" << "Rem_A" << QString(61, QLatin1Char('X'))
                                   << "Maximum 60 characters for the name of Castel";

@@ -49,10 +49,6 @@ class StationTest : public QObject {
                                  << "ABCDEFGHIJKLM";
     QTest::newRow("minus fr") << "Francais" << "F0-ORB"
                               << "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' " << "";
-    QTest::newRow("blank it") << "Italien" << "F0 ORB" << "Il nominativo ammette solo lettere, cifre, ed il signo '_'"
-                              << "";
-    QTest::newRow("accent en") << "Anglais" << "F0ÉRB" << "The callsign should contain only letters, numbers or the sign '_'"
-                               << "";
   }
   void refusals() {
     QFETCH(QString, language);
