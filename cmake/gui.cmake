@@ -1,6 +1,7 @@
 # The windows, the desktop platform and the program.
 add_library(ktl_gui STATIC
   src/platform/desktop_platform.cpp
+  src/platform/window_services.cpp
   src/entry/io_messages.cpp
   src/entry/main_window.cpp
   src/entry/loading_splash.cpp

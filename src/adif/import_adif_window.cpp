@@ -4,6 +4,7 @@
 #include "entry/loading_splash.h"
 #include "entry/main_window.h"
 #include "platform/platform.h"
+#include "platform/window_services.h"
 
 #include <QCheckBox>
 
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -96,22 +96,12 @@ ImportAdifWindow::ImportAdifWindow(MainWindow& main) : QDialog(&main), main_(mai
 
 void ImportAdifWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* s = screen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  centreOnScreen(this);
 }
 
 ImportAdifWindow* ImportAdifWindow::showModeless(MainWindow& main) {
   static QPointer<ImportAdifWindow> open;
-  if (!open) {
-    open = new ImportAdifWindow(main);
-    open->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  open->show();
-  open->raise();
-  open->activateWindow();
-  return open;
+  return showOnce(open, [&main] { return new ImportAdifWindow(main); });
 }
 
 void ImportAdifWindow::importFile() {

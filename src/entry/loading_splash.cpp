@@ -1,8 +1,9 @@
 #include "entry/loading_splash.h"
 
+#include "platform/window_services.h"
+
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,10 +44,7 @@ LoadingSplash::LoadingSplash(QWidget* parent, const QString& stationCallsign, in
 void LoadingSplash::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Centred across, 200 pixels (3,000 twips) below the middle of the screen.
-  if (const QScreen* s = screen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height() + 400) / 2);
-  }
+  centreOnScreen(this, 200);
   Timer1->start();
 }
 

@@ -10,6 +10,7 @@
 #include "log/text_codec.h"
 #include "platform/data_dir.h"
 #include "platform/platform.h"
+#include "platform/window_services.h"
 #include "station/station_window.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -339,10 +339,7 @@ QString MainWindow::logPath() const { return logFilePath(platform_.dataDir(), st
 void MainWindow::startUp() {
   // 1. Centre on the screen, at the size the controls need.
   resize(sizeHint().expandedTo(QSize(840, 520)));
-  if (const QScreen* s = screen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - frameGeometry().width()) / 2, r.y() + (r.height() - frameGeometry().height()) / 2);
-  }
+  centreOnScreen(this);
   // 2. Band and mode lists.
   Bande_A->clear();
   Bande_A->addItems(kBands);

@@ -2,13 +2,13 @@
 
 #include "entry/main_window.h"
 #include "entry/texts.h"
+#include "platform/window_services.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace ktl {
@@ -59,10 +59,7 @@ StationWindow::StationWindow(MainWindow& main) : QDialog(&main), main_(main) {
 
 void StationWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* s = screen()) {
-    const QRect r = s->availableGeometry();
-    move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-  }
+  centreOnScreen(this);
 }
 
 void StationWindow::showModal(MainWindow& main) {
@@ -72,14 +69,7 @@ void StationWindow::showModal(MainWindow& main) {
 
 StationWindow* StationWindow::showModeless(MainWindow& main) {
   static QPointer<StationWindow> open;
-  if (!open) {
-    open = new StationWindow(main);
-    open->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  open->show();
-  open->raise();
-  open->activateWindow();
-  return open;
+  return showOnce(open, [&main] { return new StationWindow(main); });
 }
 
 bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
