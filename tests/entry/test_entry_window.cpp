@@ -65,7 +65,7 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.c<QLineEdit>("Heure_A")->text(), QStringLiteral("09:05"));
     QVERIFY(!s.c("Date_A")->isEnabled());
     QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
-    s.finishQso(QStringLiteral("Château de Blois"), true);
+    s.finishQso(QStringLiteral("Château de Švihov"), true);  // Š only exists in Windows-1252
     QVERIFY(s.c("Valide_A")->isEnabled());
     QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
     s.commit();
@@ -73,9 +73,9 @@ class EntryWindowTest : public QObject {
     const QList<QByteArray> lines = s.lines();
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0], logLine("F5ABC/P", "OK", "08815", "04/03/16", "09:05", "CW", "1.8 Mhz",
-                               "Ch\xe2teau de Blois", true));
+                               "Ch\xe2teau de \x8avihov", true));
     QCOMPARE(s.w.logModel().rowCount(), 1);
-    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Château de Blois")));
+    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Château de Švihov")));
     // Ready for the next one, same mode and band.
     QCOMPARE(s.w.entryMode(), MainWindow::EntryMode::NewEntry);
     QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
@@ -312,17 +312,6 @@ class EntryWindowTest : public QObject {
       QCOMPARE(s.w.findChild<QAction*>(QString::fromLatin1(item))->isChecked(), menu == QLatin1String(item));
     QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Language")),
              menu == QLatin1String("Mnu_Italien") ? QStringLiteral("Italien") : QStringLiteral("Anglais"));
-  }
-
-  void accentedNameSurvivesReload() {
-    Station s;
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
-    s.c("Mode_A")->setFocus();
-    s.finishQso(QStringLiteral("Zámek Švihov"));  // š is in Windows-1252, á too
-    s.commit();
-    QCOMPARE(s.lines().value(0).size(), 121);
-    s.w.loadLogIntoList();
-    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Zámek Švihov")));
   }
 
   void pastedOverlongAndControlTextNeverBreaksTheLine() {
