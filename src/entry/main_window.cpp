@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -454,7 +453,10 @@ void MainWindow::loadLogIntoList() {
 
 void MainWindow::selectLastLine() {
   const int last = model_.rowCount() - 1;
-  if (last < 0) return;
+  if (last < 0) {
+    selectedLine_.clear();  // nothing left to show or delete
+    return;
+  }
   selectingFromCode_ = true;
   const QModelIndex index = model_.index(last);
   Liste_KTL->setCurrentIndex(index);
@@ -867,6 +869,5 @@ void MainWindow::refreshAccessibleNames() {
   Liste_KTL->setAccessibleName(L_Communes->title());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
 
 }  // namespace ktl

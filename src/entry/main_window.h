@@ -78,7 +78,6 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum Field { Ind, Type, Ref, Date, Heure, Mode, Bande, RstA, RstB, Rem, Qsl, FieldCount };

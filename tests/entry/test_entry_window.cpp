@@ -255,6 +255,8 @@ class EntryWindowTest : public QObject {
     QVERIFY(s.lines().isEmpty());
     QCOMPARE(s.w.logModel().rowCount(), 0);
     QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+    s.c<QPushButton>("Annule_Saisie")->click();  // nothing left to delete
+    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'annuler")});
   }
 
   void keyboardOnlyEditFromTheList() {
