@@ -29,6 +29,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -327,6 +328,12 @@ void MainWindow::buildMenus() {
     connect(action, &QAction::triggered, this, [this, v] { changeLanguageFromMenu(v); });
   }
   Mnu_Francais->setChecked(true);
+
+  // F10 opens the menu bar from the keyboard, whatever the desktop's style.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+  });
 
   Mnu_Station = named(menuBar()->addMenu(QStringLiteral("Station")), "Mnu_Station");
   Mnu_New_Indicatif = named(Mnu_Station->addAction(QStringLiteral("Nouvel Indicatif")), "Mnu_New_Indicatif");

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -267,6 +269,10 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.w.selectedLine(), s.w.logModel().displayLine(0));
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(s.c("Valide_A")->isEnabled());
+    s.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    QTest::keyClick(list, Qt::Key_F10);  // the menus too
+    QCOMPARE(s.w.menuBar()->activeAction(), s.c<QMenu>("Mnu_Fichier")->menuAction());
     QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
   }
 
