@@ -137,6 +137,9 @@ void MainWindow::buildControls() {
   f7->addWidget(Label12);
   top->addWidget(frame7);
   root->addLayout(top);
+  auto* line1 = named(new QFrame, "Line1");
+  line1->setFrameShape(QFrame::HLine);
+  root->addWidget(line1);
 
   // Entry fields, in the order of the chain.
   Frame3 = named(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
