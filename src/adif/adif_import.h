@@ -56,7 +56,6 @@ struct AdifImportResult {
   qsizetype keyRecord = 0;
   QString detail;  // the system's error text, for the message
   bool ok() const { return status == Imported; }
-  qsizetype replacedCount(ReplacedField f) const { return replaced[static_cast<int>(f)]; }
 };
 
 inline constexpr qsizetype kMaxAdifRecordBytes = 16 << 20;

@@ -588,14 +588,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (*field == Qsl) return false;  // the space bar ticks the box as usual
-  const QString text = key->text();
-  if (text.size() == 1 && text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z')) {
-    QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(), key->isAutoRepeat(),
-                    key->count());
-    watched->event(&upper);
-  } else {
-    watched->event(event);
-  }
+  if (!retypeKey(watched, *key, upperTyped)) watched->event(event);
   afterKey(*field);
   return true;
 }
@@ -707,12 +700,16 @@ void MainWindow::fillFieldsFromLine(const QByteArray& displayLine) {
   QSL_A->setChecked(q.qslReceived);
 }
 
-void MainWindow::onListSelection(int row) {
-  if (row < 0 || row >= model_.rowCount()) return;
+void MainWindow::showLineForChange(int row) {
   selectedLine_ = model_.displayLine(row);
   setEntryCaption(EntryState::Change);
   entryMode_ = EntryMode::EditEntry;
   fillFieldsFromLine(selectedLine_);
+}
+
+void MainWindow::onListSelection(int row) {
+  if (row < 0 || row >= model_.rowCount()) return;
+  showLineForChange(row);
   Ind_A->setEnabled(false);
   setFieldColour(Ind_A, false);
   Annule_Saisie->setEnabled(true);
@@ -723,10 +720,7 @@ void MainWindow::onListDoubleClick(int row) {
     say(Msg::DoubleClickNoLine);
     return;
   }
-  selectedLine_ = model_.displayLine(row);
-  setEntryCaption(EntryState::Change);
-  entryMode_ = EntryMode::EditEntry;
-  fillFieldsFromLine(selectedLine_);
+  showLineForChange(row);
   for (int f = Type; f < FieldCount; ++f) fieldWidget(Field(f))->setEnabled(true);
   Valide_A->setEnabled(true);
   Annule_Saisie->setEnabled(false);

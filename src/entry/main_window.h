@@ -94,6 +94,7 @@ class MainWindow : public QMainWindow {
   bool onEnter(Field f);
   void afterKey(Field f);
   void fillFieldsFromLine(const QByteArray& displayLine);
+  void showLineForChange(int row);  // steps shared by click and double click
   void onListSelection(int row);
   void onListDoubleClick(int row);
   void onCommit();

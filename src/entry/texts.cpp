@@ -209,7 +209,6 @@ QString settingFromLanguage(Language language) {
   return {};
 }
 
-QString messageBoxTitle() { return QStringLiteral("ORB_KTL"); }
 
 std::optional<QString> message(Msg msg, Language language) {
   const MessageRow& row = kMessages[std::size_t(msg)];

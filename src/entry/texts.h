@@ -23,8 +23,6 @@ Language languageFromSetting(const QString& value);
 // The stored value of a language; an empty string for Other.
 QString settingFromLanguage(Language language);
 
-// Title of every message box.
-QString messageBoxTitle();
 
 enum class Msg {
   // Start-up and every key in Ind_A while no station is chosen; see also

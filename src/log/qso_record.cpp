@@ -62,23 +62,6 @@ QByteArray toLogLine(const QsoRecord& q) {
   return out;
 }
 
-QsoRecord fromLogLine(QByteArrayView line) {
-  QsoRecord q;
-  q.callsign = column(line, 1, 12);
-  q.countryPrefix = column(line, 14, 4);
-  q.castleNumber = column(line, 19, 5);
-  q.repeatMark = column(line, 24, 1) == "*";
-  q.qsoDate = column(line, 25, 8);
-  q.qsoTime = column(line, 34, 5);
-  q.mode = column(line, 40, 3);
-  q.band = column(line, 44, 7);
-  q.rstReceived = column(line, 52, 3);
-  q.castleName = column(line, 56, 60);
-  q.qslReceived = column(line, 117, 1) == "*";
-  q.rstSent = column(line, 119, 3);
-  return q;
-}
-
 QByteArray sequenceNumber(qsizetype n, int width) {
   // The digits are preceded by one blank (the sign position), then the whole
   // is right-justified.

@@ -36,7 +36,6 @@ QByteArray reference(QByteArrayView prefix, QByteArrayView number);
 // Builds the 121-byte line. A field longer than its columns is cut to them:
 // the line never grows past 121 bytes.
 QByteArray toLogLine(const QsoRecord& qso);
-QsoRecord fromLogLine(QByteArrayView line);
 
 // " 9" style number, right-justified in `width` columns.
 QByteArray sequenceNumber(qsizetype n, int width = 5);

@@ -1,5 +1,6 @@
 #include "station/station_window.h"
 
+#include "entry/entry_checks.h"
 #include "entry/main_window.h"
 #include "entry/texts.h"
 #include "platform/window_services.h"
@@ -82,14 +83,8 @@ bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
     Validation->setFocus();
     return true;
   }
-  const QString text = key->text();
-  if (text.size() == 1 && ((text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z')) || text[0] == QLatin1Char('/'))) {
-    const QString replaced = text[0] == QLatin1Char('/') ? QStringLiteral("_") : text.toUpper();
-    QKeyEvent ev(QEvent::KeyPress, key->key(), key->modifiers(), replaced, key->isAutoRepeat(), key->count());
-    New_Indicatif->event(&ev);
-    return true;
-  }
-  return false;
+  // A typed "/" becomes "_", so the callsign can name a file.
+  return retypeKey(New_Indicatif, *key, [](QChar c) { return c == QLatin1Char('/') ? QLatin1Char('_') : upperTyped(c); });
 }
 
 void StationWindow::confirm() {
