@@ -1,6 +1,7 @@
 #pragma once
 // ktl-bench: each area registers its measurements; main() runs them in
 // registration order and prints one line per figure.
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -24,3 +25,6 @@ double medianMs(int runs, const std::function<void()>& fn, const std::function<v
 double residentMiB();
 // One figure: "<what>: <value> <unit>".
 void report(const QString& what, double value, const char* unit);
+// A generated log of `count` QSOs, CR LF lines: mostly in date order, one
+// line in ten back-dated, plausible callsigns, references and names.
+QByteArray generateLog(int count);

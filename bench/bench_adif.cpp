@@ -92,7 +92,7 @@ void run(const BenchContext& ctx) {
   }
   copyOver(baseLog, log);
 
-  const QByteArray title = ktl::adifTitleLine(QStringLiteral("Anglais"), QStringLiteral("F1ABC"));
+  const QByteArray title = ktl::adifTitleLine(ktl::Language::English, QStringLiteral("F1ABC"));
   qsizetype exported = 0;
   const double exportMs = medianMs(5, [&] { exported = ktl::exportAdif(log, adi, title).records; });
   report(QStringLiteral("export, %1-QSO log (%2 records)").arg(logSize).arg(exported), exportMs, "ms");

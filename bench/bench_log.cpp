@@ -57,22 +57,6 @@ QByteArray randomQso(QRandomGenerator& rng, int year, int month, int day) {
   return toLogLine(q);
 }
 
-// Mostly in date order from 2000 to 2026, one line in ten dated at random,
-// as a log with imported and back-filled QSOs looks.
-QByteArray generateLog(int count) {
-  QRandomGenerator rng(20160304u + count);
-  QByteArray out;
-  out.reserve(qsizetype(count) * (kLogLineWidth + 2));
-  const int days = 27 * 365;
-  for (int i = 0; i < count; ++i) {
-    const int d = rng.bounded(10) == 0 ? rng.bounded(days) : int(qint64(i) * days / count);
-    const QDate date = QDate(2000, 1, 1).addDays(d);
-    out += randomQso(rng, date.year(), date.month(), date.day());
-    out += "\r\n";
-  }
-  return out;
-}
-
 void writeBytes(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   if (f.open(QIODevice::WriteOnly)) f.write(bytes);
@@ -130,3 +114,19 @@ BenchRegistrar reg(10, "log", [](const BenchContext& ctx) {
 });
 
 }  // namespace
+
+// Mostly in date order from 2000 to 2026, one line in ten dated at random,
+// as a log with imported and back-filled QSOs looks.
+QByteArray generateLog(int count) {
+  QRandomGenerator rng(20160304u + count);
+  QByteArray out;
+  out.reserve(qsizetype(count) * (ktl::kLogLineWidth + 2));
+  const int days = 27 * 365;
+  for (int i = 0; i < count; ++i) {
+    const int d = rng.bounded(10) == 0 ? rng.bounded(days) : int(qint64(i) * days / count);
+    const QDate date = QDate(2000, 1, 1).addDays(d);
+    out += randomQso(rng, date.year(), date.month(), date.day());
+    out += "\r\n";
+  }
+  return out;
+}

@@ -2,11 +2,14 @@
 add_library(ktl_gui STATIC
   src/platform/desktop_platform.cpp
   src/platform/window_services.cpp
-  src/entry/io_messages.cpp
+  src/entry/entry_form.cpp
+  src/entry/qso_list.cpp
   src/entry/main_window.cpp
   src/entry/loading_splash.cpp
   src/station/station_window.cpp
   src/adif/import_adif_window.cpp
+  src/views/search_window.cpp
+  src/app/window_director.cpp
 )
 target_include_directories(ktl_gui PUBLIC src)
 target_link_libraries(ktl_gui PUBLIC ktl_core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::WebEngineWidgets)

@@ -3,6 +3,7 @@
 #include "adif/adif_fields.h"
 #include "log/log_file.h"
 #include "log/text_codec.h"
+#include "texts/texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,17 +96,9 @@ QByteArray adifRecordLine(QByteArrayView logLine) {
   return out;
 }
 
-QByteArray adifTitleLine(const QString& uiLanguage, const QString& shownCallsign) {
-  QString title;
-  if (uiLanguage == QLatin1String("Francais"))
-    title = QStringLiteral("Exportation du log de la station %1 au format ADIF");
-  else if (uiLanguage == QLatin1String("Anglais"))
-    title = QStringLiteral("Exporting the log of the station %1 to ADIF format");
-  else if (uiLanguage == QLatin1String("Italien"))
-    title = QStringLiteral("Esportare il Log della stazione %1 in formato ADIF");
-  else
-    return {};
-  return toFileBytes(title.arg(shownCallsign));
+QByteArray adifTitleLine(Language language, const QString& shownCallsign) {
+  const auto title = message(Msg::ExportTitle, language);
+  return title ? toFileBytes(title->arg(shownCallsign)) : QByteArray();
 }
 
 QByteArray adifBannerLine() {

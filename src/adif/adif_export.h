@@ -1,6 +1,8 @@
 #pragma once
 // Export of the whole log as an ADIF file, <CALL>_KTL.adi beside the log.
 // The castle reference travels in SIG and the castle's name in SIG_INFO.
+#include "texts/language.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,10 +16,9 @@ QByteArray adifRecordLine(QByteArrayView logLine);
 // The same, appended to `out` (no allocation per line in a long export).
 void appendAdifRecordLine(QByteArray& out, QByteArrayView logLine);
 
-// First line of the file, in the interface language ("Francais", "Anglais",
-// "Italien"), naming the station as its label shows it (with "/"). Empty
-// for any other language value.
-QByteArray adifTitleLine(const QString& uiLanguage, const QString& shownCallsign);
+// First line of the file, in the interface language, naming the station as
+// its label shows it (with "/"). Empty for any other language value.
+QByteArray adifTitleLine(Language language, const QString& shownCallsign);
 
 // Third line: the product name and our notice.
 QByteArray adifBannerLine();

@@ -4,6 +4,7 @@
 #include "adif/adif_reader.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
+#include "texts/texts.h"
 
 #include <QFile>
 
@@ -97,17 +98,9 @@ class LineStore {
 }  // namespace
 
 QString replacementNotice(ReplacedField field) {
-  switch (field) {
-    case ReplacedField::Callsign:
-      return QStringLiteral("Indicatif absent, remplacé par FXXXX");
-    case ReplacedField::Date:
-      return QStringLiteral("Date absente, remplacée par 01/01/2000");
-    case ReplacedField::Time:
-      return QStringLiteral("Heure absente, remplacée par 00:00");
-    case ReplacedField::Band:
-      return QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
-  }
-  return {};
+  static constexpr Msg kNotices[kReplacedFieldCount] = {Msg::NoticeCallsign, Msg::NoticeDate, Msg::NoticeTime,
+                                                        Msg::NoticeBand};
+  return *message(kNotices[int(field)], Language::French);
 }
 
 namespace {

@@ -1,31 +1,24 @@
 #include "adif/import_adif_window.h"
 
 #include "adif/adif_import.h"
-#include "entry/loading_splash.h"
-#include "entry/main_window.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
+#include "state/program_state.h"
 
 #include <QCheckBox>
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace ktl {
-namespace {
 
-const QString kEachMessageKey = QStringLiteral("Import un message par champ");
-const QString kSigAwardKey = QStringLiteral("Import SIG diplome");
-
-}  // namespace
-
-ImportAdifWindow::ImportAdifWindow(MainWindow& main) : QDialog(&main), main_(main) {
+ImportAdifWindow::ImportAdifWindow(ProgramState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Import_ADIF"));
   auto* layout = new QVBoxLayout(this);
   auto* titleFrame = new QFrame;
@@ -67,30 +60,15 @@ ImportAdifWindow::ImportAdifWindow(MainWindow& main) : QDialog(&main), main_(mai
                                                                   {Importer, "Importer"},
                                                                   {this, "Import_ADIF"}}};
   for (const auto& [w, name] : named) w->setObjectName(QString::fromLatin1(name));
-  const Language lang = main.language();
-  for (const CaptionRow& row : importCaptions()) {
-    const QString caption = captionText(row, lang);
-    if (caption.isNull()) continue;
-    const QString name = QString::fromLatin1(row.control);
-    if (name == objectName())
-      setWindowTitle(caption);
-    else if (auto* l = findChild<QLabel*>(name))
-      l->setText(caption);
-    else if (auto* b = findChild<QAbstractButton*>(name))
-      b->setText(caption);
-  }
+  applyCaptions(this, importCaptions(), state_.language());
 
-  SettingsStore& settings = main.platform().settings();
-  Messages_Remplacement->setChecked(settings.get(kApp, kCommonSection, kEachMessageKey, QStringLiteral("1")) ==
-                                    QLatin1String("1"));
-  SIG_Diplome->setChecked(settings.get(kApp, kCommonSection, kSigAwardKey, QStringLiteral("0")) ==
-                          QLatin1String("1"));
-  connect(Messages_Remplacement, &QCheckBox::toggled, this, [&settings](bool on) {
-    settings.save(kApp, kCommonSection, kEachMessageKey, on ? QStringLiteral("1") : QStringLiteral("0"));
-  });
-  connect(SIG_Diplome, &QCheckBox::toggled, this, [&settings](bool on) {
-    settings.save(kApp, kCommonSection, kSigAwardKey, on ? QStringLiteral("1") : QStringLiteral("0"));
-  });
+  const auto flag = [this](const SettingKey& key) { return state_.setting(key) == QLatin1String("1"); };
+  Messages_Remplacement->setChecked(flag(keys::ImportBoxEach));
+  SIG_Diplome->setChecked(flag(keys::ImportSigAward));
+  connect(Messages_Remplacement, &QCheckBox::toggled, this,
+          [this](bool on) { state_.saveSetting(keys::ImportBoxEach, on ? QStringLiteral("1") : QStringLiteral("0")); });
+  connect(SIG_Diplome, &QCheckBox::toggled, this,
+          [this](bool on) { state_.saveSetting(keys::ImportSigAward, on ? QStringLiteral("1") : QStringLiteral("0")); });
   connect(Importer, &QPushButton::clicked, this, &ImportAdifWindow::importFile);
 }
 
@@ -99,19 +77,14 @@ void ImportAdifWindow::showEvent(QShowEvent* event) {
   centreOnScreen(this);
 }
 
-ImportAdifWindow* ImportAdifWindow::showModeless(MainWindow& main) {
-  static QPointer<ImportAdifWindow> open;
-  return showOnce(open, [&main] { return new ImportAdifWindow(main); });
-}
-
 void ImportAdifWindow::importFile() {
-  Platform& platform = main_.platform();
+  const Language lang = state_.language();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   // Other programs also name their files .adif.
   const QString file =
-      platform.openFileName(this, windowTitle(), QStringLiteral("adi (*.adi);;adif (*.adif);;ADI (*.ADI *.ADIF)"));
+      platform_.openFileName(this, windowTitle(), QStringLiteral("adi (*.adi);;adif (*.adif);;ADI (*.ADI *.ADIF)"));
   if (file.isEmpty()) {
-    main_.say(Msg::ImportNoFile);
+    platform_.say(this, lang, Msg::ImportNoFile);
     close();
     return;
   }
@@ -122,28 +95,30 @@ void ImportAdifWindow::importFile() {
   // the end says what was replaced.
   const bool boxEach = Messages_Remplacement->isChecked();
   const AdifImportResult result =
-      importAdif(file, main_.logPath(), options, [&](ReplacedField field, qsizetype) {
-        if (boxEach) platform.message(this, replacementNotice(field));
+      importAdif(file, state_.logPath(), options, [&](ReplacedField field, qsizetype) {
+        if (boxEach) platform_.message(this, replacementNotice(field));
       });
   switch (result.status) {
     case AdifImportResult::Imported: {
-      LoadingSplash::showModal(&main_, main_.stationCallsign(), platform.splashMilliseconds());
-      main_.loadLogIntoList();
-      main_.selectLastLine();
+      state_.announceImport();
       const bool replaced = std::any_of(result.replaced.begin(), result.replaced.end(), [](qsizetype n) { return n > 0; });
-      if (!boxEach && replaced) main_.showText(replacementSummary(result.replaced, main_.language()));
+      if (!boxEach && replaced) platform_.sayText(this, replacementSummary(result.replaced, lang));
       break;
     }
-    case AdifImportResult::NoFileChosen: main_.say(Msg::ImportNoFile); break;
+    case AdifImportResult::NoFileChosen: platform_.say(this, lang, Msg::ImportNoFile); break;
     case AdifImportResult::FileUnreadable:
-      if (auto text = message(Msg::ImportUnreadable, main_.language()))
-        platform.message(this, *text + QStringLiteral("\r\n") + file + QStringLiteral("\r\n") + result.detail);
+      if (auto text = message(Msg::ImportUnreadable, lang))
+        platform_.message(this, *text + QStringLiteral("\r\n") + file + QStringLiteral("\r\n") + result.detail);
       break;
-    case AdifImportResult::NoRecord: main_.say(Msg::ImportNoRecord); break;
-    case AdifImportResult::RecordTooLarge: main_.say(Msg::ImportNotAdif); break;
-    case AdifImportResult::FirstQsoTooLate: main_.say(Msg::ImportTooLate); break;
-    case AdifImportResult::LogReadFailed: main_.reportFileError(result.detail, FileAction::Read); break;
-    case AdifImportResult::LogWriteFailed: main_.reportFileError(result.detail, FileAction::Write); break;
+    case AdifImportResult::NoRecord: platform_.say(this, lang, Msg::ImportNoRecord); break;
+    case AdifImportResult::RecordTooLarge: platform_.say(this, lang, Msg::ImportNotAdif); break;
+    case AdifImportResult::FirstQsoTooLate: platform_.say(this, lang, Msg::ImportTooLate); break;
+    case AdifImportResult::LogReadFailed:
+      platform_.reportFileError(this, lang, FileAction::Read, state_.logPath(), result.detail);
+      break;
+    case AdifImportResult::LogWriteFailed:
+      platform_.reportFileError(this, lang, FileAction::Write, state_.logPath(), result.detail);
+      break;
   }
   close();
 }

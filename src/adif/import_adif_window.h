@@ -9,14 +9,13 @@ class QPushButton;
 
 namespace ktl {
 
-class MainWindow;
+class Platform;
+class ProgramState;
 
 class ImportAdifWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit ImportAdifWindow(MainWindow& main);
-  // From the menu: one window, brought to the front when already open.
-  static ImportAdifWindow* showModeless(MainWindow& main);
+  ImportAdifWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
   // The Importer button: choose a file, import it, close the window.
   void importFile();
@@ -25,7 +24,8 @@ class ImportAdifWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  MainWindow& main_;
+  ProgramState& state_;
+  Platform& platform_;
   QLabel *Label11, *Label2, *Label1, *Label3, *Label5;
   QCheckBox* Messages_Remplacement;  // one box per replaced field, or a summary
   QCheckBox* SIG_Diplome;            // SIG names the award, SIG_INFO the reference

@@ -1,4 +1,4 @@
-#include "entry/main_window.h"
+#include "app/program.h"
 #include "platform/desktop_platform.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORB_KTL"));
   ktl::DesktopPlatform platform;
-  ktl::MainWindow window(platform);
-  window.startUp();
+  ktl::Program program(platform);
+  program.main.startUp();
   return app.exec();
 }

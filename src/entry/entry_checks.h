@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "entry/texts.h"
+#include "texts/texts.h"
 
 namespace ktl {
 

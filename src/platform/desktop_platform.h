@@ -16,7 +16,7 @@ class DesktopPlatform : public Platform {
 
  private:
   SystemClock clock_;
-  SettingsStore settings_;
+  SettingsStore settings_{SettingsStore::defaultFile()};
   QString dataDir_;
 };
 

@@ -5,12 +5,17 @@
 // one, so no test ever waits on a real dialog.
 #include "log/clock.h"
 #include "platform/settings_store.h"
+#include "texts/texts.h"
 
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
 namespace ktl {
+
+inline const QString kProductTitle = QStringLiteral("ORB_KTL");
 
 class Platform {
  public:
@@ -28,8 +33,23 @@ class Platform {
   virtual QString dataDir() const = 0;
   // How long the loading splash stays up.
   virtual int splashMilliseconds() const = 0;
-};
 
-inline const QString kProductTitle = QStringLiteral("ORB_KTL");
+  // A message of the program in `language`: nothing for an unknown language.
+  void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }
+  void sayText(QWidget* parent, const std::optional<QString>& text) {
+    if (text) message(parent, *text);
+  }
+  // Yes/No question in `language`; an unknown language asks nothing and
+  // answers No.
+  bool ask(QWidget* parent, Language language, Msg msg) {
+    const auto text = ktl::message(msg, language);
+    return text && question(parent, *text);
+  }
+  // A failed read or write of `path`, in `language`.
+  void reportFileError(QWidget* parent, Language language, FileAction action, const QString& path,
+                       const QString& detail) {
+    message(parent, fileErrorMessage(language, action, path, detail));
+  }
+};
 
 }  // namespace ktl

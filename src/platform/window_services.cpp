@@ -1,5 +1,12 @@
 #include "platform/window_services.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QScreen>
 
 namespace ktl {
@@ -10,6 +17,51 @@ void centreOnScreen(QWidget* window, int below) {
   const QRect r = s->availableGeometry();
   const QRect f = window->frameGeometry();
   window->move(r.x() + (r.width() - f.width()) / 2, r.y() + (r.height() - f.height() + 2 * below) / 2);
+}
+
+QFont fixedListFont(const QString& family, qreal points) {
+  QFont f(family);
+  f.setPointSizeF(points);
+  const QFontInfo info(f);
+  if (info.family().compare(family, Qt::CaseInsensitive) != 0 || !info.fixedPitch()) {
+    f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(points);
+  }
+  return f;
+}
+
+QStringList applyCaptions(QWidget* window, std::span<const CaptionRow> rows, Language language) {
+  QStringList missing;
+  for (const CaptionRow& row : rows) {
+    const QString name = QString::fromLatin1(row.control);
+    const QString caption = captionText(row, language);
+    QObject* target = name == window->objectName() ? window : window->findChild<QObject*>(name);
+    if (!target) {
+      missing << name;
+      continue;
+    }
+    if (caption.isNull()) continue;
+    auto* widget = qobject_cast<QWidget*>(target);
+    if (row.tooltip) {
+      if (auto* a = qobject_cast<QAction*>(target)) a->setToolTip(caption);
+      if (widget) widget->setToolTip(caption);
+    } else if (target == window) {
+      window->setWindowTitle(caption);
+    } else if (auto* a = qobject_cast<QAction*>(target)) {
+      a->setText(caption);
+    } else if (auto* m = qobject_cast<QMenu*>(target)) {
+      m->setTitle(caption);
+    } else if (auto* l = qobject_cast<QLabel*>(target)) {
+      l->setText(caption);
+    } else if (auto* g = qobject_cast<QGroupBox*>(target)) {
+      g->setTitle(caption);
+    } else if (auto* b = qobject_cast<QAbstractButton*>(target)) {
+      b->setText(caption);
+    } else {
+      missing << name;  // named, but nothing that takes a caption
+    }
+  }
+  return missing;
 }
 
 }  // namespace ktl

@@ -1,13 +1,28 @@
 #pragma once
 // Small window behaviours shared by every window of the program.
+#include "texts/texts.h"
+
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
+
+#include <span>
 
 namespace ktl {
 
 // Centres a window on its screen, `below` pixels under the middle.
 void centreOnScreen(QWidget* window, int below = 0);
+
+// A fixed-pitch face for the lists: `family` ("Terminal", "Letter Gothic")
+// where it is installed, else the system's fixed font, at `points`.
+QFont fixedListFont(const QString& family, qreal points);
+
+// Puts a caption table on a window: titles of the window and its menus,
+// texts of its actions, labels, frames and buttons, and tooltips. A row
+// whose text is null in this language leaves that caption as it is.
+// Returns the controls the table names that the window does not have.
+QStringList applyCaptions(QWidget* window, std::span<const CaptionRow> rows, Language language);
 
 // Delivers a typed key to `target` with its character replaced, past the
 // key handlers: how fields turn a typed "a" into "A" before taking it.
@@ -23,18 +38,7 @@ bool retypeKey(QObject* target, const QKeyEvent& key, Replace replace) {
   return true;
 }
 
-// A window opened without modality exists once: the first call makes it,
-// later calls bring it to the front.
-template <typename W, typename Make>
-W* showOnce(QPointer<W>& slot, Make make) {
-  if (!slot) {
-    slot = make();
-    slot->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  slot->show();
-  slot->raise();
-  slot->activateWindow();
-  return slot;
-}
+// Enter or the keypad's Enter, with no modifier but the keypad's.
+inline bool isEnterKey(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 }  // namespace ktl

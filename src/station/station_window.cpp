@@ -1,40 +1,33 @@
 #include "station/station_window.h"
 
 #include "entry/entry_checks.h"
-#include "entry/main_window.h"
-#include "entry/texts.h"
+#include "platform/data_dir.h"
+#include "platform/platform.h"
 #include "platform/window_services.h"
+#include "state/program_state.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ktl {
 
-StationWindow::StationWindow(MainWindow& main) : QDialog(&main), main_(main) {
+StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Station"));
-  const Language lang = main.language();
-  const auto caption = [lang](const char* control) {
-    for (const CaptionRow& row : stationCaptions())
-      if (qstrcmp(row.control, control) == 0) return captionText(row, lang);
-    return QString();
-  };
-  setWindowTitle(caption("Station"));
   auto* layout = new QVBoxLayout(this);
-  Label2 = new QLabel(caption("Label2"));
+  Label2 = new QLabel;
   Label2->setObjectName(QStringLiteral("Label2"));
   QFont big = Label2->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
   Label2->setFont(big);
-  Label3 = new QLabel(caption("Label3"));
+  Label3 = new QLabel;
   Label3->setObjectName(QStringLiteral("Label3"));
   New_Indicatif = new QLineEdit;
   New_Indicatif->setObjectName(QStringLiteral("New_Indicatif"));
-  New_Indicatif->setAccessibleName(Label3->text());
   Label3->setBuddy(New_Indicatif);
   QPalette p = New_Indicatif->palette();
   p.setColor(QPalette::Base, QColor(192, 255, 192));
@@ -43,16 +36,18 @@ StationWindow::StationWindow(MainWindow& main) : QDialog(&main), main_(main) {
   bold.setBold(true);
   bold.setPointSize(12);
   New_Indicatif->setFont(bold);
-  Label5 = new QLabel(caption("Label5"));
+  Label5 = new QLabel;
   Label5->setObjectName(QStringLiteral("Label5"));
   Label5->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
-  Validation = new QPushButton(caption("Validation"));
+  Validation = new QPushButton;
   Validation->setObjectName(QStringLiteral("Validation"));
   Validation->setAutoDefault(false);
   for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
                      static_cast<QWidget*>(New_Indicatif), static_cast<QWidget*>(Label5),
                      static_cast<QWidget*>(Validation)})
     layout->addWidget(w);
+  applyCaptions(this, stationCaptions(), state_.language());
+  New_Indicatif->setAccessibleName(Label3->text());
   New_Indicatif->installEventFilter(this);
   connect(Validation, &QPushButton::clicked, this, &StationWindow::confirm);
   New_Indicatif->setFocus();
@@ -63,20 +58,10 @@ void StationWindow::showEvent(QShowEvent* event) {
   centreOnScreen(this);
 }
 
-void StationWindow::showModal(MainWindow& main) {
-  StationWindow w(main);
-  w.exec();
-}
-
-StationWindow* StationWindow::showModeless(MainWindow& main) {
-  static QPointer<StationWindow> open;
-  return showOnce(open, [&main] { return new StationWindow(main); });
-}
-
 bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != New_Indicatif || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+  if (isEnterKey(*key)) {
     QPalette p = New_Indicatif->palette();
     p.setColor(QPalette::Base, Qt::white);
     New_Indicatif->setPalette(p);
@@ -89,24 +74,34 @@ bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void StationWindow::confirm() {
   const QString candidate = New_Indicatif->text().toUpper();
+  const Language lang = state_.language();
   if (candidate.isEmpty()) {
-    main_.say(Msg::StationEmpty);
+    platform_.say(this, lang, Msg::StationEmpty);
     return;
   }
   if (candidate.size() > 12) {
-    main_.say(Msg::StationTooLong);
+    platform_.say(this, lang, Msg::StationTooLong);
     return;
   }
   for (QChar c : candidate) {
     const bool allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
                          (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('_');
     if (!allowed) {
-      main_.say(Msg::StationBadCharacter);
+      platform_.say(this, lang, Msg::StationBadCharacter);
       New_Indicatif->clear();
       return;
     }
   }
-  if (main_.changeStation(candidate)) close();
+  const LogResult result = state_.changeStation(candidate);
+  if (!result.ok()) {
+    // A log that cannot be created leaves the station as it was, for another
+    // try; a log that exists but cannot be read is the station's all the same.
+    const bool created = result.status != LogResult::WriteFailed;
+    platform_.reportFileError(this, lang, created ? FileAction::Read : FileAction::Write,
+                              logFilePath(state_.dataDir(), candidate), result.detail);
+    if (!created) return;
+  }
+  close();
 }
 
 }  // namespace ktl

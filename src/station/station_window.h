@@ -8,16 +8,13 @@ class QPushButton;
 
 namespace ktl {
 
-class MainWindow;
+class Platform;
+class ProgramState;
 
 class StationWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit StationWindow(MainWindow& main);
-  // At first start: Main waits until the window is closed.
-  static void showModal(MainWindow& main);
-  // From the menu: one window, brought to the front when already open.
-  static StationWindow* showModeless(MainWindow& main);
+  StationWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
   void confirm();  // the Validation button
 
@@ -26,7 +23,8 @@ class StationWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  MainWindow& main_;
+  ProgramState& state_;
+  Platform& platform_;
   QLabel *Label2, *Label3, *Label5;
   QLineEdit* New_Indicatif;
   QPushButton* Validation;

@@ -63,7 +63,9 @@ class TestAdifExport : public QObject {
     const QString log = tmp.filePath(QStringLiteral("F_OK1ABC_KTL.log"));
     const QString adi = adifExportPath(tmp.path(), QStringLiteral("F_OK1ABC"));
     QCOMPARE(adi, tmp.filePath(QStringLiteral("F_OK1ABC_KTL.adi")));
-    const QByteArray title = adifTitleLine(QStringLiteral("Anglais"), QStringLiteral("F/OK1ABC"));
+    const QByteArray title = adifTitleLine(Language::English, QStringLiteral("F/OK1ABC"));
+    QCOMPARE(title, "Exporting the log of the station F/OK1ABC to ADIF format");
+    QCOMPARE(adifTitleLine(Language::Other, QStringLiteral("F/OK1ABC")), "");
     const QByteArray header = title + "\r\n\r\n" + adifBannerLine() + "\r\n\r\n\r\n<eoh>\r\n";
     QCOMPARE(exportAdif(log, adi, title).status, AdifExportResult::Exported);
     QCOMPARE(readAll(adi), header);

@@ -1,7 +1,6 @@
 // The ADIF menu items on the real window: export with its message, and the
 // Import_ADIF window with its file choice, replacement boxes and options.
 #include "adif/import_adif_window.h"
-#include "entry/main_window.h"
 #include "station_fixture.h"
 #include "log/qso_record.h"
 
@@ -95,7 +94,7 @@ class ImportWindowTest : public QObject {
     QVERIFY(lines[1].startsWith("DL1AA "));
     QVERIFY(lines[3].startsWith("DL1AB "));
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
-    QCOMPARE(s.w.logModel().rowCount(), 4);
+    QCOMPARE(s.state.logModel().rowCount(), 4);
     QCOMPARE(s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->currentIndex().row(), 3);
     // The choice is kept for the next import.
     QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);

@@ -1,6 +1,6 @@
 // Logging from the keyboard: the Enter chain, commit, insert, edit, delete
 // and the language switch, driven with key events on the real window.
-#include "entry/main_window.h"
+#include "entry/entry_form.h"
 #include "station_fixture.h"
 #include "log/qso_record.h"
 
@@ -48,8 +48,8 @@ struct Station : StationFixture {
     p.answers << yes;
     c<QPushButton>("Valide_A")->click();
   }
-  void clickRow(int row) { c<QListView>("Liste_KTL")->clicked(w.logModel().index(row)); }
-  void doubleClickRow(int row) { c<QListView>("Liste_KTL")->doubleClicked(w.logModel().index(row)); }
+  void clickRow(int row) { c<QListView>("Liste_KTL")->clicked(state.logModel().index(row)); }
+  void doubleClickRow(int row) { c<QListView>("Liste_KTL")->doubleClicked(state.logModel().index(row)); }
 };
 
 }  // namespace
@@ -76,10 +76,10 @@ class EntryWindowTest : public QObject {
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0], logLine("F5ABC/P", "OK", "08815", "04/03/16", "09:05", "CW", "1.8 Mhz",
                                "Ch\xe2teau de \x8avihov", true));
-    QCOMPARE(s.w.logModel().rowCount(), 1);
-    QVERIFY(s.w.logModel().index(0).data().toString().contains(QStringLiteral("Château de Švihov")));
+    QCOMPARE(s.state.logModel().rowCount(), 1);
+    QVERIFY(s.state.logModel().index(0).data().toString().contains(QStringLiteral("Château de Švihov")));
     // Ready for the next one, same mode and band.
-    QCOMPARE(s.w.entryMode(), MainWindow::EntryMode::NewEntry);
+    QCOMPARE(s.w.entryForm().entryMode(), EntryForm::EntryMode::NewEntry);
     QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
     QCOMPARE(s.c<QLineEdit>("RST_A")->text(), QStringLiteral("59"));
     QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
@@ -90,7 +90,7 @@ class EntryWindowTest : public QObject {
 
   void deferredQsoTypesDateAndTime() {
     Station s;
-    s.w.setRealTimeEntry(false);
+    s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
     s.typeQso(QStringLiteral("DL1AA"), QStringLiteral("DL"), QStringLiteral("00042"));
     QCOMPARE(s.w.focusWidget(), s.c("Date_A"));
     s.enter("Date_A", QStringLiteral("31/12/15"));
@@ -121,7 +121,7 @@ class EntryWindowTest : public QObject {
     QFETCH(QString, field);
     QFETCH(QString, text);
     Station s({}, language);
-    s.w.setRealTimeEntry(false);
+    s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
     // Walk the chain up to the field under test with good values.
     const QStringList chain = {"Ind_A", "Type_A", "Ref_A", "Date_A", "Heure_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A"};
     const QStringList good = {"F5ABC", "F", "01051", "07/03/16", "08:35", "SSB", "14 Mhz", "59", "59", ""};
@@ -140,7 +140,7 @@ class EntryWindowTest : public QObject {
                     logLine("OK1CD", "OK", "01051", "08/03/16", "10:00")}));
     s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
     QCOMPARE(s.p.messages, QStringList{QStringLiteral("Chateau deja contacté le 07/03/16")});
-    QVERIFY(s.w.alreadyContacted());
+    QVERIFY(s.w.entryForm().alreadyContacted());
     QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));  // a warning only
     s.finishQso();
     s.commit();
@@ -149,7 +149,7 @@ class EntryWindowTest : public QObject {
     s.p.messages.clear();
     s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("1051"));
     QVERIFY(s.p.messages.isEmpty());
-    QVERIFY(!s.w.alreadyContacted());
+    QVERIFY(!s.w.entryForm().alreadyContacted());
   }
 
   void failedWriteKeepsTheTypedQso() {
@@ -172,7 +172,7 @@ class EntryWindowTest : public QObject {
     s.commit(false);
     QVERIFY(s.lines().isEmpty());
     QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
-    QCOMPARE(s.w.entryMode(), MainWindow::EntryMode::NewEntry);
+    QCOMPARE(s.w.entryForm().entryMode(), EntryForm::EntryMode::NewEntry);
   }
 
   void commitOfClearedFieldsIsRefused() {
@@ -255,7 +255,7 @@ class EntryWindowTest : public QObject {
     s.c<QPushButton>("Annule_Saisie")->click();
     QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
     QVERIFY(s.lines().isEmpty());
-    QCOMPARE(s.w.logModel().rowCount(), 0);
+    QCOMPARE(s.state.logModel().rowCount(), 0);
     QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
     s.c<QPushButton>("Annule_Saisie")->click();  // nothing left to delete
     QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'annuler")});
@@ -266,7 +266,7 @@ class EntryWindowTest : public QObject {
                     logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
     auto* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
     QTest::keyClick(list, Qt::Key_Up);
-    QCOMPARE(s.w.selectedLine(), s.w.logModel().displayLine(0));
+    QCOMPARE(s.state.selectedLine(), s.state.logModel().displayLine(0));
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(s.c("Valide_A")->isEnabled());
     s.w.activateWindow();
@@ -308,7 +308,7 @@ class EntryWindowTest : public QObject {
     QFETCH(QString, menu);
     QFETCH(bool, red);
     Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
-    s.w.setRealTimeEntry(false);
+    s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
     if (state == 1) s.c<QPushButton>("Insert_Saisie")->click();
     if (state == 2) s.clickRow(0);
     s.w.findChild<QAction*>(menu)->trigger();

@@ -1,6 +1,7 @@
 // Start-up of the entry window over a scripted platform: first use, restart
 // on an existing log, stored language, stored band and mode, clocks.
-#include "entry/main_window.h"
+#include "app/program.h"
+#include "entry/entry_form.h"
 #include "fake_platform.h"
 #include "log/qso_record.h"
 
@@ -56,11 +57,12 @@ class MainStartupTest : public QObject {
  private slots:
   void firstStartCreatesEmptyLogWithDefaults() {
     FakePlatform p;
-    MainWindow w(p);
+    Program prog(p);
+    MainWindow& w = prog.main;
     answerStationWindow(QStringLiteral("F0ORB_P"));
     w.startUp();
     QCOMPARE(p.messages, QStringList{QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n")});
-    QCOMPARE(w.stationCallsign(), QStringLiteral("F0ORB_P"));
+    QCOMPARE(prog.state.stationCallsign(), QStringLiteral("F0ORB_P"));
     QVERIFY(QFile::exists(p.logPath(QStringLiteral("F0ORB_P"))));
     QCOMPARE(p.readLog(QStringLiteral("F0ORB_P")), QByteArray());
     QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB_P"));
@@ -68,16 +70,17 @@ class MainStartupTest : public QObject {
     QCOMPARE(child<QComboBox>(w, "Bande_A")->currentText(), QStringLiteral("1.8 Mhz"));
     QCOMPARE(child<QComboBox>(w, "Mode_A")->currentText(), QStringLiteral("SSB"));
     QCOMPARE(child<QLabel>(w, "I_Station")->text(), QStringLiteral("F0ORB/P"));
-    QCOMPARE(w.logModel().rowCount(), 0);
+    QCOMPARE(prog.state.logModel().rowCount(), 0);
     QCOMPARE(w.windowTitle(), QStringLiteral("  ORB_KTL    Keep Tower League    Revision  1.0.1"));
   }
 
   void firstStartClosedWithoutStationKeepsNoStation() {
     FakePlatform p;
-    MainWindow w(p);
+    Program prog(p);
+    MainWindow& w = prog.main;
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     w.startUp();
-    QCOMPARE(w.stationCallsign(), QStringLiteral("XXXXX"));
+    QCOMPARE(prog.state.stationCallsign(), QStringLiteral("XXXXX"));
     QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("<absent>"));
     QVERIFY(QDir(p.dataDir()).entryList(QDir::Files).isEmpty());
     // Any key in the callsign field reminds the operator.
@@ -87,30 +90,31 @@ class MainStartupTest : public QObject {
 
   void restartShowsSplashThenNumberedLog() {
     FakePlatform p;
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
+    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
     p.writeLog(QStringLiteral("F0ORB"), logOf(10));
-    MainWindow w(p);
+    Program prog(p);
+    MainWindow& w = prog.main;
     int rowsDuringSplash = -1;
     QString splashText;
     QTimer::singleShot(5, [&] {
       QWidget* s = QApplication::activeModalWidget();
       QVERIFY(s && s->objectName() == QLatin1String("Chargement"));
       splashText = s->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-      rowsDuringSplash = w.logModel().rowCount();
+      rowsDuringSplash = prog.state.logModel().rowCount();
     });
     w.startUp();
     QCOMPARE(splashText, QStringLiteral("de F0ORB"));
     QCOMPARE(rowsDuringSplash, 0);  // the list is filled after the splash
     QVERIFY(p.messages.isEmpty());
-    QCOMPARE(w.logModel().rowCount(), 10);
+    QCOMPARE(prog.state.logModel().rowCount(), 10);
     auto* list = child<QListView>(w, "Liste_KTL");
     QCOMPARE(list->model()->index(8, 0).data().toString().left(8), QStringLiteral("    9  F"));
     QCOMPARE(list->model()->index(9, 0).data().toString().left(8), QStringLiteral("   10  F"));
     QCOMPARE(list->currentIndex().row(), 9);
-    QCOMPARE(w.selectedLine(), w.logModel().displayLine(9));
+    QCOMPARE(prog.state.selectedLine(), prog.state.logModel().displayLine(9));
     QVERIFY(!child<QPushButton>(w, "Annule_Saisie")->isEnabled());
     QCOMPARE(child<QLabel>(w, "Label7")->text(), QStringLiteral("Saisie QSO"));
-    QCOMPARE(w.entryMode(), MainWindow::EntryMode::NewEntry);
+    QCOMPARE(w.entryForm().entryMode(), EntryForm::EntryMode::NewEntry);
     QVERIFY(child<QLineEdit>(w, "Ind_A")->isEnabled());
     QCOMPARE(base(child<QLineEdit>(w, "Ind_A")), kGreen);
     for (const char* f : {"Type_A", "Ref_A", "Date_A", "Heure_A", "RST_A", "Rem_A"}) {
@@ -139,11 +143,12 @@ class MainStartupTest : public QObject {
     QFETCH(QString, validate);
     QFETCH(int, headerLength);
     FakePlatform p;
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("G4ABC"));
-    p.settings().save(kApp, stationSection("G4ABC"), QStringLiteral("Language"), language);
-    MainWindow w(p);
+    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("G4ABC"));
+    p.setSetting(stationSection("G4ABC"), QStringLiteral("Language"), language);
+    Program prog(p);
+    MainWindow& w = prog.main;
     w.startUp();
-    QCOMPARE(w.uiLanguage(), language);
+    QCOMPARE(prog.state.language(), languageFromSetting(language));
     for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien"})
       QCOMPARE(w.findChild<QAction*>(QString::fromLatin1(item))->isChecked(), checked == QLatin1String(item));
     QCOMPARE(child<QPushButton>(w, "Valide_A")->text(), validate);
@@ -166,10 +171,11 @@ class MainStartupTest : public QObject {
     QFETCH(QString, band);
     QFETCH(QString, mode);
     FakePlatform p;
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
-    p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("bande Utilisee"), band);
-    p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("Mode Utilise"), mode);
-    MainWindow w(p);
+    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
+    p.setSetting(stationSection("F0ORB"), QStringLiteral("bande Utilisee"), band);
+    p.setSetting(stationSection("F0ORB"), QStringLiteral("Mode Utilise"), mode);
+    Program prog(p);
+    MainWindow& w = prog.main;
     w.startUp();
     QTEST(child<QComboBox>(w, "Bande_A")->currentText(), "bandText");
     QTEST(child<QComboBox>(w, "Mode_A")->currentText(), "modeText");
@@ -179,7 +185,8 @@ class MainStartupTest : public QObject {
     qputenv("TZ", "CET-1");
     tzset();
     FakePlatform p;
-    MainWindow w(p);
+    Program prog(p);
+    MainWindow& w = prog.main;
     QCOMPARE(child<QLabel>(w, "Label37")->text(), QStringLiteral("09:05 Utc"));
     QCOMPARE(child<QLabel>(w, "Label34")->text(), QStringLiteral("10:05 Loc"));
     QCOMPARE(child<QLabel>(w, "Label33")->text(), QStringLiteral("04/03/16"));
@@ -192,11 +199,12 @@ class MainStartupTest : public QObject {
 
   void unreadableLogFolderIsReported() {
     FakePlatform p;
-    p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
+    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
     QDir().mkpath(p.logPath(QStringLiteral("F0ORB")));  // a folder where the log should be
-    MainWindow w(p);
+    Program prog(p);
+    MainWindow& w = prog.main;
     w.startUp();
-    QCOMPARE(w.logModel().rowCount(), 0);
+    QCOMPARE(prog.state.logModel().rowCount(), 0);
     QCOMPARE(p.messages.size(), 1);
     QVERIFY(p.messages[0].startsWith(QStringLiteral("Impossible de lire ce fichier")));
   }

@@ -17,24 +17,25 @@ class TestSettingsClock : public QObject {
   QTemporaryDir home_;
 
  private slots:
-  void initTestCase() {
-    QVERIFY(home_.isValid());
-    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toLocal8Bit());
-  }
+  void initTestCase() { QVERIFY(home_.isValid()); }
 
   // "Setup " (trailing blank), "Setup" and "Setup <call>" are three sections;
   // values keep their blanks, commas and accents, and an empty value is a value.
   void sections() {
-    SettingsStore store;
+    SettingsStore store(home_.filePath("config/KTL/KTL.ini"));
     QCOMPARE(stationSection("F0ORB"), QStringLiteral("Setup F0ORB"));
-    QVERIFY(store.save(kApp, kCommonSection, "Language", "Anglais"));
-    QVERIFY(store.save(kApp, "Setup", "Language", QStringLiteral(" 1.0, Ch\u00e2teau \u20ac")));
-    QVERIFY(store.save(kApp, stationSection("F0ORB"), "Language", ""));
-    QCOMPARE(store.get(kApp, kCommonSection, "Language", "-"), QStringLiteral("Anglais"));
-    QCOMPARE(store.get(kApp, "Setup", "Language", "-"), QStringLiteral(" 1.0, Ch\u00e2teau \u20ac"));
-    QCOMPARE(store.get(kApp, stationSection("F0ORB"), "Language", "-"), QString(""));
-    QCOMPARE(store.get(kApp, stationSection("F0OR"), "Language", "-"), QStringLiteral("-"));
-    QCOMPARE(store.get("OTHER", kCommonSection, "Language", "-"), QStringLiteral("-"));
+    QVERIFY(store.save(kCommonSection, "Language", "Anglais"));
+    QVERIFY(store.save("Setup", "Language", QStringLiteral(" 1.0, Ch\u00e2teau \u20ac")));
+    QVERIFY(store.save(stationSection("F0ORB"), "Language", ""));
+    QCOMPARE(store.get(kCommonSection, "Language", "-"), QStringLiteral("Anglais"));
+    QCOMPARE(store.get("Setup", "Language", "-"), QStringLiteral(" 1.0, Ch\u00e2teau \u20ac"));
+    QCOMPARE(store.get(stationSection("F0ORB"), "Language", "-"), QString(""));
+    QCOMPARE(store.get(stationSection("F0OR"), "Language", "-"), QStringLiteral("-"));
+    // Typed keys: per-station keys live in the station's section.
+    QVERIFY(store.write(keys::BandUsed, "F0ORB", "3"));
+    QCOMPARE(store.get("Setup F0ORB", "bande Utilisee", "-"), QStringLiteral("3"));
+    QCOMPARE(store.read(keys::BandUsed, "F1AAA"), QStringLiteral("0"));
+    QCOMPARE(store.read(keys::StationCallsign, "F0ORB"), QStringLiteral("XXXXX"));
     QVERIFY(QFileInfo(home_.filePath("config/KTL/KTL.ini")).size() > 0);
   }
 

@@ -1,6 +1,6 @@
 // The station window: typed callsign handling, refusals in each language,
 // creation of a new station and return to an existing one.
-#include "entry/main_window.h"
+#include "entry/entry_form.h"
 #include "station_fixture.h"
 #include "station/station_window.h"
 
@@ -18,7 +18,10 @@ namespace {
 struct Fixture : StationFixture {
   explicit Fixture(const QString& language = QStringLiteral("Francais"))
       : StationFixture(crlf({logLine("F5XYZ", "F", "01051", "07/03/16", "12:00")}), language) {}
-  StationWindow* open() { return StationWindow::showModeless(w); }
+  StationWindow* open() {
+    c<QAction>("Mnu_New_Indicatif")->trigger();
+    return w.findChild<StationWindow*>();
+  }
 };
 
 QLineEdit* box(StationWindow* s) { return s->findChild<QLineEdit*>(QStringLiteral("New_Indicatif")); }
@@ -61,24 +64,24 @@ class StationTest : public QObject {
     QTEST(f.p.messages.value(0), "message");
     QTEST(box(s)->text(), "left");
     QVERIFY(s->isVisible());
-    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB"));
+    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB"));
     QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB"));
     s->close();
   }
 
   void newStationCreatesLogAndResetsBandMode() {
     Fixture f;
-    f.p.settings().save(kApp, stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("4"));
-    f.w.restoreBandAndMode(false);
-    QCOMPARE(f.w.logModel().rowCount(), 1);
+    f.p.setSetting(stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("4"));
+    f.w.entryForm().restoreBandAndMode(false);
+    QCOMPARE(f.state.logModel().rowCount(), 1);
     StationWindow* s = f.open();
     box(s)->setText(QStringLiteral("f0orb_p"));
     s->confirm();
     QVERIFY(f.p.messages.isEmpty());
     QVERIFY(!s->isVisible());
-    QCOMPARE(f.w.stationCallsign(), QStringLiteral("F0ORB_P"));
+    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB_P"));
     QVERIFY(QFile::exists(f.p.logPath(QStringLiteral("F0ORB_P"))));
-    QCOMPARE(f.w.logModel().rowCount(), 0);
+    QCOMPARE(f.state.logModel().rowCount(), 0);
     QCOMPARE(f.w.findChild<QLabel*>(QStringLiteral("I_Station"))->text(), QStringLiteral("F0ORB/P"));
     QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("1.8 Mhz"));
     QCOMPARE(f.p.setting(stationSection("F0ORB_P"), QStringLiteral("Mode Utilise")), QStringLiteral("0"));
@@ -90,16 +93,16 @@ class StationTest : public QObject {
     const QByteArray other = logLine("DL1AA", "DL", "00001", "01/01/20", "10:00") + "\r\n" +
                              logLine("DL1AB", "DL", "00002", "02/01/20", "10:00") + "\r\n";
     f.p.writeLog(QStringLiteral("F0ORB_2"), other);
-    f.p.settings().save(kApp, stationSection("F0ORB_2"), QStringLiteral("bande Utilisee"), QStringLiteral("10"));
-    f.p.settings().save(kApp, stationSection("F0ORB_2"), QStringLiteral("Mode Utilise"), QStringLiteral("1"));
+    f.p.setSetting(stationSection("F0ORB_2"), QStringLiteral("bande Utilisee"), QStringLiteral("10"));
+    f.p.setSetting(stationSection("F0ORB_2"), QStringLiteral("Mode Utilise"), QStringLiteral("1"));
     StationWindow* s = f.open();
     box(s)->setText(QStringLiteral("F0ORB_2"));
     s->confirm();
     QCOMPARE(f.p.readLog(QStringLiteral("F0ORB_2")), other);
-    QCOMPARE(f.w.logModel().rowCount(), 2);
+    QCOMPARE(f.state.logModel().rowCount(), 2);
     QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("144 Mhz"));
     QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Mode_A"))->currentText(), QStringLiteral("CW"));
-    QVERIFY(f.w.selectedLine().isEmpty());
+    QVERIFY(f.state.selectedLine().isEmpty());
   }
 
   void captionsFollowLanguage() {

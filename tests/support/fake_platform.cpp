@@ -8,7 +8,6 @@
 namespace ktl {
 
 FakePlatform::FakePlatform() {
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath(QStringLiteral("config"))));
   dataDir_ = root_.filePath(QStringLiteral("data"));
   QDir().mkpath(dataDir_);
 }
@@ -42,7 +41,7 @@ QByteArray FakePlatform::readLog(const QString& callsign) const {
 }
 
 QString FakePlatform::setting(const QString& section, const QString& key, const QString& def) const {
-  return settings_.get(kApp, section, key, def);
+  return settings_.get(section, key, def);
 }
 
 QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
@@ -69,13 +68,24 @@ QByteArray logLine(const char* call, const char* prefix, const char* number, con
 
 namespace ktl {
 
-StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign)
-    : call(callsign) {
-  p.settings().save(kApp, kCommonSection, QStringLiteral("Indicatif Station"), callsign);
-  p.settings().save(kApp, stationSection(callsign), QStringLiteral("Language"), language);
+namespace {
+// The settings and the log are in place before the program starts.
+std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, const QString& language,
+                                        const QString& callsign) {
+  p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), callsign);
+  p.setSetting(stationSection(callsign), QStringLiteral("Language"), language);
   p.writeLog(callsign, log);
-  w.startUp();
+  auto program = std::make_unique<Program>(p);
+  program->main.startUp();
+  return program;
 }
+}  // namespace
+
+StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign)
+    : call(callsign),
+      program(startedProgram(p, log, language, callsign)),
+      w(program->main),
+      state(program->state) {}
 
 QList<QByteArray> StationFixture::lines() const {
   QList<QByteArray> l = p.readLog(call).split('\n');

@@ -21,8 +21,8 @@ class FixedClock : public Clock {
 
 class FakePlatform : public Platform {
  public:
-  // Points XDG_CONFIG_HOME at a fresh folder, so every test starts with an
-  // empty settings store, and keeps the logs in another fresh folder.
+  // Settings and logs in fresh folders of its own: every test starts with an
+  // empty settings store and no log.
   FakePlatform();
 
   void message(QWidget* parent, const QString& text) override;
@@ -37,9 +37,9 @@ class FakePlatform : public Platform {
   void writeLog(const QString& callsign, const QByteArray& content) const;
   QByteArray readLog(const QString& callsign) const;
   QString setting(const QString& section, const QString& key, const QString& def = QStringLiteral("<absent>")) const;
+  void setSetting(const QString& section, const QString& key, const QString& value) { settings_.save(section, key, value); }
 
   FixedClock clock_;
-  SettingsStore settings_;
   QStringList messages;       // texts of OK boxes, in order
   QStringList questions;      // texts of Yes/No boxes, in order
   QList<bool> answers;        // answers to the next questions; No when empty
@@ -50,6 +50,9 @@ class FakePlatform : public Platform {
  private:
   QTemporaryDir root_;
   QString dataDir_;
+
+ public:
+  SettingsStore settings_{root_.filePath(QStringLiteral("config/KTL/KTL.ini"))};
 };
 
 // 121-byte log line for tests.

@@ -1,6 +1,6 @@
 #pragma once
-// A started entry window on a station with a given log and language.
-#include "entry/main_window.h"
+// A started program on a station with a given log and language.
+#include "app/program.h"
 #include "fake_platform.h"
 
 #include <QList>
@@ -9,8 +9,10 @@ namespace ktl {
 
 struct StationFixture {
   FakePlatform p;
-  MainWindow w{p};
   QString call;
+  std::unique_ptr<Program> program;
+  MainWindow& w;
+  ProgramState& state;
 
   explicit StationFixture(const QByteArray& log = {}, const QString& language = QStringLiteral("Francais"),
                           const QString& callsign = QStringLiteral("F0ORB"));

@@ -1,13 +1,15 @@
 #pragma once
-// Every language-dependent text of the entry window and the station window:
-// message-box texts, caption tables, the entry-state and entry-mode labels
-// and the header line above the QSO list. The texts are kept exactly as the
-// operators know them, blanks, accents and spellings included, so nothing
-// here is to be "corrected".
+// Every language-dependent text of the program, in one place: message-box
+// texts, the caption table of each window, the entry-state and entry-mode
+// labels, the list headers. The texts are kept exactly as the operators
+// know them, blanks, accents and spellings included, so nothing here is to
+// be "corrected".
 //
 // With a language value other than the three known ones nothing is shown:
-// message() returns no value and the caption functions return a null
-// QString, which the windows take as "leave the caption as it is".
+// message() returns no value and pick() a null QString, which the windows
+// take as "leave the caption as it is".
+#include "texts/language.h"
+
 #include <QString>
 
 #include <array>
@@ -16,13 +18,14 @@
 
 namespace ktl {
 
-enum class Language { French, English, Italian, Other };
-
-// "Francais", "Anglais", "Italien", compared exactly; anything else is Other.
-Language languageFromSetting(const QString& value);
-// The stored value of a language; an empty string for Other.
-QString settingFromLanguage(Language language);
-
+// One text in the three interface languages, UTF-8.
+struct Tri {
+  const char* french;
+  const char* english;
+  const char* italian;
+};
+// The one way a text is taken in a language: a null QString for Other.
+QString pick(const Tri& text, Language language);
 
 enum class Msg {
   // Start-up and every key in Ind_A while no station is chosen; see also
@@ -55,19 +58,43 @@ enum class Msg {
   DeleteNoLine,
   SaveQuestion,    // Yes / No
   DeleteQuestion,  // Yes / No
+  // Labels of the entry window.
+  EntryNew,                // Label7; clearing, committing and the other entry actions
+  EntryNewAfterSwitch,     // Label7 as the language routines word it ("Entering QSO")
+  EntryInsert,
+  EntryChange,
+  EntryDeleting,
+  DateRealTime,  // Label12 and the entry-mode items
+  DateDeferred,
+  ListHeader,    // above the QSO list: French 182 characters, English 185, Italian 178
   // Station window.
   StationEmpty,
   StationTooLong,
   StationBadCharacter,
   // ADIF export and import.
+  ExportTitle,       // first line of the export; %1 is the station as I_Station shows it
   ExportDone,        // followed directly by the file name
   ImportNoFile,
   ImportUnreadable,  // followed by the system's reason
   ImportNoRecord,
   ImportNotAdif,
   ImportTooLate,
+  ImportSummary,     // %1 callsigns, %2 dates, %3 times, %4 bands replaced
+  // The four replacement notices of the import: French in every language.
+  NoticeCallsign,
+  NoticeDate,
+  NoticeTime,
+  NoticeBand,
+  // File failures: a head line, then the path and the system's reason.
+  FileReadFailed,
+  FileWriteFailed,
+  // Search window.
+  SearchCallsignEmpty,
+  SearchReferenceTooLong,
+  SearchCountryEmpty,
+  SearchNotFound,
 };
-inline constexpr int kMsgCount = int(Msg::ImportTooLate) + 1;
+inline constexpr int kMsgCount = int(Msg::SearchNotFound) + 1;
 
 std::optional<QString> message(Msg msg, Language language);
 // The already-contacted warning with the date of the earlier QSO appended.
@@ -78,34 +105,30 @@ std::optional<QString> firstUseAtStartup(Language language);
 // before and after, English with one before only.
 std::optional<QString> firstUseOnKey(Language language);
 
-// One control's text in the three languages. Texts are UTF-8. A row whose
-// tooltip flag is set gives the control's tooltip instead of its caption.
+// A control's text in the three languages. A row whose tooltip flag is set
+// gives the control's tooltip instead of its caption; a row named as the
+// window itself gives its title. A null language text keeps the caption the
+// control has (the Italian Mnu_Anglais, say).
 struct CaptionRow {
   const char* control;
-  const char* french;
-  const char* english;
-  const char* italian;
-  bool tooltip;
+  Tri text;
+  bool tooltip = false;
 };
 QString captionText(const CaptionRow& row, Language language);
 
-// The captions the language routines put on Main, in the order they put
-// them. Label_Liste_KTL, Label7 and Label12 are not plain captions and are
-// served by listHeader(), entryStateCaption() and dateEntryCaption().
+// The caption table of each window, in the order the captions are put.
+// Label_Liste_KTL, Label7 and Label12 of Main are not plain captions: see
+// Msg::ListHeader, entryStateCaption() and dateEntryCaption().
 std::span<const CaptionRow> mainCaptions();
-// Captions of the station window; the row named "Station" is its title.
-std::span<const CaptionRow> stationCaptions();
+std::span<const CaptionRow> stationCaptions();     // "Station" is the title
+std::span<const CaptionRow> importCaptions();      // "Import_ADIF" is the title
+std::span<const CaptionRow> searchCaptions();      // "Recherche_Indicatif" is the title
 
-// Captions of the ADIF import window; the row named "Import_ADIF" is its
-// title. The two option boxes ("Messages_Remplacement", "SIG_Diplome") are
-// worded by us.
-std::span<const CaptionRow> importCaptions();
 // After an import without a box per replaced field: what was replaced.
 // Counts in the order callsign, date, time, band.
 std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& counts, Language language);
 
-// Header line above the QSO list (French 182 characters, English 185,
-// Italian 178).
+// Header line above the QSO list.
 QString listHeader(Language language);
 
 enum class EntryState { New, Insert, Change, Deleting };
@@ -118,5 +141,9 @@ QString entryStateCaption(EntryState state, Language language,
 
 // Label12: real-time or deferred entry of date and time.
 QString dateEntryCaption(bool realTime, Language language);
+
+// A failed read or write of `path`, with the system's reason.
+enum class FileAction { Read, Write };
+QString fileErrorMessage(Language language, FileAction action, const QString& path, const QString& detail);
 
 }  // namespace ktl

@@ -2,7 +2,9 @@
 // easy to spoil, the first-use line breaks and the list header.
 #include <QTest>
 
-#include "entry/texts.h"
+#include <set>
+
+#include "texts/texts.h"
 
 using ktl::Language;
 using ktl::Msg;
@@ -27,7 +29,13 @@ class TestTexts : public QObject {
     QCOMPARE(ktl::settingFromLanguage(Language::English), QStringLiteral("Anglais"));
     for (const char* value : {"anglais", "Français", "Italien ", ""})
       QCOMPARE(ktl::languageFromSetting(QString::fromUtf8(value)), Language::Other);
-    for (int i = 0; i < ktl::kMsgCount; ++i) QVERIFY(!ktl::message(Msg(i), Language::Other));
+    // An unknown language silences every message but the import's French
+    // notices and the file failures, which must never go unseen.
+    const std::set<Msg> shown = {Msg::NoticeCallsign, Msg::NoticeDate, Msg::NoticeTime, Msg::NoticeBand,
+                                 Msg::FileReadFailed, Msg::FileWriteFailed};
+    for (int i = 0; i < ktl::kMsgCount; ++i)
+      QCOMPARE(ktl::message(Msg(i), Language::Other).has_value(), shown.count(Msg(i)) == 1);
+    QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), QStringLiteral("Date absente, remplac\u00e9e par 01/01/2000"));
   }
 
   // Blanks at either end, accents (a wrongly decoded source gives "Ã©"), the

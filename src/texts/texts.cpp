@@ -1,4 +1,4 @@
-#include "entry/texts.h"
+#include "texts/texts.h"
 
 #include <iterator>
 
@@ -6,22 +6,15 @@ namespace ktl {
 
 namespace {
 
-// Picks one of three UTF-8 texts; a null QString for an unknown language.
-QString pick(Language language, const char* french, const char* english, const char* italian) {
-  switch (language) {
-    case Language::French: return QString::fromUtf8(french);
-    case Language::English: return QString::fromUtf8(english);
-    case Language::Italian: return QString::fromUtf8(italian);
-    case Language::Other: break;
-  }
-  return {};
-}
+constexpr Tri FrenchOnly(const char* french) { return {french, french, french}; }
 
 struct MessageRow {
   Msg id;
-  const char* french;
-  const char* english;
-  const char* italian;
+  Tri text;
+  // Shown in French whatever the language, even an unknown one: the import's
+  // replacement notices, and our file-failure messages, which must never be
+  // silent.
+  bool everyLanguage = false;
 };
 
 // One row per Msg value, in the order of the enumeration.
@@ -68,12 +61,27 @@ constexpr MessageRow kMessages[] = {
      "Vuoi registrare questi dati?"},
     {Msg::DeleteQuestion, "Voulez vous Supprimer ce QSO ?", "Do you want to delete this QSO?",
      "Volete eliminare queso QSO ?"},
+    {Msg::EntryNew, "Saisie QSO", "Enter QSO", "Aggiunta QSO"},
+    {Msg::EntryNewAfterSwitch, "Saisie QSO", "Entering QSO", "Aggiunta QSO"},
+    {Msg::EntryInsert, "Insertion QSO", "insert QSO", "Immissione QSO"},
+    {Msg::EntryChange, "Modification QSO", "Changing QSO", "Modifica QSO"},
+    {Msg::EntryDeleting, "Suppression QSO", "Delete QSO", "Eliminazione QSO"},
+    {Msg::DateRealTime, "en temps réel", "in realtime", "in tempo reale"},
+    {Msg::DateDeferred, "en Differé", "in deferred", "in differisce"},
+    // The header is drawn over the fixed-pitch list; its blanks are kept as
+    // the operators know them.
+    {Msg::ListHeader,
+     "     N°   Indicatif                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                         QSL",
+     "     N°   Callsign                     Ref         Date      QTR  Mode   QRG    RstR RstE                   Castel name                                                               QSL",
+     "     N°   Nominativo               Ref         Data      QTR  Modo   QRG    RstR RstE                   Nome del Castello                                                      QSL"},
     {Msg::StationEmpty, "Vous devez entrer un indicatif", "You must enter your call", "Devi immettere un nominativo"},
     {Msg::StationTooLong, "12 caracteres maxi pour l'indicatif", "12 characters maximum for the callsign",
      "12 caratteri max per il nominativo"},
     {Msg::StationBadCharacter, "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
      "The callsign should contain only letters, numbers or the sign '_'",
      "Il nominativo ammette solo lettere, cifre, ed il signo '_'"},
+    {Msg::ExportTitle, "Exportation du log de la station %1 au format ADIF",
+     "Exporting the log of the station %1 to ADIF format", "Esportare il Log della stazione %1 in formato ADIF"},
     {Msg::ExportDone, "Le fichier a été enregistré sous le nom : ", "The file was registered under the name : ",
      "Il file è stato registrato con il nome di : "},
     {Msg::ImportNoFile, "selectionnez un fichier ou quitter", "select a file or leave", "selezionare un file o lasciare"},
@@ -89,6 +97,26 @@ constexpr MessageRow kMessages[] = {
     {Msg::ImportTooLate, "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.",
      "The first QSO of the file is dated after 31/12/2050: nothing was imported.",
      "Il primo QSO del file è datato dopo il 31/12/2050: nulla è stato importato."},
+    {Msg::ImportSummary,
+     "Champs absents remplacés : %1 indicatifs (FXXXX), %2 dates (01/01/2000), %3 heures (00:00), %4 bandes (1.8 Mhz).",
+     "Missing fields replaced: %1 callsigns (FXXXX), %2 dates (01/01/2000), %3 times (00:00), %4 bands (1.8 Mhz).",
+     "Campi mancanti sostituiti: %1 nominativi (FXXXX), %2 date (01/01/2000), %3 ore (00:00), %4 bande (1.8 Mhz)."},
+    {Msg::NoticeCallsign, FrenchOnly("Indicatif absent, remplacé par FXXXX"), true},
+    {Msg::NoticeDate, FrenchOnly("Date absente, remplacée par 01/01/2000"), true},
+    {Msg::NoticeTime, FrenchOnly("Heure absente, remplacée par 00:00"), true},
+    {Msg::NoticeBand, FrenchOnly("Bande absente, remplacée par 1.8 Mhz"), true},
+    {Msg::FileReadFailed,
+     {"Impossible de lire ce fichier :", "This file could not be read:", "Impossibile leggere questo file:"},
+     true},
+    {Msg::FileWriteFailed,
+     {"Impossible d'écrire ce fichier ; il n'a pas été modifié :", "This file could not be written; it is unchanged:",
+      "Impossibile scrivere questo file; non è stato modificato:"},
+     true},
+    {Msg::SearchCallsignEmpty, "Entrez un indicatif", "Enter a call", "Immettere un nominativo"},
+    {Msg::SearchReferenceTooLong, "10 caracteres maxi pour la reference", "10 characters max for reference",
+     "Max 10 caratteri per la referenza"},
+    {Msg::SearchCountryEmpty, "Entrez un Pays", "Enter a Country", "Immettere un Paese"},
+    {Msg::SearchNotFound, "Pas de QSO trouvé", "No QSO found", "Nessun qso trovato"},
 };
 
 constexpr bool messagesInEnumOrder() {
@@ -173,14 +201,19 @@ constexpr CaptionRow kImportCaptions[] = {
     {"Importer", "Importer le fichier", "Importing file", "Importa file", false},
 };
 
-// The header is drawn in a proportional font above the fixed-pitch list, so
-// its blanks only roughly follow the list columns; they are kept as they are.
-constexpr const char* kHeaderFrench =
-    "     N°   Indicatif                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                         QSL";
-constexpr const char* kHeaderEnglish =
-    "     N°   Callsign                     Ref         Date      QTR  Mode   QRG    RstR RstE                   Castel name                                                               QSL";
-constexpr const char* kHeaderItalian =
-    "     N°   Nominativo               Ref         Data      QTR  Modo   QRG    RstR RstE                   Nome del Castello                                                      QSL";
+constexpr CaptionRow kSearchCaptions[] = {
+    {"Recherche_Indicatif", "Rechercher un QSO", "Search a QSO", "Ricercare un QSO"},
+    {"Label3", "Rechercher un QSO par ...", "Search a QSO by ...", "Ricerca QSO per ..."},
+    {"Option1(1)", "Station", "Callsign", "Nominativo"},
+    // The Italian wording of the reference option is ours.
+    {"Option1(2)", "Reference", "Reference", "Referenza"},
+    {"Option1(3)", "Pays", "Country", "Paese"},
+    {"Command1", "Quitter", "Exit", "Chiudi"},
+    {"Label13",
+     "     N°   Indicatif                   Ref          Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                        QSL",
+     "     N°   Callsign                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Castle Name                                                               QSL",
+     "      N°   Nominativo             Ref          Date      QTR  Mode   QRG    RstR RstE                   Nome del Castello                                                       QSL"},
+};
 
 std::optional<QString> wrapFirstUse(Language language, bool trailingBreakInEnglish) {
   const auto text = message(Msg::FirstUse, language);
@@ -192,6 +225,16 @@ std::optional<QString> wrapFirstUse(Language language, bool trailingBreakInEngli
 
 }  // namespace
 
+QString pick(const Tri& text, Language language) {
+  switch (language) {
+    case Language::French: return QString::fromUtf8(text.french);
+    case Language::English: return QString::fromUtf8(text.english);
+    case Language::Italian: return QString::fromUtf8(text.italian);
+    case Language::Other: break;
+  }
+  return {};
+}
+
 Language languageFromSetting(const QString& value) {
   if (value == u"Francais") return Language::French;
   if (value == u"Anglais") return Language::English;
@@ -200,19 +243,13 @@ Language languageFromSetting(const QString& value) {
 }
 
 QString settingFromLanguage(Language language) {
-  switch (language) {
-    case Language::French: return QStringLiteral("Francais");
-    case Language::English: return QStringLiteral("Anglais");
-    case Language::Italian: return QStringLiteral("Italien");
-    case Language::Other: break;
-  }
-  return {};
+  return pick({"Francais", "Anglais", "Italien"}, language);
 }
-
 
 std::optional<QString> message(Msg msg, Language language) {
   const MessageRow& row = kMessages[std::size_t(msg)];
-  QString text = pick(language, row.french, row.english, row.italian);
+  if (row.everyLanguage && language == Language::Other) language = Language::French;
+  QString text = pick(row.text, language);
   if (text.isNull()) return std::nullopt;
   return text;
 }
@@ -226,43 +263,41 @@ std::optional<QString> alreadyContactedMessage(const QString& date, Language lan
 std::optional<QString> firstUseAtStartup(Language language) { return wrapFirstUse(language, true); }
 std::optional<QString> firstUseOnKey(Language language) { return wrapFirstUse(language, false); }
 
-QString captionText(const CaptionRow& row, Language language) {
-  return pick(language, row.french, row.english, row.italian);
-}
+QString captionText(const CaptionRow& row, Language language) { return pick(row.text, language); }
 
 std::span<const CaptionRow> mainCaptions() { return kMainCaptions; }
 std::span<const CaptionRow> stationCaptions() { return kStationCaptions; }
 std::span<const CaptionRow> importCaptions() { return kImportCaptions; }
+std::span<const CaptionRow> searchCaptions() { return kSearchCaptions; }
 
 std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& n, Language language) {
-  const QString text = pick(language,
-                            "Champs absents remplacés : %1 indicatifs (FXXXX), %2 dates (01/01/2000), "
-                            "%3 heures (00:00), %4 bandes (1.8 Mhz).",
-                            "Missing fields replaced: %1 callsigns (FXXXX), %2 dates (01/01/2000), "
-                            "%3 times (00:00), %4 bands (1.8 Mhz).",
-                            "Campi mancanti sostituiti: %1 nominativi (FXXXX), %2 date (01/01/2000), "
-                            "%3 ore (00:00), %4 bande (1.8 Mhz).");
-  if (text.isNull()) return std::nullopt;
-  return text.arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]);
+  auto text = message(Msg::ImportSummary, language);
+  if (text) *text = text->arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]);
+  return text;
 }
 
-QString listHeader(Language language) { return pick(language, kHeaderFrench, kHeaderEnglish, kHeaderItalian); }
+QString listHeader(Language language) { return message(Msg::ListHeader, language).value_or(QString()); }
 
 QString entryStateCaption(EntryState state, Language language, StateCaptionSource source) {
+  Msg msg = Msg::EntryNew;
   switch (state) {
     case EntryState::New:
-      return pick(language, "Saisie QSO",
-                  source == StateCaptionSource::LanguageSwitch ? "Entering QSO" : "Enter QSO", "Aggiunta QSO");
-    case EntryState::Insert: return pick(language, "Insertion QSO", "insert QSO", "Immissione QSO");
-    case EntryState::Change: return pick(language, "Modification QSO", "Changing QSO", "Modifica QSO");
-    case EntryState::Deleting: return pick(language, "Suppression QSO", "Delete QSO", "Eliminazione QSO");
+      msg = source == StateCaptionSource::LanguageSwitch ? Msg::EntryNewAfterSwitch : Msg::EntryNew;
+      break;
+    case EntryState::Insert: msg = Msg::EntryInsert; break;
+    case EntryState::Change: msg = Msg::EntryChange; break;
+    case EntryState::Deleting: msg = Msg::EntryDeleting; break;
   }
-  return {};
+  return message(msg, language).value_or(QString());
 }
 
 QString dateEntryCaption(bool realTime, Language language) {
-  return realTime ? pick(language, "en temps réel", "in realtime", "in tempo reale")
-                  : pick(language, "en Differé", "in deferred", "in differisce");
+  return message(realTime ? Msg::DateRealTime : Msg::DateDeferred, language).value_or(QString());
+}
+
+QString fileErrorMessage(Language language, FileAction action, const QString& path, const QString& detail) {
+  const QString head = *message(action == FileAction::Read ? Msg::FileReadFailed : Msg::FileWriteFailed, language);
+  return head + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") + detail;
 }
 
 }  // namespace ktl

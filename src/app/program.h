@@ -1,0 +1,22 @@
+#pragma once
+// The program as one piece: its shared state, the windows it can open and
+// the entry window that routes to them, over a platform (the desktop's, or
+// a test's).
+#include "app/window_director.h"
+#include "entry/main_window.h"
+#include "platform/platform.h"
+#include "state/program_state.h"
+
+namespace ktl {
+
+struct Program {
+  explicit Program(Platform& platform)
+      : state(platform.settings(), platform.dataDir()), windows(state, platform), main(state, platform, windows) {
+    windows.setOwner(&main);
+  }
+  ProgramState state;
+  WindowDirector windows;
+  MainWindow main;
+};
+
+}  // namespace ktl

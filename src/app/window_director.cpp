@@ -1,0 +1,57 @@
+#include "app/window_director.h"
+
+#include "adif/import_adif_window.h"
+#include "station/station_window.h"
+#include "views/search_window.h"
+
+#include <QDialog>
+
+namespace ktl {
+
+WindowDirector::WindowDirector(ProgramState& state, Platform& platform) : state_(state), platform_(platform) {}
+
+QWidget* WindowDirector::make(WindowId id) {
+  switch (id) {
+    case WindowId::Station: return new StationWindow(state_, platform_, owner_);
+    case WindowId::ImportAdif: return new ImportAdifWindow(state_, platform_, owner_);
+    case WindowId::Search: return new SearchWindow(state_, platform_, owner_);
+    default: return nullptr;
+  }
+}
+
+bool WindowDirector::has(WindowId id) const {
+  switch (id) {
+    case WindowId::Station:
+    case WindowId::ImportAdif:
+    case WindowId::Search: return true;
+    default: return false;
+  }
+}
+
+QWidget* WindowDirector::open(WindowId id) {
+  QPointer<QWidget>& slot = open_[id];
+  if (!slot) {
+    slot = make(id);
+    if (!slot) return nullptr;
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  slot->show();
+  slot->raise();
+  slot->activateWindow();
+  return slot;
+}
+
+void WindowDirector::openModal(WindowId id) {
+  QPointer<QWidget>& slot = open_[id];
+  if (slot) slot->close();  // a modeless copy gives way to the modal one
+  QWidget* w = make(id);
+  if (!w) return;
+  slot = w;
+  if (auto* dialog = qobject_cast<QDialog*>(w))
+    dialog->exec();
+  else
+    w->show();
+  delete w;
+}
+
+}  // namespace ktl

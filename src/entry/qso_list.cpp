@@ -1,0 +1,72 @@
+#include "entry/qso_list.h"
+
+#include "log/log_list_model.h"
+#include "platform/window_services.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace ktl {
+
+QsoList::QsoList(LogListModel& model, QWidget* parent)
+    : QGroupBox(QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"),
+                parent) {
+  setObjectName(QStringLiteral("L_Communes"));
+  auto* box = new QVBoxLayout(this);
+  Label_Liste_KTL = new QLabel;
+  Label_Liste_KTL->setObjectName(QStringLiteral("Label_Liste_KTL"));
+  Liste_KTL = new QListView;
+  Liste_KTL->setObjectName(QStringLiteral("Liste_KTL"));
+  Liste_KTL->setModel(&model);
+  Liste_KTL->setUniformItemSizes(true);
+  Liste_KTL->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Liste_KTL->setSelectionMode(QAbstractItemView::SingleSelection);
+  Liste_KTL->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  Liste_KTL->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
+  Label_Liste_KTL->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  QPalette lp = Liste_KTL->palette();
+  lp.setColor(QPalette::Base, QColor(255, 255, 192));
+  Liste_KTL->setPalette(lp);
+  box->addWidget(Label_Liste_KTL);
+  box->addWidget(Liste_KTL, 1);
+
+  Liste_KTL->viewport()->installEventFilter(this);
+  Liste_KTL->installEventFilter(this);
+  connect(Liste_KTL->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!quiet_ && current.isValid()) emit rowChosen(current.row());
+          });
+  connect(Liste_KTL, &QListView::clicked, this, [this](const QModelIndex& i) { emit rowChosen(i.row()); });
+  connect(Liste_KTL, &QListView::doubleClicked, this, [this](const QModelIndex& i) { emit rowOpened(i.row()); });
+}
+
+void QsoList::setHeader(const QString& text) { Label_Liste_KTL->setText(text); }
+
+void QsoList::selectQuietly(int row) {
+  quiet_ = true;
+  const QModelIndex index = Liste_KTL->model()->index(row, 0);
+  Liste_KTL->setCurrentIndex(index);
+  Liste_KTL->scrollTo(index);
+  quiet_ = false;
+}
+
+bool QsoList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Liste_KTL->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    // A double click below the last line names no QSO.
+    const auto* me = static_cast<QMouseEvent*>(event);
+    if (!Liste_KTL->indexAt(me->position().toPoint()).isValid()) {
+      emit rowOpened(-1);
+      return true;
+    }
+  } else if (watched == Liste_KTL && event->type() == QEvent::KeyPress &&
+             isEnterKey(*static_cast<QKeyEvent*>(event))) {
+    // Enter on a line opens it for a change, as a double click does.
+    emit rowOpened(Liste_KTL->currentIndex().isValid() ? Liste_KTL->currentIndex().row() : -1);
+    return true;
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace ktl

@@ -1,0 +1,39 @@
+#pragma once
+// The QSO list of Main in its frame: the header line and the list itself,
+// one line per QSO of the open log, in a fixed-pitch font.
+#include <QGroupBox>
+
+class QLabel;
+class QListView;
+
+namespace ktl {
+
+class LogListModel;
+
+class QsoList : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit QsoList(LogListModel& model, QWidget* parent = nullptr);
+
+  void setHeader(const QString& text);
+  // Makes `row` the current line without announcing it as the operator's
+  // choice; the caller runs the selection handling itself.
+  void selectQuietly(int row);
+  QListView* view() const { return Liste_KTL; }
+
+ signals:
+  // The operator chose a line: a click, or the arrow keys.
+  void rowChosen(int row);
+  // A double click or Enter on a line; -1 when no line was under it.
+  void rowOpened(int row);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLabel* Label_Liste_KTL;
+  QListView* Liste_KTL;
+  bool quiet_ = false;
+};
+
+}  // namespace ktl

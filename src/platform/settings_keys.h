@@ -1,0 +1,27 @@
+#pragma once
+// Every key the program keeps in the settings store, with its section and
+// the value a reader gets when the key is absent. Numbers are decimal text.
+namespace ktl {
+
+struct SettingKey {
+  enum Scope { Common, Station };  // "Setup ", or "Setup " + the station callsign
+  Scope scope;
+  const char* name;
+  const char* fallback;
+};
+
+namespace keys {
+inline constexpr SettingKey StationCallsign{SettingKey::Common, "Indicatif Station", "XXXXX"};
+inline constexpr SettingKey DataFolder{SettingKey::Common, "Chemin Repertoire", ""};
+inline constexpr SettingKey Language{SettingKey::Station, "Language", "Francais"};
+inline constexpr SettingKey BandUsed{SettingKey::Station, "bande Utilisee", "0"};
+inline constexpr SettingKey ModeUsed{SettingKey::Station, "Mode Utilise", "0"};
+inline constexpr SettingKey Revision{SettingKey::Station, "Revision", ""};
+inline constexpr SettingKey ClusterBand{SettingKey::Station, "bande Cluster", "0"};
+// Options of the ADIF import window: one box per replaced field ("1"), and
+// SIG naming the award with the reference in SIG_INFO ("1").
+inline constexpr SettingKey ImportBoxEach{SettingKey::Common, "Import un message par champ", "1"};
+inline constexpr SettingKey ImportSigAward{SettingKey::Common, "Import SIG diplome", "0"};
+}  // namespace keys
+
+}  // namespace ktl

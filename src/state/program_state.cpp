@@ -1,0 +1,69 @@
+#include "state/program_state.h"
+
+#include "platform/data_dir.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace ktl {
+
+ProgramState::ProgramState(SettingsStore& settings, QString dataDir, QObject* parent)
+    : QObject(parent), settings_(settings), dataDir_(std::move(dataDir)) {}
+
+QString ProgramState::shownForm(QString storedCallsign) { return storedCallsign.replace(QLatin1Char('_'), QLatin1Char('/')); }
+
+QString ProgramState::historyText() {
+  return QStringLiteral(
+      "V1.0.0   le 07/01/2016 creation\r\n"
+      "V1.0.1   le 08/03/2016 Nouveau format des Ref + langue Anglaise\r\n");
+}
+
+void ProgramState::loadFromSettings() {
+  station_ = setting(keys::StationCallsign);
+  // The language of the station known now: at first use, that of "XXXXX".
+  language_ = languageFromSetting(setting(keys::Language));
+}
+
+LogResult ProgramState::changeStation(const QString& storedCallsign) {
+  const QString path = logFilePath(dataDir_, storedCallsign);
+  if (!QFileInfo::exists(path)) {
+    const LogResult created = createEmptyLog(path);
+    if (!created.ok()) return created;
+    settings_.write(keys::StationCallsign, storedCallsign, storedCallsign);
+    settings_.write(keys::BandUsed, storedCallsign, QStringLiteral("0"));
+    settings_.write(keys::ModeUsed, storedCallsign, QStringLiteral("0"));
+  } else {
+    settings_.write(keys::StationCallsign, storedCallsign, storedCallsign);
+  }
+  station_ = storedCallsign;
+  // The line chosen in the previous station's list names no QSO of this log.
+  selectedLine_.clear();
+  QString error;
+  const bool loaded = loadLog(&error);
+  emit stationChanged();
+  if (!loaded) return {LogResult::ReadFailed, error};
+  return {};
+}
+
+void ProgramState::setLanguage(Language language) {
+  if (language == Language::Other) return;
+  language_ = language;
+  saveSetting(keys::Language, settingFromLanguage(language));
+  emit languageChanged();
+}
+
+void ProgramState::setRealTimeEntry(bool on) {
+  realTimeEntry_ = on;
+  emit realTimeEntryChanged(on);
+}
+
+QString ProgramState::logPath() const { return logFilePath(dataDir_, station_); }
+
+bool ProgramState::loadLog(QString* error) {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  const bool ok = model_.load(logPath());
+  if (!ok && error) *error = model_.errorString();
+  return ok;
+}
+
+}  // namespace ktl

@@ -1,0 +1,87 @@
+#pragma once
+// What every window of the program shares: the station whose log is open,
+// the interface language, real-time or deferred entry, the log file and its
+// QSO list, the QSO last selected in the list. Windows read it and listen to
+// its signals; none of them reaches into another window.
+#include "log/log_file.h"
+#include "log/log_list_model.h"
+#include "platform/settings_store.h"
+#include "texts/language.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace ktl {
+
+inline const QString kNoStation = QStringLiteral("XXXXX");
+
+class ProgramState : public QObject {
+  Q_OBJECT
+ public:
+  ProgramState(SettingsStore& settings, QString dataDir, QObject* parent = nullptr);
+
+  // The station: its stored form ("_" where the operator typed "/"), or
+  // "XXXXX" while none has been chosen.
+  QString stationCallsign() const { return station_; }
+  bool hasStation() const { return station_ != kNoStation; }
+  // As labels show it: "/" for every "_".
+  static QString shownForm(QString storedCallsign);
+  // Reads the stored station and its language (start-up).
+  void loadFromSettings();
+  // Makes an accepted callsign the station: creates its empty log and its
+  // band and mode positions when it has no log yet, stores the choice and
+  // loads its log. On failure nothing changes.
+  LogResult changeStation(const QString& storedCallsign);
+
+  Language language() const { return language_; }
+  // Stores the language for the station and tells the windows. Other (an
+  // unknown stored value) is never stored.
+  void setLanguage(Language language);
+
+  bool realTimeEntry() const { return realTimeEntry_; }
+  void setRealTimeEntry(bool on);
+
+  QString dataDir() const { return dataDir_; }
+  QString logPath() const;
+  LogListModel& logModel() { return model_; }
+  const LogListModel& logModel() const { return model_; }
+  // Rebuilds the QSO list from the log file, pending window events first.
+  // False (list empty, reason in `error`) when the file cannot be read.
+  bool loadLog(QString* error = nullptr);
+
+  QByteArray selectedLine() const { return selectedLine_; }
+  void setSelectedLine(const QByteArray& displayLine) { selectedLine_ = displayLine; }
+  // Selects a row of the QSO list as the operator's click does.
+  void selectRow(int row) { emit rowSelectionRequested(row); }
+  void selectLastRow() { selectRow(model_.rowCount() - 1); }
+  // The log file was rewritten by an import: the entry window shows the
+  // loading splash, reloads the list and selects the last QSO.
+  void announceImport() { emit logImported(); }
+
+  // Settings of the program: per-station keys in the current station's section.
+  QString setting(const SettingKey& key) const { return settings_.read(key, station_); }
+  bool saveSetting(const SettingKey& key, const QString& value) { return settings_.write(key, station_, value); }
+  SettingsStore& settings() { return settings_; }
+
+  static QString revision() { return QStringLiteral(" 1.0.1"); }
+  static QString historyText();
+
+ signals:
+  void stationChanged();
+  void languageChanged();
+  void realTimeEntryChanged(bool on);
+  void logImported();
+  void rowSelectionRequested(int row);
+
+ private:
+  SettingsStore& settings_;
+  QString dataDir_;
+  LogListModel model_;
+  QString station_ = kNoStation;
+  Language language_ = Language::French;
+  bool realTimeEntry_ = true;
+  QByteArray selectedLine_;
+};
+
+}  // namespace ktl

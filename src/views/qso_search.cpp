@@ -1,0 +1,59 @@
+#include "views/qso_search.h"
+
+#include "log/log_list_model.h"
+#include "log/text_codec.h"
+
+namespace ktl {
+namespace {
+
+// Columns of a log line with the blanks around them removed, without a copy.
+QByteArrayView trimmedColumn(QByteArrayView line, int firstColumn, int width) {
+  const qsizetype start = firstColumn - 1;
+  if (start >= line.size()) return {};
+  return line.sliced(start, std::min<qsizetype>(width, line.size() - start)).trimmed();
+}
+
+}  // namespace
+
+QByteArray searchText(SearchBy by, const QString& boxText) {
+  return toFileBytes(by == SearchBy::Country ? boxText.trimmed() : boxText.toUpper());
+}
+
+bool qsoMatches(QByteArrayView logLine, SearchBy by, QByteArrayView text) {
+  switch (by) {
+    case SearchBy::Callsign: return trimmedColumn(logLine, 1, 12).contains(text);
+    case SearchBy::Reference: return trimmedColumn(logLine, 14, 10) == text;
+    case SearchBy::Country: return trimmedColumn(logLine, 14, 4) == text;
+  }
+  return false;
+}
+
+QByteArrayList searchList(const LogListModel& list, SearchBy by, QByteArrayView text) {
+  QByteArrayList found;
+  for (int row = 0, n = list.rowCount(); row < n; ++row)
+    if (qsoMatches(list.logLine(row), by, text)) found << list.displayLine(row);
+  return found;
+}
+
+std::optional<Msg> checkSearchBox(SearchBy box, const QString& text) {
+  struct Rule {
+    int tooLongFrom;
+    Msg tooLong, empty;
+  };
+  static constexpr Rule kRules[] = {{13, Msg::CallsignTooLong, Msg::SearchCallsignEmpty},
+                                    {11, Msg::SearchReferenceTooLong, Msg::ReferenceEmpty},
+                                    {5, Msg::PrefixTooLong, Msg::SearchCountryEmpty}};
+  const Rule& rule = kRules[int(box)];
+  if (text.size() >= rule.tooLongFrom) return rule.tooLong;
+  if (text.isEmpty()) return rule.empty;
+  return std::nullopt;
+}
+
+int resultRow(QByteArrayView resultLine) {
+  // The whole number field: five columns, six past 9,999 QSOs.
+  bool ok = false;
+  const int n = resultLine.first(std::min<qsizetype>(7, resultLine.size())).trimmed().toInt(&ok);
+  return ok && n > 0 ? n - 1 : -1;
+}
+
+}  // namespace ktl

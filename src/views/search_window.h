@@ -1,0 +1,51 @@
+#pragma once
+// Recherche_Indicatif: finds QSOs of the QSO list by callsign, reference or
+// country prefix and takes the operator back to one of them in Main.
+#include "views/qso_search.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QRadioButton;
+
+namespace ktl {
+
+class LinesModel;
+class Platform;
+class ProgramState;
+
+class SearchWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SearchWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+  // RunSearch: the search of the selected option, whichever box had Enter.
+  void runSearch();
+  // Back to the log: the result's QSO selected in Main, then close.
+  void returnToLog(int resultRow);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void retranslate();
+  SearchBy selected() const;
+  QLineEdit* box(SearchBy by) const;
+
+  ProgramState& state_;
+  Platform& platform_;
+  LinesModel* results_;
+  QLabel *Label3, *Label13;
+  QButtonGroup* Option1;
+  QRadioButton* options_[3];
+  QLineEdit *Indica, *Refa, *Typar;
+  QListView* QSO_Effectues;
+  QPushButton *Command1, *Command2, *Command3;
+};
+
+}  // namespace ktl
