@@ -2,8 +2,14 @@
 # Installs the Debian 12 packages needed to build, run and test orb-ktl.
 # Idempotent: packages already present are not fetched again.
 set -eu
-PKGS="cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-webengine-dev \
-libqt6opengl6-dev libgl-dev libxkbcommon-dev fonts-dejavu-core xvfb xauth"
+# One package a line, each with what it is for.
+PKGS="
+cmake make g++ pkg-config
+qt6-base-dev qt6-base-dev-tools
+qt6-webengine-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
+fonts-dejavu-core
+xvfb xauth
+"
 missing=""
 for p in $PKGS; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -36,6 +36,10 @@ class Platform {
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }
+  void say(QWidget* parent, Language language, const Tri& text) {
+    const QString t = pick(text, language);
+    if (!t.isNull()) message(parent, t);
+  }
   void sayText(QWidget* parent, const std::optional<QString>& text) {
     if (text) message(parent, *text);
   }
@@ -44,6 +48,10 @@ class Platform {
   bool ask(QWidget* parent, Language language, Msg msg) {
     const auto text = ktl::message(msg, language);
     return text && question(parent, *text);
+  }
+  bool ask(QWidget* parent, Language language, const Tri& text) {
+    const QString t = pick(text, language);
+    return !t.isNull() && question(parent, t);
   }
   // A failed read or write of `path`, in `language`.
   void reportFileError(QWidget* parent, Language language, FileAction action, const QString& path,

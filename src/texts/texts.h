@@ -5,6 +5,9 @@
 // know them, blanks, accents and spellings included, so nothing here is to
 // be "corrected".
 //
+// The windows added later keep their own caption tables and texts (as Tri
+// values) in files of this folder beside this one, read the same way.
+//
 // With a language value other than the three known ones nothing is shown:
 // message() returns no value and pick() a null QString, which the windows
 // take as "leave the caption as it is".
