@@ -26,8 +26,6 @@
 namespace ktl {
 namespace {
 
-const QColor kRestColour(255, 255, 192);   // a field at rest or accepted
-const QColor kInputColour(192, 255, 192);  // the field that expects input
 const QStringList kModes = {QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM"), QStringLiteral("DIGI")};
 const QStringList kBands = {QStringLiteral("1.8 Mhz"), QStringLiteral("3.5 Mhz"), QStringLiteral("7.0 Mhz"),
                             QStringLiteral("10 Mhz"),  QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),
@@ -66,14 +64,6 @@ void applyStoredIndex(QComboBox* combo, const QString& stored, bool startUp) {
 }
 
 }  // namespace
-
-void setFieldColour(QWidget* w, bool awaitingInput) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Base, awaitingInput ? kInputColour : kRestColour);
-  p.setColor(QPalette::Button, awaitingInput ? kInputColour : p.color(QPalette::Window));
-  w->setPalette(p);
-  if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->setPalette(p);
-}
 
 EntryForm::EntryForm(ProgramState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform) {

@@ -96,8 +96,4 @@ class EntryForm : public QWidget {
   QGroupBox* Frame3;
 };
 
-// Colours of the entry: a field at rest or accepted, and the field or
-// button that expects input.
-void setFieldColour(QWidget* w, bool awaitingInput);
-
 }  // namespace ktl

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -17,6 +20,27 @@ void centreOnScreen(QWidget* window, int below) {
   const QRect r = s->availableGeometry();
   const QRect f = window->frameGeometry();
   window->move(r.x() + (r.width() - f.width()) / 2, r.y() + (r.height() - f.height() + 2 * below) / 2);
+}
+
+void setFieldColour(QWidget* w, bool awaitingInput) {
+  QPalette p = w->palette();
+  const QColor base = awaitingInput ? kInputColour : kRestColour;
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(g, QPalette::Base, base);
+    // A locked field still shows its QSO: dark grey, well readable on either colour.
+    p.setColor(g, QPalette::Text, g == QPalette::Disabled ? QColor(64, 64, 64) : QColor(Qt::black));
+  }
+  if (awaitingInput) {
+    p.setColor(QPalette::Button, kInputColour);
+    p.setColor(QPalette::ButtonText, Qt::black);
+  } else {
+    // A button at rest follows the desktop theme again.
+    const QPalette theme = QApplication::palette(w);
+    p.setColor(QPalette::Button, theme.color(QPalette::Button));
+    p.setColor(QPalette::ButtonText, theme.color(QPalette::ButtonText));
+  }
+  w->setPalette(p);
+  if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->setPalette(p);
 }
 
 QFont fixedListFont(const QString& family, qreal points) {

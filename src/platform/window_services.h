@@ -14,6 +14,15 @@ namespace ktl {
 // Centres a window on its screen, `below` pixels under the middle.
 void centreOnScreen(QWidget* window, int below = 0);
 
+// The two colours of the design: light yellow for a field at rest or
+// accepted, light green for the field or button that expects input.
+inline const QColor kRestColour(255, 255, 192);
+inline const QColor kInputColour(192, 255, 192);
+// Paints a field or button in one of them (a button at rest takes the
+// window's colour), with a text colour fixed with it so that it reads the
+// same in a light or a dark desktop theme.
+void setFieldColour(QWidget* w, bool awaitingInput);
+
 // A fixed-pitch face for the lists: `family` ("Terminal", "Letter Gothic")
 // where it is installed, else the system's fixed font, at `points`.
 QFont fixedListFont(const QString& family, qreal points);

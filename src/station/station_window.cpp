@@ -29,9 +29,7 @@ StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* p
   New_Indicatif = new QLineEdit;
   New_Indicatif->setObjectName(QStringLiteral("New_Indicatif"));
   Label3->setBuddy(New_Indicatif);
-  QPalette p = New_Indicatif->palette();
-  p.setColor(QPalette::Base, QColor(192, 255, 192));
-  New_Indicatif->setPalette(p);
+  setFieldColour(New_Indicatif, true);
   QFont bold = New_Indicatif->font();
   bold.setBold(true);
   bold.setPointSize(12);
