@@ -3,6 +3,7 @@
 target_sources(ktl_gui PRIVATE
   src/platform/desktop_platform.cpp
   src/platform/window_services.cpp
+  src/platform/toolkit_translation.cpp
   src/entry/entry_form.cpp
   src/entry/qso_list.cpp
   src/entry/main_window.cpp
@@ -10,6 +11,7 @@ target_sources(ktl_gui PRIVATE
   src/station/station_window.cpp
   src/adif/import_adif_window.cpp
   src/app/window_director.cpp
+  src/app/enter_clicks.cpp
 )
 
 ktl_gui_test(test_main_startup tests/entry/test_main_startup.cpp)
@@ -18,3 +20,13 @@ ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)
 ktl_gui_test(test_menus tests/entry/test_menus.cpp)
 ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)
 ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
+
+# Main on three screens: 1280 x 720, 2560 x 1440 at 200 %, 1280 x 720 at 150 %.
+ktl_gui_test(test_main_size tests/entry/test_main_size.cpp)
+set(KTL_SCREENS ${CMAKE_CURRENT_SOURCE_DIR}/tests/entry/screens)
+set_tests_properties(test_main_size PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720.json")
+add_test(NAME test_main_size_200 COMMAND test_main_size)
+set_tests_properties(test_main_size_200 PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/2560x1440.json;QT_SCALE_FACTOR=2")
+add_test(NAME test_main_size_150 COMMAND test_main_size)
+set_tests_properties(test_main_size_150 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720_150.json")

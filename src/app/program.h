@@ -2,9 +2,11 @@
 // The program as one piece: its shared state, the windows it can open and
 // the entry window that routes to them, over a platform (the desktop's, or
 // a test's).
+#include "app/enter_clicks.h"
 #include "app/window_director.h"
 #include "entry/main_window.h"
 #include "platform/platform.h"
+#include "platform/toolkit_translation.h"
 #include "state/program_state.h"
 
 namespace ktl {
@@ -13,7 +15,11 @@ struct Program {
   explicit Program(Platform& platform)
       : state(platform.settings(), platform.dataDir()), windows(state, platform), main(state, platform, windows) {
     windows.setOwner(&main);
+    translation.use(state.language());
+    QObject::connect(&state, &ProgramState::languageChanged, &state, [this] { translation.use(state.language()); });
   }
+  EnterClicksButtons enterKeys;
+  ToolkitTranslation translation;
   ProgramState state;
   WindowDirector windows;
   MainWindow main;

@@ -19,6 +19,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 #include <QVBoxLayout>
 
 #include <array>
@@ -75,6 +79,9 @@ void EntryForm::build() {
   root->setContentsMargins(0, 0, 0, 0);
   Frame3 = named(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
   auto* grid = new QGridLayout(Frame3);
+  // Tight columns: the row of fields fits the design width of the window.
+  grid->setHorizontalSpacing(4);
+  grid->setContentsMargins(6, grid->contentsMargins().top(), 6, 6);
   Ind_A = entryBox("Ind_A", Qt::AlignCenter);
   Type_A = entryBox("Type_A", Qt::AlignRight);
   Ref_A = entryBox("Ref_A", Qt::AlignLeft);
@@ -123,30 +130,17 @@ void EntryForm::build() {
     if (field == Type_A) grid->addWidget(Label11, 1, ++col);
     ++col;
   }
-  // Each field as wide as the text it takes.
-  const QFontMetrics fm(Ind_A->font());
-  const std::array<std::pair<QWidget*, int>, 9> widths = {{{Ind_A, 12},
-                                                           {Type_A, 4},
-                                                           {Ref_A, 5},
-                                                           {Date_A, 8},
-                                                           {Heure_A, 5},
-                                                           {Mode_A, 6},
-                                                           {Bande_A, 7},
-                                                           {RST_A, 3},
-                                                           {RST_B, 3}}};
-  for (const auto& [w, chars] : widths) {
-    const int extra = qobject_cast<QComboBox*>(w) ? 40 : 16;
-    w->setMinimumWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) * 3 / 4 + extra);
-  }
-  for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnStretch(c, 0);
-  grid->setColumnStretch(0, 1);
+  fitFieldWidths();
+  // Extra width goes to the castle name, after the fields.
+  grid->setColumnStretch(col, 1);
   grid->addWidget(Label4, 2, 0, 1, 3, Qt::AlignRight | Qt::AlignVCenter);
-  grid->addWidget(Rem_A, 2, 3, 1, col - 3);
+  grid->addWidget(Rem_A, 2, 3, 1, col - 2);
   Label7 = named(new QLabel(QStringLiteral("Saisie QSO")), "Label7");
   QFont bold = Label7->font();
   bold.setBold(true);
   bold.setPointSize(bold.pointSize() + 2);
   Label7->setFont(bold);
+  setLabelColour(Label7, QColor(0, 0, 0));
   grid->addWidget(Label7, 3, 0, 1, 3);
   root->addWidget(Frame3);
 
@@ -189,7 +183,46 @@ void EntryForm::build() {
   connect(Insert_Saisie, &QPushButton::clicked, this, &EntryForm::onInsert);
   connect(Annule_Saisie, &QPushButton::clicked, this, &EntryForm::onDelete);
   connect(Rechercher, &QPushButton::clicked, this, &EntryForm::searchRequested);
+  // Escape drops the QSO being typed, as Efface_A does, wherever the focus
+  // is in Main (a list open in a combo box takes its Escape first).
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &EntryForm::effaceQso);
   nameFields();
+}
+
+void EntryForm::fitFieldWidths() {
+  // Each box as wide as the longest text it takes, in its own font, plus its
+  // frame and margins: the date and the time by their format, the others by
+  // their length at the mean width of the capitals and digits callsigns and
+  // references are made of; the band box fits its longest list item too.
+  const QFontMetricsF fm(Ind_A->font());
+  const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+  const qreal meanChar = fm.horizontalAdvance(letters) / letters.size();
+  const auto chars = [&](int n) { return n * meanChar; };
+  const std::array<std::pair<QWidget*, qreal>, 9> texts = {{{Ind_A, chars(12)},
+                                                            {Type_A, chars(4)},
+                                                            {Ref_A, chars(5)},
+                                                            {Date_A, fm.horizontalAdvance(QStringLiteral("00/00/00"))},
+                                                            {Heure_A, fm.horizontalAdvance(QStringLiteral("00:00"))},
+                                                            {Mode_A, chars(6)},
+                                                            {Bande_A, chars(7)},
+                                                            {RST_A, chars(3)},
+                                                            {RST_B, chars(3)}}};
+  for (const auto& [w, width] : texts) {
+    int text = qCeil(width);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      for (int i = 0; i < combo->count(); ++i) text = qMax(text, qCeil(fm.horizontalAdvance(combo->itemText(i))));
+      QStyleOptionComboBox opt;
+      opt.initFrom(combo);
+      opt.editable = true;
+      w->setFixedWidth(combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(text, int(fm.height())), combo).width());
+    } else {
+      // QLineEdit's smallest size is its frame and margins around the widest glyph.
+      auto* edit = static_cast<QLineEdit*>(w);
+      w->setFixedWidth(edit->minimumSizeHint().width() - QFontMetrics(edit->font()).maxWidth() + text);
+    }
+  }
 }
 
 void EntryForm::fillLists() {
@@ -197,6 +230,7 @@ void EntryForm::fillLists() {
   Bande_A->addItems(kBands);
   Mode_A->clear();
   Mode_A->addItems(kModes);
+  fitFieldWidths();
 }
 
 void EntryForm::restoreBandAndMode(bool startUp) {
@@ -326,9 +360,7 @@ void EntryForm::setEntryCaption(EntryState state, bool fromLanguageSwitch) {
       state, state_.language(),
       fromLanguageSwitch ? StateCaptionSource::LanguageSwitch : StateCaptionSource::EntryAction);
   if (!caption.isNull()) Label7->setText(caption);  // an unknown language keeps the caption
-  if (!fromLanguageSwitch)
-    Label7->setStyleSheet(state == EntryState::New ? QStringLiteral("color: rgb(0,0,0);")
-                                                   : QStringLiteral("color: rgb(255,0,0);"));
+  if (!fromLanguageSwitch) setLabelColour(Label7, state == EntryState::New ? QColor(0, 0, 0) : QColor(255, 0, 0));
 }
 
 void EntryForm::effaceQso() {
@@ -516,10 +548,7 @@ void EntryForm::nameFields() {
                                                                {RST_B, Label6},
                                                                {Rem_A, Label4},
                                                                {QSL_A, Label3}}};
-  for (const auto& [field, label] : pairs) {
-    field->setAccessibleName(label->text());
-    label->setBuddy(field);
-  }
+  for (const auto& [field, label] : pairs) nameAfterLabel(field, label);
 }
 
 }  // namespace ktl

@@ -62,6 +62,7 @@ class EntryForm : public QWidget {
   enum Field { Ind, Type, Ref, Date, Heure, Mode, Bande, RstA, RstB, Rem, Qsl, FieldCount };
 
   void build();
+  void fitFieldWidths();
   void say(Msg msg);
   // Each field named for screen readers after the label over it.
   void nameFields();

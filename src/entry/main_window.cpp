@@ -9,10 +9,15 @@
 #include "platform/window_services.h"
 #include "state/program_state.h"
 #include "state/window_opener.h"
+#include "texts/keyboard_texts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,6 +44,7 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   setWindowTitle(QStringLiteral("ORB KTL  Rev 001"));
   auto* central = new QWidget;
   auto* root = new QVBoxLayout(central);
+  root->setContentsMargins(6, 4, 6, 6);
   buildTop(central);
   form_ = new EntryForm(state_, platform_);
   root->addWidget(form_);
@@ -66,7 +72,90 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   // The labels show the time from the start rather than placeholders.
   clockTick();
   Timer1->start();
-  resize(840, 520);
+  resize(designSize());
+}
+
+QSize MainWindow::designSize() const {
+  const qreal scale = logicalDpiX() / 96.0;
+  return QSize(qRound(840 * scale), qRound(520 * scale)).expandedTo(minimumSizeHint());
+}
+
+QMargins MainWindow::frameAllowance() const {
+  // The window manager's frame is known once the window is shown; before,
+  // a title bar and thin borders are assumed.
+  const QRect frame = frameGeometry(), client = geometry();
+  if (frame != client)
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+  const int border = 4;
+  return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border};
+}
+
+void MainWindow::placeOnScreen() {
+  QRect wanted;
+  const QStringList stored = state_.setting(keys::MainWindowPlace).split(QLatin1Char(','));
+  if (stored.size() == 4) {
+    std::array<int, 4> v{};
+    bool all = true;
+    for (int i = 0; i < 4; ++i) {
+      bool ok = false;
+      v[i] = stored[i].trimmed().toInt(&ok);
+      all = all && ok;
+    }
+    if (all && v[2] > 0 && v[3] > 0) wanted = QRect(v[0], v[1], v[2], v[3]);
+  }
+  QScreen* screen = wanted.isValid() ? QGuiApplication::screenAt(wanted.center()) : nullptr;
+  if (!screen) screen = this->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QMargins frame = frameAllowance();
+  if (!wanted.isValid()) {
+    // First start: the design size, centred with its frame.
+    const QSize size = placeWithin(QRect(available.topLeft(), designSize()), available, frame, minimumSizeHint()).size();
+    const QSize outer = size.grownBy(frame);
+    wanted = QRect(QPoint(available.x() + (available.width() - outer.width()) / 2 + frame.left(),
+                          available.y() + (available.height() - outer.height()) / 2 + frame.top()),
+                   size);
+  }
+  setGeometry(placeWithin(wanted, available, frame, minimumSizeHint()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The place and size are kept for the next start; a maximised window
+  // keeps the place it had before.
+  const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+  state_.saveSetting(keys::MainWindowPlace,
+                     QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::bindMenuKeys() {
+  // The captions carry no mnemonic mark, so each menu takes the first letter
+  // of its caption that no menu before it has taken (Affichage A, Aide i).
+  qDeleteAll(menuKeys_);
+  menuKeys_.clear();
+  QString taken;
+  QStringList hint;
+  for (QAction* item : menuBar()->actions()) {
+    if (!item->isVisible()) continue;
+    for (const QChar c : item->text()) {
+      const QChar letter = c.toUpper();
+      if (letter < QLatin1Char('A') || letter > QLatin1Char('Z') || taken.contains(letter)) continue;
+      taken += letter;
+      auto* key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter.unicode() - 'A'))), this);
+      connect(key, &QShortcut::activated, this, [this, item] {
+        if (item->menu())
+          menuBar()->setActiveAction(item);
+        else
+          item->trigger();
+      });
+      menuKeys_ << key;
+      hint << QStringLiteral("Alt+%1 %2").arg(letter).arg(item->text());
+      break;
+    }
+  }
+  const QString head = pick(kMenuKeysHint, state_.language());
+  if (!head.isNull()) menuBar()->setToolTip(head + QLatin1Char(' ') + hint.join(QStringLiteral(", ")));
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,7 +167,10 @@ void MainWindow::buildTop(QWidget* central) {
   auto* f1 = new QHBoxLayout(frame1);
   Label2 = named(new QLabel(QStringLiteral("Indicatif de la station : ")), "Label2");
   I_Station = named(new QLabel, "I_Station");
-  I_Station->setStyleSheet(QStringLiteral("color: rgb(255,0,0); font-weight: bold;"));
+  QFont bold = I_Station->font();
+  bold.setBold(true);
+  I_Station->setFont(bold);
+  setLabelColour(I_Station, QColor(255, 0, 0));
   f1->addWidget(Label2);
   f1->addWidget(I_Station);
   top->addWidget(frame1);
@@ -186,12 +278,12 @@ void MainWindow::buildMenus() {
   // F10 opens the menu bar from the keyboard, whatever the desktop's style.
   auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().first()); });
+  bindMenuKeys();
 }
 
 void MainWindow::startUp() {
-  // 1. Centre on the screen, at the size the controls need.
-  resize(sizeHint().expandedTo(QSize(840, 520)));
-  centreOnScreen(this);
+  // 1. On the screen: where the operator left it, else centred.
+  placeOnScreen();
   // 2. Band and mode lists.
   form_->fillLists();
   // 3. Station, 4. and its language.
@@ -288,6 +380,7 @@ void MainWindow::applyLanguage() {
   Label12->setText(dateEntryCaption(state_.realTimeEntry(), lang));
   form_->retranslate();
   list_->view()->setAccessibleName(list_->title());
+  bindMenuKeys();
 }
 
 }  // namespace ktl

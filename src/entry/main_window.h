@@ -2,12 +2,15 @@
 // Main: the entry window and hub of the program. It composes the QSO entry
 // and the QSO list, shows the station and the clocks, runs the start-up and
 // routes the menus to the windows they open.
+#include <QList>
 #include <QMainWindow>
+#include <QMargins>
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QShortcut;
 class QTimer;
 
 namespace ktl {
@@ -29,7 +32,20 @@ class MainWindow : public QMainWindow {
 
   EntryForm& entryForm() { return *form_; }
 
+  // 840 x 520 at 96 dpi, grown with the screen's dpi and to what the
+  // controls need.
+  QSize designSize() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // Step 1 of the start-up: the place and size remembered, or the design
+  // size centred, kept on the screen the operator has now.
+  void placeOnScreen();
+  QMargins frameAllowance() const;
+  // Alt and a letter of each menu's caption opens it; rebuilt with the captions.
+  void bindMenuKeys();
   void buildTop(QWidget* central);
   void buildMenus();
   QAction* windowItem(QMenu* menu, const char* name, const QString& caption, int window);
@@ -49,6 +65,7 @@ class MainWindow : public QMainWindow {
   QLabel *Label12, *Label37, *Label34, *Label33, *I_Station, *Label2;
   QTimer* Timer1;
   QActionGroup *languages_, *dateEntry_;
+  QList<QShortcut*> menuKeys_;
   QAction *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_Date_Auto_Oui, *Mnu_Date_Auto_Non;
 };
 

@@ -3,20 +3,71 @@
 #include "log/log_list_model.h"
 #include "platform/window_services.h"
 
-#include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace ktl {
+namespace {
+
+// The list column (1-based) each heading of the header stands over, in the
+// order of the headings: number, callsign, reference, date, time, mode,
+// band, reports received and sent, castle name, QSL. The number is
+// right-justified in the columns before 6, and so is its heading.
+constexpr std::array<int, 11> kHeadingColumns = {6, 8, 22, 34, 44, 51, 56, 65, 70, 75, 137};
+
+}  // namespace
+
+ListHeader::ListHeader(QListView* list, QWidget* parent) : QLabel(parent), list_(list) {
+  setObjectName(QStringLiteral("Label_Liste_KTL"));
+  // As wide as the list lets it be: the header never widens the window.
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+QSize ListHeader::sizeHint() const { return {0, fontMetrics().height() + contentsMargins().top() + contentsMargins().bottom()}; }
+QSize ListHeader::minimumSizeHint() const { return sizeHint(); }
+
+qreal ListHeader::columnX(int column) const {
+  // The list draws each line from the left of its viewport, after the item
+  // margin of its style, scrolled by its horizontal offset.
+  const QPoint viewport = list_->viewport()->mapTo(window(), QPoint()) - mapTo(window(), QPoint());
+  const int itemMargin = list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+  const qreal advance = QFontMetricsF(list_->font()).horizontalAdvance(QLatin1Char('0'));
+  return viewport.x() + itemMargin - list_->horizontalScrollBar()->value() + (column - 1) * advance;
+}
+
+void ListHeader::paintEvent(QPaintEvent* event) {
+  // The headings are the words of the text; the castle-name heading is the
+  // words between the sent report and QSL.
+  const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (words.size() < int(kHeadingColumns.size())) {
+    QLabel::paintEvent(event);  // not a header line: shown as it is
+    return;
+  }
+  QStringList headings = words.mid(0, 9);
+  headings << QStringList(words.mid(9, words.size() - 10)).join(QLatin1Char(' ')) << words.last();
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QRect area = contentsRect();
+  const QFontMetricsF fm(font());
+  for (int i = 0; i < headings.size(); ++i) {
+    qreal x = columnX(kHeadingColumns[i]);
+    if (i == 0) x -= fm.horizontalAdvance(headings[0]);
+    painter.drawText(QRectF(x, area.top(), fm.horizontalAdvance(headings[i]) + 1, area.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, headings[i]);
+  }
+}
 
 QsoList::QsoList(LogListModel& model, QWidget* parent)
     : QGroupBox(QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"),
                 parent) {
   setObjectName(QStringLiteral("L_Communes"));
   auto* box = new QVBoxLayout(this);
-  Label_Liste_KTL = new QLabel;
-  Label_Liste_KTL->setObjectName(QStringLiteral("Label_Liste_KTL"));
   Liste_KTL = new QListView;
   Liste_KTL->setObjectName(QStringLiteral("Liste_KTL"));
   Liste_KTL->setModel(&model);
@@ -25,10 +76,9 @@ QsoList::QsoList(LogListModel& model, QWidget* parent)
   Liste_KTL->setSelectionMode(QAbstractItemView::SingleSelection);
   Liste_KTL->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Liste_KTL->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
-  Label_Liste_KTL->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  QPalette lp = Liste_KTL->palette();
-  lp.setColor(QPalette::Base, QColor(255, 255, 192));
-  Liste_KTL->setPalette(lp);
+  // Light yellow with black text, in any desktop theme.
+  setFieldColour(Liste_KTL, false);
+  Label_Liste_KTL = new ListHeader(Liste_KTL);
   box->addWidget(Label_Liste_KTL);
   box->addWidget(Liste_KTL, 1);
 

@@ -4,6 +4,7 @@
 #include "log/text_codec.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <cstring>
 
@@ -57,9 +58,28 @@ int LogListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant LogListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= lines_.size()) return {};
-  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
-    return fromFileBytes(displayLine(index.row()));
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return fromFileBytes(displayLine(index.row()));
+  if (role == Qt::AccessibleTextRole) return spokenLine(index.row());
   return {};
+}
+
+QString LogListModel::spokenLine(int row) const {
+  // A screen reader reads the fields, not the blanks that align them: the
+  // number, then each field that holds something, separated by ", ", the
+  // reference as one word and "QSL" for a card received.
+  const QByteArray line = displayLine(row);
+  const QsoRecord q = fromDisplayLine(line);
+  QStringList fields{fromFileBytes(line.left(7)).trimmed()};
+  const auto add = [&fields](const QByteArray& bytes) {
+    const QString text = fromFileBytes(bytes).trimmed();
+    if (!text.isEmpty()) fields << text;
+  };
+  add(q.callsign);
+  add(q.countryPrefix.trimmed() + '-' + q.castleNumber.trimmed());
+  for (const QByteArray* f : {&q.qsoDate, &q.qsoTime, &q.mode, &q.band, &q.rstReceived, &q.rstSent, &q.castleName})
+    add(*f);
+  if (q.qslReceived) fields << QStringLiteral("QSL");
+  return fields.join(QStringLiteral(", "));
 }
 
 QByteArrayView LogListModel::logLine(int row) const {

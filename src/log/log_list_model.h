@@ -23,6 +23,8 @@ class LogListModel : public QAbstractListModel {
 
   QByteArrayView logLine(int row) const;
   QByteArray displayLine(int row) const;  // the row's list line, as bytes
+  // The row as a screen reader announces it: its fields without padding.
+  QString spokenLine(int row) const;
   int numberWidth() const;
   QString errorString() const { return error_; }
 

@@ -18,6 +18,9 @@ inline constexpr SettingKey BandUsed{SettingKey::Station, "bande Utilisee", "0"}
 inline constexpr SettingKey ModeUsed{SettingKey::Station, "Mode Utilise", "0"};
 inline constexpr SettingKey Revision{SettingKey::Station, "Revision", ""};
 inline constexpr SettingKey ClusterBand{SettingKey::Station, "bande Cluster", "0"};
+// Main's place and size when it was last closed: "left,top,width,height"
+// of its client area, in the screen's logical pixels.
+inline constexpr SettingKey MainWindowPlace{SettingKey::Common, "Fenetre Main", ""};
 // Options of the ADIF import window: one box per replaced field ("1"), and
 // SIG naming the award with the reference in SIG_INFO ("1").
 inline constexpr SettingKey ImportBoxEach{SettingKey::Common, "Import un message par champ", "1"};

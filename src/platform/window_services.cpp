@@ -1,6 +1,8 @@
 #include "platform/window_services.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +15,43 @@
 #include <QScreen>
 
 namespace ktl {
+namespace {
+
+// Qt names a combo box on this desktop after its current value and leaves
+// the label to a relation that not every screen reader follows: a combo
+// box the program has named is announced by that name, its value as value.
+class NamedComboBox : public QAccessibleWidget {
+ public:
+  explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+  QString text(QAccessible::Text t) const override {
+    const QString value = combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
+    if (t == QAccessible::Name) return combo()->accessibleName().isEmpty() ? value : combo()->accessibleName();
+    if (t == QAccessible::Value) return value;
+    return QAccessibleWidget::text(t);
+  }
+  // The editable text has the keyboard while the box has the focus.
+  QAccessibleInterface* focusChild() const override {
+    if (combo()->isEditable() && combo()->hasFocus()) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+    return QAccessibleWidget::focusChild();
+  }
+  QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (action == showMenuAction())
+      combo()->showPopup();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+};
+
+QAccessibleInterface* namedComboFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("QComboBox")) return nullptr;
+  auto* combo = qobject_cast<QComboBox*>(object);
+  return combo ? new NamedComboBox(combo) : nullptr;
+}
+
+}  // namespace
 
 void centreOnScreen(QWidget* window, int below) {
   const QScreen* s = window->screen();
@@ -41,6 +80,37 @@ void setFieldColour(QWidget* w, bool awaitingInput) {
   }
   w->setPalette(p);
   if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->setPalette(p);
+}
+
+void setLabelColour(QWidget* label, const QColor& text) {
+  QPalette p = label->palette();
+  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(g, QPalette::WindowText, text);
+    p.setColor(g, QPalette::Window, kLabelBackground);
+  }
+  label->setPalette(p);
+  label->setAutoFillBackground(true);
+}
+
+void nameAfterLabel(QWidget* field, const QLabel* label) {
+  // Installed once per application; Qt keeps each factory once.
+  QAccessible::installFactory(namedComboFactory);
+  field->setAccessibleName(label->text());
+  if (auto* c = qobject_cast<QComboBox*>(field); c && c->lineEdit()) c->lineEdit()->setAccessibleName(label->text());
+  const_cast<QLabel*>(label)->setBuddy(field);
+}
+
+QRect placeWithin(const QRect& wanted, const QRect& available, const QMargins& frame, const QSize& minimum) {
+  const QRect room = available.marginsRemoved(frame);
+  QSize size = wanted.size().boundedTo(room.size()).expandedTo(minimum);
+  QRect r(wanted.topLeft(), size);
+  // Right and bottom edges first, so that a window larger than the screen
+  // keeps its title bar and left edge on it.
+  if (r.right() > room.right()) r.moveRight(room.right());
+  if (r.bottom() > room.bottom()) r.moveBottom(room.bottom());
+  if (r.left() < room.left()) r.moveLeft(room.left());
+  if (r.top() < room.top()) r.moveTop(room.top());
+  return r;
 }
 
 QFont fixedListFont(const QString& family, qreal points) {

@@ -3,11 +3,15 @@
 #include "texts/texts.h"
 
 #include <QKeyEvent>
+#include <QMargins>
+#include <QRect>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <span>
+
+class QLabel;
 
 namespace ktl {
 
@@ -22,6 +26,23 @@ inline const QColor kInputColour(192, 255, 192);
 // window's colour), with a text colour fixed with it so that it reads the
 // same in a light or a dark desktop theme.
 void setFieldColour(QWidget* w, bool awaitingInput);
+
+// A label whose design fixes its text colour (Label7 black or red, I_Station
+// red): its background is fixed with it, the light grey of the design's
+// windows, so the text reads the same in a light or a dark desktop theme.
+inline const QColor kLabelBackground(240, 240, 240);
+void setLabelColour(QWidget* label, const QColor& text);
+
+// Names a field for screen readers after the label over it, in the label's
+// current language: the field's accessible name (a combo box's and its
+// editable text's too) and the label's buddy.
+void nameAfterLabel(QWidget* field, const QLabel* label);
+
+// Where a window of `size` (its client area) goes inside `available`, a
+// screen's free area, with `frame` the window manager's borders around it:
+// `wanted` (left, top) kept when the whole frame fits, moved in when it
+// does not, and the size cut to the screen but never under `minimum`.
+QRect placeWithin(const QRect& wanted, const QRect& available, const QMargins& frame, const QSize& minimum);
 
 // A fixed-pitch face for the lists: `family` ("Terminal", "Letter Gothic")
 // where it is installed, else the system's fixed font, at `points`.

@@ -28,7 +28,6 @@ StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* p
   Label3->setObjectName(QStringLiteral("Label3"));
   New_Indicatif = new QLineEdit;
   New_Indicatif->setObjectName(QStringLiteral("New_Indicatif"));
-  Label3->setBuddy(New_Indicatif);
   setFieldColour(New_Indicatif, true);
   QFont bold = New_Indicatif->font();
   bold.setBold(true);
@@ -36,7 +35,7 @@ StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* p
   New_Indicatif->setFont(bold);
   Label5 = new QLabel;
   Label5->setObjectName(QStringLiteral("Label5"));
-  Label5->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
+  setLabelColour(Label5, QColor(255, 0, 0));
   Validation = new QPushButton;
   Validation->setObjectName(QStringLiteral("Validation"));
   Validation->setAutoDefault(false);
@@ -45,7 +44,7 @@ StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* p
                      static_cast<QWidget*>(Validation)})
     layout->addWidget(w);
   applyCaptions(this, stationCaptions(), state_.language());
-  New_Indicatif->setAccessibleName(Label3->text());
+  nameAfterLabel(New_Indicatif, Label3);
   New_Indicatif->installEventFilter(this);
   connect(Validation, &QPushButton::clicked, this, &StationWindow::confirm);
   New_Indicatif->setFocus();
