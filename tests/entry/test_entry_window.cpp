@@ -4,7 +4,9 @@
 #include "station_fixture.h"
 #include "log/qso_record.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 using namespace ktl;
 
@@ -70,7 +74,9 @@ class EntryWindowTest : public QObject {
     s.finishQso(QStringLiteral("Château de Švihov"), true);  // Š only exists in Windows-1252
     QVERIFY(s.c("Valide_A")->isEnabled());
     QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
-    s.commit();
+    // Enter on the focused button commits, the keypad's as well.
+    s.p.answers << true;
+    QTest::keyClick(s.w.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous enregistrer ces données ?")});
     const QList<QByteArray> lines = s.lines();
     QCOMPARE(lines.size(), 1);
@@ -274,6 +280,80 @@ class EntryWindowTest : public QObject {
     QTest::keyClick(list, Qt::Key_F10);  // the menus too
     QCOMPARE(s.w.menuBar()->activeAction(), s.c<QMenu>("Mnu_Fichier")->menuAction());
     QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
+  }
+
+  void escapeClearsTheEntry() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    s.enter("Ind_A", QStringLiteral("f5abc"));
+    QTest::keyClicks(s.c("Type_A"), QStringLiteral("ok"));
+    QTest::keyClick(s.c("Type_A"), Qt::Key_Escape);
+    QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
+    QVERIFY(s.c<QLineEdit>("Type_A")->text().isEmpty());
+    QVERIFY(!s.c("Type_A")->isEnabled());
+    QCOMPARE(s.w.focusWidget(), s.c("Ind_A"));
+    // A QSO shown from the list: back to a new one.
+    s.clickRow(0);
+    QTest::keyClick(s.c("Liste_KTL"), Qt::Key_Escape);
+    QCOMPARE(s.w.entryForm().entryMode(), EntryForm::EntryMode::NewEntry);
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+    QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
+  }
+
+  void namedForScreenReaders() {
+    Station s(crlf({logLine("G1AAA", "DLFF", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn", true)}));
+    const auto text = [](QObject* o, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(o)->text(t); };
+    auto* mode = s.c<QComboBox>("Mode_A");
+    auto* band = s.c<QComboBox>("Bande_A");
+    // Combo boxes by their label, their value apart; their editable text too.
+    QCOMPARE(text(mode, QAccessible::Name), QStringLiteral("Mode"));
+    QCOMPARE(text(mode, QAccessible::Value), mode->currentText());
+    QCOMPARE(text(band->lineEdit(), QAccessible::Name), QStringLiteral("Bande"));
+    s.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(text(mode, QAccessible::Name), QStringLiteral("Modo"));
+    QCOMPARE(text(band, QAccessible::Name), QStringLiteral("Banda"));
+    QCOMPARE(text(s.c("Ind_A"), QAccessible::Name), QStringLiteral("Nominativo"));
+    // A QSO of the list without the blanks that align it.
+    QCOMPARE(s.state.logModel().index(0).data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL"));
+  }
+
+  void readableInADarkTheme() {
+    const QPalette theme = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(dark);
+    {
+      Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+      const auto ratio = [](const QWidget* w, QPalette::ColorRole fg, QPalette::ColorRole bg) {
+        const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const auto lum = [](const QColor& c) {
+          const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+          return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        };
+        const double a = lum(w->palette().color(g, fg)), b = lum(w->palette().color(g, bg));
+        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+      };
+      // A QSO shown for reading, in locked fields.
+      s.clickRow(0);
+      for (const char* name : {"Ind_A", "Type_A", "Heure_A", "Liste_KTL"})
+        QVERIFY2(ratio(s.c(name), QPalette::Text, QPalette::Base) >= 4.5, name);
+      QVERIFY(ratio(s.c<QComboBox>("Mode_A")->lineEdit(), QPalette::Text, QPalette::Base) >= 4.5);
+      QCOMPARE(s.c("Type_A")->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
+      // Red on the design's light grey, not on the theme's dark one.
+      QCOMPARE(s.c("Label7")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+      QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 3);
+      QVERIFY(ratio(s.c("I_Station"), QPalette::WindowText, QPalette::Window) >= 3);
+      // The field awaiting input, and the black new-entry caption.
+      s.c<QPushButton>("Efface_A")->click();
+      QVERIFY(ratio(s.c("Ind_A"), QPalette::Text, QPalette::Base) >= 4.5);
+      QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 4.5);
+    }
+    QApplication::setPalette(theme);
   }
 
   void doubleClickOnEmptyListAreaAsksForALine() {

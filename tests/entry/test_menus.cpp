@@ -8,10 +8,12 @@
 #include "views/search_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,6 +45,42 @@ QStringList checked(const StationFixture& s, std::initializer_list<const char*> 
 class MenusTest : public QObject {
   Q_OBJECT
  private slots:
+  void altAndALetterOpenEachMenu() {
+    StationFixture s(QByteArray(), QStringLiteral("Anglais"));
+    s.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    const auto openedBy = [&](Qt::Key key) {
+      QTest::keyClick(s.c("Ind_A"), key, Qt::AltModifier);
+      QAction* open = s.w.menuBar()->activeAction();
+      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+      s.w.menuBar()->setActiveAction(nullptr);
+      return open ? open->text() : QString();
+    };
+    QCOMPARE(openedBy(Qt::Key_F), QStringLiteral("File"));
+    QCOMPARE(openedBy(Qt::Key_H), QStringLiteral("Help"));
+    // The keys follow the captions: Aide in French.
+    s.c<QAction>("Mnu_Francais")->trigger();
+    QCOMPARE(openedBy(Qt::Key_H), QString());
+    QCOMPARE(openedBy(Qt::Key_L), QStringLiteral("Langage"));
+    const QString tip = s.w.menuBar()->toolTip();
+    QVERIFY2(tip.startsWith(QStringLiteral("Menus : F10")), qPrintable(tip));
+    const QString aide = tip.mid(tip.lastIndexOf(QStringLiteral("Alt+")) + 4, 1);
+    QVERIFY(tip.endsWith(QStringLiteral("Alt+") + aide + QStringLiteral(" Aide")));
+    QCOMPARE(openedBy(Qt::Key(Qt::Key_A + (aide[0].unicode() - 'A'))), QStringLiteral("Aide"));
+    QCOMPARE(s.c<QMenu>("Mnu_Fichier")->title(), QStringLiteral("Fichier"));  // captions unchanged
+  }
+
+  void toolkitTextsFollowTheLanguage() {
+    StationFixture s(QByteArray(), QStringLiteral("Anglais"));
+    const auto yes = [] {
+      QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+      return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&'));
+    };
+    QCOMPARE(yes(), QStringLiteral("Yes"));
+    s.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(yes(), QStringLiteral("Sì"));
+  }
+
   // Display order; the items of windows this program does not have are not shown.
   void tree() {
     StationFixture s;

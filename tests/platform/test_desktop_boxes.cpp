@@ -1,6 +1,7 @@
-// The real message boxes: title, no icon, the buttons, and Enter answering
-// Yes to a question.
+// The real message boxes: title, no icon, the buttons in the interface
+// language, and Enter answering Yes to a question.
 #include "platform/desktop_platform.h"
+#include "platform/toolkit_translation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,6 +47,35 @@ class DesktopBoxesTest : public QObject {
     whenUp(Qt::Key_Return, &box, &title, &icon, &buttons);
     platform.message(nullptr, QStringLiteral("Entrez un indicatif"));
     QCOMPARE(buttons, 1);
+  }
+
+  void questionButtonsInTheInterfaceLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("no");
+    QTest::newRow("fr") << int(Language::French) << "Oui" << "Non";
+    QTest::newRow("it") << int(Language::Italian) << "Sì" << "No";
+    QTest::newRow("en") << int(Language::English) << "Yes" << "No";
+  }
+  void questionButtonsInTheInterfaceLanguage() {
+    QFETCH(int, language);
+    QTemporaryDir data;
+    qputenv("KTL_DATA_DIR", QFile::encodeName(data.path()));
+    DesktopPlatform platform;
+    ToolkitTranslation translation;
+    translation.use(Language::Italian);  // switched from another language
+    translation.use(Language(language));
+    QString yes, no;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      yes = box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&'));
+      no = box->button(QMessageBox::No)->text().remove(QLatin1Char('&'));
+      box->reject();
+    });
+    platform.question(nullptr, QStringLiteral("?"));
+    QTEST(yes, "yes");
+    QTEST(no, "no");
   }
 };
 

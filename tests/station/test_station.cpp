@@ -40,6 +40,10 @@ class StationTest : public QObject {
     QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));  // Enter is swallowed
     QCOMPARE(s->focusWidget(), s->findChild<QPushButton*>(QStringLiteral("Validation")));
     QCOMPARE(box(s)->palette().color(QPalette::Base), QColor(Qt::white));
+    // Enter again, on Validation, confirms.
+    QTest::keyClick(s->focusWidget(), Qt::Key_Return);
+    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB_P"));
+    QVERIFY(!s->isVisible());
   }
 
   void refusals_data() {
