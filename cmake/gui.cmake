@@ -30,3 +30,7 @@ set_tests_properties(test_main_size_200 PROPERTIES ENVIRONMENT
   "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/2560x1440.json;QT_SCALE_FACTOR=2")
 add_test(NAME test_main_size_150 COMMAND test_main_size)
 set_tests_properties(test_main_size_150 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720_150.json")
+
+# The screenshots of Main in docs/ (not built by default): see docs/screenshots.cpp.
+add_executable(ktl-screenshots EXCLUDE_FROM_ALL docs/screenshots.cpp)
+target_link_libraries(ktl-screenshots PRIVATE ktl_gui_test_support)

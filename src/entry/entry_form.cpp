@@ -141,7 +141,7 @@ void EntryForm::build() {
   bold.setPointSize(bold.pointSize() + 2);
   Label7->setFont(bold);
   setLabelColour(Label7, QColor(0, 0, 0));
-  grid->addWidget(Label7, 3, 0, 1, 3);
+  grid->addWidget(Label7, 3, 0, 1, 3, Qt::AlignLeft);
   root->addWidget(Frame3);
 
   auto* buttons = new QHBoxLayout;
