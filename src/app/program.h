@@ -7,6 +7,7 @@
 #include "entry/main_window.h"
 #include "platform/platform.h"
 #include "platform/toolkit_translation.h"
+#include "platform/window_services.h"
 #include "state/program_state.h"
 
 namespace ktl {
@@ -18,6 +19,7 @@ struct Program {
     translation.use(state.language());
     QObject::connect(&state, &ProgramState::languageChanged, &state, [this] { translation.use(state.language()); });
   }
+  NamedComboBoxes comboNames;
   EnterClicksButtons enterKeys;
   ToolkitTranslation translation;
   ProgramState state;

@@ -53,6 +53,11 @@ QAccessibleInterface* namedComboFactory(const QString& className, QObject* objec
 
 }  // namespace
 
+// Qt's widgets install their own factory with the application; the last
+// installed is asked first.
+NamedComboBoxes::NamedComboBoxes() { QAccessible::installFactory(namedComboFactory); }
+NamedComboBoxes::~NamedComboBoxes() { QAccessible::removeFactory(namedComboFactory); }
+
 void centreOnScreen(QWidget* window, int below) {
   const QScreen* s = window->screen();
   if (!s) return;
@@ -93,8 +98,6 @@ void setLabelColour(QWidget* label, const QColor& text) {
 }
 
 void nameAfterLabel(QWidget* field, const QLabel* label) {
-  // Installed once per application; Qt keeps each factory once.
-  QAccessible::installFactory(namedComboFactory);
   field->setAccessibleName(label->text());
   if (auto* c = qobject_cast<QComboBox*>(field); c && c->lineEdit()) c->lineEdit()->setAccessibleName(label->text());
   const_cast<QLabel*>(label)->setBuddy(field);
