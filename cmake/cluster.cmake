@@ -12,3 +12,6 @@ target_link_libraries(test_cluster_web PRIVATE Qt6::Network)
 set_tests_properties(test_cluster_web PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"
   TIMEOUT 120)
+# ktl-cluster-bench: how long Main waits when the cluster window opens.
+add_executable(ktl-cluster-bench bench/cluster_open_bench.cpp)
+target_link_libraries(ktl-cluster-bench PRIVATE ktl_gui)
