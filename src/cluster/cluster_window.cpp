@@ -61,6 +61,7 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   // the list; the arrow keys choose from the keyboard.
   Bande_CL->setEditable(true);
   Bande_CL->lineEdit()->setReadOnly(true);
+  Bande_CL->setInsertPolicy(QComboBox::NoInsert);
   Bande_CL->lineEdit()->installEventFilter(this);
   QFont bold = Bande_CL->font();
   bold.setBold(true);

@@ -1,6 +1,5 @@
-// The cluster window with the real Chromium view, against a small HTTP
-// server of the test's own on the loopback: the 14 MHz page the window asks
-// for arrives in the view.
+// The cluster window with the real Chromium view against an HTTP server of
+// the test's own on the loopback: the 14 MHz page arrives in the view.
 #include "cluster/cluster_window.h"
 #include "platform/engine_web_view.h"
 #include "station_fixture.h"
@@ -17,56 +16,35 @@
 
 using namespace ktl;
 
-namespace {
-
-// Answers every request on its own connection: the 14 MHz spot page, or 404.
-class PageServer : public QTcpServer {
- public:
-  PageServer() {
-    connect(this, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = nextPendingConnection()) {
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
-      }
-    });
-  }
-  QStringList paths;  // the paths asked for, in order
-
- private:
-  void answer(QTcpSocket* socket) {
-    QByteArray& request = pending_[socket];
-    request += socket->readAll();
-    if (!request.contains("\r\n\r\n")) return;
-    const QByteArray path = request.split(' ').value(1);
-    pending_.remove(socket);
-    paths << QString::fromLatin1(path);
-    const bool found = path == "/dxc/top_50_14_MHz.html";
-    const QByteArray body = found ? "<html><head><title>Spots 14 MHz</title></head><body>DX</body></html>"
-                                  : "<html><head><title>Not here</title></head></html>";
-    socket->write((found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
-                  QByteArray("\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: ") +
-                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    socket->disconnectFromHost();
-  }
-  QHash<QTcpSocket*, QByteArray> pending_;
-};
-
-}  // namespace
-
 class ClusterWebTest : public QObject {
   Q_OBJECT
  public:
-  // Before the application exists: what QtWebEngine needs (see main.cpp).
+  // Before the application exists, as main.cpp does.
   static void initMain() {
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-      qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   }
 
  private slots:
   void bandPageArrivesInTheView() {
-    PageServer server;
+    // One answer per connection: the 14 MHz page, or a 404 page.
+    QTcpServer server;
+    QStringList paths;
     QVERIFY(server.listen(QHostAddress::LocalHost));
+    connect(&server, &QTcpServer::newConnection, this, [&] {
+      QTcpSocket* socket = server.nextPendingConnection();
+      connect(socket, &QTcpSocket::readyRead, socket, [&paths, socket] {
+        const QByteArray path = socket->readAll().split(' ').value(1);
+        paths << QString::fromLatin1(path);
+        const bool found = path == "/dxc/top_50_14_MHz.html";
+        const QByteArray body = found ? "<html><head><title>Spots 14 MHz</title></head></html>"
+                                      : "<html><head><title>Not here</title></head></html>";
+        socket->write((found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
+                      QByteArray("\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: ") +
+                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+      });
+    });
     StationFixture s;
     s.p.webViewFactory = [](QWidget* parent) { return new EngineWebView(parent); };
     s.p.setSetting(kCommonSection, QStringLiteral("Adresse Cluster"),
@@ -75,19 +53,17 @@ class ClusterWebTest : public QObject {
 
     s.c<QAction>("Mnu_Cluster")->trigger();
     auto* view = s.w.findChild<ClusterWindow*>()->findChild<QWebEngineView*>();
-    QVERIFY(view);
     QSignalSpy titles(view, &QWebEngineView::titleChanged);
     bool crashed = false;
     connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, [&] { crashed = true; });
     const QVariantList title{QStringLiteral("Spots 14 MHz")};
-    // A minute at most for a cold start on a loaded machine; no retries past it.
+    // A minute at most for a cold start on a loaded machine.
     QDeadlineTimer deadline(60000);
     while (!crashed && !titles.contains(title) && !deadline.hasExpired()) QTest::qWait(20);
-    if (crashed && server.paths.isEmpty())
-      QSKIP("QtWebEngine could not start its page process on this machine");
-    QVERIFY2(titles.contains(title), qPrintable(QStringLiteral("titles seen: %1, paths asked: %2")
-                                                    .arg(view->title(), server.paths.join(u' '))));
-    QCOMPARE(server.paths.value(0), QStringLiteral("/dxc/top_50_14_MHz.html"));
+    if (crashed && paths.isEmpty()) QSKIP("QtWebEngine could not start its page process on this machine");
+    QVERIFY2(titles.contains(title), qPrintable(QStringLiteral("title: %1, paths asked: %2")
+                                                    .arg(view->title(), paths.join(u' '))));
+    QCOMPARE(paths.value(0), QStringLiteral("/dxc/top_50_14_MHz.html"));
   }
 };
 
