@@ -1,6 +1,7 @@
 #include "app/window_director.h"
 
 #include "adif/import_adif_window.h"
+#include "cluster/cluster_window.h"
 #include "station/station_window.h"
 #include "views/search_window.h"
 
@@ -15,6 +16,7 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::Station: return new StationWindow(state_, platform_, owner_);
     case WindowId::ImportAdif: return new ImportAdifWindow(state_, platform_, owner_);
     case WindowId::Search: return new SearchWindow(state_, platform_, owner_);
+    case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
     default: return nullptr;
   }
 }
@@ -23,7 +25,8 @@ bool WindowDirector::has(WindowId id) const {
   switch (id) {
     case WindowId::Station:
     case WindowId::ImportAdif:
-    case WindowId::Search: return true;
+    case WindowId::Search:
+    case WindowId::Cluster: return true;
     default: return false;
   }
 }

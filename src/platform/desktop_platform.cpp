@@ -1,6 +1,7 @@
 #include "platform/desktop_platform.h"
 
 #include "platform/data_dir.h"
+#include "platform/engine_web_view.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -24,5 +25,7 @@ bool DesktopPlatform::question(QWidget* parent, const QString& text) {
 QString DesktopPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter) {
   return QFileDialog::getOpenFileName(parent, title, dataDir_, filter);
 }
+
+WebView* DesktopPlatform::createWebView(QWidget* parent) { return new EngineWebView(parent); }
 
 }  // namespace ktl

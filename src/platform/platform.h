@@ -15,6 +15,8 @@ class QWidget;
 
 namespace ktl {
 
+class WebView;
+
 inline const QString kProductTitle = QStringLiteral("ORB_KTL");
 
 class Platform {
@@ -33,6 +35,8 @@ class Platform {
   virtual QString dataDir() const = 0;
   // How long the loading splash stays up.
   virtual int splashMilliseconds() const = 0;
+  // An embedded web view, a child of `parent`.
+  virtual WebView* createWebView(QWidget* parent) = 0;
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }

@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 
 #include "log/qso_record.h"
+#include "platform/web_view.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,22 @@ bool FakePlatform::question(QWidget*, const QString& text) {
 
 QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
   return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+namespace {
+class RecordingWebView : public WebView {
+ public:
+  RecordingWebView(FakePlatform& p, QWidget* parent) : WebView(parent), p_(p) { setFocusPolicy(Qt::StrongFocus); }
+  void load(const QUrl& address) override { p_.pagesOpened << address; }
+  void setHtml(const QString& html) override { p_.pagesShown << html; }
+
+ private:
+  FakePlatform& p_;
+};
+}  // namespace
+
+WebView* FakePlatform::createWebView(QWidget* parent) {
+  return webViewFactory ? webViewFactory(parent) : new RecordingWebView(*this, parent);
 }
 
 QString FakePlatform::logPath(const QString& callsign) const { return dataDir_ + QLatin1Char('/') + callsign + "_KTL.log"; }
