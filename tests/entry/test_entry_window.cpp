@@ -307,13 +307,10 @@ class EntryWindowTest : public QObject {
     auto* mode = s.c<QComboBox>("Mode_A");
     auto* band = s.c<QComboBox>("Bande_A");
     // Combo boxes by their label, their value apart; their editable text too.
-    QCOMPARE(text(mode, QAccessible::Name), QStringLiteral("Mode"));
-    QCOMPARE(text(mode, QAccessible::Value), mode->currentText());
+    QCOMPARE(text(mode, QAccessible::Name) + '=' + text(mode, QAccessible::Value), "Mode=" + mode->currentText());
     QCOMPARE(text(band->lineEdit(), QAccessible::Name), QStringLiteral("Bande"));
     s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(text(mode, QAccessible::Name), QStringLiteral("Modo"));
-    QCOMPARE(text(band, QAccessible::Name), QStringLiteral("Banda"));
-    QCOMPARE(text(s.c("Ind_A"), QAccessible::Name), QStringLiteral("Nominativo"));
+    QCOMPARE(text(band, QAccessible::Name) + text(mode->lineEdit(), QAccessible::Name), QStringLiteral("BandaModo"));
     // A QSO of the list without the blanks that align it.
     QCOMPARE(s.state.logModel().index(0).data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL"));
@@ -321,38 +318,30 @@ class EntryWindowTest : public QObject {
 
   void readableInADarkTheme() {
     const QPalette theme = QApplication::palette();
-    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
+                  QColor(40, 40, 40), QColor(230, 230, 230), QColor(255, 255, 255), QColor(40, 40, 40), QColor(53, 53, 53));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    dark.setColor(QPalette::ButtonText, Qt::white);
     QApplication::setPalette(dark);
-    {
-      Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
-      const auto ratio = [](const QWidget* w, QPalette::ColorRole fg, QPalette::ColorRole bg) {
-        const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-        const auto lum = [](const QColor& c) {
-          const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-          return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
-        };
-        const double a = lum(w->palette().color(g, fg)), b = lum(w->palette().color(g, bg));
-        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    // WCAG contrast of a control's text, in the colour group it is drawn with.
+    const auto ratio = [](const QWidget* w, QPalette::ColorRole fg, QPalette::ColorRole bg) {
+      const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+      const auto lum = [](const QColor& c) {
+        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
       };
-      // A QSO shown for reading, in locked fields.
-      s.clickRow(0);
-      for (const char* name : {"Ind_A", "Type_A", "Heure_A", "Liste_KTL"})
-        QVERIFY2(ratio(s.c(name), QPalette::Text, QPalette::Base) >= 4.5, name);
-      QVERIFY(ratio(s.c<QComboBox>("Mode_A")->lineEdit(), QPalette::Text, QPalette::Base) >= 4.5);
-      QCOMPARE(s.c("Type_A")->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
-      // Red on the design's light grey, not on the theme's dark one.
-      QCOMPARE(s.c("Label7")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-      QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 3);
-      QVERIFY(ratio(s.c("I_Station"), QPalette::WindowText, QPalette::Window) >= 3);
-      // The field awaiting input, and the black new-entry caption.
-      s.c<QPushButton>("Efface_A")->click();
-      QVERIFY(ratio(s.c("Ind_A"), QPalette::Text, QPalette::Base) >= 4.5);
-      QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 4.5);
-    }
+      const double a = lum(w->palette().color(g, fg)), b = lum(w->palette().color(g, bg));
+      return std::max(a, b) / std::min(a, b);
+    };
+    s.clickRow(0);  // a QSO shown for reading, in locked fields
+    for (QWidget* w : std::initializer_list<QWidget*>{s.c("Ind_A"), s.c("Type_A"), s.c("Liste_KTL"), s.c<QComboBox>("Mode_A")->lineEdit()})
+      QVERIFY2(ratio(w, QPalette::Text, QPalette::Base) >= 4.5, qPrintable(w->objectName()));
+    // Red on the design's light grey, not on the theme's dark one.
+    QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 3);
+    QVERIFY(ratio(s.c("I_Station"), QPalette::WindowText, QPalette::Window) >= 3);
+    s.c<QPushButton>("Efface_A")->click();  // the field awaiting input, the black caption
+    QVERIFY(ratio(s.c("Ind_A"), QPalette::Text, QPalette::Base) >= 4.5);
+    QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 4.5);
     QApplication::setPalette(theme);
   }
 
