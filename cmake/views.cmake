@@ -17,3 +17,5 @@ target_sources(ktl_gui PRIVATE
 )
 target_sources(ktl-bench PRIVATE bench/bench_views.cpp)
 ktl_gui_test(test_search tests/views/test_search.cpp)
+ktl_gui_test(test_castles tests/views/test_castles.cpp)
+ktl_gui_test(test_prefixes tests/views/test_prefixes.cpp)
