@@ -3,9 +3,14 @@
 #include "log/qso_record.h"
 #include "views/toolkit_order.h"
 
-namespace ktl {
+#include <cstring>
 
-QByteArray castleCandidateRow(QByteArrayView line) {
+namespace ktl {
+namespace {
+
+// The row of a log line into `out` (kCastleRowWidth bytes), without a copy
+// of each piece.
+void putCandidateRow(QByteArrayView line, char* out) {
   struct Piece {
     int column, width, blanksAfter;
   };
@@ -13,14 +18,15 @@ QByteArray castleCandidateRow(QByteArrayView line) {
   // castle name, QSL mark.
   static constexpr Piece kPieces[] = {{14, 10, 1}, {1, 12, 2}, {25, 8, 2}, {34, 5, 2},  {40, 3, 2},
                                       {44, 7, 2},  {52, 3, 2}, {119, 3, 2}, {56, 60, 2}, {117, 1, 0}};
-  QByteArray row;
-  row.reserve(kCastleRowWidth);
+  std::memset(out, ' ', kCastleRowWidth);
   for (const Piece& p : kPieces) {
-    row.append(column(line, p.column, p.width));
-    row.append(p.blanksAfter, ' ');
+    const qsizetype start = p.column - 1;
+    if (start < line.size()) std::memcpy(out, line.data() + start, std::min<qsizetype>(p.width, line.size() - start));
+    out += p.width + p.blanksAfter;
   }
-  return row;
 }
+
+}  // namespace
 
 bool castleSelected(QByteArrayView line, QByteArrayView prefix) {
   if (prefix == kEveryPrefix) return true;
@@ -28,35 +34,38 @@ bool castleSelected(QByteArrayView line, QByteArrayView prefix) {
   return country.trimmed() == prefix;
 }
 
-QByteArrayList numberedCastleRows(QByteArrayList candidates) {
-  sortAsToolkit(candidates);
-  // One row per castle: the key is the whole 10-column reference, letter
-  // case ignored as in the sort (so the rows of one castle are neighbours).
-  // Of the rows of one castle the first in sorted order is kept: the lowest
-  // callsign, then the lowest date as dd/mm/yy text.
-  QByteArrayList kept;
-  QByteArray lastKey;
-  for (QByteArray& row : candidates) {
-    QByteArray key = caseFolded(QByteArrayView(row).first(10));
-    if (!kept.isEmpty() && key == lastKey) continue;
-    lastKey = std::move(key);
-    kept.push_back(std::move(row));
+void CastleList::add(QByteArrayView line) {
+  char row[kCastleRowWidth], key[10];
+  putCandidateRow(line, row);
+  const QByteArrayView rowView(row, kCastleRowWidth);
+  caseFoldInto(rowView.first(10), key);
+  const auto known = castle_.find(std::string_view(key, 10));
+  if (known == castle_.end()) {
+    castle_.emplace(std::string(key, 10), qsizetype(rows_.size()));
+    rows_.emplace_back(rowView.toByteArray());
+    folded_.push_back(caseFolded(rowView));
+  } else if (foldsBefore(rowView, folded_[known->second])) {
+    // Strictly before: of equal rows the first logged stays.
+    rows_[known->second] = rowView.toByteArray();
+    folded_[known->second] = caseFolded(rowView);
   }
-  // The number column is five wide ("    1", " 9999"); a list of more than
-  // 9,999 castles numbers every row on six, as the QSO list does, so the
-  // numbers stay whole and every row keeps the same columns.
+}
+
+QByteArrayList CastleList::numberedRows() const {
+  QByteArrayList kept(rows_.begin(), rows_.end());
+  sortAsToolkit(kept);
   const int width = numberWidthFor(kept.size());
   for (qsizetype i = 0; i < kept.size(); ++i) kept[i].prepend(sequenceNumber(i + 1, width));
   return kept;
 }
 
 LogResult contactedCastles(const QString& logPath, QByteArrayView prefix, QByteArrayList& rows) {
-  QByteArrayList candidates;
+  CastleList list;
   const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
-    if (castleSelected(line, prefix)) candidates.push_back(castleCandidateRow(line));
+    if (castleSelected(line, prefix)) list.add(line);
     return true;
   });
-  rows = read.ok() ? numberedCastleRows(std::move(candidates)) : QByteArrayList();
+  rows = read.ok() ? list.numberedRows() : QByteArrayList();
   return read;
 }
 

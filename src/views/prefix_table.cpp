@@ -3,7 +3,8 @@
 #include "views/toolkit_order.h"
 
 #include <QFileInfo>
-#include <QSet>
+#include <string>
+#include <unordered_set>
 
 namespace ktl {
 namespace {
@@ -26,6 +27,14 @@ LogResult rewriteMatching(const QString& path, QByteArrayView prefix, const std:
              return true;
            }).ok();
   });
+}
+
+// The prefix of a log line, inside the line.
+QByteArrayView prefixOf(QByteArrayView line) {
+  if (line.size() <= 13) return {};
+  const QByteArrayView reference = line.sliced(13, std::min<qsizetype>(10, line.size() - 13)).trimmed();
+  const qsizetype dash = reference.indexOf('-');
+  return dash < 0 ? QByteArrayView() : reference.first(dash);
 }
 
 }  // namespace
@@ -81,12 +90,7 @@ LogResult deletePrefix(const QString& path, QByteArrayView prefix) {
   return rewriteMatching(path, prefix, std::nullopt);
 }
 
-QByteArray logLinePrefix(QByteArrayView line) {
-  if (line.size() <= 13) return {};
-  const QByteArrayView reference = line.sliced(13, std::min<qsizetype>(10, line.size() - 13)).trimmed();
-  const qsizetype dash = reference.indexOf('-');
-  return dash < 0 ? QByteArray() : reference.first(dash).toByteArray();
-}
+QByteArray logLinePrefix(QByteArrayView line) { return prefixOf(line).toByteArray(); }
 
 QByteArray prefixRow(QByteArrayView prefix, QByteArrayView country) {
   return QByteArray(std::max<qsizetype>(0, 4 - prefix.size()), ' ').append(prefix).append("   ").append(country);
@@ -96,14 +100,13 @@ LogResult contactedPrefixes(const QString& logPath, const PrefixTable& table, QB
   // Each prefix once, as the log writes it: a prefix typed once in capitals
   // and once in small letters is listed twice, since the table tells them
   // apart too.
-  QSet<QByteArray> seen;
+  // The prefixes seen, by the standard hash (cheaper than Qt's seeded one
+  // on every line of a long log).
+  std::unordered_set<std::string> seen;
   QByteArrayList prefixes;
   const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
-    QByteArray prefix = logLinePrefix(line);
-    if (!prefix.isEmpty() && !seen.contains(prefix)) {
-      seen.insert(prefix);
-      prefixes.push_back(std::move(prefix));
-    }
+    const QByteArrayView prefix = prefixOf(line);
+    if (!prefix.isEmpty() && seen.emplace(prefix.data(), prefix.size()).second) prefixes.push_back(prefix.toByteArray());
     return true;
   });
   rows.clear();

@@ -25,11 +25,24 @@ constexpr auto kFold = makeFoldTable();
 
 }  // namespace
 
+void caseFoldInto(QByteArrayView text, char* out) {
+  for (char c : text) *out++ = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+}
+
 QByteArray caseFolded(QByteArrayView text) {
   QByteArray out(text.size(), Qt::Uninitialized);
-  char* o = out.data();
-  for (char c : text) *o++ = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+  caseFoldInto(text, out.data());
   return out;
+}
+
+bool foldsBefore(QByteArrayView text, QByteArrayView folded) {
+  const qsizetype n = std::min(text.size(), folded.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char a = kFold[static_cast<unsigned char>(text[i])];
+    const auto b = static_cast<unsigned char>(folded[i]);
+    if (a != b) return a < b;
+  }
+  return text.size() < folded.size();
 }
 
 void sortAsToolkit(QByteArrayList& items) {

@@ -10,6 +10,12 @@ namespace ktl {
 
 // The text with every Windows-1252 capital turned into its small letter.
 QByteArray caseFolded(QByteArrayView text);
+// The same into `out`, which holds text.size() bytes.
+void caseFoldInto(QByteArrayView text, char* out);
+
+// Whether `text`, folded, comes before the already folded `folded`; folds
+// only as far as the first difference.
+bool foldsBefore(QByteArrayView text, QByteArrayView folded);
 
 // Sorts `items` in that order (stable).
 void sortAsToolkit(QByteArrayList& items);
