@@ -30,7 +30,8 @@ void putCandidateRow(QByteArrayView line, char* out) {
 
 bool castleSelected(QByteArrayView line, QByteArrayView prefix) {
   if (prefix == kEveryPrefix) return true;
-  const QByteArrayView country = line.size() > 13 ? line.sliced(13, std::min<qsizetype>(4, line.size() - 13)) : QByteArrayView();
+  const QByteArrayView country =
+      line.size() > 13 ? line.sliced(13, std::min<qsizetype>(4, line.size() - 13)) : QByteArrayView();
   return country.trimmed() == prefix;
 }
 

@@ -139,7 +139,7 @@ void PrefixEditorWindow::prefixEntered() {
   }
   if (mode_ != Mode::Add) {
     // Edit and delete show the country of the prefix's first line.
-    const auto country = PrefixTable::read(tablePath()).country(toFileBytes(Ref_E->text()));
+    const auto country = lookupCountryName(tablePath(), toFileBytes(Ref_E->text()));
     if (country) {
       Pays_E->setText(fromFileBytes(*country));
       Pays_E->setEnabled(true);
@@ -200,8 +200,8 @@ void PrefixEditorWindow::record() {
   }
   if (!written.ok()) {
     // The table is as it was; the fields stay for another try.
-    platform_.reportFileError(this, lang, written.status == LogResult::ReadFailed ? FileAction::Read : FileAction::Write,
-                              tablePath(), written.detail);
+    const FileAction action = written.status == LogResult::ReadFailed ? FileAction::Read : FileAction::Write;
+    platform_.reportFileError(this, lang, action, tablePath(), written.detail);
     return;
   }
   reset();

@@ -9,6 +9,14 @@
 namespace ktl {
 namespace {
 
+// The prefix field of a table line: the text before its first ";", or
+// nothing when the line has none.
+std::optional<QByteArrayView> prefixField(QByteArrayView line) {
+  const qsizetype semicolon = line.indexOf(';');
+  if (semicolon < 0) return std::nullopt;
+  return line.first(semicolon);
+}
+
 QByteArray tableLine(QByteArrayView prefix, QByteArrayView country) {
   return prefix.toByteArray().append(';').append(country).append(';');
 }
@@ -29,23 +37,9 @@ LogResult rewriteMatching(const QString& path, QByteArrayView prefix, const std:
   });
 }
 
-// The prefix of a log line, inside the line.
-QByteArrayView prefixOf(QByteArrayView line) {
-  if (line.size() <= 13) return {};
-  const QByteArrayView reference = line.sliced(13, std::min<qsizetype>(10, line.size() - 13)).trimmed();
-  const qsizetype dash = reference.indexOf('-');
-  return dash < 0 ? QByteArrayView() : reference.first(dash);
-}
-
 }  // namespace
 
 QString prefixTablePath(const QString& dataDir) { return dataDir + QLatin1Char('/') + kPrefixTableName; }
-
-std::optional<QByteArrayView> prefixField(QByteArrayView line) {
-  const qsizetype semicolon = line.indexOf(';');
-  if (semicolon < 0) return std::nullopt;
-  return line.first(semicolon);
-}
 
 PrefixTable PrefixTable::read(const QString& path, LogResult* result) {
   PrefixTable table;
@@ -67,8 +61,8 @@ std::optional<QByteArray> PrefixTable::country(QByteArrayView prefix) const {
   return *it;
 }
 
-QByteArray lookupCountryName(const QString& tablePath, QByteArrayView prefix) {
-  return PrefixTable::read(tablePath).country(prefix).value_or(QByteArray());
+std::optional<QByteArray> lookupCountryName(const QString& tablePath, QByteArrayView prefix) {
+  return PrefixTable::read(tablePath).country(prefix);
 }
 
 LogResult appendPrefix(const QString& path, QByteArrayView prefix, QByteArrayView country) {
@@ -90,7 +84,12 @@ LogResult deletePrefix(const QString& path, QByteArrayView prefix) {
   return rewriteMatching(path, prefix, std::nullopt);
 }
 
-QByteArray logLinePrefix(QByteArrayView line) { return prefixOf(line).toByteArray(); }
+QByteArrayView logLinePrefix(QByteArrayView line) {
+  if (line.size() <= 13) return {};
+  const QByteArrayView reference = line.sliced(13, std::min<qsizetype>(10, line.size() - 13)).trimmed();
+  const qsizetype dash = reference.indexOf('-');
+  return dash < 0 ? QByteArrayView() : reference.first(dash);
+}
 
 QByteArray prefixRow(QByteArrayView prefix, QByteArrayView country) {
   return QByteArray(std::max<qsizetype>(0, 4 - prefix.size()), ' ').append(prefix).append("   ").append(country);
@@ -105,14 +104,16 @@ LogResult contactedPrefixes(const QString& logPath, const PrefixTable& table, QB
   std::unordered_set<std::string> seen;
   QByteArrayList prefixes;
   const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
-    const QByteArrayView prefix = prefixOf(line);
-    if (!prefix.isEmpty() && seen.emplace(prefix.data(), prefix.size()).second) prefixes.push_back(prefix.toByteArray());
+    const QByteArrayView prefix = logLinePrefix(line);
+    if (!prefix.isEmpty() && seen.emplace(prefix.data(), prefix.size()).second)
+      prefixes.push_back(prefix.toByteArray());
     return true;
   });
   rows.clear();
   if (!read.ok()) return read;
   sortAsToolkit(prefixes);
-  for (const QByteArray& prefix : prefixes) rows.push_back(prefixRow(prefix, table.country(prefix).value_or(QByteArray())));
+  for (const QByteArray& prefix : prefixes)
+    rows.push_back(prefixRow(prefix, table.country(prefix).value_or(QByteArray())));
   return read;
 }
 

@@ -17,10 +17,6 @@ namespace ktl {
 inline const QString kPrefixTableName = QStringLiteral("Liste_DXCC.csv");
 QString prefixTablePath(const QString& dataDir);
 
-// The prefix field of a table line: the text before its first ";", or
-// nothing when the line has none.
-std::optional<QByteArrayView> prefixField(QByteArrayView tableLine);
-
 class PrefixTable {
  public:
   // Reads the whole table. A missing file is an empty table. Lines without
@@ -30,15 +26,14 @@ class PrefixTable {
   // The country of the first line whose prefix is `prefix`, compared
   // exactly (letter case and blanks included).
   std::optional<QByteArray> country(QByteArrayView prefix) const;
-  qsizetype size() const { return countries_.size(); }
 
  private:
   QHash<QByteArray, QByteArray> countries_;  // first line of each prefix only
 };
 
-// LookupCountryName: the country of `prefix` in the table file, or an empty
-// text when the table does not know it (or is missing).
-QByteArray lookupCountryName(const QString& tablePath, QByteArrayView prefix);
+// LookupCountryName: the country of `prefix` in the table file, read from
+// the top; nothing when the table does not know it (or is missing).
+std::optional<QByteArray> lookupCountryName(const QString& tablePath, QByteArrayView prefix);
 
 // The three changes of the table, each a complete rewrite that replaces the
 // file at once: the table is never missing nor half-written.
@@ -53,7 +48,7 @@ LogResult deletePrefix(const QString& tablePath, QByteArrayView prefix);
 // The country prefix of a log line: its reference (columns 14-23) without
 // the blanks around it, cut before its "-"; a reference without "-" gives
 // no prefix (an empty text).
-QByteArray logLinePrefix(QByteArrayView logLine);
+QByteArrayView logLinePrefix(QByteArrayView logLine);
 
 // One row of the contacted-prefix list: the prefix right-justified in 4
 // columns, 3 blanks, the country (empty when unknown).

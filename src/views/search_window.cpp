@@ -170,7 +170,8 @@ void SearchWindow::returnToLog(int resultRow) {
 // The results as they are listed, under the heading shown above them.
 void SearchWindow::saveResults() {
   const ReportDate today = reportDate(platform_.clock());
-  const Report report = searchReport(state_.language(), state_.stationCallsign(), today, Label13->text(), results_->lines());
+  const Report report =
+      searchReport(state_.language(), state_.stationCallsign(), today, Label13->text(), results_->lines());
   saveReportAndSay(this, platform_, state_.language(), state_.dataDir(),
                    searchReportFileName(state_.stationCallsign(), today), report);
 }
