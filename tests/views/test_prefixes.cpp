@@ -58,7 +58,7 @@ struct Editor : Table {
     QTest::keyClicks(prefix(), prefixKeys);
     QTest::keyClick(prefix(), Qt::Key_Return);
     if (!countryText.isNull()) {
-      country()->setText(countryText);
+      QTest::keyClicks(country(), countryText);
       QTest::keyClick(country(), Qt::Key_Return);
     }
     QCOMPARE(win->focusWidget(), record());
