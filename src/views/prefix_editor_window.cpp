@@ -69,6 +69,7 @@ PrefixEditorWindow::PrefixEditorWindow(ProgramState& state, Platform& platform, 
 
   Enregistre = named(new QPushButton, "Enregistre");
   layout->addWidget(Enregistre, 0, Qt::AlignRight);
+  layout->addStretch(1);
   connect(Enregistre, &QPushButton::clicked, this, &PrefixEditorWindow::record);
   // Enter or Space on a button that has the focus presses it.
   for (QPushButton* b : {Ajou, Edit, Supp, Enregistre}) b->setAutoDefault(true);
