@@ -3,7 +3,16 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
 int main(int argc, char** argv) {
+  // The web view of the cluster window runs Chromium, whose sandbox refuses
+  // to start as root (a container, a headless test machine): there, and only
+  // there, it runs without it. QtWebEngine also wants shared OpenGL contexts,
+  // set before the application exists.
+  if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORB_KTL"));
   ktl::DesktopPlatform platform;

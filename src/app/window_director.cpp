@@ -1,6 +1,7 @@
 #include "app/window_director.h"
 
 #include "adif/import_adif_window.h"
+#include "cluster/cluster_window.h"
 #include "station/station_window.h"
 #include "views/castles_window.h"
 #include "views/prefix_editor_window.h"
@@ -21,6 +22,7 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::ContactedCastles: return new ContactedCastlesWindow(state_, platform_, owner_);
     case WindowId::ContactedPrefixes: return new ContactedPrefixesWindow(state_, platform_, owner_);
     case WindowId::PrefixEditor: return new PrefixEditorWindow(state_, platform_, owner_);
+    case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
     default: return nullptr;
   }
 }
@@ -32,7 +34,8 @@ bool WindowDirector::has(WindowId id) const {
     case WindowId::Search:
     case WindowId::ContactedCastles:
     case WindowId::ContactedPrefixes:
-    case WindowId::PrefixEditor: return true;
+    case WindowId::PrefixEditor:
+    case WindowId::Cluster: return true;
     default: return false;
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/desktop_platform.h"
 
 #include "platform/data_dir.h"
+#include "platform/engine_web_view.h"
 
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -74,5 +75,7 @@ bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont
   }
   return painter.end();
 }
+
+WebView* DesktopPlatform::createWebView(QWidget* parent) { return new EngineWebView(parent); }
 
 }  // namespace ktl

@@ -21,6 +21,7 @@ class DesktopPlatform : public Platform {
   SettingsStore& settings() override { return settings_; }
   QString dataDir() const override { return dataDir_; }
   int splashMilliseconds() const override { return 2000; }
+  WebView* createWebView(QWidget* parent) override;
 
  private:
   SystemClock clock_;

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace ktl {
 
+class WebView;
+
 inline const QString kProductTitle = QStringLiteral("ORB_KTL");
 
 // What became of a print.
@@ -50,6 +52,8 @@ class Platform {
   virtual QString dataDir() const = 0;
   // How long the loading splash stays up.
   virtual int splashMilliseconds() const = 0;
+  // An embedded web view, a child of `parent`.
+  virtual WebView* createWebView(QWidget* parent) = 0;
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }

@@ -18,6 +18,10 @@ inline constexpr SettingKey BandUsed{SettingKey::Station, "bande Utilisee", "0"}
 inline constexpr SettingKey ModeUsed{SettingKey::Station, "Mode Utilise", "0"};
 inline constexpr SettingKey Revision{SettingKey::Station, "Revision", ""};
 inline constexpr SettingKey ClusterBand{SettingKey::Station, "bande Cluster", "0"};
+// The DX-cluster statistics server of the cluster window: scheme and host
+// (e.g. "https://dxc.example.org"), no trailing slash; empty until the
+// operator sets it in that window.
+inline constexpr SettingKey ClusterAddress{SettingKey::Common, "Adresse Cluster", ""};
 // Options of the ADIF import window: one box per replaced field ("1"), and
 // SIG naming the award with the reference in SIG_INFO ("1").
 inline constexpr SettingKey ImportBoxEach{SettingKey::Common, "Import un message par champ", "1"};

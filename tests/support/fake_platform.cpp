@@ -2,6 +2,7 @@
 
 #include "log/qso_record.h"
 #include "platform/desktop_platform.h"
+#include "platform/web_view.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,22 @@ PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const Q
   QPdfWriter pdf(printPdf);
   if (!paintLines(pdf, lines, font)) return {PrintResult::Failed, printPdf};
   return {};
+}
+
+namespace {
+class RecordingWebView : public WebView {
+ public:
+  RecordingWebView(FakePlatform& p, QWidget* parent) : WebView(parent), p_(p) { setFocusPolicy(Qt::StrongFocus); }
+  void load(const QUrl& address) override { p_.pagesOpened << address; }
+  void setHtml(const QString& html) override { p_.pagesShown << html; }
+
+ private:
+  FakePlatform& p_;
+};
+}  // namespace
+
+WebView* FakePlatform::createWebView(QWidget* parent) {
+  return webViewFactory ? webViewFactory(parent) : new RecordingWebView(*this, parent);
 }
 
 QString FakePlatform::logPath(const QString& callsign) const { return dataDir_ + QLatin1Char('/') + callsign + "_KTL.log"; }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <functional>
 
@@ -35,6 +36,9 @@ class FakePlatform : public Platform {
   SettingsStore& settings() override { return settings_; }
   QString dataDir() const override { return dataDir_; }
   int splashMilliseconds() const override { return splashMs; }
+  // A view that records what it is asked in pagesOpened and pagesShown, or
+  // the one webViewFactory makes when set.
+  WebView* createWebView(QWidget* parent) override;
 
   QString logPath(const QString& callsign) const;
   void writeLog(const QString& callsign, const QByteArray& content) const;
@@ -53,6 +57,9 @@ class FakePlatform : public Platform {
   QList<QStringList> printed;  // the lines of each print, in order
   QStringList printFamilies;   // and the font family of each
   std::function<void(const QString&)> onMessage;  // runs while an OK box is "up"
+  QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
+  QStringList pagesShown;     // pages of the program's own they were given
+  std::function<WebView*(QWidget*)> webViewFactory;
 
  private:
   QTemporaryDir root_;

@@ -1,0 +1,17 @@
+# DX cluster view: the band pages, the cluster window and the desktop's web
+# view.
+target_sources(ktl_core PRIVATE src/cluster/cluster_pages.cpp src/texts/cluster_texts.cpp)
+target_sources(ktl_gui PRIVATE src/cluster/cluster_window.cpp src/platform/engine_web_view.cpp)
+ktl_core_test(test_cluster_pages tests/cluster/test_cluster_pages.cpp)
+ktl_gui_test(test_cluster_window tests/cluster/test_cluster_window.cpp)
+# The real Chromium view against a server of the test's own on the loopback.
+# As root (CI) Chromium runs only without its sandbox; with no GPU it draws
+# in software.
+ktl_gui_test(test_cluster_web tests/cluster/test_cluster_web.cpp)
+target_link_libraries(test_cluster_web PRIVATE Qt6::Network)
+set_tests_properties(test_cluster_web PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"
+  TIMEOUT 120)
+# ktl-cluster-bench: how long Main waits when the cluster window opens.
+add_executable(ktl-cluster-bench bench/cluster_open_bench.cpp)
+target_link_libraries(ktl-cluster-bench PRIVATE ktl_gui)

@@ -1,0 +1,53 @@
+#include "cluster/cluster_pages.h"
+
+namespace ktl {
+
+const std::array<ClusterBand, kClusterBandCount>& clusterBands() {
+  static constexpr std::array<ClusterBand, kClusterBandCount> kBands = {{
+      {"All HF", "HF", true},
+      {"1.8 Mhz", "1.8", false},
+      {"3.5 Mhz", "3.5", false},
+      {"7.0 Mhz", "7", false},
+      {"10 Mhz", "10", false},
+      {"14 Mhz", "14", false},
+      {"18 Mhz", "18", false},
+      {"21 Mhz", "21", false},
+      {"24 Mhz", "24", false},
+      {"28 Mhz", "28", false},
+      {"50 Mhz", "50", false},
+      {"144 Mhz", "144", false},
+      {"432 Mhz", "430", false},  // the server names the 70 cm pages 430
+      {"All VHF", "VHF", true},
+  }};
+  return kBands;
+}
+
+QString clusterBaseAddress(const QString& typed) {
+  const QUrl url(typed.trimmed(), QUrl::StrictMode);
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty() || url.hasQuery() ||
+      url.hasFragment())
+    return {};
+  QString base = url.toString(QUrl::FullyEncoded);
+  while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+  return base;
+}
+
+QUrl clusterPageAddress(const QString& base, int index) {
+  const QString server = clusterBaseAddress(base);
+  if (server.isEmpty()) return {};
+  if (index < 0 || index >= kClusterBandCount) index = 0;
+  const ClusterBand& band = clusterBands()[index];
+  const QString token = QString::fromLatin1(band.token);
+  const QString page = band.wide ? QStringLiteral("/dxc/top_250_%1.html").arg(token)
+                                 : QStringLiteral("/dxc/top_50_%1_MHz.html").arg(token);
+  return QUrl(server + page, QUrl::StrictMode);
+}
+
+int clusterBandFromSetting(const QString& stored) {
+  bool ok = false;
+  const int index = stored.trimmed().toInt(&ok);
+  return ok && index >= 0 && index < kClusterBandCount ? index : 0;
+}
+
+}  // namespace ktl

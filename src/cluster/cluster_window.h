@@ -1,0 +1,48 @@
+#pragma once
+// Cluster: the spot pages of a DX-cluster statistics server, one band or
+// band group at a time, in an embedded web view. The band chosen is kept
+// per station; the server's address is set in the window itself.
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ktl {
+
+class Platform;
+class ProgramState;
+class WebView;
+
+class ClusterWindow : public QDialog {
+  Q_OBJECT
+ public:
+  ClusterWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+  // Afficher: stores the chosen band for the station and opens its page.
+  void showPage();
+  // Enregistre_CL (or Enter in Adresse_CL): keeps an http or https address
+  // and shows the page from it; anything else is refused with a message.
+  void saveAddress();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void retranslate();
+  void selectStoredBand();
+  QString noAddressPage() const;
+
+  ProgramState& state_;
+  Platform& platform_;
+  QLabel *Label1, *Label2, *Label3, *Label4;
+  QComboBox* Bande_CL;
+  QPushButton *Afficher, *Enregistre_CL;
+  QLineEdit* Adresse_CL;
+  WebView* WebBrowser1;
+  bool showingNoAddressPage_ = false;
+};
+
+}  // namespace ktl
