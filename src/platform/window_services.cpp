@@ -40,7 +40,7 @@ void setFieldColour(QWidget* w, bool awaitingInput) {
     p.setColor(QPalette::ButtonText, theme.color(QPalette::ButtonText));
   }
   w->setPalette(p);
-  if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->setPalette(p);
+  if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->setPalette(p);
 }
 
 QFont fixedListFont(const QString& family, qreal points) {
