@@ -3,6 +3,9 @@
 #include "adif/import_adif_window.h"
 #include "cluster/cluster_window.h"
 #include "station/station_window.h"
+#include "views/castles_window.h"
+#include "views/prefix_editor_window.h"
+#include "views/prefixes_window.h"
 #include "views/search_window.h"
 
 #include <QDialog>
@@ -16,6 +19,9 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::Station: return new StationWindow(state_, platform_, owner_);
     case WindowId::ImportAdif: return new ImportAdifWindow(state_, platform_, owner_);
     case WindowId::Search: return new SearchWindow(state_, platform_, owner_);
+    case WindowId::ContactedCastles: return new ContactedCastlesWindow(state_, platform_, owner_);
+    case WindowId::ContactedPrefixes: return new ContactedPrefixesWindow(state_, platform_, owner_);
+    case WindowId::PrefixEditor: return new PrefixEditorWindow(state_, platform_, owner_);
     case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
     default: return nullptr;
   }
@@ -26,6 +32,9 @@ bool WindowDirector::has(WindowId id) const {
     case WindowId::Station:
     case WindowId::ImportAdif:
     case WindowId::Search:
+    case WindowId::ContactedCastles:
+    case WindowId::ContactedPrefixes:
+    case WindowId::PrefixEditor:
     case WindowId::Cluster: return true;
     default: return false;
   }

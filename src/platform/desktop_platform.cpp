@@ -4,8 +4,15 @@
 #include "platform/engine_web_view.h"
 
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace ktl {
 
@@ -24,6 +31,49 @@ bool DesktopPlatform::question(QWidget* parent, const QString& text) {
 
 QString DesktopPlatform::openFileName(QWidget* parent, const QString& title, const QString& filter) {
   return QFileDialog::getOpenFileName(parent, title, dataDir_, filter);
+}
+
+PrintResult DesktopPlatform::printLines(QWidget* parent, const QStringList& lines, const QFont& font) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(kProductTitle);
+  // Without a printer the dialog still offers "Print to File (PDF)": it
+  // opens on it, with a file in the data folder.
+  const bool noPrinter = QPrinterInfo::availablePrinters().isEmpty();
+  if (noPrinter) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dataDir_ + QStringLiteral("/ORB_KTL.pdf"));
+  }
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return {noPrinter ? PrintResult::NoPrinter : PrintResult::Cancelled, {}};
+  if (!paintLines(printer, lines, font)) {
+    const QString file = printer.outputFileName();
+    return {PrintResult::Failed, file.isEmpty() ? printer.printerName() : file};
+  }
+  return {};
+}
+
+bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  QFont f = font;
+  QFontMetricsF metrics(f, &device);
+  qreal widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  if (widest > device.width()) {
+    f.setPointSizeF(f.pointSizeF() * device.width() / widest * 0.99);
+    metrics = QFontMetricsF(f, &device);
+  }
+  painter.setFont(f);
+  qreal baseline = metrics.ascent();
+  for (const QString& line : lines) {
+    if (baseline + metrics.descent() > device.height()) {
+      device.newPage();
+      baseline = metrics.ascent();
+    }
+    painter.drawText(QPointF(0, baseline), line);
+    baseline += metrics.lineSpacing();
+  }
+  return painter.end();
 }
 
 WebView* DesktopPlatform::createWebView(QWidget* parent) { return new EngineWebView(parent); }

@@ -1,7 +1,14 @@
 #pragma once
 #include "platform/platform.h"
 
+class QPagedPaintDevice;
+
 namespace ktl {
+
+// Draws `lines` top to bottom on `device` in `font`, starting a new page
+// when the next line does not fit; a font too wide for the page is scaled
+// down so that no line is cut. False when the device cannot be opened.
+bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont& font);
 
 class DesktopPlatform : public Platform {
  public:
@@ -9,6 +16,7 @@ class DesktopPlatform : public Platform {
   void message(QWidget* parent, const QString& text) override;
   bool question(QWidget* parent, const QString& text) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+  PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;
   const Clock& clock() const override { return clock_; }
   SettingsStore& settings() override { return settings_; }
   QString dataDir() const override { return dataDir_; }

@@ -8,9 +8,11 @@
 #include "texts/texts.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
+class QFont;
 class QWidget;
 
 namespace ktl {
@@ -18,6 +20,18 @@ namespace ktl {
 class WebView;
 
 inline const QString kProductTitle = QStringLiteral("ORB_KTL");
+
+// What became of a print.
+struct PrintResult {
+  enum Status {
+    Printed,
+    Cancelled,  // the operator closed the print dialog: nothing printed
+    NoPrinter,  // none installed, and nothing chosen instead
+    Failed,     // the printer or the PDF file could not be opened
+  };
+  Status status = Printed;
+  QString target;  // the printer or file that failed
+};
 
 class Platform {
  public:
@@ -29,6 +43,9 @@ class Platform {
   virtual bool question(QWidget* parent, const QString& text) = 0;
   // A file-open dialog; an empty text when nothing is chosen.
   virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+  // The print dialog (a printer, or "Print to File (PDF)"), then `lines` in
+  // `font` on what the operator chose; pages break by themselves when full.
+  virtual PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) = 0;
 
   virtual const Clock& clock() const = 0;
   virtual SettingsStore& settings() = 0;

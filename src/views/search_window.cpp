@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "views/report_actions.h"
+#include "views/report_file.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -82,13 +84,12 @@ SearchWindow::SearchWindow(ProgramState& state, Platform& platform, QWidget* par
   Command3->setObjectName(QStringLiteral("Command3"));
   Command1 = new QPushButton;
   Command1->setObjectName(QStringLiteral("Command1"));
-  // Saving and printing the results come with the report machinery.
-  Command2->setEnabled(false);
-  Command3->setEnabled(false);
   for (QPushButton* b : {Command2, Command3, Command1}) {
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }
+  connect(Command2, &QPushButton::clicked, this, &SearchWindow::saveResults);
+  connect(Command3, &QPushButton::clicked, this, &SearchWindow::printResults);
   connect(Command1, &QPushButton::clicked, this, &QDialog::close);
   layout->addLayout(buttons);
 
@@ -164,6 +165,21 @@ void SearchWindow::returnToLog(int resultRow) {
   const int row = ktl::resultRow(results_->lines().at(resultRow));
   if (row >= 0 && row < state_.logModel().rowCount()) state_.selectRow(row);
   close();
+}
+
+// The results as they are listed, under the heading shown above them.
+void SearchWindow::saveResults() {
+  const ReportDate today = reportDate(platform_.clock());
+  const Report report =
+      searchReport(state_.language(), state_.stationCallsign(), today, Label13->text(), results_->lines());
+  saveReportAndSay(this, platform_, state_.language(), state_.dataDir(),
+                   searchReportFileName(state_.stationCallsign(), today), report);
+}
+
+void SearchWindow::printResults() {
+  const Report report = searchReport(state_.language(), state_.stationCallsign(), reportDate(platform_.clock()),
+                                     Label13->text(), results_->lines());
+  printReport(this, platform_, state_.language(), report);
 }
 
 }  // namespace ktl

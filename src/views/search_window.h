@@ -27,6 +27,10 @@ class SearchWindow : public QDialog {
   void runSearch();
   // Back to the log: the result's QSO selected in Main, then close.
   void returnToLog(int resultRow);
+  // Command2 and Command3: the results saved as a text file in the data
+  // folder, or printed.
+  void saveResults();
+  void printResults();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

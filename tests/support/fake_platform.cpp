@@ -1,10 +1,13 @@
 #include "fake_platform.h"
 
 #include "log/qso_record.h"
+#include "platform/desktop_platform.h"
 #include "platform/web_view.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QPdfWriter>
 
 namespace ktl {
 
@@ -25,6 +28,16 @@ bool FakePlatform::question(QWidget*, const QString& text) {
 
 QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
   return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const QFont& font) {
+  if (printAnswer != PrintResult::Printed) return {printAnswer, {}};
+  printed << lines;
+  printFamilies << QFontInfo(font).family();
+  if (printPdf.isEmpty()) return {};
+  QPdfWriter pdf(printPdf);
+  if (!paintLines(pdf, lines, font)) return {PrintResult::Failed, printPdf};
+  return {};
 }
 
 namespace {

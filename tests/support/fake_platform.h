@@ -29,6 +29,9 @@ class FakePlatform : public Platform {
   void message(QWidget* parent, const QString& text) override;
   bool question(QWidget* parent, const QString& text) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+  // The print dialog answers `printAnswer`; a print goes, through the
+  // desktop's page drawing, to the PDF file `printPdf` when one is set.
+  PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;
   const Clock& clock() const override { return clock_; }
   SettingsStore& settings() override { return settings_; }
   QString dataDir() const override { return dataDir_; }
@@ -49,6 +52,10 @@ class FakePlatform : public Platform {
   QList<bool> answers;        // answers to the next questions; No when empty
   QStringList files;          // answers to the next file dialogs; none when empty
   int splashMs = 30;
+  PrintResult::Status printAnswer = PrintResult::Printed;
+  QString printPdf;
+  QList<QStringList> printed;  // the lines of each print, in order
+  QStringList printFamilies;   // and the font family of each
   std::function<void(const QString&)> onMessage;  // runs while an OK box is "up"
   QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
   QStringList pagesShown;     // pages of the program's own they were given

@@ -1,0 +1,35 @@
+#pragma once
+// Liste_Prefixes: every country prefix of the station's log once, in
+// alphabetical order, with its country from the prefix table. Built once,
+// when the window opens.
+#include <QDialog>
+
+class QLabel;
+class QListView;
+
+namespace ktl {
+
+class LinesModel;
+class Platform;
+class ProgramState;
+
+class ContactedPrefixesWindow : public QDialog {
+  Q_OBJECT
+ public:
+  ContactedPrefixesWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void retranslate();
+  void build();
+
+  ProgramState& state_;
+  Platform& platform_;
+  LinesModel* rows_;
+  QLabel *Label2, *Label3;
+  QListView* L_PrefX;
+};
+
+}  // namespace ktl

@@ -1,0 +1,62 @@
+#include "views/toolkit_order.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
+
+namespace ktl {
+namespace {
+
+// Capitals A-Z, À-Þ (but ×), Š, Œ, Ž and Ÿ to their small letters.
+constexpr std::array<unsigned char, 256> makeFoldTable() {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(c);
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = static_cast<unsigned char>(c + 32);
+  for (int c = 0xC0; c <= 0xDE; ++c)
+    if (c != 0xD7) t[c] = static_cast<unsigned char>(c + 32);
+  t[0x8A] = 0x9A;
+  t[0x8C] = 0x9C;
+  t[0x8E] = 0x9E;
+  t[0x9F] = 0xFF;
+  return t;
+}
+constexpr auto kFold = makeFoldTable();
+
+}  // namespace
+
+void caseFoldInto(QByteArrayView text, char* out) {
+  for (char c : text) *out++ = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+}
+
+QByteArray caseFolded(QByteArrayView text) {
+  QByteArray out(text.size(), Qt::Uninitialized);
+  caseFoldInto(text, out.data());
+  return out;
+}
+
+bool foldsBefore(QByteArrayView text, QByteArrayView folded) {
+  const qsizetype n = std::min(text.size(), folded.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char a = kFold[static_cast<unsigned char>(text[i])];
+    const auto b = static_cast<unsigned char>(folded[i]);
+    if (a != b) return a < b;
+  }
+  return text.size() < folded.size();
+}
+
+void sortAsToolkit(QByteArrayList& items) {
+  // Each text is folded once; the sort then compares plain bytes.
+  std::vector<QByteArray> keys;
+  keys.reserve(items.size());
+  for (const QByteArray& item : items) keys.push_back(caseFolded(item));
+  std::vector<qsizetype> order(items.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
+  QByteArrayList sorted;
+  sorted.reserve(items.size());
+  for (qsizetype i : order) sorted.push_back(std::move(items[i]));
+  items = std::move(sorted);
+}
+
+}  // namespace ktl

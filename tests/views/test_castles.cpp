@@ -1,0 +1,298 @@
+// The contacted castles: which rows, in which order, numbered how; the saved
+// file and the printout; and the search results saved and printed the same way.
+#include "station_fixture.h"
+#include "views/castle_list.h"
+#include "views/castles_window.h"
+#include "views/search_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ktl;
+
+namespace {
+
+// Every field different, the reports too: RST received 57, sent 55.
+const QByteArray kFoix = "F1ABC           F-01051 07/03/16 10:00 CW  7 Mhz   57  Chateau de Foix" + QByteArray(45, ' ') +
+                         " * 55 ";
+const QByteArray kFoixRow = "    1   F-01051 F1ABC         07/03/16  10:00  CW   7 Mhz    57   55   Chateau de Foix" +
+                            QByteArray(47, ' ') + "*";
+
+// OK-08815 three times: the row kept is OK1ABC's of 01/04/17, whose date
+// sorts first as text though it is the later QSO.
+const QByteArray kLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"), kFoix,
+                              logLine("OK2ZZ", "OK", "08815", "02/01/16", "10:00"),
+                              logLine("OK1ABC", "OK", "08815", "01/04/17", "10:00"),
+                              logLine("DL1AA", "DL", "00002", "09/03/16", "10:00"),
+                              logLine("F6XYZ", "F", "00007", "10/03/16", "10:00")});
+
+struct Castles : StationFixture {
+  explicit Castles(const QByteArray& log = kLog, const QString& language = QStringLiteral("Francais"))
+      : StationFixture(log, language) {
+    p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(12, 0), Qt::UTC);
+    c<QAction>("Mnu_Aff_Contact")->trigger();
+    win = w.findChild<ContactedCastlesWindow*>();
+  }
+  template <typename T = QWidget>
+  T* in(const char* name) const { return win->findChild<T*>(QString::fromLatin1(name)); }
+  QLineEdit* prefix() const { return in<QLineEdit>("Type_B"); }
+  // Types the prefix, Enter, then Enter on Afficher, which has the focus.
+  void display(const QString& typed) {
+    QTest::keyClicks(prefix(), typed);
+    QTest::keyClick(prefix(), Qt::Key_Return);
+    QTest::keyClick(win->focusWidget(), Qt::Key_Return);
+  }
+  QStringList rows() const {
+    QStringList out;
+    QAbstractItemModel* m = in<QListView>("Liste_KTL_Contacte")->model();
+    for (int i = 0; i < m->rowCount(); ++i) out << m->index(i, 0).data().toString();
+    return out;
+  }
+  // Number, reference, callsign and date of each row.
+  QStringList shortRows() const {
+    QStringList out;
+    for (const QString& r : rows()) out << (r.left(15) + r.mid(15, 14) + r.mid(29, 10)).simplified();
+    return out;
+  }
+  QList<QByteArray> file(const QString& name) const {
+    QFile f(p.dataDir() + '/' + name);
+    f.open(QIODevice::ReadOnly);
+    QList<QByteArray> lines = f.readAll().split('\n');
+    for (QByteArray& l : lines) l.chop(1);  // CR
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+  }
+  ContactedCastlesWindow* win;
+};
+
+QByteArray footer() { return QByteArray(37, ' ') + "ORB_KTL  Revision  1.0.1"; }
+
+}  // namespace
+
+class CastlesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void lists_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QStringList>("rows");
+    // Shorter prefixes first (F is stored with three blanks before it), one
+    // row per castle.
+    QTest::newRow("xx typed: every prefix")
+        << "xx" << false
+        << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
+                       "4 OK-08815 OK1ABC 01/04/17"};
+    QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"};
+    QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{};
+    QTest::newRow("F, not FR or DL") << "F" << true
+                                     << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16"};
+  }
+  void lists() {
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(QStringList, rows);
+    Castles s;
+    if (pasted) {
+      s.prefix()->insert(typed);
+      s.in<QPushButton>("Afficher")->click();
+    } else {
+      s.display(typed);
+      QCOMPARE(s.prefix()->text(), typed.toUpper());
+    }
+    QCOMPARE(s.shortRows(), rows);
+    QVERIFY(s.p.messages.isEmpty());
+  }
+
+  // Every column of a row in its place, from a log line whose fields all differ.
+  void rowColumns() {
+    Castles s(crlf({kFoix}));
+    s.display(QStringLiteral("F"));
+    QCOMPARE(s.rows(), QStringList{QString::fromLatin1(kFoixRow)});
+  }
+
+  void prefixChecks_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty, Italian") << "Italien" << "" << "Inserisci un Paese";
+    QTest::newRow("5 characters, English") << "Anglais" << "ABCDE" << "4 characters max for the Country";
+    QTest::newRow("4 characters") << "Francais" << "ABCD" << "";
+  }
+  // A refused prefix keeps its text and the focus; an accepted one hands
+  // the focus to a green Afficher without building the list yet.
+  void prefixChecks() {
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Castles s(kLog, language);
+    s.win->activateWindow();
+    s.prefix()->setText(text);
+    QTest::keyClick(s.prefix(), Qt::Key_Return);
+    QCOMPARE(s.p.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(s.prefix()->text(), text);
+    auto* show = s.in<QPushButton>("Afficher");
+    QCOMPARE(s.win->focusWidget(), message.isEmpty() ? static_cast<QWidget*>(show) : s.prefix());
+    QCOMPARE(show->palette().color(QPalette::Button) == QColor(192, 255, 192), message.isEmpty());
+    QVERIFY(s.rows().isEmpty());
+  }
+
+  // Past 9,999 castles every number takes six columns, so the rows stay
+  // aligned and 10000 is not cut to 0000.
+  void tenThousandRows() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("BIG_KTL.log"));
+    QByteArray log;
+    for (int i = 0; i < 10000; ++i)
+      log += logLine("F1ABC", "F", QByteArray::number(10000 + i).constData(), "07/03/16", "10:00") + "\r\n";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(log);
+    f.close();
+    QByteArrayList rows;
+    QVERIFY(contactedCastles(path, "XX", rows).ok());
+    QCOMPARE(rows.size(), 10000);
+    QCOMPARE(rows.first().left(17), QByteArray("     1   F-10000 "));
+    QCOMPARE(rows.last().left(17), QByteArray(" 10000   F-19999 "));
+    QCOMPARE(rows.last().size(), 135);
+  }
+
+  void fileNames_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("French") << "Francais" << "F0ORB_Chateaux_OK_Contactes_31_12_50.txt"
+                            << QByteArray(" Chateaux contact\xe9s par F0ORB au 31/12/2050 par ordre alphanumerique")
+                            << "Le log a été enregistré sous le nom : ";
+    QTest::newRow("English") << "Anglais" << "F0ORB_Castel_OK_Contacted_31_12_50.txt"
+                             << QByteArray(" Castels contacted by F0ORB at 31/12/2050 in alphanumeric order")
+                             << "The log was registered under the name : ";
+    QTest::newRow("Italian") << "Italien" << "F0ORB_Castelli_OK_Collegati_31_12_50.txt"
+                             << QByteArray("Castelli collegati da F0ORB al 31/12/2050 in ordine alfanumerico")
+                             << "Il Log è stato registrato con nome : ";
+  }
+  // Saved before the list is built: title, headings and footer only; saved
+  // again after it, the same file holds the rows and nothing of the first.
+  void fileNames() {
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, title);
+    QFETCH(QString, saved);
+    Castles s(kLog, language);
+    s.prefix()->setText(QStringLiteral("OK"));
+    s.in<QPushButton>("Enregistrer")->click();
+    const QList<QByteArray> empty = s.file(name);
+    QCOMPARE(empty.size(), 6);
+    QCOMPARE(empty[0], QByteArray(20, ' ') + title);
+    QVERIFY(empty[2].startsWith("    N\xb0    Ref   "));
+    QCOMPARE(empty[5], footer());
+    QCOMPARE(s.p.messages, QStringList{saved + name});
+
+    s.in<QPushButton>("Afficher")->click();
+    s.in<QPushButton>("Enregistrer")->click();
+    const QList<QByteArray> full = s.file(name);
+    QCOMPARE(full.size(), 7);
+    QCOMPARE(full.mid(3), (QList<QByteArray>{"", "    1  OK-08815 OK1ABC        01/04/17  10:00  SSB  14 Mhz   59   59   " +
+                                                  QByteArray(62, ' ') + ' ',
+                                              "", footer()}));
+  }
+
+  // The printout: title, headings, rows and footer in order, two empty
+  // lines before the footer, read back from the PDF file it was printed to;
+  // a long list goes on over the next page, no row lost.
+  void printsToPdf() {
+    QByteArray log = kLog;
+    for (int i = 0; i < 150; ++i) log += logLine("G4AAA", "G", QByteArray::number(10100 + i).constData(), "07/03/16", "10:00") + "\r\n";
+    Castles s(log);
+    QTemporaryDir dir;
+    s.p.printPdf = dir.filePath(QStringLiteral("castles.pdf"));
+    s.display(QStringLiteral("XX"));
+    s.in<QPushButton>("Imprimer")->click();
+    QCOMPARE(s.p.printed.size(), 1);
+    const QStringList& lines = s.p.printed[0];
+    QCOMPARE(lines.size(), 161);
+    QCOMPARE(lines.mid(157, 3), (QStringList{s.rows().last(), "", ""}));
+    QVERIFY(QStringList({"Courier New", "Liberation Mono"}).contains(s.p.printFamilies[0]));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), s.p.printPdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(pages.contains(QLatin1Char('\f')));  // a second page
+    QStringList read;
+    for (const QString& l : pages.split('\n'))
+      if (!l.trimmed().isEmpty()) read << l.simplified();
+    QCOMPARE(read.size(), 157);
+    QCOMPARE(read[0], QStringLiteral("Chateaux contactés par F0ORB au 31/12/2050 par ordre alphanumerique"));
+    QVERIFY(read[1].startsWith(QStringLiteral("N° Ref Indicatif Date")));
+    QCOMPARE(read[2], QStringLiteral("1 F-00007 F6XYZ 10/03/16 10:00 SSB 14 Mhz 59 59"));
+    QCOMPARE(read[3], QStringLiteral("2 F-01051 F1ABC 07/03/16 10:00 CW 7 Mhz 57 55 Chateau de Foix *"));
+    // One-letter prefixes first (G before DL), then by prefix.
+    QVERIFY(read[4].startsWith(QStringLiteral("3 G-10100 G4AAA")));
+    QVERIFY(read[153].startsWith(QStringLiteral("152 G-10249 G4AAA")));
+    QVERIFY(read[154].startsWith(QStringLiteral("153 DL-00002 DL1AA")));
+    QVERIFY(read[155].startsWith(QStringLiteral("154 OK-08815 OK1ABC 01/04/17")));
+    QCOMPARE(read[156], QStringLiteral("ORB_KTL Revision 1.0.1"));
+  }
+
+  void printOutcomes_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("dialog closed") << int(PrintResult::Cancelled) << QStringList{};
+    QTest::newRow("no printer") << int(PrintResult::NoPrinter)
+                                << QStringList{"No printer is installed: choose \"Print to File (PDF)\" in the print "
+                                               "window, or save the list."};
+  }
+  void printOutcomes() {
+    QFETCH(int, answer);
+    QFETCH(QStringList, messages);
+    Castles s(kLog, QStringLiteral("Anglais"));
+    s.p.printAnswer = PrintResult::Status(answer);
+    s.display(QStringLiteral("XX"));
+    s.in<QPushButton>("Imprimer")->click();
+    QVERIFY(s.p.printed.isEmpty());
+    QCOMPARE(s.p.messages, messages);
+  }
+
+  // The search's Command2 and Command3 save and print what it found.
+  void searchResults() {
+    Castles s;
+    s.c<QPushButton>("Rechercher")->click();
+    auto* search = s.w.findChild<SearchWindow*>();
+    auto* call = search->findChild<QLineEdit*>(QStringLiteral("Indica"));
+    QTest::keyClicks(call, QStringLiteral("f6"));
+    QTest::keyClick(call, Qt::Key_Return);
+    search->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    const QString name = QStringLiteral("F0ORB_QSO_Trouves_31_12_50.txt");
+    QCOMPARE(s.p.messages, QStringList{"Le log a été enregistré sous le nom : " + name});
+    const QList<QByteArray> lines = s.file(name);
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0], QByteArray(20, ' ') + " QSO trouv\xe9s dans le log de F0ORB au 31/12/2050");
+    QVERIFY(lines[2].startsWith("     N\xb0   Indicatif"));
+    QVERIFY(lines[4].startsWith("    6  F6XYZ            F-00007  10/03/16"));
+    search->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    QCOMPARE(s.p.printed.size(), 1);
+    QCOMPARE(s.p.printed[0][4], QString::fromLatin1(lines[4]));
+  }
+
+  // One window, following the language; Escape closes it.
+  void oneWindow() {
+    Castles s(kLog, QStringLiteral("Italien"));
+    s.c<QAction>("Mnu_Aff_Contact")->trigger();
+    QCOMPARE(s.w.findChildren<ContactedCastlesWindow*>().size(), 1);
+    QCOMPARE(s.win->windowTitle(), QStringLiteral("Castelli collegati in ordine alfanumerico"));
+    s.c<QAction>("Mnu_Anglais")->trigger();
+    QCOMPARE(s.in<QPushButton>("Enregistrer")->text(), QStringLiteral("Save"));
+    QCOMPARE(s.prefix()->accessibleName(), QStringLiteral("Alphanumeric list castle contacted Country :"));
+    QTest::keyClick(s.prefix(), Qt::Key_Escape);
+    QVERIFY(!s.win->isVisible());
+  }
+};
+
+QTEST_MAIN(CastlesTest)
+#include "test_castles.moc"
