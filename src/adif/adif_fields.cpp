@@ -1,5 +1,7 @@
 #include "adif/adif_fields.h"
 
+#include "log/text_codec.h"
+
 #include <array>
 
 namespace ktl {
@@ -85,14 +87,6 @@ int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
   return n;
 }
 
-unsigned char upper1252(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return c - 32;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-  if (c == 0x9A || c == 0x9C || c == 0x9E) return c - 16;
-  if (c == 0xFF) return 0x9F;
-  return c;
-}
-
 }  // namespace
 
 QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
@@ -141,7 +135,7 @@ QByteArray adifTextToLogBytes(QByteArrayView text) {
         ++i;
       }
     }
-    *to++ = static_cast<char>(upper1252(c));
+    *to++ = static_cast<char>(kUpper1252[c]);
   }
   const char* begin = out.constData();
   const char* end = to;

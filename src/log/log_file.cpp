@@ -1,6 +1,7 @@
 #include "log/log_file.h"
 
 #include "log/qso_record.h"
+#include "log/text_codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,16 +27,6 @@ bool readableDateTime(QByteArrayView line) {
   for (int c : {25, 26, 28, 29, 31, 32, 34, 35, 37, 38})
     if (!isDigit(line[c - 1])) return false;
   return true;
-}
-
-char foldCase(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-  // Windows-1252 capitals À-Þ (except ×) and Š Œ Ž Ÿ.
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 16);
-  if (u == 0x9F) return static_cast<char>(0xFF);
-  return c;
 }
 
 LogResult failure(LogResult::Status status, const QFileDevice& f) { return {status, f.errorString()}; }
@@ -275,11 +266,6 @@ qint64 sortDateKey(const char* line) {
 }
 
 void sortLogLines(std::vector<const char*>& lines) {
-  static const auto folded = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(foldCase(static_cast<char>(c)));
-    return t;
-  }();
   // The columns after the date, in the order the list shows them.
   static constexpr struct {
     int column, width;
@@ -295,8 +281,8 @@ void sortLogLines(std::vector<const char*>& lines) {
     if (a.key != b.key) return a.key < b.key;
     for (const auto& part : kOrder) {
       for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
-        const unsigned char x = folded[static_cast<unsigned char>(a.line[i])];
-        const unsigned char y = folded[static_cast<unsigned char>(b.line[i])];
+        const unsigned char x = kLower1252[static_cast<unsigned char>(a.line[i])];
+        const unsigned char y = kLower1252[static_cast<unsigned char>(b.line[i])];
         if (x != y) return x < y;
       }
     }
