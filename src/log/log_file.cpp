@@ -1,5 +1,6 @@
 #include "log/log_file.h"
 
+#include "log/lines.h"
 #include "log/qso_record.h"
 #include "log/text_codec.h"
 
@@ -37,16 +38,17 @@ LineReader::LineReader(QIODevice& device, qsizetype blockSize) : device_(device)
 
 bool LineReader::next(QByteArray& line) {
   for (;;) {
-    const char* data = buffer_.constData();
-    const void* nl = pos_ < buffer_.size() ? std::memchr(data + pos_, '\n', buffer_.size() - pos_) : nullptr;
-    if (nl || eof_) {
-      if (!nl && pos_ >= buffer_.size()) return false;
-      const qsizetype end = nl ? static_cast<const char*>(nl) - data : buffer_.size();
-      qsizetype len = end - pos_;
-      if (len > 0 && data[pos_ + len - 1] == '\r') --len;
-      line = QByteArray(data + pos_, len);
-      pos_ = nl ? end + 1 : buffer_.size();
-      return true;
+    if (pos_ < buffer_.size()) {
+      // A line the block cuts short waits for the next block, unless the
+      // device has no more.
+      const LineAt at = lineAt(buffer_, pos_);
+      if (at.ended || eof_) {
+        line = at.line.toByteArray();
+        pos_ = at.next;
+        return true;
+      }
+    } else if (eof_) {
+      return false;
     }
     buffer_.remove(0, pos_);
     pos_ = 0;
@@ -208,16 +210,11 @@ LogResult sortLog(const QString& path) {
 
   QByteArray flat;
   flat.reserve(bytes.size() + kLogLineWidth);
-  for (qsizetype pos = 0; pos < bytes.size();) {
-    const void* nl = std::memchr(bytes.constData() + pos, '\n', bytes.size() - pos);
-    const qsizetype end = nl ? static_cast<const char*>(nl) - bytes.constData() : bytes.size();
-    qsizetype len = end - pos;
-    if (len > 0 && bytes[pos + len - 1] == '\r') --len;
+  forEachLineIn(bytes, [&flat](QByteArrayView line) {
     const qsizetype at = flat.size();
     flat.resize(at + kLogLineWidth);
-    normalizeLogLine(QByteArrayView(bytes.constData() + pos, len), flat.data() + at);
-    pos = end + 1;
-  }
+    normalizeLogLine(line, flat.data() + at);
+  });
   std::vector<const char*> lines;
   lines.reserve(flat.size() / kLogLineWidth);
   for (qsizetype at = 0; at < flat.size(); at += kLogLineWidth) lines.push_back(flat.constData() + at);
