@@ -2,6 +2,7 @@
 
 #include "adif/adif_fields.h"
 #include "log/log_file.h"
+#include "log/qso_record.h"
 #include "log/text_codec.h"
 
 #include <QDir>
@@ -12,14 +13,6 @@
 
 namespace ktl {
 namespace {
-
-// Columns [first, first + width) of a line, 1-based; what lies beyond the
-// end of the line is empty.
-QByteArrayView cut(QByteArrayView line, int first, int width) {
-  const qsizetype start = first - 1;
-  if (start >= line.size()) return {};
-  return line.sliced(start, std::min<qsizetype>(width, line.size() - start));
-}
 
 QByteArrayView trimmed(QByteArrayView v) {
   while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
@@ -63,19 +56,21 @@ char* putField(char* out, QByteArrayView tag, std::initializer_list<QByteArrayVi
 }
 
 char* putRecordLine(char* out, QByteArrayView line) {
-  const QByteArrayView date = trimmed(cut(line, 25, 8));  // dd/mm/yy
-  const QByteArrayView time = trimmed(cut(line, 34, 5));  // HH:MM
-  out = putField(out, "<CALL:", {trimmed(cut(line, 1, 12))});
-  out = putField(out, "<BAND:", {adifBandForLogBand(cut(line, 44, 7))});
-  out = putField(out, "<MODE:", {trimmed(cut(line, 40, 3))});
+  // What lies beyond the end of a short line is empty.
+  const auto field = [line](QsoField f) { return trimmed(logFieldView(line, f)); };
+  const QByteArrayView date = field(QsoField::QsoDate);  // dd/mm/yy
+  const QByteArrayView time = field(QsoField::QsoTime);  // HH:MM
+  out = putField(out, "<CALL:", {field(QsoField::Callsign)});
+  out = putField(out, "<BAND:", {adifBandForLogBand(logFieldView(line, QsoField::Band))});
+  out = putField(out, "<MODE:", {field(QsoField::Mode)});
   // The log keeps two-digit years; every QSO of it is taken as this century.
   out = putField(out, "<QSO_DATE:", {"20", right(date, 2), mid(date, 3, 2), left(date, 2)});
   out = putField(out, "<TIME_ON:", {left(time, 2), right(time, 2)});
-  out = putField(out, "<RST_RCVD:", {trimmed(cut(line, 52, 3))});
-  out = putField(out, "<RST_SENT:", {trimmed(cut(line, 119, 3))});
-  out = putField(out, "<SIG:", {trimmed(cut(line, 14, 10))});
-  out = putField(out, "<SIG_INFO:", {trimmed(cut(line, 56, 60))});
-  out = putField(out, "<QSL_RCVD:", {cut(line, 117, 1) == "*" ? "Y" : "N"});
+  out = putField(out, "<RST_RCVD:", {field(QsoField::RstReceived)});
+  out = putField(out, "<RST_SENT:", {field(QsoField::RstSent)});
+  out = putField(out, "<SIG:", {field(QsoField::Reference)});
+  out = putField(out, "<SIG_INFO:", {field(QsoField::CastleName)});
+  out = putField(out, "<QSL_RCVD:", {logFieldView(line, QsoField::QslReceived) == "*" ? "Y" : "N"});
   return put(out, "<eor>");
 }
 

@@ -23,20 +23,10 @@ namespace {
 constexpr QByteArrayView kPlaceholderStart = "XXXxxxxxxxx  MKVR";
 constexpr QByteArrayView kPlaceholder = "XXXxxxxxxxx  MKVR 93013 31/12/50 08:35";
 
-// Writes `text` left-justified (or right-justified) into `width` columns at
-// `out`, cut to them, and returns the end.
-char* putLeft(char* out, QByteArrayView text, qsizetype width) {
-  const qsizetype n = std::min(text.size(), width);
-  if (n > 0) std::memcpy(out, text.data(), n);
-  std::memset(out + n, ' ', width - n);
-  return out + width;
-}
-
-char* putRight(char* out, QByteArrayView text, qsizetype width) {
-  const qsizetype n = std::min(text.size(), width);
-  std::memset(out, ' ', width - n);
-  if (n > 0) std::memcpy(out + width - n, text.data(), n);
-  return out + width;
+// Copies `text` to `out` and returns the end.
+char* append(char* out, QByteArrayView text) {
+  if (!text.isEmpty()) std::memcpy(out, text.data(), text.size());
+  return out + text.size();
 }
 
 QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
@@ -168,85 +158,76 @@ QByteArrayView logBytes(QByteArrayView raw, QByteArray& scratch) {
   return raw;
 }
 
-void writeLogLine(char* out, QByteArrayView record, const AdifImportOptions& options,
-                   const std::function<void(ReplacedField)>& onReplaced) {
+void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& options,
+                  const std::function<void(ReplacedField)>& onReplaced) {
   QByteArrayView raw[kFieldCount];
   findValues(record, raw);
+  // Each value is written before the next is taken: they may share `scratch`.
   QByteArray scratch;
   auto value = [&](Field f) { return logBytes(raw[f], scratch); };
   auto replaced = [&](ReplacedField f) {
     if (onReplaced) onReplaced(f);
   };
-  char* const line = out;
-  char* p = line;
+  std::memset(line, ' ', kLogLineWidth);  // separators and the repeat mark
 
   QByteArrayView call = value(Call);
   if (call.isEmpty()) {
     replaced(ReplacedField::Callsign);
     call = "FXXXX";
   }
-  p = putLeft(p, call, 12);
-  *p++ = ' ';
+  putLogField(line, QsoField::Callsign, call);
   // The reference keeps its first ten characters, right-justified, so that
   // "F-01051" lands as "   F-01051" in the prefix, "-" and number columns.
-  p = putRight(p, value(options.sigIsAward ? SigInfo : Sig), 10);
-  *p++ = ' ';  // repeat mark
+  const QByteArrayView reference = value(options.sigIsAward ? SigInfo : Sig);
+  putLogField(line, QsoField::Reference, left(reference, layoutOf(QsoField::Reference).width));
 
   const QByteArrayView date = value(QsoDate);
   if (date.isEmpty()) {
     replaced(ReplacedField::Date);
-    p = putLeft(p, "01/01/00", 8);
+    putLogField(line, QsoField::QsoDate, "01/01/00");
   } else {
     // YYYYMMDD to dd/mm/yy; an odd value keeps the separators and the width.
     char d[8];
-    char* q = putLeft(d, right(date, 2), right(date, 2).size());
+    char* q = append(d, right(date, 2));
     *q++ = '/';
-    q = putLeft(q, mid(date, 4, 2), mid(date, 4, 2).size());
+    q = append(q, mid(date, 4, 2));
     *q++ = '/';
-    q = putLeft(q, mid(date, 2, 2), mid(date, 2, 2).size());
-    p = putLeft(p, QByteArrayView(d, q - d), 8);
+    q = append(q, mid(date, 2, 2));
+    putLogField(line, QsoField::QsoDate, QByteArrayView(d, q - d));
   }
-  *p++ = ' ';
 
   const QByteArrayView time = value(TimeOn);
   if (time.isEmpty()) {
     replaced(ReplacedField::Time);
-    p = putLeft(p, "00:00", 5);
+    putLogField(line, QsoField::QsoTime, "00:00");
   } else {
     char t[5];
-    char* q = putLeft(t, left(time, 2), left(time, 2).size());
+    char* q = append(t, left(time, 2));
     *q++ = ':';
-    q = putLeft(q, mid(time, 2, 2), mid(time, 2, 2).size());  // seconds dropped
-    p = putLeft(p, QByteArrayView(t, q - t), 5);
+    q = append(q, mid(time, 2, 2));  // seconds dropped
+    putLogField(line, QsoField::QsoTime, QByteArrayView(t, q - t));
   }
-  *p++ = ' ';
 
   // A mode or a report longer than its three columns keeps its first three
   // characters ("RTTY" -> "RTT"), as any log line does: no column moves.
   const QByteArrayView mode = value(Mode);
-  p = putLeft(p, mode.isEmpty() ? QByteArrayView("XXX") : mode, 3);
-  *p++ = ' ';
+  putLogField(line, QsoField::Mode, mode.isEmpty() ? QByteArrayView("XXX") : mode);
 
   QByteArrayView band = logBandForAdifBand(value(Band));
   if (band.isEmpty()) {
     replaced(ReplacedField::Band);
     band = "1.8 Mhz";
   }
-  p = putLeft(p, band, 7);
-  *p++ = ' ';
+  putLogField(line, QsoField::Band, band);
 
   const QByteArrayView rstReceived = value(RstRcvd);
-  p = putLeft(p, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived, 3);
-  *p++ = ' ';
+  putLogField(line, QsoField::RstReceived, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived);
 
-  p = putLeft(p, options.sigIsAward ? QByteArrayView() : value(SigInfo), 60);
-  *p++ = ' ';
-  *p++ = value(QslRcvd) == "Y" ? '*' : ' ';
-  *p++ = ' ';
+  putLogField(line, QsoField::CastleName, options.sigIsAward ? QByteArrayView() : value(SigInfo));
+  putLogMark(line, QsoField::QslReceived, value(QslRcvd) == "Y");
 
   const QByteArrayView rstSent = value(RstSent);
-  p = putLeft(p, rstSent.isEmpty() ? QByteArrayView("XX") : rstSent, 3);
-  Q_ASSERT(p == line + kLogLineWidth);
+  putLogField(line, QsoField::RstSent, rstSent.isEmpty() ? QByteArrayView("XX") : rstSent);
 }
 
 }  // namespace

@@ -228,8 +228,8 @@ LogResult sortLog(const QString& path) {
 std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView number) {
   std::optional<QByteArray> date;
   forEachLine(path, [&](const QByteArray& line) {
-    if (column(line, 19, 5) == number) {
-      date = column(line, 25, 8);
+    if (logField(line, QsoField::CastleNumber) == number) {
+      date = logField(line, QsoField::QsoDate);
       return false;
     }
     return true;
@@ -246,11 +246,33 @@ std::optional<qint64> insertTimestamp(QByteArrayView line) {
   return v;
 }
 
+namespace {
+
+// Columns of the log line that some field covers.
+constexpr auto kCovered = [] {
+  std::array<bool, kLogLineWidth> covered{};
+  for (const FieldLayout& f : kQsoLayout)
+    for (int c = f.logColumn; c < f.logColumn + f.width; ++c) covered[c - 1] = true;
+  return covered;
+}();
+
+// What the sorted log holds blank: the separators and the repeat mark.
+constexpr auto kBlankedColumns = [] {
+  std::array<int, std::count(kCovered.begin(), kCovered.end(), false) + 1> columns{};
+  std::size_t n = 0;
+  for (int c = 1; c <= kLogLineWidth; ++c)
+    if (!kCovered[c - 1]) columns[n++] = c;
+  columns[n] = layoutOf(QsoField::RepeatMark).logColumn;
+  return columns;
+}();
+
+}  // namespace
+
 void normalizeLogLine(QByteArrayView line, char* out) {
   const qsizetype n = std::min<qsizetype>(line.size(), kLogLineWidth);
   std::memcpy(out, line.data(), n);
   std::memset(out + n, ' ', kLogLineWidth - n);
-  for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
+  for (int c : kBlankedColumns) out[c - 1] = ' ';
 }
 
 qint64 sortDateKey(const char* line) {
@@ -263,10 +285,17 @@ qint64 sortDateKey(const char* line) {
 }
 
 void sortLogLines(std::vector<const char*>& lines) {
-  // The columns after the date, in the order the list shows them.
-  static constexpr struct {
-    int column, width;
-  } kOrder[] = {{40, 3}, {44, 7}, {52, 3}, {119, 3}, {56, 60}, {117, 1}, {1, 12}, {14, 10}};
+  // The fields after the date and time, in the order the list shows them,
+  // then the callsign and the reference.
+  static constexpr QsoField kTies[] = {QsoField::Mode,       QsoField::Band,        QsoField::RstReceived,
+                                       QsoField::RstSent,    QsoField::CastleName,  QsoField::QslReceived,
+                                       QsoField::Callsign,   QsoField::Reference};
+  static constexpr auto kOrder = [] {
+    std::array<std::pair<int, int>, std::size(kTies)> order{};  // 0-based first byte, one past the last
+    for (std::size_t i = 0; i < order.size(); ++i)
+      order[i] = {layoutOf(kTies[i]).logColumn - 1, layoutOf(kTies[i]).logColumn - 1 + layoutOf(kTies[i]).width};
+    return order;
+  }();
   struct Entry {
     qint64 key;
     const char* line;
@@ -276,8 +305,8 @@ void sortLogLines(std::vector<const char*>& lines) {
   for (const char* line : lines) entries.push_back({sortDateKey(line), line});
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.key != b.key) return a.key < b.key;
-    for (const auto& part : kOrder) {
-      for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
+    for (const auto& [from, to] : kOrder) {
+      for (int i = from; i < to; ++i) {
         const unsigned char x = kLower1252[static_cast<unsigned char>(a.line[i])];
         const unsigned char y = kLower1252[static_cast<unsigned char>(b.line[i])];
         if (x != y) return x < y;
