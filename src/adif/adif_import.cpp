@@ -47,8 +47,9 @@ bool digits(QByteArrayView v, qsizetype from, qsizetype n, int& value) {
 }
 
 // The insertion key of a record: its QSO_DATE (YYYYMMDD) and TIME_ON (HHMM,
-// seconds ignored) in the form of insertTimestamp(). The tags are searched
-// without their "<", as the block has always been placed.
+// seconds ignored) as a dateKey(). The year comes with its century, so no
+// century rule applies to it. The tags are searched without their "<", as
+// the block has always been placed.
 std::optional<qint64> insertionKey(QByteArrayView record) {
   const QByteArrayView date = adifFieldValue(record, "QSO_DATE");
   const QByteArrayView time = adifFieldValue(record, "TIME_ON");
@@ -56,7 +57,7 @@ std::optional<qint64> insertionKey(QByteArrayView record) {
   if (date.size() < 8 || !digits(date, 0, 4, year) || !digits(date, 4, 2, month) ||
       !digits(date, date.size() - 2, 2, day) || !digits(time, 0, 2, hour) || !digits(time, 2, 2, minute))
     return std::nullopt;
-  return ((static_cast<qint64>(year) * 100 + month) * 100 + day) * 10000 + hour * 100 + minute;
+  return dateKey(year, month, day, hour, minute);
 }
 
 // Log lines of kLogLineWidth bytes in blocks that never move, so a long
@@ -282,8 +283,8 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
   qsizetype insertAt = -1;
   const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
     if (insertAt < 0 && key) {
-      const auto ts = insertTimestamp(line);
-      if (ts && *ts >= *key) insertAt = logLines.size();
+      const qint64 ts = dateKey(line, CenturyRule::Insert);
+      if (ts != kUndated && ts >= *key) insertAt = logLines.size();
     }
     normalizeLogLine(line, logLines.add());
     return true;
@@ -293,7 +294,7 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
     // No log line is as late: the block goes before the placeholder, unless
     // the key is later still. Then the file's QSOs lie beyond what a log line
     // can date and nothing is imported.
-    if (key && *key > *insertTimestamp(kPlaceholder)) return fail(AdifImportResult::FirstQsoTooLate);
+    if (key && *key > dateKey(kPlaceholder, CenturyRule::Insert)) return fail(AdifImportResult::FirstQsoTooLate);
     insertAt = logLines.size();
   }
 

@@ -20,14 +20,10 @@ constexpr qsizetype kWriteChunk = 1 << 20;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int twoDigits(QByteArrayView s, qsizetype at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); }
-
-// dd/mm/yy in columns 25-32 and HH:MM in 34-38, as digits.
-bool readableDateTime(QByteArrayView line) {
-  if (line.size() < 38) return false;
-  for (int c : {25, 26, 28, 29, 31, 32, 34, 35, 37, 38})
-    if (!isDigit(line[c - 1])) return false;
-  return true;
+// The number of two digits at 0-based `at`, or -1 when they are not digits.
+int twoDigits(QByteArrayView s, qsizetype at) {
+  if (!isDigit(s[at]) || !isDigit(s[at + 1])) return -1;
+  return (s[at] - '0') * 10 + (s[at + 1] - '0');
 }
 
 LogResult failure(LogResult::Status status, const QFileDevice& f) { return {status, f.errorString()}; }
@@ -176,17 +172,15 @@ LogResult deleteQso(const QString& path, QByteArrayView oldLine) {
 }
 
 LogResult insertQsoByDate(const QString& path, QByteArrayView newLine) {
-  const auto own = insertTimestamp(newLine);
+  const qint64 own = dateKey(newLine, CenturyRule::Insert);
   bool written = false;
   return copyWith(
       path,
       [&](const QByteArray& line, const LineSink& sink) {
         if (!written) {
-          const auto ts = insertTimestamp(line);
           // Undated lines count as later than every dated QSO; an undated new
           // line goes before the first undated one.
-          const bool notEarlier = !ts || (own && *ts >= *own);
-          if (notEarlier) {
+          if (dateKey(line, CenturyRule::Insert) >= own) {
             sink(newLine);
             written = true;
           }
@@ -237,13 +231,15 @@ std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView n
   return date;
 }
 
-std::optional<qint64> insertTimestamp(QByteArrayView line) {
-  if (!readableDateTime(line)) return std::nullopt;
-  const int yy = twoDigits(line, 30);
-  const int year = (yy >= 51 ? 1900 : 2000) + yy;
-  const qint64 v = ((static_cast<qint64>(year) * 100 + twoDigits(line, 27)) * 100 + twoDigits(line, 24)) * 10000 +
-                   twoDigits(line, 33) * 100 + twoDigits(line, 36);
-  return v;
+qint64 dateKey(QByteArrayView line, CenturyRule rule) {
+  constexpr qsizetype date = layoutOf(QsoField::QsoDate).logColumn - 1;  // dd/mm/yy
+  constexpr qsizetype time = layoutOf(QsoField::QsoTime).logColumn - 1;  // HH:MM
+  if (line.size() < time + layoutOf(QsoField::QsoTime).width) return kUndated;
+  const int day = twoDigits(line, date), month = twoDigits(line, date + 3), yy = twoDigits(line, date + 6);
+  const int hour = twoDigits(line, time), minute = twoDigits(line, time + 3);
+  if (day < 0 || month < 0 || yy < 0 || hour < 0 || minute < 0) return kUndated;
+  const int first1900s = rule == CenturyRule::Insert ? 51 : 50;
+  return dateKey((yy >= first1900s ? 1900 : 2000) + yy, month, day, hour, minute);
 }
 
 namespace {
@@ -275,15 +271,6 @@ void normalizeLogLine(QByteArrayView line, char* out) {
   for (int c : kBlankedColumns) out[c - 1] = ' ';
 }
 
-qint64 sortDateKey(const char* line) {
-  const QByteArrayView view(line, kLogLineWidth);
-  if (!readableDateTime(view)) return 999999999999;
-  const int yy = twoDigits(view, 30);
-  const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
-  return (((year * 100 + twoDigits(view, 27)) * 100 + twoDigits(view, 24)) * 100 + twoDigits(view, 33)) * 100 +
-         twoDigits(view, 36);
-}
-
 void sortLogLines(std::vector<const char*>& lines) {
   // The fields after the date and time, in the order the list shows them,
   // then the callsign and the reference.
@@ -302,7 +289,7 @@ void sortLogLines(std::vector<const char*>& lines) {
   };
   std::vector<Entry> entries;
   entries.reserve(lines.size());
-  for (const char* line : lines) entries.push_back({sortDateKey(line), line});
+  for (const char* line : lines) entries.push_back({dateKey(QByteArrayView(line, kLogLineWidth), CenturyRule::Sort), line});
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.key != b.key) return a.key < b.key;
     for (const auto& [from, to] : kOrder) {
