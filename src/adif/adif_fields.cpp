@@ -3,6 +3,7 @@
 #include "log/text_codec.h"
 
 #include <array>
+#include <cstring>
 
 namespace ktl {
 namespace {
@@ -106,13 +107,20 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand) {
 }
 
 QByteArrayView adifFieldValue(QByteArrayView record, QByteArrayView searchText) {
-  const qsizetype p1 = record.indexOf(searchText);
-  if (p1 < 0) return {};
-  const qsizetype p2 = record.indexOf('>', p1);
-  if (p2 < 0) return {};
-  qsizetype p3 = record.indexOf('<', p2);
-  if (p3 < 0) p3 = record.size();
-  return trimmedBlanks(record.sliced(p2 + 1, p3 - p2 - 1));
+  const qsizetype tagAt = record.indexOf(searchText);
+  return tagAt < 0 ? QByteArrayView() : adifValueAt(record, tagAt);
+}
+
+QByteArrayView adifValueAt(QByteArrayView record, qsizetype tagAt) {
+  const char* data = record.data();
+  const qsizetype size = record.size();
+  if (tagAt >= size) return {};
+  const void* gt = std::memchr(data + tagAt, '>', size - tagAt);
+  if (!gt) return {};
+  const qsizetype from = static_cast<const char*>(gt) - data + 1;
+  const void* lt = std::memchr(data + from, '<', size - from);
+  const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
+  return trimmedBlanks(record.sliced(from, to - from));
 }
 
 QByteArray adifTextToLogBytes(QByteArrayView text) {

@@ -23,6 +23,9 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand);
 // no harm. Empty when the search text is absent. Both texts are taken as
 // they are: the caller upper-cases the record.
 QByteArrayView adifFieldValue(QByteArrayView recordText, QByteArrayView searchText);
+// The same rule from a search text already found at `tagAt`, for a reader
+// that finds many fields in one walk over the record.
+QByteArrayView adifValueAt(QByteArrayView recordText, qsizetype tagAt);
 
 // Text bytes of a foreign file as log bytes: each well-formed UTF-8
 // multi-byte character becomes one byte, its Windows-1252 byte or '?' when

@@ -130,19 +130,7 @@ void findValues(QByteArrayView record, QByteArrayView (&values)[kFieldCount]) {
     }
     ++at;
   }
-  for (int f = 0; f < kFieldCount; ++f) {
-    values[f] = {};
-    if (first[f] < 0) continue;
-    const void* gt = std::memchr(data + first[f], '>', size - first[f]);
-    if (!gt) continue;
-    const qsizetype from = static_cast<const char*>(gt) - data + 1;
-    const void* lt = std::memchr(data + from, '<', size - from);
-    const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
-    QByteArrayView v = record.sliced(from, to - from);
-    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-    values[f] = v;
-  }
+  for (int f = 0; f < kFieldCount; ++f) values[f] = first[f] < 0 ? QByteArrayView() : adifValueAt(record, first[f]);
 }
 
 // A value as log bytes. Plain upper-case ASCII, by far the most common,
