@@ -31,14 +31,6 @@ constexpr BandRow kBands[] = {
     {"432 Mhz", "70cm", {"432"}},
 };
 
-bool isBlank(char c) { return c == ' '; }
-
-QByteArrayView trimmedBlanks(QByteArrayView v) {
-  while (!v.isEmpty() && isBlank(v.front())) v = v.sliced(1);
-  while (!v.isEmpty() && isBlank(v.back())) v.chop(1);
-  return v;
-}
-
 bool equalsIgnoringAsciiCase(QByteArrayView a, QByteArrayView b) {
   if (a.size() != b.size()) return false;
   for (qsizetype i = 0; i < a.size(); ++i) {
@@ -89,6 +81,12 @@ int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
 }
 
 }  // namespace
+
+QByteArrayView trimmedBlanks(QByteArrayView v) {
+  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+  return v;
+}
 
 QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
   const QByteArrayView band = trimmedBlanks(logBand);

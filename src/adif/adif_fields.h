@@ -5,7 +5,29 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <algorithm>
+#include <cstring>
+
 namespace ktl {
+
+// Copies `v` to `out`, for the record and log lines built in place; returns
+// the end.
+inline char* putBytes(char* out, QByteArrayView v) {
+  if (!v.isEmpty()) std::memcpy(out, v.data(), v.size());
+  return out + v.size();
+}
+
+// Pieces of a value as the date and time conversions take them, cut short
+// at the value's end instead of failing: the first n bytes, the last n, and
+// n from 0-based `from`.
+inline QByteArrayView leftPart(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
+inline QByteArrayView rightPart(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
+inline QByteArrayView midPart(QByteArrayView v, qsizetype from, qsizetype n) {
+  return from >= v.size() ? QByteArrayView() : v.sliced(from, std::min(n, v.size() - from));
+}
+
+// A value without the blanks around it (tabs and other bytes are kept).
+QByteArrayView trimmedBlanks(QByteArrayView v);
 
 // ADIF band name ("20m") of a log band ("14 Mhz", blanks around it ignored);
 // empty for a band outside the twelve of the entry window.

@@ -23,19 +23,6 @@ namespace {
 constexpr QByteArrayView kPlaceholderStart = "XXXxxxxxxxx  MKVR";
 constexpr QByteArrayView kPlaceholder = "XXXxxxxxxxx  MKVR 93013 31/12/50 08:35";
 
-// Copies `text` to `out` and returns the end.
-char* append(char* out, QByteArrayView text) {
-  if (!text.isEmpty()) std::memcpy(out, text.data(), text.size());
-  return out + text.size();
-}
-
-QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
-  if (from >= v.size()) return {};
-  return v.sliced(from, std::min(n, v.size() - from));
-}
-QByteArrayView left(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
-QByteArrayView right(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
-
 bool digits(QByteArrayView v, qsizetype from, qsizetype n, int& value) {
   value = 0;
   if (from < 0 || from + n > v.size()) return false;
@@ -168,7 +155,7 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   // The reference keeps its first ten characters, right-justified, so that
   // "F-01051" lands as "   F-01051" in the prefix, "-" and number columns.
   const QByteArrayView reference = value(options.sigIsAward ? SigInfo : Sig);
-  putLogField(line, QsoField::Reference, left(reference, layoutOf(QsoField::Reference).width));
+  putLogField(line, QsoField::Reference, leftPart(reference, layoutOf(QsoField::Reference).width));
 
   const QByteArrayView date = value(QsoDate);
   if (date.isEmpty()) {
@@ -177,11 +164,11 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   } else {
     // YYYYMMDD to dd/mm/yy; an odd value keeps the separators and the width.
     char d[8];
-    char* q = append(d, right(date, 2));
+    char* q = putBytes(d, rightPart(date, 2));
     *q++ = '/';
-    q = append(q, mid(date, 4, 2));
+    q = putBytes(q, midPart(date, 4, 2));
     *q++ = '/';
-    q = append(q, mid(date, 2, 2));
+    q = putBytes(q, midPart(date, 2, 2));
     putLogField(line, QsoField::QsoDate, QByteArrayView(d, q - d));
   }
 
@@ -191,9 +178,9 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
     putLogField(line, QsoField::QsoTime, "00:00");
   } else {
     char t[5];
-    char* q = append(t, left(time, 2));
+    char* q = putBytes(t, leftPart(time, 2));
     *q++ = ':';
-    q = append(q, mid(time, 2, 2));  // seconds dropped
+    q = putBytes(q, midPart(time, 2, 2));  // seconds dropped
     putLogField(line, QsoField::QsoTime, QByteArrayView(t, q - t));
   }
 
