@@ -82,12 +82,6 @@ int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
 
 }  // namespace
 
-QByteArrayView trimmedBlanks(QByteArrayView v) {
-  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-  return v;
-}
-
 QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
   const QByteArrayView band = trimmedBlanks(logBand);
   for (const BandRow& row : kBands)
@@ -107,18 +101,6 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand) {
 QByteArrayView adifFieldValue(QByteArrayView record, QByteArrayView searchText) {
   const qsizetype tagAt = record.indexOf(searchText);
   return tagAt < 0 ? QByteArrayView() : adifValueAt(record, tagAt);
-}
-
-QByteArrayView adifValueAt(QByteArrayView record, qsizetype tagAt) {
-  const char* data = record.data();
-  const qsizetype size = record.size();
-  if (tagAt >= size) return {};
-  const void* gt = std::memchr(data + tagAt, '>', size - tagAt);
-  if (!gt) return {};
-  const qsizetype from = static_cast<const char*>(gt) - data + 1;
-  const void* lt = std::memchr(data + from, '<', size - from);
-  const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
-  return trimmedBlanks(record.sliced(from, to - from));
 }
 
 QByteArray adifTextToLogBytes(QByteArrayView text) {

@@ -27,7 +27,11 @@ inline QByteArrayView midPart(QByteArrayView v, qsizetype from, qsizetype n) {
 }
 
 // A value without the blanks around it (tabs and other bytes are kept).
-QByteArrayView trimmedBlanks(QByteArrayView v);
+inline QByteArrayView trimmedBlanks(QByteArrayView v) {
+  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+  return v;
+}
 
 // ADIF band name ("20m") of a log band ("14 Mhz", blanks around it ignored);
 // empty for a band outside the twelve of the entry window.
@@ -47,7 +51,17 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand);
 QByteArrayView adifFieldValue(QByteArrayView recordText, QByteArrayView searchText);
 // The same rule from a search text already found at `tagAt`, for a reader
 // that finds many fields in one walk over the record.
-QByteArrayView adifValueAt(QByteArrayView recordText, qsizetype tagAt);
+inline QByteArrayView adifValueAt(QByteArrayView recordText, qsizetype tagAt) {
+  const char* data = recordText.data();
+  const qsizetype size = recordText.size();
+  if (tagAt >= size) return {};
+  const void* gt = std::memchr(data + tagAt, '>', size - tagAt);
+  if (!gt) return {};
+  const qsizetype from = static_cast<const char*>(gt) - data + 1;
+  const void* lt = std::memchr(data + from, '<', size - from);
+  const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
+  return trimmedBlanks(recordText.sliced(from, to - from));
+}
 
 // Text bytes of a foreign file as log bytes: each well-formed UTF-8
 // multi-byte character becomes one byte, its Windows-1252 byte or '?' when

@@ -10,7 +10,8 @@ namespace ktl {
 
 struct LineAt {
   QByteArrayView line;  // without its CR LF
-  qsizetype next;       // where the following line starts
+  qsizetype next;       // where the following line starts: past the end of
+                        // the bytes when no LF ends this one
   bool ended;           // an LF ends it; false: it runs to the end of the bytes
 };
 
@@ -21,7 +22,7 @@ inline LineAt lineAt(QByteArrayView bytes, qsizetype from) {
   const qsizetype end = nl ? static_cast<const char*>(nl) - data : bytes.size();
   qsizetype length = end - from;
   if (length > 0 && data[end - 1] == '\r') --length;
-  return {QByteArrayView(data + from, length), nl ? end + 1 : end, nl != nullptr};
+  return {QByteArrayView(data + from, length), end + 1, nl != nullptr};
 }
 
 // Calls `visit(QByteArrayView line)` for each line of `bytes`, in order.

@@ -40,7 +40,7 @@ bool LineReader::next(QByteArray& line) {
       const LineAt at = lineAt(buffer_, pos_);
       if (at.ended || eof_) {
         line = at.line.toByteArray();
-        pos_ = at.next;
+        pos_ = std::min(at.next, buffer_.size());
         return true;
       }
     } else if (eof_) {
@@ -289,7 +289,8 @@ void sortLogLines(std::vector<const char*>& lines) {
   };
   std::vector<Entry> entries;
   entries.reserve(lines.size());
-  for (const char* line : lines) entries.push_back({dateKey(QByteArrayView(line, kLogLineWidth), CenturyRule::Sort), line});
+  for (const char* line : lines)
+    entries.push_back({dateKey(QByteArrayView(line, kLogLineWidth), CenturyRule::Sort), line});
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.key != b.key) return a.key < b.key;
     for (const auto& [from, to] : kOrder) {

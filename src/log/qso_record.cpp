@@ -37,7 +37,8 @@ void copyListedFields(QByteArrayView from, char* to, Copy direction) {
     const bool toList = direction == Copy::LogToList;
     const qsizetype source = (toList ? f.logColumn : f.listColumn) - 1;
     const qsizetype target = (toList ? f.listColumn : f.logColumn) - 1;
-    if (source < from.size()) std::memcpy(to + target, from.data() + source, std::min<qsizetype>(f.width, from.size() - source));
+    if (source < from.size())
+      std::memcpy(to + target, from.data() + source, std::min<qsizetype>(f.width, from.size() - source));
   }
 }
 
@@ -55,13 +56,6 @@ QByteArray column(QByteArrayView line, int firstColumn, int width) {
 QByteArray logField(QByteArrayView line, QsoField field) {
   const FieldLayout& f = layoutOf(field);
   return column(line, f.logColumn, f.width);
-}
-
-QByteArrayView logFieldView(QByteArrayView line, QsoField field) {
-  const FieldLayout& f = layoutOf(field);
-  const qsizetype start = f.logColumn - 1;
-  if (start >= line.size()) return {};
-  return line.sliced(start, std::min<qsizetype>(f.width, line.size() - start));
 }
 
 QByteArray reference(QByteArrayView prefix, QByteArrayView number) {

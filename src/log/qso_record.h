@@ -80,8 +80,8 @@ constexpr bool layoutHolds() {
   for (int i = 0; i < static_cast<int>(std::size(kQsoLayout)); ++i) {
     const FieldLayout& f = kQsoLayout[i];
     if (static_cast<int>(f.field) != i || f.logColumn + f.width - 1 > kLogLineWidth) return false;
-    if (f.listColumn != kNotListed && (f.listColumn < kListFieldsColumn || f.listColumn + f.width - 1 > kDisplayLineWidth))
-      return false;
+    const bool listed = f.listColumn != kNotListed;
+    if (listed && (f.listColumn < kListFieldsColumn || f.listColumn + f.width - 1 > kDisplayLineWidth)) return false;
   }
   // The reference is its prefix, the dash and its number, in the same order
   // in both lines.
@@ -113,7 +113,9 @@ inline void putLogField(char* line, QsoField field, QByteArrayView text) {
 }
 
 // "*" or a blank into a one-column field (RepeatMark, QslReceived).
-inline void putLogMark(char* line, QsoField field, bool set) { line[layoutOf(field).logColumn - 1] = set ? kMark : ' '; }
+inline void putLogMark(char* line, QsoField field, bool set) {
+  line[layoutOf(field).logColumn - 1] = set ? kMark : ' ';
+}
 
 struct QsoRecord {
   QByteArray callsign;       // 12
@@ -139,7 +141,12 @@ QByteArray column(QByteArrayView line, int firstColumn, int width);
 QByteArray logField(QByteArrayView line, QsoField field);
 // The same without a copy: the field's bytes within the line, cut short (or
 // empty) where a short line ends. For readers that trim the value anyway.
-QByteArrayView logFieldView(QByteArrayView line, QsoField field);
+inline QByteArrayView logFieldView(QByteArrayView line, QsoField field) {
+  const FieldLayout& f = layoutOf(field);
+  const qsizetype start = f.logColumn - 1;
+  if (start >= line.size()) return {};
+  return line.sliced(start, std::min<qsizetype>(f.width, line.size() - start));
+}
 
 // Prefix right-justified in 4 columns, "-", number left-justified in 5.
 QByteArray reference(QByteArrayView prefix, QByteArrayView number);
