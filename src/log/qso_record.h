@@ -77,11 +77,18 @@ inline constexpr int kListFieldsColumn = 8;
 
 namespace detail {
 constexpr bool layoutHolds() {
+  // Each row in its place, inside both lines, and no two fields sharing a
+  // column but the reference and its parts.
+  int logOwner[kLogLineWidth + 1] = {}, listOwner[kDisplayLineWidth + 1] = {};
   for (int i = 0; i < static_cast<int>(std::size(kQsoLayout)); ++i) {
     const FieldLayout& f = kQsoLayout[i];
     if (static_cast<int>(f.field) != i || f.logColumn + f.width - 1 > kLogLineWidth) return false;
     const bool listed = f.listColumn != kNotListed;
     if (listed && (f.listColumn < kListFieldsColumn || f.listColumn + f.width - 1 > kDisplayLineWidth)) return false;
+    if (f.field == QsoField::Reference) continue;
+    for (int c = 0; c < f.width; ++c) {
+      if (logOwner[f.logColumn + c]++ || (listed && listOwner[f.listColumn + c]++)) return false;
+    }
   }
   // The reference is its prefix, the dash and its number, in the same order
   // in both lines.
