@@ -274,13 +274,16 @@ void normalizeLogLine(QByteArrayView line, char* out) {
 void sortLogLines(std::vector<const char*>& lines) {
   // The fields after the date and time, in the order the list shows them,
   // then the callsign and the reference.
-  static constexpr QsoField kTies[] = {QsoField::Mode,       QsoField::Band,        QsoField::RstReceived,
-                                       QsoField::RstSent,    QsoField::CastleName,  QsoField::QslReceived,
-                                       QsoField::Callsign,   QsoField::Reference};
+  static constexpr QsoField kTies[] = {QsoField::Mode,     QsoField::Band,       QsoField::RstReceived,
+                                       QsoField::RstSent,  QsoField::CastleName, QsoField::QslReceived,
+                                       QsoField::Callsign, QsoField::Reference};
+  // The same as byte ranges: 0-based first byte, one past the last.
   static constexpr auto kOrder = [] {
-    std::array<std::pair<int, int>, std::size(kTies)> order{};  // 0-based first byte, one past the last
-    for (std::size_t i = 0; i < order.size(); ++i)
-      order[i] = {layoutOf(kTies[i]).logColumn - 1, layoutOf(kTies[i]).logColumn - 1 + layoutOf(kTies[i]).width};
+    std::array<std::pair<int, int>, std::size(kTies)> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const FieldLayout& f = layoutOf(kTies[i]);
+      order[i] = {f.logColumn - 1, f.logColumn - 1 + f.width};
+    }
     return order;
   }();
   struct Entry {

@@ -87,9 +87,9 @@ qint64 dateKey(QByteArrayView logLine, CenturyRule rule);
 void normalizeLogLine(QByteArrayView line, char* out);
 
 // Puts 121-byte lines in log order: by date and time (CenturyRule::Sort,
-// undated lines last), then by mode, band,
-// reports, castle name, QSL mark, callsign and reference, letter case
-// ignored; equal lines keep their order.
+// undated lines last), then by mode, band, reports, castle name, QSL mark,
+// callsign and reference, letter case ignored; equal lines keep their
+// order.
 void sortLogLines(std::vector<const char*>& lines);
 
 }  // namespace ktl

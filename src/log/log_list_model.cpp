@@ -29,8 +29,9 @@ bool LogListModel::load(const QString& path) {
   }
   const char* data = bytes_.constData();
   lines_.reserve(bytes_.size() / (kLogLineWidth + 2) + 1);
-  forEachLineIn(QByteArrayView(data, bytes_.size()),
-                [this, data](QByteArrayView line) { lines_.append({line.data() - data, line.size()}); });
+  forEachLineIn(QByteArrayView(data, bytes_.size()), [this, data](QByteArrayView line) {
+    lines_.append({line.data() - data, line.size()});
+  });
   endResetModel();
   return ok;
 }

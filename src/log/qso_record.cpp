@@ -128,8 +128,9 @@ bool sameQso(QByteArrayView a, QByteArrayView b) {
   const qsizetype n = a.size();
   constexpr qsizetype mark = layoutOf(QsoField::RepeatMark).logColumn - 1;  // 0-based
   const auto blank = [](QByteArrayView s) { return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; }); };
-  if (n <= mark) return a == b.first(n) && blank(b.sliced(n, std::min<qsizetype>(b.size(), mark) - n)) &&
-                        (b.size() <= mark + 1 || blank(b.sliced(mark + 1)));
+  if (n <= mark)
+    return a == b.first(n) && blank(b.sliced(n, std::min<qsizetype>(b.size(), mark) - n)) &&
+           (b.size() <= mark + 1 || blank(b.sliced(mark + 1)));
   return a.first(mark) == b.first(mark) && a.sliced(mark + 1) == b.sliced(mark + 1, n - mark - 1) && blank(b.sliced(n));
 }
 
