@@ -1,7 +1,8 @@
 #pragma once
 // What the ADIF export and import share: the band names both ways, the way a
-// field's value is found in a record, and the turning of text bytes written
-// by other programs into the log's Windows-1252 bytes.
+// field's value is found in a record, the turning of text bytes written by
+// other programs into the log's Windows-1252 bytes, and the small byte-view
+// pieces both build their lines with.
 #include <QByteArray>
 #include <QByteArrayView>
 
