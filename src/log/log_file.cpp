@@ -20,11 +20,7 @@ constexpr qsizetype kWriteChunk = 1 << 20;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The number of two digits at 0-based `at`, or -1 when they are not digits.
-int twoDigits(QByteArrayView s, qsizetype at) {
-  if (!isDigit(s[at]) || !isDigit(s[at + 1])) return -1;
-  return (s[at] - '0') * 10 + (s[at + 1] - '0');
-}
+int twoDigits(QByteArrayView s, qsizetype at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); }
 
 LogResult failure(LogResult::Status status, const QFileDevice& f) { return {status, f.errorString()}; }
 
@@ -234,12 +230,15 @@ std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView n
 qint64 dateKey(QByteArrayView line, CenturyRule rule) {
   constexpr qsizetype date = layoutOf(QsoField::QsoDate).logColumn - 1;  // dd/mm/yy
   constexpr qsizetype time = layoutOf(QsoField::QsoTime).logColumn - 1;  // HH:MM
+  constexpr qsizetype digits[] = {date, date + 1, date + 3, date + 4, date + 6, date + 7,
+                                  time, time + 1, time + 3, time + 4};
   if (line.size() < time + layoutOf(QsoField::QsoTime).width) return kUndated;
-  const int day = twoDigits(line, date), month = twoDigits(line, date + 3), yy = twoDigits(line, date + 6);
-  const int hour = twoDigits(line, time), minute = twoDigits(line, time + 3);
-  if (day < 0 || month < 0 || yy < 0 || hour < 0 || minute < 0) return kUndated;
+  for (qsizetype at : digits)
+    if (!isDigit(line[at])) return kUndated;
+  const int yy = twoDigits(line, date + 6);
   const int first1900s = rule == CenturyRule::Insert ? 51 : 50;
-  return dateKey((yy >= first1900s ? 1900 : 2000) + yy, month, day, hour, minute);
+  return dateKey((yy >= first1900s ? 1900 : 2000) + yy, twoDigits(line, date + 3), twoDigits(line, date),
+                 twoDigits(line, time), twoDigits(line, time + 3));
 }
 
 namespace {

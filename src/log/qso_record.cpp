@@ -53,11 +53,6 @@ QByteArray column(QByteArrayView line, int firstColumn, int width) {
   return out;
 }
 
-QByteArray logField(QByteArrayView line, QsoField field) {
-  const FieldLayout& f = layoutOf(field);
-  return column(line, f.logColumn, f.width);
-}
-
 QByteArray reference(QByteArrayView prefix, QByteArrayView number) {
   char line[kLogLineWidth];
   putLogField(line, QsoField::CountryPrefix, prefix);

@@ -145,7 +145,9 @@ struct QsoRecord {
 QByteArray column(QByteArrayView line, int firstColumn, int width);
 
 // A field of a log line by name, blank-padded as column() pads.
-QByteArray logField(QByteArrayView line, QsoField field);
+inline QByteArray logField(QByteArrayView line, QsoField field) {
+  return column(line, layoutOf(field).logColumn, layoutOf(field).width);
+}
 // The same without a copy: the field's bytes within the line, cut short (or
 // empty) where a short line ends. For readers that trim the value anyway.
 inline QByteArrayView logFieldView(QByteArrayView line, QsoField field) {
