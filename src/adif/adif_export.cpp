@@ -2,6 +2,7 @@
 
 #include "adif/adif_fields.h"
 #include "log/log_file.h"
+#include "log/qso_record.h"
 #include "log/text_codec.h"
 #include "texts/texts.h"
 
@@ -9,47 +10,18 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <cstring>
-
 namespace ktl {
 namespace {
-
-// Columns [first, first + width) of a line, 1-based; what lies beyond the
-// end of the line is empty.
-QByteArrayView cut(QByteArrayView line, int first, int width) {
-  const qsizetype start = first - 1;
-  if (start >= line.size()) return {};
-  return line.sliced(start, std::min<qsizetype>(width, line.size() - start));
-}
-
-QByteArrayView trimmed(QByteArrayView v) {
-  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-  return v;
-}
-
-// Characters [from, from + n) of a text, 0-based, cut at its end.
-QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
-  if (from >= v.size()) return {};
-  return v.sliced(from, std::min(n, v.size() - from));
-}
-QByteArrayView left(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
-QByteArrayView right(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
 
 // Longest record line: ten tags with their lengths, the values (at most
 // the 121 columns of the line, "20", "Y"/"N"), blanks and "<eor>".
 constexpr qsizetype kMaxRecordLine = 512;
 
-char* put(char* out, QByteArrayView v) {
-  if (!v.isEmpty()) std::memcpy(out, v.data(), v.size());
-  return out + v.size();
-}
-
 // "<TAG:" + length + ">" + the parts + " ".
 char* putField(char* out, QByteArrayView tag, std::initializer_list<QByteArrayView> parts) {
   qsizetype length = 0;
   for (QByteArrayView p : parts) length += p.size();
-  out = put(out, tag);
+  out = putBytes(out, tag);
   char digits[20];
   int n = 0;
   do {
@@ -58,26 +30,28 @@ char* putField(char* out, QByteArrayView tag, std::initializer_list<QByteArrayVi
   } while (length > 0);
   while (n > 0) *out++ = digits[--n];
   *out++ = '>';
-  for (QByteArrayView p : parts) out = put(out, p);
+  for (QByteArrayView p : parts) out = putBytes(out, p);
   *out++ = ' ';
   return out;
 }
 
 char* putRecordLine(char* out, QByteArrayView line) {
-  const QByteArrayView date = trimmed(cut(line, 25, 8));  // dd/mm/yy
-  const QByteArrayView time = trimmed(cut(line, 34, 5));  // HH:MM
-  out = putField(out, "<CALL:", {trimmed(cut(line, 1, 12))});
-  out = putField(out, "<BAND:", {adifBandForLogBand(cut(line, 44, 7))});
-  out = putField(out, "<MODE:", {trimmed(cut(line, 40, 3))});
+  // What lies beyond the end of a short line is empty.
+  const auto field = [line](QsoField f) { return trimmedBlanks(logFieldView(line, f)); };
+  const QByteArrayView date = field(QsoField::QsoDate);  // dd/mm/yy
+  const QByteArrayView time = field(QsoField::QsoTime);  // HH:MM
+  out = putField(out, "<CALL:", {field(QsoField::Callsign)});
+  out = putField(out, "<BAND:", {adifBandForLogBand(logFieldView(line, QsoField::Band))});
+  out = putField(out, "<MODE:", {field(QsoField::Mode)});
   // The log keeps two-digit years; every QSO of it is taken as this century.
-  out = putField(out, "<QSO_DATE:", {"20", right(date, 2), mid(date, 3, 2), left(date, 2)});
-  out = putField(out, "<TIME_ON:", {left(time, 2), right(time, 2)});
-  out = putField(out, "<RST_RCVD:", {trimmed(cut(line, 52, 3))});
-  out = putField(out, "<RST_SENT:", {trimmed(cut(line, 119, 3))});
-  out = putField(out, "<SIG:", {trimmed(cut(line, 14, 10))});
-  out = putField(out, "<SIG_INFO:", {trimmed(cut(line, 56, 60))});
-  out = putField(out, "<QSL_RCVD:", {cut(line, 117, 1) == "*" ? "Y" : "N"});
-  return put(out, "<eor>");
+  out = putField(out, "<QSO_DATE:", {"20", rightPart(date, 2), midPart(date, 3, 2), leftPart(date, 2)});
+  out = putField(out, "<TIME_ON:", {leftPart(time, 2), rightPart(time, 2)});
+  out = putField(out, "<RST_RCVD:", {field(QsoField::RstReceived)});
+  out = putField(out, "<RST_SENT:", {field(QsoField::RstSent)});
+  out = putField(out, "<SIG:", {field(QsoField::Reference)});
+  out = putField(out, "<SIG_INFO:", {field(QsoField::CastleName)});
+  out = putField(out, "<QSL_RCVD:", {logFieldView(line, QsoField::QslReceived) == "*" ? "Y" : "N"});
+  return putBytes(out, "<eor>");
 }
 
 }  // namespace
@@ -138,15 +112,15 @@ AdifExportResult exportAdif(const QString& logPath, const QString& adifPath, QBy
   const QByteArray banner = adifBannerLine();
   for (QByteArrayView header : {titleLine, QByteArrayView(), QByteArrayView(banner), QByteArrayView(),
                                 QByteArrayView(), QByteArrayView("<eoh>")}) {
-    p = put(p, header.first(std::min<qsizetype>(header.size(), kChunk / 2)));
-    p = put(p, "\r\n");
+    p = putBytes(p, header.first(std::min<qsizetype>(header.size(), kChunk / 2)));
+    p = putBytes(p, "\r\n");
   }
   if (haveLog) {
     LineReader reader(log);
     QByteArray line;
     while (reader.next(line)) {
       p = putRecordLine(p, line);
-      p = put(p, "\r\n");
+      p = putBytes(p, "\r\n");
       ++result.records;
       if (p - chunk.constData() >= kChunk) flush();
     }

@@ -1,6 +1,9 @@
 #include "adif/adif_fields.h"
 
+#include "log/text_codec.h"
+
 #include <array>
+#include <cstring>
 
 namespace ktl {
 namespace {
@@ -27,14 +30,6 @@ constexpr BandRow kBands[] = {
     {"144 Mhz", "2m", {"144", "145"}},
     {"432 Mhz", "70cm", {"432"}},
 };
-
-bool isBlank(char c) { return c == ' '; }
-
-QByteArrayView trimmedBlanks(QByteArrayView v) {
-  while (!v.isEmpty() && isBlank(v.front())) v = v.sliced(1);
-  while (!v.isEmpty() && isBlank(v.back())) v.chop(1);
-  return v;
-}
 
 bool equalsIgnoringAsciiCase(QByteArrayView a, QByteArrayView b) {
   if (a.size() != b.size()) return false;
@@ -85,14 +80,6 @@ int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
   return n;
 }
 
-unsigned char upper1252(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return c - 32;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-  if (c == 0x9A || c == 0x9C || c == 0x9E) return c - 16;
-  if (c == 0xFF) return 0x9F;
-  return c;
-}
-
 }  // namespace
 
 QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
@@ -112,13 +99,8 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand) {
 }
 
 QByteArrayView adifFieldValue(QByteArrayView record, QByteArrayView searchText) {
-  const qsizetype p1 = record.indexOf(searchText);
-  if (p1 < 0) return {};
-  const qsizetype p2 = record.indexOf('>', p1);
-  if (p2 < 0) return {};
-  qsizetype p3 = record.indexOf('<', p2);
-  if (p3 < 0) p3 = record.size();
-  return trimmedBlanks(record.sliced(p2 + 1, p3 - p2 - 1));
+  const qsizetype tagAt = record.indexOf(searchText);
+  return tagAt < 0 ? QByteArrayView() : adifValueAt(record, tagAt);
 }
 
 QByteArray adifTextToLogBytes(QByteArrayView text) {
@@ -141,7 +123,7 @@ QByteArray adifTextToLogBytes(QByteArrayView text) {
         ++i;
       }
     }
-    *to++ = static_cast<char>(upper1252(c));
+    *to++ = static_cast<char>(kUpper1252[c]);
   }
   const char* begin = out.constData();
   const char* end = to;

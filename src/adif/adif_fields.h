@@ -1,11 +1,38 @@
 #pragma once
 // What the ADIF export and import share: the band names both ways, the way a
-// field's value is found in a record, and the turning of text bytes written
-// by other programs into the log's Windows-1252 bytes.
+// field's value is found in a record, the turning of text bytes written by
+// other programs into the log's Windows-1252 bytes, and the small byte-view
+// pieces both build their lines with.
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <algorithm>
+#include <cstring>
+
 namespace ktl {
+
+// Copies `v` to `out`, for the record and log lines built in place; returns
+// the end.
+inline char* putBytes(char* out, QByteArrayView v) {
+  if (!v.isEmpty()) std::memcpy(out, v.data(), v.size());
+  return out + v.size();
+}
+
+// Pieces of a value as the date and time conversions take them, cut short
+// at the value's end instead of failing: the first n bytes, the last n, and
+// n from 0-based `from`.
+inline QByteArrayView leftPart(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
+inline QByteArrayView rightPart(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
+inline QByteArrayView midPart(QByteArrayView v, qsizetype from, qsizetype n) {
+  return from >= v.size() ? QByteArrayView() : v.sliced(from, std::min(n, v.size() - from));
+}
+
+// A value without the blanks around it (tabs and other bytes are kept).
+inline QByteArrayView trimmedBlanks(QByteArrayView v) {
+  while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
+  while (!v.isEmpty() && v.back() == ' ') v.chop(1);
+  return v;
+}
 
 // ADIF band name ("20m") of a log band ("14 Mhz", blanks around it ignored);
 // empty for a band outside the twelve of the entry window.
@@ -23,6 +50,19 @@ QByteArrayView logBandForAdifBand(QByteArrayView adifBand);
 // no harm. Empty when the search text is absent. Both texts are taken as
 // they are: the caller upper-cases the record.
 QByteArrayView adifFieldValue(QByteArrayView recordText, QByteArrayView searchText);
+// The same rule from a search text already found at `tagAt`, for a reader
+// that finds many fields in one walk over the record.
+inline QByteArrayView adifValueAt(QByteArrayView recordText, qsizetype tagAt) {
+  const char* data = recordText.data();
+  const qsizetype size = recordText.size();
+  if (tagAt >= size) return {};
+  const void* gt = std::memchr(data + tagAt, '>', size - tagAt);
+  if (!gt) return {};
+  const qsizetype from = static_cast<const char*>(gt) - data + 1;
+  const void* lt = std::memchr(data + from, '<', size - from);
+  const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
+  return trimmedBlanks(recordText.sliced(from, to - from));
+}
 
 // Text bytes of a foreign file as log bytes: each well-formed UTF-8
 // multi-byte character becomes one byte, its Windows-1252 byte or '?' when

@@ -24,29 +24,6 @@ namespace {
 constexpr QByteArrayView kPlaceholderStart = "XXXxxxxxxxx  MKVR";
 constexpr QByteArrayView kPlaceholder = "XXXxxxxxxxx  MKVR 93013 31/12/50 08:35";
 
-// Writes `text` left-justified (or right-justified) into `width` columns at
-// `out`, cut to them, and returns the end.
-char* putLeft(char* out, QByteArrayView text, qsizetype width) {
-  const qsizetype n = std::min(text.size(), width);
-  if (n > 0) std::memcpy(out, text.data(), n);
-  std::memset(out + n, ' ', width - n);
-  return out + width;
-}
-
-char* putRight(char* out, QByteArrayView text, qsizetype width) {
-  const qsizetype n = std::min(text.size(), width);
-  std::memset(out, ' ', width - n);
-  if (n > 0) std::memcpy(out + width - n, text.data(), n);
-  return out + width;
-}
-
-QByteArrayView mid(QByteArrayView v, qsizetype from, qsizetype n) {
-  if (from >= v.size()) return {};
-  return v.sliced(from, std::min(n, v.size() - from));
-}
-QByteArrayView left(QByteArrayView v, qsizetype n) { return v.first(std::min(n, v.size())); }
-QByteArrayView right(QByteArrayView v, qsizetype n) { return v.last(std::min(n, v.size())); }
-
 bool digits(QByteArrayView v, qsizetype from, qsizetype n, int& value) {
   value = 0;
   if (from < 0 || from + n > v.size()) return false;
@@ -58,8 +35,9 @@ bool digits(QByteArrayView v, qsizetype from, qsizetype n, int& value) {
 }
 
 // The insertion key of a record: its QSO_DATE (YYYYMMDD) and TIME_ON (HHMM,
-// seconds ignored) in the form of insertTimestamp(). The tags are searched
-// without their "<", as the block has always been placed.
+// seconds ignored) as a dateKey(). The year comes with its century, so no
+// century rule applies to it. The tags are searched without their "<", as
+// the block has always been placed.
 std::optional<qint64> insertionKey(QByteArrayView record) {
   const QByteArrayView date = adifFieldValue(record, "QSO_DATE");
   const QByteArrayView time = adifFieldValue(record, "TIME_ON");
@@ -67,7 +45,7 @@ std::optional<qint64> insertionKey(QByteArrayView record) {
   if (date.size() < 8 || !digits(date, 0, 4, year) || !digits(date, 4, 2, month) ||
       !digits(date, date.size() - 2, 2, day) || !digits(time, 0, 2, hour) || !digits(time, 2, 2, minute))
     return std::nullopt;
-  return ((static_cast<qint64>(year) * 100 + month) * 100 + day) * 10000 + hour * 100 + minute;
+  return dateKey(year, month, day, hour, minute);
 }
 
 // Log lines of kLogLineWidth bytes in blocks that never move, so a long
@@ -132,19 +110,7 @@ void findValues(QByteArrayView record, QByteArrayView (&values)[kFieldCount]) {
     }
     ++at;
   }
-  for (int f = 0; f < kFieldCount; ++f) {
-    values[f] = {};
-    if (first[f] < 0) continue;
-    const void* gt = std::memchr(data + first[f], '>', size - first[f]);
-    if (!gt) continue;
-    const qsizetype from = static_cast<const char*>(gt) - data + 1;
-    const void* lt = std::memchr(data + from, '<', size - from);
-    const qsizetype to = lt ? static_cast<const char*>(lt) - data : size;
-    QByteArrayView v = record.sliced(from, to - from);
-    while (!v.isEmpty() && v.front() == ' ') v = v.sliced(1);
-    while (!v.isEmpty() && v.back() == ' ') v.chop(1);
-    values[f] = v;
-  }
+  for (int f = 0; f < kFieldCount; ++f) values[f] = first[f] < 0 ? QByteArrayView() : adifValueAt(record, first[f]);
 }
 
 // A value as log bytes. Plain upper-case ASCII, by far the most common,
@@ -161,85 +127,76 @@ QByteArrayView logBytes(QByteArrayView raw, QByteArray& scratch) {
   return raw;
 }
 
-void writeLogLine(char* out, QByteArrayView record, const AdifImportOptions& options,
-                   const std::function<void(ReplacedField)>& onReplaced) {
+void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& options,
+                  const std::function<void(ReplacedField)>& onReplaced) {
   QByteArrayView raw[kFieldCount];
   findValues(record, raw);
+  // Each value is written before the next is taken: they may share `scratch`.
   QByteArray scratch;
   auto value = [&](Field f) { return logBytes(raw[f], scratch); };
   auto replaced = [&](ReplacedField f) {
     if (onReplaced) onReplaced(f);
   };
-  char* const line = out;
-  char* p = line;
+  std::memset(line, ' ', kLogLineWidth);  // separators and the repeat mark
 
   QByteArrayView call = value(Call);
   if (call.isEmpty()) {
     replaced(ReplacedField::Callsign);
     call = "FXXXX";
   }
-  p = putLeft(p, call, 12);
-  *p++ = ' ';
+  putLogField(line, QsoField::Callsign, call);
   // The reference keeps its first ten characters, right-justified, so that
   // "F-01051" lands as "   F-01051" in the prefix, "-" and number columns.
-  p = putRight(p, value(options.sigIsAward ? SigInfo : Sig), 10);
-  *p++ = ' ';  // repeat mark
+  const QByteArrayView reference = value(options.sigIsAward ? SigInfo : Sig);
+  putLogField(line, QsoField::Reference, leftPart(reference, layoutOf(QsoField::Reference).width));
 
   const QByteArrayView date = value(QsoDate);
   if (date.isEmpty()) {
     replaced(ReplacedField::Date);
-    p = putLeft(p, "01/01/00", 8);
+    putLogField(line, QsoField::QsoDate, "01/01/00");
   } else {
     // YYYYMMDD to dd/mm/yy; an odd value keeps the separators and the width.
     char d[8];
-    char* q = putLeft(d, right(date, 2), right(date, 2).size());
+    char* q = putBytes(d, rightPart(date, 2));
     *q++ = '/';
-    q = putLeft(q, mid(date, 4, 2), mid(date, 4, 2).size());
+    q = putBytes(q, midPart(date, 4, 2));
     *q++ = '/';
-    q = putLeft(q, mid(date, 2, 2), mid(date, 2, 2).size());
-    p = putLeft(p, QByteArrayView(d, q - d), 8);
+    q = putBytes(q, midPart(date, 2, 2));
+    putLogField(line, QsoField::QsoDate, QByteArrayView(d, q - d));
   }
-  *p++ = ' ';
 
   const QByteArrayView time = value(TimeOn);
   if (time.isEmpty()) {
     replaced(ReplacedField::Time);
-    p = putLeft(p, "00:00", 5);
+    putLogField(line, QsoField::QsoTime, "00:00");
   } else {
     char t[5];
-    char* q = putLeft(t, left(time, 2), left(time, 2).size());
+    char* q = putBytes(t, leftPart(time, 2));
     *q++ = ':';
-    q = putLeft(q, mid(time, 2, 2), mid(time, 2, 2).size());  // seconds dropped
-    p = putLeft(p, QByteArrayView(t, q - t), 5);
+    q = putBytes(q, midPart(time, 2, 2));  // seconds dropped
+    putLogField(line, QsoField::QsoTime, QByteArrayView(t, q - t));
   }
-  *p++ = ' ';
 
   // A mode or a report longer than its three columns keeps its first three
   // characters ("RTTY" -> "RTT"), as any log line does: no column moves.
   const QByteArrayView mode = value(Mode);
-  p = putLeft(p, mode.isEmpty() ? QByteArrayView("XXX") : mode, 3);
-  *p++ = ' ';
+  putLogField(line, QsoField::Mode, mode.isEmpty() ? QByteArrayView("XXX") : mode);
 
   QByteArrayView band = logBandForAdifBand(value(Band));
   if (band.isEmpty()) {
     replaced(ReplacedField::Band);
     band = "1.8 Mhz";
   }
-  p = putLeft(p, band, 7);
-  *p++ = ' ';
+  putLogField(line, QsoField::Band, band);
 
   const QByteArrayView rstReceived = value(RstRcvd);
-  p = putLeft(p, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived, 3);
-  *p++ = ' ';
+  putLogField(line, QsoField::RstReceived, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived);
 
-  p = putLeft(p, options.sigIsAward ? QByteArrayView() : value(SigInfo), 60);
-  *p++ = ' ';
-  *p++ = value(QslRcvd) == "Y" ? '*' : ' ';
-  *p++ = ' ';
+  putLogField(line, QsoField::CastleName, options.sigIsAward ? QByteArrayView() : value(SigInfo));
+  putLogMark(line, QsoField::QslReceived, value(QslRcvd) == "Y");
 
   const QByteArrayView rstSent = value(RstSent);
-  p = putLeft(p, rstSent.isEmpty() ? QByteArrayView("XX") : rstSent, 3);
-  Q_ASSERT(p == line + kLogLineWidth);
+  putLogField(line, QsoField::RstSent, rstSent.isEmpty() ? QByteArrayView("XX") : rstSent);
 }
 
 }  // namespace
@@ -294,8 +251,8 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
   qsizetype insertAt = -1;
   const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
     if (insertAt < 0 && key) {
-      const auto ts = insertTimestamp(line);
-      if (ts && *ts >= *key) insertAt = logLines.size();
+      const qint64 ts = dateKey(line, CenturyRule::Insert);
+      if (ts != kUndated && ts >= *key) insertAt = logLines.size();
     }
     normalizeLogLine(line, logLines.add());
     return true;
@@ -305,7 +262,7 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
     // No log line is as late: the block goes before the placeholder, unless
     // the key is later still. Then the file's QSOs lie beyond what a log line
     // can date and nothing is imported.
-    if (key && *key > *insertTimestamp(kPlaceholder)) return fail(AdifImportResult::FirstQsoTooLate);
+    if (key && *key > dateKey(kPlaceholder, CenturyRule::Insert)) return fail(AdifImportResult::FirstQsoTooLate);
     insertAt = logLines.size();
   }
 

@@ -1,6 +1,7 @@
 #include "adif/adif_reader.h"
 
 #include "adif/adif_import.h"
+#include "log/lines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,22 +31,20 @@ bool AdifRecordReader::fill() {
     firstBlock_ = false;
     if (got >= 3 && in[0] == 0xEF && in[1] == 0xBB && in[2] == 0xBF) from = 3;
   }
-  // Copy line by line, dropping the LF and upper-casing ASCII letters; CRs
-  // (before an LF or alone) are dropped after.
+  // Copy line by line, without the line ends and upper-casing ASCII
+  // letters; a CR left inside a line (a lone one) is dropped after. A line
+  // cut by the end of the block just goes on in the next one.
   const qsizetype old = text_.size();
   text_.resize(old + (got - from));
   char* out = text_.data() + old;
-  while (from < got) {
-    const void* nl = std::memchr(in + from, '\n', got - from);
-    const qint64 end = nl ? static_cast<const unsigned char*>(nl) - in : got;
+  forEachLineIn(QByteArrayView(block_.constData() + from, got - from), [&out](QByteArrayView line) {
     char* segment = out;
-    for (qint64 i = from; i < end; ++i) {
-      const unsigned char c = in[i];
+    for (const char ch : line) {
+      const auto c = static_cast<unsigned char>(ch);
       *out++ = static_cast<char>(static_cast<unsigned>(c - 'a') < 26u ? c - 32 : c);
     }
     if (std::memchr(segment, '\r', out - segment)) out = std::remove(segment, out, '\r');
-    from = end + 1;
-  }
+  });
   text_.resize(out - text_.constData());
   if (text_.size() - start_ > kMaxAdifRecordBytes) {
     tooLarge_ = true;

@@ -1,6 +1,8 @@
 #include "log/log_file.h"
 
+#include "log/lines.h"
 #include "log/qso_record.h"
+#include "log/text_codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,24 +22,6 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int twoDigits(QByteArrayView s, qsizetype at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); }
 
-// dd/mm/yy in columns 25-32 and HH:MM in 34-38, as digits.
-bool readableDateTime(QByteArrayView line) {
-  if (line.size() < 38) return false;
-  for (int c : {25, 26, 28, 29, 31, 32, 34, 35, 37, 38})
-    if (!isDigit(line[c - 1])) return false;
-  return true;
-}
-
-char foldCase(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-  // Windows-1252 capitals À-Þ (except ×) and Š Œ Ž Ÿ.
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 16);
-  if (u == 0x9F) return static_cast<char>(0xFF);
-  return c;
-}
-
 LogResult failure(LogResult::Status status, const QFileDevice& f) { return {status, f.errorString()}; }
 
 }  // namespace
@@ -46,16 +30,17 @@ LineReader::LineReader(QIODevice& device, qsizetype blockSize) : device_(device)
 
 bool LineReader::next(QByteArray& line) {
   for (;;) {
-    const char* data = buffer_.constData();
-    const void* nl = pos_ < buffer_.size() ? std::memchr(data + pos_, '\n', buffer_.size() - pos_) : nullptr;
-    if (nl || eof_) {
-      if (!nl && pos_ >= buffer_.size()) return false;
-      const qsizetype end = nl ? static_cast<const char*>(nl) - data : buffer_.size();
-      qsizetype len = end - pos_;
-      if (len > 0 && data[pos_ + len - 1] == '\r') --len;
-      line = QByteArray(data + pos_, len);
-      pos_ = nl ? end + 1 : buffer_.size();
-      return true;
+    if (pos_ < buffer_.size()) {
+      // A line the block cuts short waits for the next block, unless the
+      // device has no more.
+      const LineAt at = lineAt(buffer_, pos_);
+      if (at.ended || eof_) {
+        line = at.line.toByteArray();
+        pos_ = std::min(at.next, buffer_.size());
+        return true;
+      }
+    } else if (eof_) {
+      return false;
     }
     buffer_.remove(0, pos_);
     pos_ = 0;
@@ -183,17 +168,15 @@ LogResult deleteQso(const QString& path, QByteArrayView oldLine) {
 }
 
 LogResult insertQsoByDate(const QString& path, QByteArrayView newLine) {
-  const auto own = insertTimestamp(newLine);
+  const qint64 own = dateKey(newLine, CenturyRule::Insert);
   bool written = false;
   return copyWith(
       path,
       [&](const QByteArray& line, const LineSink& sink) {
         if (!written) {
-          const auto ts = insertTimestamp(line);
           // Undated lines count as later than every dated QSO; an undated new
           // line goes before the first undated one.
-          const bool notEarlier = !ts || (own && *ts >= *own);
-          if (notEarlier) {
+          if (dateKey(line, CenturyRule::Insert) >= own) {
             sink(newLine);
             written = true;
           }
@@ -217,16 +200,11 @@ LogResult sortLog(const QString& path) {
 
   QByteArray flat;
   flat.reserve(bytes.size() + kLogLineWidth);
-  for (qsizetype pos = 0; pos < bytes.size();) {
-    const void* nl = std::memchr(bytes.constData() + pos, '\n', bytes.size() - pos);
-    const qsizetype end = nl ? static_cast<const char*>(nl) - bytes.constData() : bytes.size();
-    qsizetype len = end - pos;
-    if (len > 0 && bytes[pos + len - 1] == '\r') --len;
+  forEachLineIn(bytes, [&flat](QByteArrayView line) {
     const qsizetype at = flat.size();
     flat.resize(at + kLogLineWidth);
-    normalizeLogLine(QByteArrayView(bytes.constData() + pos, len), flat.data() + at);
-    pos = end + 1;
-  }
+    normalizeLogLine(line, flat.data() + at);
+  });
   std::vector<const char*> lines;
   lines.reserve(flat.size() / kLogLineWidth);
   for (qsizetype at = 0; at < flat.size(); at += kLogLineWidth) lines.push_back(flat.constData() + at);
@@ -240,8 +218,8 @@ LogResult sortLog(const QString& path) {
 std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView number) {
   std::optional<QByteArray> date;
   forEachLine(path, [&](const QByteArray& line) {
-    if (column(line, 19, 5) == number) {
-      date = column(line, 25, 8);
+    if (logField(line, QsoField::CastleNumber) == number) {
+      date = logField(line, QsoField::QsoDate);
       return false;
     }
     return true;
@@ -249,54 +227,78 @@ std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView n
   return date;
 }
 
-std::optional<qint64> insertTimestamp(QByteArrayView line) {
-  if (!readableDateTime(line)) return std::nullopt;
-  const int yy = twoDigits(line, 30);
-  const int year = (yy >= 51 ? 1900 : 2000) + yy;
-  const qint64 v = ((static_cast<qint64>(year) * 100 + twoDigits(line, 27)) * 100 + twoDigits(line, 24)) * 10000 +
-                   twoDigits(line, 33) * 100 + twoDigits(line, 36);
-  return v;
+qint64 dateKey(QByteArrayView line, CenturyRule rule) {
+  constexpr qsizetype date = layoutOf(QsoField::QsoDate).logColumn - 1;  // dd/mm/yy
+  constexpr qsizetype time = layoutOf(QsoField::QsoTime).logColumn - 1;  // HH:MM
+  constexpr qsizetype digits[] = {date, date + 1, date + 3, date + 4, date + 6, date + 7,
+                                  time, time + 1, time + 3, time + 4};
+  if (line.size() < time + layoutOf(QsoField::QsoTime).width) return kUndated;
+  for (qsizetype at : digits)
+    if (!isDigit(line[at])) return kUndated;
+  const int yy = twoDigits(line, date + 6);
+  const int first1900s = rule == CenturyRule::Insert ? 51 : 50;
+  return dateKey((yy >= first1900s ? 1900 : 2000) + yy, twoDigits(line, date + 3), twoDigits(line, date),
+                 twoDigits(line, time), twoDigits(line, time + 3));
 }
+
+namespace {
+
+// Columns of the log line that some field covers.
+constexpr auto kCovered = [] {
+  std::array<bool, kLogLineWidth> covered{};
+  for (const FieldLayout& f : kQsoLayout)
+    for (int c = f.logColumn; c < f.logColumn + f.width; ++c) covered[c - 1] = true;
+  return covered;
+}();
+
+// What the sorted log holds blank: the separators and the repeat mark.
+constexpr auto kBlankedColumns = [] {
+  std::array<int, std::count(kCovered.begin(), kCovered.end(), false) + 1> columns{};
+  std::size_t n = 0;
+  for (int c = 1; c <= kLogLineWidth; ++c)
+    if (!kCovered[c - 1]) columns[n++] = c;
+  columns[n] = layoutOf(QsoField::RepeatMark).logColumn;
+  return columns;
+}();
+
+}  // namespace
 
 void normalizeLogLine(QByteArrayView line, char* out) {
   const qsizetype n = std::min<qsizetype>(line.size(), kLogLineWidth);
   std::memcpy(out, line.data(), n);
   std::memset(out + n, ' ', kLogLineWidth - n);
-  for (int c : {13, 24, 33, 39, 43, 51, 55, 116, 118}) out[c - 1] = ' ';
-}
-
-qint64 sortDateKey(const char* line) {
-  const QByteArrayView view(line, kLogLineWidth);
-  if (!readableDateTime(view)) return 999999999999;
-  const int yy = twoDigits(view, 30);
-  const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
-  return (((year * 100 + twoDigits(view, 27)) * 100 + twoDigits(view, 24)) * 100 + twoDigits(view, 33)) * 100 +
-         twoDigits(view, 36);
+  for (int c : kBlankedColumns) out[c - 1] = ' ';
 }
 
 void sortLogLines(std::vector<const char*>& lines) {
-  static const auto folded = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(foldCase(static_cast<char>(c)));
-    return t;
+  // The fields after the date and time, in the order the list shows them,
+  // then the callsign and the reference.
+  static constexpr QsoField kTies[] = {QsoField::Mode,     QsoField::Band,       QsoField::RstReceived,
+                                       QsoField::RstSent,  QsoField::CastleName, QsoField::QslReceived,
+                                       QsoField::Callsign, QsoField::Reference};
+  // The same as byte ranges: 0-based first byte, one past the last.
+  static constexpr auto kOrder = [] {
+    std::array<std::pair<int, int>, std::size(kTies)> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const FieldLayout& f = layoutOf(kTies[i]);
+      order[i] = {f.logColumn - 1, f.logColumn - 1 + f.width};
+    }
+    return order;
   }();
-  // The columns after the date, in the order the list shows them.
-  static constexpr struct {
-    int column, width;
-  } kOrder[] = {{40, 3}, {44, 7}, {52, 3}, {119, 3}, {56, 60}, {117, 1}, {1, 12}, {14, 10}};
   struct Entry {
     qint64 key;
     const char* line;
   };
   std::vector<Entry> entries;
   entries.reserve(lines.size());
-  for (const char* line : lines) entries.push_back({sortDateKey(line), line});
+  for (const char* line : lines)
+    entries.push_back({dateKey(QByteArrayView(line, kLogLineWidth), CenturyRule::Sort), line});
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     if (a.key != b.key) return a.key < b.key;
-    for (const auto& part : kOrder) {
-      for (int i = part.column - 1; i < part.column - 1 + part.width; ++i) {
-        const unsigned char x = folded[static_cast<unsigned char>(a.line[i])];
-        const unsigned char y = folded[static_cast<unsigned char>(b.line[i])];
+    for (const auto& [from, to] : kOrder) {
+      for (int i = from; i < to; ++i) {
+        const unsigned char x = kLower1252[static_cast<unsigned char>(a.line[i])];
+        const unsigned char y = kLower1252[static_cast<unsigned char>(b.line[i])];
         if (x != y) return x < y;
       }
     }

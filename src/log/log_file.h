@@ -60,24 +60,36 @@ LogResult sortLog(const QString& path);
 // exactly, or nothing.
 std::optional<QByteArray> findCastleNumber(const QString& path, QByteArrayView number);
 
-// Date and time of a line as a comparable number for the insert, where a
-// two-digit year from 51 to 99 is 19xx and from 00 to 50 is 20xx. Lines
-// whose date or time is not made of digits have no timestamp.
-std::optional<qint64> insertTimestamp(QByteArrayView logLine);
+// The century a two-digit year of the log is taken in. The two rules differ
+// in 50 alone, and each routine keeps its own:
+//   Insert: 51-99 are 19xx, 00-50 20xx. insertQsoByDate, and the ADIF
+//           import where it places its block among the log's lines.
+//   Sort:   50-99 are 19xx, 00-49 20xx. sortLog, and the sort that ends
+//           the ADIF import.
+enum class CenturyRule { Insert, Sort };
+
+// The key of a line that has no readable date and time: after every dated
+// QSO.
+inline constexpr qint64 kUndated = 999999999999;
+
+// A date and time as one comparable number, CCYYMMDDHHMM.
+constexpr qint64 dateKey(int year, int month, int day, int hour, int minute) {
+  return (((static_cast<qint64>(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute;
+}
+
+// The date (dd/mm/yy) and time (HH:MM) of a log line as dateKey() numbers,
+// the year placed by `rule`; kUndated when they are not made of digits.
+qint64 dateKey(QByteArrayView logLine, CenturyRule rule);
 
 // A line as the sorted log holds it, written to `out` (kLogLineWidth
 // bytes): cut or blank-padded to 121 columns, every separator column blank,
 // the repeat mark of column 24 included.
 void normalizeLogLine(QByteArrayView line, char* out);
 
-// Date and time of a 121-byte line as the sort orders them: CCYYMMDDHHMM,
-// where 50-99 are 19xx and 00-49 20xx; a line whose date or time is not
-// made of digits gets 999999999999, after every dated QSO.
-qint64 sortDateKey(const char* line);
-
-// Puts 121-byte lines in log order: by date and time, then by mode, band,
-// reports, castle name, QSL mark, callsign and reference, letter case
-// ignored; equal lines keep their order.
+// Puts 121-byte lines in log order: by date and time (CenturyRule::Sort,
+// undated lines last), then by mode, band, reports, castle name, QSL mark,
+// callsign and reference, letter case ignored; equal lines keep their
+// order.
 void sortLogLines(std::vector<const char*>& lines);
 
 }  // namespace ktl

@@ -1,12 +1,11 @@
 #include "log/log_list_model.h"
 
+#include "log/lines.h"
 #include "log/qso_record.h"
 #include "log/text_codec.h"
 
 #include <QFile>
 #include <QStringList>
-
-#include <cstring>
 
 namespace ktl {
 
@@ -30,17 +29,10 @@ bool LogListModel::load(const QString& path) {
     }
   }
   const char* data = bytes_.constData();
-  const qsizetype size = bytes_.size();
-  lines_.reserve(size / (kLogLineWidth + 2) + 1);
-  qsizetype pos = 0;
-  while (pos < size) {
-    const void* nl = std::memchr(data + pos, '\n', size - pos);
-    const qsizetype end = nl ? static_cast<const char*>(nl) - data : size;
-    qsizetype len = end - pos;
-    if (len > 0 && data[pos + len - 1] == '\r') --len;
-    lines_.append({pos, len});
-    pos = end + 1;
-  }
+  lines_.reserve(bytes_.size() / (kLogLineWidth + 2) + 1);
+  forEachLineIn(QByteArrayView(data, bytes_.size()), [this, data](QByteArrayView line) {
+    lines_.append({line.data() - data, line.size()});
+  });
   endResetModel();
   return ok;
 }

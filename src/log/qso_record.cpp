@@ -5,16 +5,41 @@
 namespace ktl {
 namespace {
 
-void putLeft(QByteArray& out, QByteArrayView text, int width) {
-  const qsizetype n = std::min<qsizetype>(text.size(), width);
-  out.append(text.first(n));
-  out.append(width - n, ' ');
-}
+// The record member that holds each field's text, or its "*" for the two
+// marks. Reference has none: it is made of CountryPrefix and CastleNumber.
+struct Member {
+  QsoField field;
+  QByteArray QsoRecord::*text;
+  bool QsoRecord::*mark;
+};
+constexpr Member kMembers[] = {
+    {QsoField::Callsign, &QsoRecord::callsign, nullptr},
+    {QsoField::CountryPrefix, &QsoRecord::countryPrefix, nullptr},
+    {QsoField::CastleNumber, &QsoRecord::castleNumber, nullptr},
+    {QsoField::RepeatMark, nullptr, &QsoRecord::repeatMark},
+    {QsoField::QsoDate, &QsoRecord::qsoDate, nullptr},
+    {QsoField::QsoTime, &QsoRecord::qsoTime, nullptr},
+    {QsoField::Mode, &QsoRecord::mode, nullptr},
+    {QsoField::Band, &QsoRecord::band, nullptr},
+    {QsoField::RstReceived, &QsoRecord::rstReceived, nullptr},
+    {QsoField::CastleName, &QsoRecord::castleName, nullptr},
+    {QsoField::QslReceived, nullptr, &QsoRecord::qslReceived},
+    {QsoField::RstSent, &QsoRecord::rstSent, nullptr},
+};
 
-void putRight(QByteArray& out, QByteArrayView text, int width) {
-  const qsizetype n = std::min<qsizetype>(text.size(), width);
-  out.append(width - n, ' ');
-  out.append(text.last(n));
+// Copies every field the list shows from `from` into `to`, the log line's
+// columns to the list line's or back; bytes past the end of `from` stay as
+// `to` has them. `to` points at column 1 of the line being built.
+enum class Copy { LogToList, ListToLog };
+void copyListedFields(QByteArrayView from, char* to, Copy direction) {
+  for (const FieldLayout& f : kQsoLayout) {
+    if (f.listColumn == kNotListed) continue;
+    const bool toList = direction == Copy::LogToList;
+    const qsizetype source = (toList ? f.logColumn : f.listColumn) - 1;
+    const qsizetype target = (toList ? f.listColumn : f.logColumn) - 1;
+    if (source < from.size())
+      std::memcpy(to + target, from.data() + source, std::min<qsizetype>(f.width, from.size() - source));
+  }
 }
 
 }  // namespace
@@ -29,36 +54,22 @@ QByteArray column(QByteArrayView line, int firstColumn, int width) {
 }
 
 QByteArray reference(QByteArrayView prefix, QByteArrayView number) {
-  QByteArray out;
-  out.reserve(10);
-  putRight(out, prefix, 4);
-  out.append('-');
-  putLeft(out, number, 5);
-  return out;
+  char line[kLogLineWidth];
+  putLogField(line, QsoField::CountryPrefix, prefix);
+  line[kReferenceDashColumn - 1] = '-';
+  putLogField(line, QsoField::CastleNumber, number);
+  return logField(QByteArrayView(line, kLogLineWidth), QsoField::Reference);
 }
 
 QByteArray toLogLine(const QsoRecord& q) {
-  QByteArray out;
-  out.reserve(kLogLineWidth);
-  putLeft(out, q.callsign, 12);
-  out.append(' ');
-  out.append(reference(q.countryPrefix, q.castleNumber));
-  out.append(q.repeatMark ? '*' : ' ');
-  putLeft(out, q.qsoDate, 8);
-  out.append(' ');
-  putLeft(out, q.qsoTime, 5);
-  out.append(' ');
-  putLeft(out, q.mode, 3);
-  out.append(' ');
-  putLeft(out, q.band, 7);
-  out.append(' ');
-  putLeft(out, q.rstReceived, 3);
-  out.append(' ');
-  putLeft(out, q.castleName, 60);
-  out.append(' ');
-  out.append(q.qslReceived ? '*' : ' ');
-  out.append(' ');
-  putLeft(out, q.rstSent, 3);
+  QByteArray out(kLogLineWidth, ' ');
+  for (const Member& m : kMembers) {
+    if (m.text)
+      putLogField(out.data(), m.field, q.*m.text);
+    else
+      putLogMark(out.data(), m.field, q.*m.mark);
+  }
+  out[kReferenceDashColumn - 1] = '-';
   return out;
 }
 
@@ -77,57 +88,30 @@ QByteArray toDisplayLine(QByteArrayView logLine, qsizetype n, int numberWidth) {
   out.reserve(kDisplayLineWidth);
   out.append(sequenceNumber(n, numberWidth));
   out.append(7 - numberWidth, ' ');
-  out.append(column(logLine, 1, 12));
-  out.append("  ");
-  out.append(column(logLine, 14, 10));
-  out.append("  ");
-  out.append(column(logLine, 25, 8));
-  out.append("  ");
-  out.append(column(logLine, 34, 5));
-  out.append("  ");
-  out.append(column(logLine, 40, 3));
-  out.append("  ");
-  out.append(column(logLine, 44, 7));
-  out.append("  ");
-  out.append(column(logLine, 52, 3));
-  out.append("  ");
-  out.append(column(logLine, 119, 3));
-  out.append("  ");
-  out.append(column(logLine, 56, 60));
-  out.append("  ");
-  out.append(column(logLine, 117, 1));
+  // Column kListFieldsColumn on: the fields, wherever the number ended.
+  const qsizetype fieldsAt = out.size();
+  out.append(kDisplayLineWidth - (kListFieldsColumn - 1), ' ');
+  copyListedFields(logLine, out.data() + fieldsAt - (kListFieldsColumn - 1), Copy::LogToList);
   return out;
 }
 
 QsoRecord fromDisplayLine(QByteArrayView d) {
   QsoRecord q;
-  q.callsign = column(d, 8, 12);
-  q.countryPrefix = column(d, 22, 4);
-  q.castleNumber = column(d, 27, 5);
-  q.qsoDate = column(d, 34, 8);
-  q.qsoTime = column(d, 44, 5);
-  q.mode = column(d, 51, 3);
-  q.band = column(d, 56, 7);
-  q.rstReceived = column(d, 65, 3);
-  q.rstSent = column(d, 70, 3);
-  q.castleName = column(d, 75, 60);
-  q.qslReceived = column(d, 137, 1) == "*";
+  for (const Member& m : kMembers) {
+    const FieldLayout& f = layoutOf(m.field);
+    if (f.listColumn == kNotListed) continue;
+    const QByteArray text = column(d, f.listColumn, f.width);
+    if (m.text)
+      q.*m.text = text;
+    else
+      q.*m.mark = text.front() == kMark;
+  }
   return q;
 }
 
 QByteArray rebuildLogLine(QByteArrayView d) {
-  QByteArray out;
-  out.reserve(kLogLineWidth);
-  out.append(column(d, 8, 12)).append(' ');
-  out.append(column(d, 22, 10)).append(' ');
-  out.append(column(d, 34, 8)).append(' ');
-  out.append(column(d, 44, 5)).append(' ');
-  out.append(column(d, 51, 3)).append(' ');
-  out.append(column(d, 56, 7)).append(' ');
-  out.append(column(d, 65, 3)).append(' ');
-  out.append(column(d, 75, 60)).append(' ');
-  out.append(column(d, 137, 1)).append(' ');
-  out.append(column(d, 70, 3));
+  QByteArray out(kLogLineWidth, ' ');
+  copyListedFields(d, out.data(), Copy::ListToLog);
   return out;
 }
 
@@ -137,10 +121,12 @@ bool sameQso(QByteArrayView a, QByteArrayView b) {
   // shows for it.
   if (a.size() > b.size()) std::swap(a, b);
   const qsizetype n = a.size();
+  constexpr qsizetype mark = layoutOf(QsoField::RepeatMark).logColumn - 1;  // 0-based
   const auto blank = [](QByteArrayView s) { return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; }); };
-  if (n <= 23) return a == b.first(n) && blank(b.sliced(n, std::min<qsizetype>(b.size(), 23) - n)) &&
-                      (b.size() <= 24 || blank(b.sliced(24)));
-  return a.first(23) == b.first(23) && a.sliced(24) == b.sliced(24, n - 24) && blank(b.sliced(n));
+  if (n <= mark)
+    return a == b.first(n) && blank(b.sliced(n, std::min<qsizetype>(b.size(), mark) - n)) &&
+           (b.size() <= mark + 1 || blank(b.sliced(mark + 1)));
+  return a.first(mark) == b.first(mark) && a.sliced(mark + 1) == b.sliced(mark + 1, n - mark - 1) && blank(b.sliced(n));
 }
 
 }  // namespace ktl

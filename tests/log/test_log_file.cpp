@@ -152,6 +152,9 @@ class TestLogFile : public QObject {
     QTest::newRow("day, month, time; undated last")
         << Lines{qso("U", "--/--/-- 12:00"), qso("T1", "02/01/16 10:00"), qso("T2", "01/01/16 23:59"),
                  qso("T3", "01/02/16 00:00"), qso("T4", "01/01/16 00:01")} << QList{4, 2, 1, 3, 0};
+    QTest::newRow("one stray character leaves a line undated")
+        << Lines{qso("U1", "-1/01/16 12:00"), qso("U2", "01/01/1- 12:00"), qso("U3", "01/01/16 12:0-"),
+                 qso("T", "31/12/16 23:59")} << QList{3, 0, 1, 2};
     QTest::newRow("tie, case ignored") << Lines{qso("X", kNoon, "Burg"), qso("X", kNoon, "\xc9" "CRIN"),
                                                 qso("X", kNoon, "abbey"), qso("X", kNoon, "\xe9" "cluse")}
                                        << QList{2, 0, 3, 1};

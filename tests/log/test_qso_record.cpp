@@ -1,6 +1,8 @@
-// Log lines, list lines, the conversions between them and the QSO list.
+// Log lines, list lines, the conversions between them, the QSO list and
+// the Windows-1252 letter case the sort and the ADIF import share.
 #include "log/log_list_model.h"
 #include "log/qso_record.h"
+#include "log/text_codec.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +41,28 @@ class TestQsoRecord : public QObject {
                            .qsoDate = "04/03/16", .mode = "DIGI", .castleName = QByteArray(70, 'x')};
     QCOMPARE(toLogLine(longer), "DL/F0ORB/QRP" " " "  OK-08815" " " "04/03/16" "       " "DIG" + QByteArray(13, ' ') +
                                     QByteArray(60, 'x') + "      ");
+  }
+
+  // Fields by name from a line cut after the time: the padded copy reads the
+  // missing columns as blanks, the view as nothing.
+  void logField_data() {
+    QTest::addColumn<QsoField>("field");
+    QTest::addColumn<QByteArray>("padded");
+    QTest::addColumn<QByteArray>("view");
+    QTest::newRow("callsign") << QsoField::Callsign << QByteArray("F0ORB/P     ") << QByteArray("F0ORB/P     ");
+    QTest::newRow("reference") << QsoField::Reference << QByteArray("   F-01051") << QByteArray("   F-01051");
+    QTest::newRow("castle number") << QsoField::CastleNumber << QByteArray("01051") << QByteArray("01051");
+    QTest::newRow("repeat mark") << QsoField::RepeatMark << QByteArray("*") << QByteArray("*");
+    QTest::newRow("time, last") << QsoField::QsoTime << QByteArray("09:05") << QByteArray("09:05");
+    QTest::newRow("band, past the end") << QsoField::Band << QByteArray("       ") << QByteArray();
+  }
+  void logField() {
+    QFETCH(QsoField, field);
+    QFETCH(QByteArray, padded);
+    QFETCH(QByteArray, view);
+    const QByteArray line = "F0ORB/P      " "   F-01051" "*" "04/03/16 09:05";
+    QCOMPARE(ktl::logField(line, field), padded);
+    QCOMPARE(logFieldView(line, field).toByteArray(), view);
   }
 
   // The number takes five columns up to 9,999 lines and six past them, the
@@ -114,6 +138,32 @@ class TestQsoRecord : public QObject {
     QVERIFY(model.load(writeLog(dir, line.repeated(10000))));
     QCOMPARE(model.displayLine(0).left(14), QByteArray("     1 F0ORB/P"));
     QCOMPARE(model.displayLine(9999).left(14), QByteArray(" 10000 F0ORB/P"));
+  }
+
+  // Small and capital letter of each pair; a byte that is no letter of a
+  // pair is given as both and must map to itself either way.
+  void letterCase_data() {
+    QTest::addColumn<uchar>("small");
+    QTest::addColumn<uchar>("capital");
+    const auto row = [](const char* name, uchar small, uchar capital) { QTest::newRow(name) << small << capital; };
+    row("a", 0x61, 0x41);
+    row("z", 0x7A, 0x5A);
+    row("a grave", 0xE0, 0xC0);
+    row("thorn", 0xFE, 0xDE);
+    row("s caron", 0x9A, 0x8A);
+    row("oe", 0x9C, 0x8C);
+    row("z caron", 0x9E, 0x8E);
+    row("y diaeresis", 0xFF, 0x9F);
+    for (uchar other : {0x40, 0x5B, 0x60, 0x7B, 0x80, 0x8B, 0x9B, 0xB5, 0xD7, 0xDF, 0xF7})
+      QTest::addRow("0x%02X unchanged", other) << other << other;
+  }
+  void letterCase() {
+    QFETCH(uchar, small);
+    QFETCH(uchar, capital);
+    QCOMPARE(kUpper1252[small], capital);
+    QCOMPARE(kUpper1252[capital], capital);
+    QCOMPARE(kLower1252[capital], small);
+    QCOMPARE(kLower1252[small], small);
   }
 
   void listMissingOrUnreadable() {
