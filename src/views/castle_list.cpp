@@ -12,17 +12,18 @@ namespace {
 // of each piece.
 void putCandidateRow(QByteArrayView line, char* out) {
   struct Piece {
-    int column, width, blanksAfter;
+    QsoField field;
+    int blanksAfter;
   };
-  // Reference, callsign, date, time, mode, band, RST received, RST sent,
-  // castle name, QSL mark.
-  static constexpr Piece kPieces[] = {{14, 10, 1}, {1, 12, 2}, {25, 8, 2}, {34, 5, 2},  {40, 3, 2},
-                                      {44, 7, 2},  {52, 3, 2}, {119, 3, 2}, {56, 60, 2}, {117, 1, 0}};
+  static constexpr Piece kPieces[] = {{QsoField::Reference, 1},   {QsoField::Callsign, 2},    {QsoField::QsoDate, 2},
+                                      {QsoField::QsoTime, 2},     {QsoField::Mode, 2},        {QsoField::Band, 2},
+                                      {QsoField::RstReceived, 2}, {QsoField::RstSent, 2},     {QsoField::CastleName, 2},
+                                      {QsoField::QslReceived, 0}};
   std::memset(out, ' ', kCastleRowWidth);
   for (const Piece& p : kPieces) {
-    const qsizetype start = p.column - 1;
-    if (start < line.size()) std::memcpy(out, line.data() + start, std::min<qsizetype>(p.width, line.size() - start));
-    out += p.width + p.blanksAfter;
+    const QByteArrayView piece = logFieldView(line, p.field);
+    if (!piece.isEmpty()) std::memcpy(out, piece.data(), piece.size());
+    out += layoutOf(p.field).width + p.blanksAfter;
   }
 }
 
@@ -30,9 +31,7 @@ void putCandidateRow(QByteArrayView line, char* out) {
 
 bool castleSelected(QByteArrayView line, QByteArrayView prefix) {
   if (prefix == kEveryPrefix) return true;
-  const QByteArrayView country =
-      line.size() > 13 ? line.sliced(13, std::min<qsizetype>(4, line.size() - 13)) : QByteArrayView();
-  return country.trimmed() == prefix;
+  return logFieldView(line, QsoField::CountryPrefix).trimmed() == prefix;
 }
 
 void CastleList::add(QByteArrayView line) {

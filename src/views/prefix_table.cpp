@@ -1,5 +1,7 @@
 #include "views/prefix_table.h"
 
+#include "log/qso_record.h"
+
 #include "views/toolkit_order.h"
 
 #include <QFileInfo>
@@ -85,8 +87,7 @@ LogResult deletePrefix(const QString& path, QByteArrayView prefix) {
 }
 
 QByteArrayView logLinePrefix(QByteArrayView line) {
-  if (line.size() <= 13) return {};
-  const QByteArrayView reference = line.sliced(13, std::min<qsizetype>(10, line.size() - 13)).trimmed();
+  const QByteArrayView reference = logFieldView(line, QsoField::Reference).trimmed();
   const qsizetype dash = reference.indexOf('-');
   return dash < 0 ? QByteArrayView() : reference.first(dash);
 }

@@ -1,29 +1,19 @@
 #include "views/qso_search.h"
 
 #include "log/log_list_model.h"
+#include "log/qso_record.h"
 #include "log/text_codec.h"
 
 namespace ktl {
-namespace {
-
-// Columns of a log line with the blanks around them removed, without a copy.
-QByteArrayView trimmedColumn(QByteArrayView line, int firstColumn, int width) {
-  const qsizetype start = firstColumn - 1;
-  if (start >= line.size()) return {};
-  return line.sliced(start, std::min<qsizetype>(width, line.size() - start)).trimmed();
-}
-
-}  // namespace
-
 QByteArray searchText(SearchBy by, const QString& boxText) {
   return toFileBytes(by == SearchBy::Country ? boxText.trimmed() : boxText.toUpper());
 }
 
 bool qsoMatches(QByteArrayView logLine, SearchBy by, QByteArrayView text) {
   switch (by) {
-    case SearchBy::Callsign: return trimmedColumn(logLine, 1, 12).contains(text);
-    case SearchBy::Reference: return trimmedColumn(logLine, 14, 10) == text;
-    case SearchBy::Country: return trimmedColumn(logLine, 14, 4) == text;
+    case SearchBy::Callsign: return logFieldView(logLine, QsoField::Callsign).trimmed().contains(text);
+    case SearchBy::Reference: return logFieldView(logLine, QsoField::Reference).trimmed() == text;
+    case SearchBy::Country: return logFieldView(logLine, QsoField::CountryPrefix).trimmed() == text;
   }
   return false;
 }

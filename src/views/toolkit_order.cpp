@@ -1,27 +1,15 @@
 #include "views/toolkit_order.h"
 
+#include "log/text_codec.h"
+
 #include <algorithm>
-#include <array>
 #include <numeric>
 #include <vector>
 
 namespace ktl {
 namespace {
 
-// Capitals A-Z, À-Þ (but ×), Š, Œ, Ž and Ÿ to their small letters.
-constexpr std::array<unsigned char, 256> makeFoldTable() {
-  std::array<unsigned char, 256> t{};
-  for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(c);
-  for (int c = 'A'; c <= 'Z'; ++c) t[c] = static_cast<unsigned char>(c + 32);
-  for (int c = 0xC0; c <= 0xDE; ++c)
-    if (c != 0xD7) t[c] = static_cast<unsigned char>(c + 32);
-  t[0x8A] = 0x9A;
-  t[0x8C] = 0x9C;
-  t[0x8E] = 0x9E;
-  t[0x9F] = 0xFF;
-  return t;
-}
-constexpr auto kFold = makeFoldTable();
+constexpr const auto& kFold = kLower1252;
 
 }  // namespace
 
