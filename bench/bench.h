@@ -10,6 +10,7 @@ struct BenchContext {
   QString workDir;     // an empty temporary folder, removed at the end
   QString sharedDir;   // ../shared next to the checkout (sample files, generators)
   bool quick = false;  // --quick: smaller sizes, for a smoke run
+  bool million = false;  // --million: also load and sort a 1,000,000-QSO log
 };
 
 using BenchFn = std::function<void(const BenchContext&)>;
@@ -23,6 +24,13 @@ struct BenchRegistrar {
 double medianMs(int runs, const std::function<void()>& fn, const std::function<void()>& setup = {});
 // Resident set size of this process, in MiB.
 double residentMiB();
+// Forgets the peak resident size so far, so the next peak is one run's own.
+void resetPeakResident();
+// Peak resident set size since the last reset, in MiB.
+double peakResidentMiB();
+// Reads a file in 1 MiB blocks and throws the bytes away: the floor any
+// reader of the same file stands on. Returns the bytes read.
+qint64 plainRead(const QString& path);
 // One figure: "<what>: <value> <unit>".
 void report(const QString& what, double value, const char* unit);
 // A generated log of `count` QSOs, CR LF lines: mostly in date order, one

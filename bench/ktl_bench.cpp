@@ -1,4 +1,4 @@
-// ktl-bench [--quick]: prints the time of the log and ADIF operations on
+// ktl-bench [--quick] [--million] [--only=log|adif|views]: prints the time of the log and ADIF operations on
 // generated logs. Figures only; nothing here passes or fails.
 #include "bench.h"
 
@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   BenchContext ctx;
   ctx.workDir = tmp.path();
   ctx.quick = app.arguments().contains(QStringLiteral("--quick"));
+  ctx.million = app.arguments().contains(QStringLiteral("--million"));
   // The shared folder sits beside the checkout; the binary is in build/.
   const QDir exeDir(QCoreApplication::applicationDirPath());
   for (const QString& rel : {QStringLiteral("../../shared"), QStringLiteral("../shared")}) {
@@ -37,7 +38,11 @@ int main(int argc, char** argv) {
       break;
     }
   }
+  QString only;
+  for (const QString& a : app.arguments())
+    if (a.startsWith(QStringLiteral("--only="))) only = a.mid(7);
   for (auto& [order, entry] : registry()) {
+    if (!only.isEmpty() && only != QLatin1String(entry.first)) continue;
     std::printf("== %s\n", entry.first);
     entry.second(ctx);
   }

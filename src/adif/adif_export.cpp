@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace ktl {
 namespace {
@@ -98,44 +97,22 @@ AdifExportResult exportAdif(const QString& logPath, const QString& adifPath, QBy
   // the export of an empty log.
   const bool haveLog = log.exists();
   if (haveLog && !log.open(QIODevice::ReadOnly)) return fail(AdifExportResult::LogReadFailed, log.errorString());
-  QSaveFile out(adifPath);
-  if (!out.open(QIODevice::WriteOnly)) return fail(AdifExportResult::WriteFailed, out.errorString());
-
-  constexpr qsizetype kChunk = 1 << 20;
-  QByteArray chunk(kChunk + kMaxRecordLine + 2, Qt::Uninitialized);
-  char* p = chunk.data();
-  bool writeOk = true;
-  auto flush = [&] {
-    writeOk = writeOk && out.write(chunk.constData(), p - chunk.constData()) == p - chunk.constData();
-    p = chunk.data();
-  };
-  const QByteArray banner = adifBannerLine();
-  for (QByteArrayView header : {titleLine, QByteArrayView(), QByteArrayView(banner), QByteArrayView(),
-                                QByteArrayView(), QByteArrayView("<eoh>")}) {
-    p = putBytes(p, header.first(std::min<qsizetype>(header.size(), kChunk / 2)));
-    p = putBytes(p, "\r\n");
-  }
-  if (haveLog) {
+  bool readOk = true;
+  const LogResult written = rewriteFile(adifPath, [&](const LineSink& sink) {
+    const QByteArray banner = adifBannerLine();
+    for (QByteArrayView header : {titleLine, QByteArrayView(), QByteArrayView(banner), QByteArrayView(),
+                                  QByteArrayView(), QByteArrayView("<eoh>")})
+      sink(header);
+    if (!haveLog) return true;
     LineReader reader(log);
-    QByteArray line;
-    while (reader.next(line)) {
-      p = putRecordLine(p, line);
-      p = putBytes(p, "\r\n");
-      ++result.records;
-      if (p - chunk.constData() >= kChunk) flush();
-    }
-    if (reader.failed()) {
-      out.cancelWriting();
-      return fail(AdifExportResult::LogReadFailed, log.errorString());
-    }
-  }
-  flush();
-  if (!writeOk) {
-    const QString detail = out.errorString();
-    out.cancelWriting();
-    return fail(AdifExportResult::WriteFailed, detail);
-  }
-  if (!out.commit()) return fail(AdifExportResult::WriteFailed, out.errorString());
+    char record[kMaxRecordLine];
+    for (QByteArrayView line; reader.next(line); ++result.records)
+      sink(QByteArrayView(record, putRecordLine(record, line) - record));
+    readOk = !reader.failed();
+    return readOk;
+  });
+  if (!readOk) return fail(AdifExportResult::LogReadFailed, log.errorString());
+  if (!written.ok()) return fail(AdifExportResult::WriteFailed, written.detail);
   return result;
 }
 

@@ -208,8 +208,8 @@ QByteArray adifRecordToLogLine(QByteArrayView record, const AdifImportOptions& o
   return line;
 }
 
-AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options,
-                            const ReplacementHandler& onReplaced) {
+AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& newLog,
+                            const AdifImportOptions& options, const ReplacementHandler& onReplaced) {
   AdifImportResult result;
   auto fail = [&result](AdifImportResult::Status status, const QString& detail = {}) {
     result.status = status;
@@ -217,9 +217,6 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
     result.recordsImported = 0;
     return result;
   };
-  if (adifPath.isEmpty()) return fail(AdifImportResult::NoFileChosen);
-  QFile adif(adifPath);
-  if (!adif.open(QIODevice::ReadOnly)) return fail(AdifImportResult::FileUnreadable, adif.errorString());
 
   // First pass: the date and time that place the block in the log, from the
   // first record. When the first record lacks a readable QSO_DATE or TIME_ON
@@ -245,30 +242,31 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
 
   // The log, each line as its 121 columns with a blank repeat mark (the sort
   // clears every mark), and the place of the block: before the first line
-  // dated at or after the key. Empty lines and lines without a readable date
-  // (a first line among them) never take the block before them.
+  // dated at or after the key. Empty lines are no QSOs and are left out; a
+  // line without a readable date never takes the block before it.
   LineStore logLines;
   qsizetype insertAt = -1;
-  const LogResult read = forEachLine(logPath, [&](const QByteArray& line) {
-    if (insertAt < 0 && key) {
-      const qint64 ts = dateKey(line, CenturyRule::Insert);
-      if (ts != kUndated && ts >= *key) insertAt = logLines.size();
+  if (log) {
+    LineReader reader(*log);
+    for (QByteArrayView line; reader.next(line);) {
+      if (isBlankLine(line)) continue;
+      if (insertAt < 0 && key) {
+        const qint64 ts = dateKey(line, CenturyRule::Insert);
+        if (ts != kUndated && ts >= *key) insertAt = logLines.size();
+      }
+      normalizeLogLine(line, logLines.add());
     }
-    normalizeLogLine(line, logLines.add());
-    return true;
-  });
-  if (!read.ok()) return fail(AdifImportResult::LogReadFailed, read.detail);
-  if (insertAt < 0) {
-    // No log line is as late: the block goes before the placeholder, unless
-    // the key is later still. Then the file's QSOs lie beyond what a log line
-    // can date and nothing is imported.
-    if (key && *key > dateKey(kPlaceholder, CenturyRule::Insert)) return fail(AdifImportResult::FirstQsoTooLate);
-    insertAt = logLines.size();
+    if (reader.failed()) return fail(AdifImportResult::LogReadFailed, log->errorString());
   }
+  // No log line is as late: the block goes before the placeholder, unless
+  // the key is later still. Then the file's QSOs lie beyond what a log line
+  // can date and nothing is imported; the log is sorted all the same.
+  const bool tooLate = insertAt < 0 && key && *key > dateKey(kPlaceholder, CenturyRule::Insert);
+  if (insertAt < 0) insertAt = logLines.size();
 
   // Second pass: every record becomes a log line.
   LineStore block;
-  {
+  if (!tooLate) {
     adif.seek(0);
     AdifRecordReader reader(adif);
     QByteArrayView record;
@@ -282,7 +280,6 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
     if (reader.failed()) return fail(AdifImportResult::FileUnreadable, adif.errorString());
     if (reader.tooLarge()) return fail(AdifImportResult::RecordTooLarge);
   }
-  adif.close();
 
   // The merged log: lines before the block, the block, the rest; then the
   // sort. Equal lines keep that order.
@@ -298,13 +295,43 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
   for (qsizetype i = 0; i < block.size(); ++i) merged.push_back(block.at(i));
   addLog(insertAt, logLines.size());
   sortLogLines(merged);
-
-  const LogResult written = rewriteFile(logPath, [&](const LineSink& sink) {
-    for (const char* line : merged) sink(QByteArrayView(line, kLogLineWidth));
-    return true;
-  });
-  if (!written.ok()) return fail(AdifImportResult::LogWriteFailed, written.detail);
+  for (const char* line : merged) newLog(QByteArrayView(line, kLogLineWidth));
+  if (tooLate) return fail(AdifImportResult::FirstQsoTooLate);
   result.recordsImported = block.size();
+  return result;
+}
+
+AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options,
+                            const ReplacementHandler& onReplaced) {
+  AdifImportResult result;
+  result.status = AdifImportResult::NoFileChosen;
+  if (adifPath.isEmpty()) return result;
+  QFile adif(adifPath);
+  QFile log(logPath);
+  const bool haveLog = log.exists();
+  if (!adif.open(QIODevice::ReadOnly)) {
+    result.status = AdifImportResult::FileUnreadable;
+    result.detail = adif.errorString();
+  } else if (haveLog && !log.open(QIODevice::ReadOnly)) {
+    result.status = AdifImportResult::LogReadFailed;
+    result.detail = log.errorString();
+  }
+  if (result.status != AdifImportResult::NoFileChosen) return result;
+  // The log is replaced once, when the merge has given every line of it.
+  const auto writesLog = [](const AdifImportResult& r) {
+    return r.ok() || r.status == AdifImportResult::FirstQsoTooLate;
+  };
+  bool merged = false;
+  const LogResult written = rewriteFile(logPath, [&](const LineSink& sink) {
+    merged = true;
+    result = importAdif(adif, haveLog ? &log : nullptr, sink, options, onReplaced);
+    return writesLog(result);
+  });
+  if (!merged || (writesLog(result) && !written.ok())) {
+    result.status = AdifImportResult::LogWriteFailed;
+    result.detail = written.detail;
+    result.recordsImported = 0;
+  }
   return result;
 }
 

@@ -4,7 +4,10 @@
 // date and time of the file's first record, and the log is then sorted by
 // date and time. The log is replaced once, atomically: a failure at any
 // moment leaves the old log as it was.
+#include "log/log_file.h"
+
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <array>
@@ -43,7 +46,8 @@ struct AdifImportResult {
     RecordTooLarge,    // more than kMaxAdifRecordBytes without "<EOR>": not a
                        // file we can read, log unchanged
     FirstQsoTooLate,   // the key QSO is later than 31/12/2050 08:35, the last
-                       // date a log line can carry: nothing imported, log unchanged
+                       // date a log line can carry: nothing imported, but the
+                       // log is sorted all the same, as every import ends
     LogReadFailed,     // the log cannot be read: log unchanged
     LogWriteFailed,    // the new log cannot be written: old log intact
   };
@@ -70,5 +74,13 @@ QByteArray adifRecordToLogLine(QByteArrayView recordText, const AdifImportOption
 // the log is written.
 AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options = {},
                             const ReplacementHandler& onReplaced = {});
+
+// The same over open devices, without touching a file: `adif` (read twice,
+// so it must be able to seek back to its start) is merged into the lines of
+// `log` (nullptr: an empty log), and the new log's lines go to `newLog`, all
+// of them once every record is read, or none when the status says the log
+// stays as it was. LogWriteFailed never comes from here.
+AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& newLog,
+                            const AdifImportOptions& options = {}, const ReplacementHandler& onReplaced = {});
 
 }  // namespace ktl

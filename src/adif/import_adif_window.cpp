@@ -112,7 +112,10 @@ void ImportAdifWindow::importFile() {
       break;
     case AdifImportResult::NoRecord: platform_.say(this, lang, Msg::ImportNoRecord); break;
     case AdifImportResult::RecordTooLarge: platform_.say(this, lang, Msg::ImportNotAdif); break;
-    case AdifImportResult::FirstQsoTooLate: platform_.say(this, lang, Msg::ImportTooLate); break;
+    case AdifImportResult::FirstQsoTooLate:
+      platform_.say(this, lang, Msg::ImportTooLate);
+      state_.announceImport();  // nothing added, but the log was sorted
+      break;
     case AdifImportResult::LogReadFailed:
       platform_.reportFileError(this, lang, FileAction::Read, state_.logPath(), result.detail);
       break;

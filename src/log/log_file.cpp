@@ -6,17 +6,21 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ktl {
 namespace {
 
 constexpr qsizetype kWriteChunk = 1 << 20;
+constexpr char kLeftoverSuffix[] = ".ktl-new";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -24,18 +28,121 @@ int twoDigits(QByteArrayView s, qsizetype at) { return (s[at] - '0') * 10 + (s[a
 
 LogResult failure(LogResult::Status status, const QFileDevice& f) { return {status, f.errorString()}; }
 
+// The system's own words for an error number ("No space left on device").
+LogResult systemFailure(LogResult::Status status, int error) { return {status, qt_error_string(error)}; }
+
+// Writes all of `n` bytes at `offset` (or at the current position when it
+// is negative). A short write (a disk filling up) goes on, so that the
+// failure ends with the system's reason instead of a count that names
+// none. 0 or the error number.
+int writeAll(int fd, const char* data, qsizetype n, off_t offset = -1) {
+  while (n > 0) {
+    const ssize_t w = offset < 0 ? ::write(fd, data, n) : ::pwrite(fd, data, n, offset);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (w == 0) return EIO;
+    data += w;
+    n -= w;
+    if (offset >= 0) offset += w;
+  }
+  return 0;
+}
+
+// Makes the names in a folder durable: after a rename or a new file, a
+// power cut can no longer bring back the old state. 0 or the error number;
+// a file system that cannot sync a folder (EINVAL) has nothing more to give.
+int syncFolder(const QByteArray& folder) {
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  ::close(fd);
+  return error;
+}
+
+QByteArray folderOf(const QString& path) { return QFile::encodeName(QFileInfo(path).absolutePath()); }
+
+// The new content of a file, written beside it and put in its place by one
+// rename. The content is written to an unnamed file (O_TMPFILE), which a
+// kill simply drops; it gets its name "<file>.ktl-new" only once complete
+// and synced, just before the rename. File systems without unnamed files
+// write the named one from the start.
+class AtomicFile {
+ public:
+  explicit AtomicFile(const QString& path) {
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.canonicalFilePath().isEmpty()) target = info.canonicalFilePath();
+    target_ = QFile::encodeName(target);
+    folder_ = folderOf(target);
+    temp_ = target_ + kLeftoverSuffix;
+  }
+  ~AtomicFile() { cancel(); }
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  // 0 or the error number.
+  int open() {
+    fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+      named_ = true;
+      fd_ = ::open(temp_.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    }
+    if (fd_ < 0) return errno;
+    // The new file keeps the access rights of the one it replaces.
+    struct stat st;
+    if (::stat(target_.constData(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
+    return 0;
+  }
+  int write(QByteArrayView bytes) { return writeAll(fd_, bytes.data(), bytes.size()); }
+
+  int commit() {
+    if (::fsync(fd_) != 0) return fail(errno);
+    if (!named_) {
+      ::unlink(temp_.constData());  // a leftover of a rewrite cut short
+      char self[40];
+      std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_);
+      if (::linkat(AT_FDCWD, self, AT_FDCWD, temp_.constData(), AT_SYMLINK_FOLLOW) != 0) return fail(errno);
+      named_ = true;
+    }
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    if (closed != 0) return fail(errno);
+    if (::rename(temp_.constData(), target_.constData()) != 0) return fail(errno);
+    named_ = false;
+    return syncFolder(folder_);
+  }
+
+  void cancel() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (named_) ::unlink(temp_.constData());
+    named_ = false;
+  }
+
+ private:
+  int fail(int error) {
+    cancel();
+    return error;
+  }
+  QByteArray target_, folder_, temp_;
+  int fd_ = -1;
+  bool named_ = false;  // the new content has a name that a kill would leave
+};
+
 }  // namespace
 
 LineReader::LineReader(QIODevice& device, qsizetype blockSize) : device_(device), blockSize_(blockSize) {}
 
-bool LineReader::next(QByteArray& line) {
+bool LineReader::next(QByteArrayView& line) {
   for (;;) {
     if (pos_ < buffer_.size()) {
       // A line the block cuts short waits for the next block, unless the
       // device has no more.
       const LineAt at = lineAt(buffer_, pos_);
       if (at.ended || eof_) {
-        line = at.line.toByteArray();
+        line = at.line;
         pos_ = std::min(at.next, buffer_.size());
         return true;
       }
@@ -53,35 +160,37 @@ bool LineReader::next(QByteArray& line) {
   }
 }
 
+bool LineReader::next(QByteArray& line) {
+  QByteArrayView view;
+  if (!next(view)) return false;
+  line = view.toByteArray();
+  return true;
+}
+
 LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce) {
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly)) return failure(LogResult::WriteFailed, out);
+  AtomicFile out(path);
+  if (const int error = out.open()) return systemFailure(LogResult::WriteFailed, error);
   QByteArray chunk;
   chunk.reserve(kWriteChunk + 256);
-  bool writeOk = true;
+  int error = 0;
   const LineSink sink = [&](QByteArrayView line) {
     chunk.append(line).append("\r\n");
     if (chunk.size() >= kWriteChunk) {
-      writeOk = writeOk && out.write(chunk) == chunk.size();
+      if (!error) error = out.write(chunk);
       chunk.clear();
     }
   };
   if (!produce(sink)) {
-    out.cancelWriting();
+    out.cancel();
     return {LogResult::ReadFailed, QFile::tr("cannot read %1").arg(path)};
   }
-  if (!chunk.isEmpty()) writeOk = writeOk && out.write(chunk) == chunk.size();
-  // QSaveFile::commit() does not notice a failure of the flush it does on
-  // close, and would then put a truncated file in place of the log.
-  writeOk = writeOk && out.flush();
-  if (!writeOk) {
-    LogResult r = failure(LogResult::WriteFailed, out);
-    out.cancelWriting();
-    return r;
-  }
-  if (!out.commit()) return failure(LogResult::WriteFailed, out);
+  if (!error) error = out.write(chunk);
+  if (!error) error = out.commit();
+  if (error) return systemFailure(LogResult::WriteFailed, error);
   return {};
 }
+
+void removeRewriteLeftover(const QString& path) { ::unlink(QFile::encodeName(path + kLeftoverSuffix).constData()); }
 
 LogResult forEachLine(const QString& path, const std::function<bool(const QByteArray&)>& visit) {
   QFile in(path);
@@ -100,27 +209,37 @@ LogResult createEmptyLog(const QString& path) {
 }
 
 LogResult appendQso(const QString& path, QByteArrayView line) {
-  QFile f(path);
-  // Unbuffered: a failed write is seen at once and nothing is left waiting in
-  // a buffer to be flushed after the resize below.
-  if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) return failure(LogResult::WriteFailed, f);
-  const qint64 oldSize = f.size();
+  const QByteArray name = QFile::encodeName(path);
+  const bool existed = QFileInfo::exists(path);
+  const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return systemFailure(LogResult::WriteFailed, errno);
+  const auto finish = [fd](int error) {
+    ::close(fd);
+    return error ? systemFailure(LogResult::WriteFailed, error) : LogResult{};
+  };
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return finish(errno);
+  const off_t oldSize = st.st_size;
   QByteArray bytes;
   if (oldSize > 0) {
     // A file edited by hand may lack its last line end: never glue to it.
-    f.seek(oldSize - 1);
     char last = 0;
-    if (f.read(&last, 1) == 1 && last != '\n') bytes.append("\r\n");
+    if (::pread(fd, &last, 1, oldSize - 1) == 1 && last != '\n') bytes.append("\r\n");
   }
   bytes.append(line).append("\r\n");
-  f.seek(oldSize);
-  const bool ok = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
-  if (!ok) {
-    LogResult r = failure(LogResult::WriteFailed, f);
-    f.resize(oldSize);  // no half line left behind
-    return r;
+  // Room first: a full disk refuses here, before any byte of the line.
+  if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, oldSize, bytes.size()) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+    return finish(errno);
+  int error = writeAll(fd, bytes.constData(), bytes.size(), oldSize);
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (error) {
+    // No half line left behind (the reservation above keeps a full disk
+    // from coming this far where the file system can reserve).
+    if (::ftruncate(fd, oldSize) == 0) ::fsync(fd);
+    return finish(error);
   }
-  return {};
+  if (!existed) error = syncFolder(folderOf(path));
+  return finish(error);
 }
 
 namespace {
@@ -190,21 +309,21 @@ LogResult insertQsoByDate(const QString& path, QByteArrayView newLine) {
 
 LogResult sortLog(const QString& path) {
   if (!QFileInfo::exists(path)) return {};
-  // The sort needs every line at once: the file is read in one piece and the
-  // lines, normalized to 121 bytes, go into one flat buffer.
+  // The sort needs every line at once: the lines, normalized to 121 bytes,
+  // are read straight into one flat buffer, the file never held twice.
   QFile in(path);
   if (!in.open(QIODevice::ReadOnly)) return failure(LogResult::ReadFailed, in);
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError) return failure(LogResult::ReadFailed, in);
-  in.close();
-
   QByteArray flat;
-  flat.reserve(bytes.size() + kLogLineWidth);
-  forEachLineIn(bytes, [&flat](QByteArrayView line) {
+  flat.reserve(in.size() / (kLogLineWidth + 2) * kLogLineWidth + kLogLineWidth);
+  LineReader reader(in);
+  for (QByteArrayView line; reader.next(line);) {
+    if (isBlankLine(line)) continue;
     const qsizetype at = flat.size();
     flat.resize(at + kLogLineWidth);
     normalizeLogLine(line, flat.data() + at);
-  });
+  }
+  if (reader.failed()) return failure(LogResult::ReadFailed, in);
+  in.close();
   std::vector<const char*> lines;
   lines.reserve(flat.size() / kLogLineWidth);
   for (qsizetype at = 0; at < flat.size(); at += kLogLineWidth) lines.push_back(flat.constData() + at);
@@ -268,6 +387,10 @@ void normalizeLogLine(QByteArrayView line, char* out) {
   std::memcpy(out, line.data(), n);
   std::memset(out + n, ' ', kLogLineWidth - n);
   for (int c : kBlankedColumns) out[c - 1] = ' ';
+}
+
+bool isBlankLine(QByteArrayView line) {
+  return std::all_of(line.begin(), line.end(), [](char c) { return c == ' '; });
 }
 
 void sortLogLines(std::vector<const char*>& lines) {

@@ -1,9 +1,11 @@
 #pragma once
 // The station's log file: one 121-byte line per QSO, CR LF line ends, no
 // header. Every routine here opens, changes and closes the file within the
-// call. Rewrites go through a temporary file in the same folder that then
-// replaces the log in one rename, so a failure at any moment leaves either
-// the old log or the new one on disk, never a mix or nothing.
+// call. Rewrites go through a new file in the same folder that then replaces
+// the log in one rename, so a failure or a kill at any moment leaves either
+// the old log or the new one on disk, never a mix or nothing; the data and
+// then the folder are synced, so a change reported done survives a power
+// cut.
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -27,6 +29,8 @@ class LineReader {
  public:
   explicit LineReader(QIODevice& device, qsizetype blockSize = 1 << 20);
   bool next(QByteArray& line);
+  // The same without a copy: the view stays valid until the next call.
+  bool next(QByteArrayView& line);
   bool failed() const { return failed_; }
 
  private:
@@ -38,19 +42,38 @@ class LineReader {
   bool failed_ = false;
 };
 
-// Writes a complete new content for `path` and replaces the file atomically.
-// `produce` gets a sink that takes one line (without its CR LF) at a time.
+// Writes a complete new content for `path` and replaces the file atomically:
+// every file the program writes (log, ADIF export, prefix table, reports)
+// goes through here. `produce` gets a sink that takes one line (without its
+// CR LF) at a time; when it returns false nothing changes on disk. The new
+// content is written to an unnamed file, synced, named "<path>.ktl-new",
+// renamed over `path`, and the folder synced. A symbolic link is kept: the
+// file it points to is replaced. Errors carry the system's reason ("No
+// space left on device").
 using LineSink = std::function<void(QByteArrayView line)>;
 LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce);
+
+// A rewrite cut short between naming its new file and the rename (a kill, a
+// power cut) leaves "<path>.ktl-new" beside the file, which is still the old
+// one. That copy is of a change never reported done, so it is removed: by
+// the next rewrite of the file, and by this call, which the QSO list makes
+// each time it opens the log. A name no operator's file has, so nothing else
+// is ever removed.
+void removeRewriteLeftover(const QString& path);
 
 // Calls `visit` for each line of `path` until it returns false. A missing
 // file has no lines.
 LogResult forEachLine(const QString& path, const std::function<bool(const QByteArray&)>& visit);
 
 LogResult createEmptyLog(const QString& path);
+// Room for the line is reserved before its first byte is written, so a full
+// disk refuses the append with nothing written and no half line can be left
+// behind, even by a kill in the same instant. Where the file system cannot
+// reserve, a failed write is cut back to the old size.
 LogResult appendQso(const QString& path, QByteArrayView line);
 // A missing log is taken as empty by replace and insert, so the new QSO is
-// never lost; delete and sort leave a missing log missing.
+// never lost; delete and sort leave a missing log missing. The sort leaves
+// out lines holding nothing but blanks: they are no QSOs.
 LogResult replaceQso(const QString& path, QByteArrayView newLine, QByteArrayView oldLine);
 LogResult insertQsoByDate(const QString& path, QByteArrayView newLine);
 LogResult deleteQso(const QString& path, QByteArrayView oldLine);
@@ -85,6 +108,10 @@ qint64 dateKey(QByteArrayView logLine, CenturyRule rule);
 // bytes): cut or blank-padded to 121 columns, every separator column blank,
 // the repeat mark of column 24 included.
 void normalizeLogLine(QByteArrayView line, char* out);
+
+// An empty line, or one of blanks only: no QSO, and left out of sorts and
+// imports.
+bool isBlankLine(QByteArrayView line);
 
 // Puts 121-byte lines in log order: by date and time (CenturyRule::Sort,
 // undated lines last), then by mode, band, reports, castle name, QSL mark,

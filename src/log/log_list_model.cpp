@@ -1,6 +1,7 @@
 #include "log/log_list_model.h"
 
 #include "log/lines.h"
+#include "log/log_file.h"
 #include "log/qso_record.h"
 #include "log/text_codec.h"
 
@@ -10,29 +11,33 @@
 namespace ktl {
 
 bool LogListModel::load(const QString& path) {
-  beginResetModel();
-  bytes_.clear();
-  lines_.clear();
-  error_.clear();
+  removeRewriteLeftover(path);
   QFile f(path);
-  bool ok = true;
-  if (f.exists()) {
-    if (f.open(QIODevice::ReadOnly)) {
-      bytes_ = f.readAll();
-      if (f.error() != QFileDevice::NoError) ok = false;
-    } else {
-      ok = false;
-    }
-    if (!ok) {
-      error_ = f.errorString();
-      bytes_.clear();
-    }
+  const bool missing = !f.exists();
+  if (missing || !f.open(QIODevice::ReadOnly)) {
+    clear();
+    error_ = missing ? QString() : f.errorString();
+    return missing;
+  }
+  return load(f);
+}
+
+bool LogListModel::load(QIODevice& device) {
+  beginResetModel();
+  bytes_ = device.readAll();
+  starts_.clear();
+  error_.clear();
+  const auto* file = qobject_cast<QFileDevice*>(&device);
+  const bool ok = !file || file->error() == QFileDevice::NoError;
+  if (!ok) {
+    error_ = device.errorString();
+    bytes_.clear();
   }
   const char* data = bytes_.constData();
-  lines_.reserve(bytes_.size() / (kLogLineWidth + 2) + 1);
-  forEachLineIn(QByteArrayView(data, bytes_.size()), [this, data](QByteArrayView line) {
-    lines_.append({line.data() - data, line.size()});
-  });
+  starts_.reserve(bytes_.size() / (kLogLineWidth + 2) + 2);
+  forEachLineIn(QByteArrayView(data, bytes_.size()),
+                [this, data](QByteArrayView line) { starts_.append(line.data() - data); });
+  starts_.append(bytes_.size());
   endResetModel();
   return ok;
 }
@@ -40,16 +45,17 @@ bool LogListModel::load(const QString& path) {
 void LogListModel::clear() {
   beginResetModel();
   bytes_.clear();
-  lines_.clear();
+  starts_.clear();
+  error_.clear();
   endResetModel();
 }
 
 int LogListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+  return parent.isValid() || starts_.isEmpty() ? 0 : static_cast<int>(starts_.size() - 1);
 }
 
 QVariant LogListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= lines_.size()) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
   if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return fromFileBytes(displayLine(index.row()));
   if (role == Qt::AccessibleTextRole) return spokenLine(index.row());
   return {};
@@ -75,14 +81,17 @@ QString LogListModel::spokenLine(int row) const {
 }
 
 QByteArrayView LogListModel::logLine(int row) const {
-  const Span s = lines_.at(row);
-  return QByteArrayView(bytes_.constData() + s.start, s.length);
+  const qsizetype start = starts_.at(row);
+  qsizetype end = starts_.at(row + 1);
+  if (end > start && bytes_[end - 1] == '\n') --end;
+  if (end > start && bytes_[end - 1] == '\r') --end;
+  return QByteArrayView(bytes_.constData() + start, end - start);
 }
 
 QByteArray LogListModel::displayLine(int row) const {
   return toDisplayLine(logLine(row), row + 1, numberWidth());
 }
 
-int LogListModel::numberWidth() const { return numberWidthFor(lines_.size()); }
+int LogListModel::numberWidth() const { return numberWidthFor(rowCount()); }
 
 }  // namespace ktl

@@ -4,6 +4,7 @@
 // 100,000-QSO log is one read and one scan for line ends.
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 
 namespace ktl {
@@ -15,7 +16,10 @@ class LogListModel : public QAbstractListModel {
 
   // Rebuilds the list from the file; a missing file gives an empty list.
   // Returns false (and leaves the list empty) when the file cannot be read.
+  // The leftover of a rewrite cut short is removed (removeRewriteLeftover).
   bool load(const QString& path);
+  // The same from an open device, read to its end.
+  bool load(QIODevice& device);
   void clear();
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -29,12 +33,10 @@ class LogListModel : public QAbstractListModel {
   QString errorString() const { return error_; }
 
  private:
-  struct Span {
-    qsizetype start;
-    qsizetype length;
-  };
   QByteArray bytes_;
-  QList<Span> lines_;
+  // Where each line starts, and one past the last: a line runs to the next
+  // start, its LF (and a CR before it) left out.
+  QList<qsizetype> starts_;
   QString error_;
 };
 

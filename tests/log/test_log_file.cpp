@@ -1,6 +1,9 @@
 // Appending, replacing, inserting, deleting and sorting log lines, and what
 // is left on disk when a write fails.
+#include "adif/adif_export.h"
+#include "adif/adif_import.h"
 #include "log/log_file.h"
+#include "log/log_list_model.h"
 #include "log/qso_record.h"
 
 #include <QBuffer>
@@ -10,7 +13,10 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/inotify.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace ktl;
 using Lines = QList<QByteArray>;
@@ -40,14 +46,26 @@ void write(const QString& path, const QByteArray& bytes) {
 const QByteArray A = qso("A", "01/01/16 12:00"), B = qso("B", "02/01/16 12:00"), C = qso("C", "03/01/16 12:00"),
                  N = col24(qso("NEW", "05/05/16 10:00"));
 
-// Replace and delete name B as the old line.
+// Replace and delete name B as the old line; export writes <log>.adi,
+// import reads <log>.in.adi.
 LogResult run(const QString& op, const QString& log) {
   if (op == u"append") return appendQso(log, N);
   if (op == u"replace") return replaceQso(log, N, B);
   if (op == u"insert") return insertQsoByDate(log, N);
   if (op == u"delete") return deleteQso(log, B);
+  if (op == u"export") {
+    const AdifExportResult r = exportAdif(log, log + ".adi", "title");
+    return {r.ok() ? LogResult::Ok : LogResult::WriteFailed, r.detail};
+  }
+  if (op == u"import") {
+    const AdifImportResult r = importAdif(log + ".in.adi", log);
+    return {r.ok() ? LogResult::Ok : LogResult::WriteFailed, r.detail};
+  }
   return sortLog(log);
 }
+
+// The file an operation replaces.
+QString target(const QString& op, const QString& log) { return op == u"export" ? log + ".adi" : log; }
 
 }  // namespace
 
@@ -186,29 +204,78 @@ class TestLogFile : public QObject {
     QVERIFY(!ktl::findCastleNumber(log_, "0105"));
   }
 
-  // A write that fails part-way (a file size cap acts as a full disk) leaves
-  // the old log as it was and no temporary file behind.
-  void failedWriteKeepsOldLog_data() {
+  // A write that fails part-way (a file size cap stops it after a short
+  // write) leaves the old file as it was, no temporary file behind, and
+  // says why in the system's words.
+  void failedWriteKeepsOldFile_data() {
     QTest::addColumn<QString>("op");
-    for (const char* op : {"append", "replace", "insert", "delete", "sort"}) QTest::newRow(op) << op;
+    for (const char* op : {"append", "replace", "insert", "delete", "sort", "import", "export"}) QTest::newRow(op) << op;
   }
-  void failedWriteKeepsOldLog() {
+  void failedWriteKeepsOldFile() {
     QFETCH(QString, op);
     Lines lines;
     for (int i = 0; i < 100; ++i) lines << (i == 50 ? B : qso("F" + QByteArray::number(i)));
-    const QByteArray before = crlf(lines);
-    write(log_, before);
+    write(log_, crlf(lines));
+    write(log_ + ".adi", "an earlier export\r\n");
+    write(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>");
+    const QByteArray before = readAll(target(op, log_));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit cap = old;
-    cap.rlim_cur = op == u"append" ? before.size() + 60 : before.size() / 2;  // half a line more, half the log
+    cap.rlim_cur = op == u"append" ? before.size() + 60 : 200;  // half a line more; a few lines
     setrlimit(RLIMIT_FSIZE, &cap);
     const LogResult r = run(op, log_);
     setrlimit(RLIMIT_FSIZE, &old);
     QCOMPARE(r.status, LogResult::WriteFailed);
-    QVERIFY(!r.detail.isEmpty());
-    QCOMPARE(readAll(log_), before);
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"F0ORB_KTL.log"});
+    QCOMPARE(r.detail, "File too large");
+    QCOMPARE(readAll(target(op, log_)), before);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"F0ORB_KTL.log", "F0ORB_KTL.log.adi", "F0ORB_KTL.log.in.adi"}));
+  }
+
+  // A real full disk, a 64 KiB tmpfs (mounting needs root, as CI and the
+  // build machine have). A small export fails instead of replacing the
+  // earlier one with nothing; an append is refused before it writes a byte
+  // (no half line that a kill could leave), the system's reason given.
+  void fullDisk() {
+    QTemporaryDir mount;
+    const QByteArray at = QFile::encodeName(mount.path());
+    if (::mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0) QSKIP("mounting a small tmpfs needs root");
+    const auto unmount = qScopeGuard([&] { ::umount2(at.constData(), MNT_DETACH); });
+    const QString log = mount.filePath("F0ORB_KTL.log");
+    // The log's last page nearly full: an append would fit part of its line.
+    write(log, crlf({A, B}).leftJustified(4000, 'x') + "\r\n");
+    write(log + ".adi", "an earlier export\r\n");
+    QFile filler(mount.filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) {
+    }
+    const QByteArray logBefore = readAll(log);
+    const int watch = inotify_init1(IN_NONBLOCK);
+    inotify_add_watch(watch, QFile::encodeName(log).constData(), IN_MODIFY);
+    for (const char* op : {"append", "export", "sort"}) {
+      const LogResult r = run(op, log);
+      QCOMPARE(r.status, LogResult::WriteFailed);
+      QCOMPARE(r.detail, "No space left on device");
+    }
+    char event[256];
+    QCOMPARE(::read(watch, event, sizeof event), -1);  // the log was never written to
+    ::close(watch);
+    QCOMPARE(readAll(log), logBefore);
+    QCOMPARE(readAll(log + ".adi"), "an earlier export\r\n");
+  }
+
+  // A rewrite killed between naming its new file and the rename leaves
+  // "<file>.ktl-new"; opening the log or rewriting the file removes it.
+  void leftoverRemoved() {
+    write(log_, crlf({A}));
+    for (int round = 0; round < 2; ++round) {
+      write(log_ + ".ktl-new", crlf({B}));
+      LogListModel model;
+      QVERIFY(round == 0 ? model.load(log_) : sortLog(log_).ok());
+      QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"F0ORB_KTL.log"});
+    }
+    QCOMPARE(readAll(log_), crlf({A}));
   }
 };
 
