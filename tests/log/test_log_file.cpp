@@ -178,6 +178,9 @@ class TestLogFile : public QObject {
                                        << QList{2, 0, 3, 1};
     QTest::newRow("tie, mode before callsign") << Lines{qso("A", kNoon, "", "SSB"), qso("B", kNoon, "", "CW")}
                                                << QList{1, 0};
+    QByteArray qslAbbey = qso("X", kNoon, "Abbey");
+    qslAbbey[116] = '*';
+    QTest::newRow("tie, castle name before QSL mark") << Lines{qso("X", kNoon, "Burg"), qslAbbey} << QList{1, 0};
     Lines casings;  // enough keys equal but for case for an unstable sort to show
     QList<int> kept;
     for (int i = 0; i < 64; ++i, kept << kept.size())
