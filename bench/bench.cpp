@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <malloc.h>
 #include <cstdio>
 #include <vector>
 
@@ -26,6 +27,11 @@ double residentMiB() {
   const QList<QByteArray> parts = f.readAll().split(' ');
   if (parts.size() < 2) return 0;
   return parts[1].toDouble() * 4096.0 / (1024.0 * 1024.0);
+}
+
+double heapInUseMiB() {
+  const struct mallinfo2 m = mallinfo2();
+  return double(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
 }
 
 void resetPeakResident() {

@@ -24,6 +24,9 @@ struct BenchRegistrar {
 double medianMs(int runs, const std::function<void()>& fn, const std::function<void()>& setup = {});
 // Resident set size of this process, in MiB.
 double residentMiB();
+// Heap memory in use by this process (malloc's count, freed blocks not
+// included), in MiB: what a structure takes, whatever the heap held before.
+double heapInUseMiB();
 // Forgets the peak resident size so far, so the next peak is one run's own.
 void resetPeakResident();
 // Peak resident set size since the last reset, in MiB.

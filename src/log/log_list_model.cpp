@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ktl {
 
 bool LogListModel::load(const QString& path) {
@@ -24,11 +26,22 @@ bool LogListModel::load(const QString& path) {
 
 bool LogListModel::load(QIODevice& device) {
   beginResetModel();
-  bytes_ = device.readAll();
   starts_.clear();
   error_.clear();
+  bool ok = true;
+  if (device.isSequential()) {
+    bytes_ = device.readAll();
+  } else {
+    // Read into exactly the size of the file: a million-QSO log takes its
+    // 123 MB and no more (readAll and resize round up to a power of two).
+    bytes_ = QByteArray(device.size() - device.pos(), Qt::Uninitialized);
+    const qint64 got = device.read(bytes_.data(), bytes_.size());
+    ok = got >= 0;
+    bytes_.truncate(std::max<qint64>(got, 0));
+    if (ok) bytes_ += device.readAll();  // what was added since the size was taken
+  }
   const auto* file = qobject_cast<QFileDevice*>(&device);
-  const bool ok = !file || file->error() == QFileDevice::NoError;
+  ok = ok && (!file || file->error() == QFileDevice::NoError);
   if (!ok) {
     error_ = device.errorString();
     bytes_.clear();
