@@ -13,3 +13,6 @@ foreach(t test_adif_export test_adif_import test_adif_samples)
   target_compile_definitions(${t} PRIVATE KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
 endforeach()
 target_sources(ktl-bench PRIVATE bench/bench_adif.cpp)
+# ktl-import-bench: the import through the real windows (bench/import_window.sh).
+add_executable(ktl-import-bench bench/import_window_bench.cpp)
+target_link_libraries(ktl-import-bench PRIVATE ktl_gui)
