@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages needed to build, run and test orb-ktl.
 # Idempotent: packages already present are not fetched again.
+# --fuzz: also the compiler of the fuzz targets (make fuzz only).
 set -eu
 # One package a line, each with what it is for.
 PKGS="
@@ -12,6 +13,9 @@ fonts-dejavu-core fonts-liberation2
 poppler-utils
 xvfb xauth
 "
+# clang with its libFuzzer and sanitizer runtimes.
+FUZZ_PKGS="clang libclang-rt-14-dev"
+[ "${1:-}" = "--fuzz" ] && PKGS="$PKGS $FUZZ_PKGS"
 missing=""
 for p in $PKGS; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -54,7 +54,7 @@ class LineStore {
  public:
   char* add() {
     if (used_ == kLinesPerChunk || chunks_.empty()) {
-      chunks_.push_back(std::make_unique<char[]>(kLinesPerChunk * kLogLineWidth));
+      chunks_.push_back(std::make_unique_for_overwrite<char[]>(kLinesPerChunk * kLogLineWidth));
       used_ = 0;
     }
     ++count_;
@@ -66,7 +66,7 @@ class LineStore {
   qsizetype size() const { return count_; }
 
  private:
-  static constexpr qsizetype kLinesPerChunk = 8192;
+  static constexpr qsizetype kLinesPerChunk = 1024;
   std::vector<std::unique_ptr<char[]>> chunks_;
   qsizetype used_ = 0;
   qsizetype count_ = 0;

@@ -2,6 +2,7 @@
 
 #include "adif/adif_import.h"
 #include "log/lines.h"
+#include "log/log_file.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +10,7 @@
 namespace ktl {
 
 AdifRecordReader::AdifRecordReader(QIODevice& device, qsizetype blockSize)
-    : device_(device), blockSize_(blockSize) {}
+    : device_(device), blockSize_(readBlockSize(device, blockSize)) {}
 
 bool AdifRecordReader::fill() {
   if (eof_) return false;

@@ -133,7 +133,8 @@ class AtomicFile {
 
 }  // namespace
 
-LineReader::LineReader(QIODevice& device, qsizetype blockSize) : device_(device), blockSize_(blockSize) {}
+LineReader::LineReader(QIODevice& device, qsizetype blockSize)
+    : device_(device), blockSize_(readBlockSize(device, blockSize)) {}
 
 bool LineReader::next(QByteArrayView& line) {
   for (;;) {

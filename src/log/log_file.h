@@ -10,6 +10,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -22,6 +23,12 @@ struct LogResult {
   QString detail;  // the system's error text, for the operator's message
   bool ok() const { return status == Ok; }
 };
+
+// The block a reader of `device` takes at a time: `most`, or less for a
+// smaller file, so a short file never costs a large buffer.
+inline qsizetype readBlockSize(const QIODevice& device, qsizetype most) {
+  return device.isSequential() ? most : std::clamp<qsizetype>(device.bytesAvailable() + 1, 1, most);
+}
 
 // Reads a device line by line in large blocks. A line ends at LF; a CR just
 // before it is dropped. A last line without LF is still a line.

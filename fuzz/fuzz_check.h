@@ -1,0 +1,13 @@
+#pragma once
+// What every fuzz target shares: a broken promise of the code under test
+// stops the run like a crash, so libFuzzer saves the input.
+#include <cstdio>
+#include <cstdlib>
+
+#define KTL_FUZZ_CHECK(condition)                                                   \
+  do {                                                                              \
+    if (!(condition)) {                                                             \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                 \
+    }                                                                               \
+  } while (0)
