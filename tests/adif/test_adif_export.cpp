@@ -1,5 +1,6 @@
 // The ADIF record line of a log line and the export file.
 #include "adif/adif_export.h"
+#include "adif/adif_fields.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
 
@@ -53,6 +54,40 @@ class TestAdifExport : public QObject {
     QFETCH(QByteArray, logLine);
     QFETCH(QByteArray, expected);
     QCOMPARE(adifRecordLine(logLine), expected);
+  }
+
+  // The twelve bands of the entry window and their standard ADIF names, as
+  // the export writes them; the import reads the name in any case and the
+  // band's start in MHz, and nothing else.
+  void bandTable_data() {
+    QTest::addColumn<QByteArray>("logBand");
+    QTest::addColumn<QByteArray>("adif");
+    QTest::addColumn<QByteArrayList>("alsoRead");
+    const auto row = [](const char* log, const char* adif, QByteArrayList mhz) {
+      QTest::newRow(log) << QByteArray(log) << QByteArray(adif) << mhz;
+    };
+    row("1.8 Mhz", "160m", {"1.8"});
+    row("3.5 Mhz", "80m", {"3.5", "3.6", "3"});
+    row("7.0 Mhz", "40m", {"7"});
+    row("10 Mhz", "30m", {"10"});
+    row("14 Mhz", "20m", {"14"});
+    row("18 Mhz", "17m", {"18"});
+    row("21 Mhz", "15m", {"21"});
+    row("24 Mhz", "12m", {"24"});
+    row("28 Mhz", "10m", {"28"});
+    row("50 Mhz", "6m", {"50"});
+    row("144 Mhz", "2m", {"144", "145"});
+    row("432 Mhz", "70cm", {"432"});
+  }
+  void bandTable() {
+    QFETCH(QByteArray, logBand);
+    QFETCH(QByteArray, adif);
+    QFETCH(QByteArrayList, alsoRead);
+    QCOMPARE(adifBandForLogBand(" " + logBand + " ").toByteArray(), adif);
+    for (const QByteArray& value : alsoRead + QByteArrayList{adif, adif.toUpper()})
+      QCOMPARE(logBandForAdifBand(value).toByteArray(), logBand);
+    for (const char* other : {"60M", "13CM", "16M", "4M", "51", "14.074", "7.0", "1.8 MHZ", ""})
+      QCOMPARE(logBandForAdifBand(other).toByteArray(), QByteArray());
   }
 
   // Header, then one record per log line in file order, CR LF; a missing

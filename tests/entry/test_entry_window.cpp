@@ -53,7 +53,11 @@ struct Station : StationFixture {
     c<QPushButton>("Valide_A")->click();
   }
   void clickRow(int row) { c<QListView>("Liste_KTL")->clicked(state.logModel().index(row)); }
-  void doubleClickRow(int row) { c<QListView>("Liste_KTL")->doubleClicked(state.logModel().index(row)); }
+  // A double click is a click first.
+  void doubleClickRow(int row) {
+    clickRow(row);
+    c<QListView>("Liste_KTL")->doubleClicked(state.logModel().index(row));
+  }
 };
 
 }  // namespace
@@ -220,6 +224,8 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Modification QSO"));
     QVERIFY(s.c("Rem_A")->isEnabled());
     QVERIFY(!s.c("Annule_Saisie")->isEnabled());
+    s.enter("Ref_A", QStringLiteral("00001"));  // a change never looks for the castle in the log
+    QVERIFY(s.p.messages.isEmpty());
     s.c<QLineEdit>("Rem_A")->setText(QStringLiteral("Bodiam"));
     s.commit();
     const QList<QByteArray> lines = s.lines();

@@ -44,9 +44,13 @@ class DesktopBoxesTest : public QObject {
     QCOMPARE(buttons, 2);
     whenUp(Qt::Key_Escape, &box, &title, &icon, &buttons);
     QVERIFY(!platform.question(nullptr, QStringLiteral("?")));
+    icon = QMessageBox::Warning;
+    title.clear();
     whenUp(Qt::Key_Return, &box, &title, &icon, &buttons);
     platform.message(nullptr, QStringLiteral("Entrez un indicatif"));
     QCOMPARE(buttons, 1);
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(title, QStringLiteral("ORB_KTL"));
   }
 
   void questionButtonsInTheInterfaceLanguage() {

@@ -61,23 +61,35 @@ class TestSettingsClock : public QObject {
     QCOMPARE(utcTimeText(clock) + ' ' + utcDateText(clock) + ' ' + localTimeText(clock), texts);
   }
 
-  // $KTL_DATA_DIR first, else $XDG_DATA_HOME/ORB_KTL; created, no trailing slash.
-  void dataFolder_data() {
+  // The data folder: $KTL_DATA_DIR, else $XDG_DATA_HOME/ORB_KTL, else
+  // under $HOME; created, no trailing slash. The settings file likewise.
+  void folders_data() {
     QTest::addColumn<QByteArray>("ktlDataDir");  // relative to a fresh folder; null: unset
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("KTL_DATA_DIR") << QByteArray("a/b/") << "a/b";
-    QTest::newRow("XDG_DATA_HOME") << QByteArray() << "x/y/ORB_KTL";
+    QTest::addColumn<QByteArray>("xdg");         // both XDG folders; null: unset
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("KTL_DATA_DIR") << QByteArray("a/b/") << QByteArray("x") << "a/b" << "x/config/KTL/KTL.ini";
+    QTest::newRow("XDG") << QByteArray() << QByteArray("x") << "x/data/ORB_KTL" << "x/config/KTL/KTL.ini";
+    QTest::newRow("HOME") << QByteArray() << QByteArray() << "h/.local/share/ORB_KTL" << "h/.config/KTL/KTL.ini";
   }
-  void dataFolder() {
+  void folders() {
     QFETCH(QByteArray, ktlDataDir);
-    QFETCH(QString, expected);
+    QFETCH(QByteArray, xdg);
+    QFETCH(QString, data);
+    QFETCH(QString, settings);
     QTemporaryDir root;
     const QByteArray base = root.path().toLocal8Bit() + '/';
-    ktlDataDir.isNull() ? qunsetenv("KTL_DATA_DIR") : qputenv("KTL_DATA_DIR", base + ktlDataDir);
-    qputenv("XDG_DATA_HOME", base + "x/y");
+    const auto set = [](const char* name, const QByteArray& value) {
+      value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    };
+    set("KTL_DATA_DIR", ktlDataDir.isNull() ? ktlDataDir : base + ktlDataDir);
+    set("XDG_DATA_HOME", xdg.isNull() ? xdg : base + xdg + "/data");
+    set("XDG_CONFIG_HOME", xdg.isNull() ? xdg : base + xdg + "/config");
+    qputenv("HOME", base + "h");
     const QString dir = dataDirectory();
-    QCOMPARE(dir, root.filePath(expected));
+    QCOMPARE(dir, root.filePath(data));
     QVERIFY(QFileInfo(dir).isDir());
+    QCOMPARE(SettingsStore::defaultFile(), root.filePath(settings));
     QCOMPARE(logFilePath(dir, "F0ORB_P"), dir + "/F0ORB_P_KTL.log");
   }
 };
