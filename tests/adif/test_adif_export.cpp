@@ -118,8 +118,10 @@ class TestAdifExport : public QObject {
     QCOMPARE(readAll(adi), header);
     QCOMPARE(exportAdif(tmp.path(), adi, title).status, AdifExportResult::LogReadFailed);  // a folder
     QCOMPARE(exportAdif(log, log + "/x.adi", title).status, AdifExportResult::WriteFailed);
+    QVERIFY(QDir(tmp.path()).mkdir("folder.adi"));  // written, but cannot take the folder's place
+    QCOMPARE(exportAdif(log, tmp.filePath("folder.adi"), title).detail, "Is a directory");
     QCOMPARE(readAll(adi), header);
-    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
+    QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
   }
 };
 

@@ -245,8 +245,10 @@ class TestAdifImport : public QObject {
                           cw("OK6AA", "01/01/51"), ln("OK0AA||07/01/16|08:35|cw|7.0 Mhz|59|||59"),
                           "XXXxxxxxxxx  MKVR 93013 31/12/50 08:35"};
     log[1][23] = '*';
-    const QByteArray file = "<EOH>\n<CALL:5>OK1AA <SIG:8>OK-00001 <QSO_DATE:8>20160107 <TIME_ON:4>0835 <MODE:3>SSB "
-                            "<BAND:3>20m <RST_RCVD:2>59 <RST_SENT:2>59 <SIG_INFO:4>HRAD <EOR>\n" +
+    // QSO_DATE comes first, so its value (not QSO_DATE_OFF's) places the block.
+    const QByteArray file = "<EOH>\n<CALL:5>OK1AA <SIG:8>OK-00001 <QSO_DATE:8>20160107 <QSO_DATE_OFF:8>20160108 "
+                            "<TIME_ON:4>0835 <MODE:3>SSB <BAND:3>20m <RST_RCVD:2>59 <RST_SENT:2>59 <SIG_INFO:4>HRAD "
+                            "<EOR>\n" +
                             rec("OK7AA", "0000", "19990101");
     QCOMPARE(importBytes(file, log).log,
              QByteArrayList({cw("OK5AA", "01/01/50"), cw("OK6AA", "01/01/51"),

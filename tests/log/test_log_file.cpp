@@ -115,7 +115,8 @@ class TestLogFile : public QObject {
     QByteArray edited = A;
     edited[12] = 'X';  // a 13-character callsign typed by hand
     edited[32] = '!';
-    QTest::newRow("sort rebuilds hand-edited lines") << "sort" << crlf({B.trimmed(), edited}) << crlf({A, B});
+    QTest::newRow("sort rebuilds hand-edited lines, drops blank ones") << "sort" << crlf({B.trimmed(), "", edited, "  "})
+                                                                        << crlf({A, B});
     for (const char* op : {"append", "replace", "insert"})
       QTest::addRow("%s creates a missing log", op) << op << QByteArray() << crlf({N});
     for (const char* op : {"delete", "sort"})
