@@ -1,5 +1,6 @@
 # ADIF export and import (no window): record lines, the record reader, the
-# merge into the log. Tests read the sample files of ../shared/adif-samples.
+# merge into the log. The sample files of other programs are replayed by
+# the import's fuzz target (fuzz/corpus/adif_import).
 target_sources(ktl_core PRIVATE
   src/adif/adif_fields.cpp
   src/adif/adif_export.cpp
@@ -8,10 +9,6 @@ target_sources(ktl_core PRIVATE
 )
 ktl_core_test(test_adif_export tests/adif/test_adif_export.cpp)
 ktl_core_test(test_adif_import tests/adif/test_adif_import.cpp)
-ktl_core_test(test_adif_samples tests/adif/test_adif_samples.cpp)
-foreach(t test_adif_export test_adif_import test_adif_samples)
-  target_compile_definitions(${t} PRIVATE KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
-endforeach()
 target_sources(ktl-bench PRIVATE bench/bench_adif.cpp)
 # ktl-import-bench: the import through the real windows (bench/import_window.sh).
 add_executable(ktl-import-bench bench/import_window_bench.cpp)

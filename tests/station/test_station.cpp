@@ -109,13 +109,6 @@ class StationTest : public QObject {
     QVERIFY(f.state.selectedLine().isEmpty());
   }
 
-  void captionsFollowLanguage() {
-    Fixture f(QStringLiteral("Italien"));
-    StationWindow* s = f.open();
-    QCOMPARE(s->windowTitle(), QStringLiteral("Selezione Nominativo"));
-    QCOMPARE(s->findChild<QPushButton*>(QStringLiteral("Validation"))->text(), QStringLiteral("Convalida"));
-    s->close();
-  }
 };
 
 QTEST_MAIN(StationTest)

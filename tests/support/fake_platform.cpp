@@ -76,20 +76,7 @@ QString FakePlatform::setting(const QString& section, const QString& key, const 
 
 QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
                    const char* mode, const char* band, const char* name, bool qsl, bool repeat) {
-  QsoRecord q;
-  q.callsign = call;
-  q.countryPrefix = prefix;
-  q.castleNumber = number;
-  q.qsoDate = date;
-  q.qsoTime = time;
-  q.mode = mode;
-  q.band = band;
-  q.rstReceived = "59";
-  q.rstSent = "59";
-  q.castleName = name;
-  q.qslReceived = qsl;
-  q.repeatMark = repeat;
-  return toLogLine(q);
+  return toLogLine({call, prefix, number, repeat, date, time, mode, band, "59", name, qsl, "59"});
 }
 
 }  // namespace ktl

@@ -100,9 +100,7 @@ class SearchTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("13 characters") << "Francais" << "Indica" << "F123456789ABC" << "12 caracteres maxi pour l'indicatif";
-    QTest::newRow("empty call") << "Anglais" << "Indica" << "" << "Enter a call";
     QTest::newRow("11-character reference") << "Italien" << "Refa" << "OK-08815-12" << "Max 10 caratteri per la referenza";
-    QTest::newRow("empty country") << "Italien" << "Typar" << "" << "Immettere un Paese";
     QTest::newRow("5-character country") << "Anglais" << "Typar" << "ABCDE" << "4 characters max for the Award";
   }
   // Length before emptiness; after a message the box keeps its text and no
