@@ -10,6 +10,7 @@
 #include "state/program_state.h"
 #include "state/window_opener.h"
 #include "texts/keyboard_texts.h"
+#include "texts/spots_texts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -260,7 +261,12 @@ void MainWindow::buildMenus() {
                                   int(WindowId::ContactedCastles))->isVisible();
   const bool prefixes = windowItem(display, "Mnu_Aff_Prefixes", QStringLiteral("des Préfixes contactés"),
                                    int(WindowId::ContactedPrefixes))->isVisible();
-  display->menuAction()->setVisible(contact || prefixes);
+  QAction* spots = windowItem(display, "Mnu_Spots", QStringLiteral("Spots en direct"), int(WindowId::LiveSpots));
+  connect(&state_, &ProgramState::languageChanged, spots, [this, spots] {
+    const QString caption = pick(spotsText(SpotsText::MenuItem), state_.language());
+    if (!caption.isNull()) spots->setText(caption);
+  });
+  display->menuAction()->setVisible(contact || prefixes || spots->isVisible());
 
   // A menu-bar item of its own, without sub-items: choosing it opens the window.
   QAction* cluster = named(bar->addAction(QStringLiteral("Cluster")), "Mnu_Cluster");
