@@ -87,6 +87,7 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   Liste_SP->setSelectionMode(QAbstractItemView::SingleSelection);
   Liste_SP->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Liste_SP->verticalHeader()->hide();
+  Liste_SP->verticalHeader()->setDefaultSectionSize(Liste_SP->fontMetrics().height() + 6);
   Liste_SP->horizontalHeader()->setSectionResizeMode(SpotTableModel::Comment, QHeaderView::Stretch);
   Liste_SP->installEventFilter(this);
   layout->addWidget(Liste_SP, 3);

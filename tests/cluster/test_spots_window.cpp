@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,7 +131,9 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(s.lines().size(), 2);
     QCOMPARE(Spots::statuses(win).at(4), QStringLiteral("NEW"));
 
-    // A spot of a castle in the log: the chain warns as for a typed one.
+    // A spot of a castle in the log, taken while a QSO of the list is open
+    // for a change: a new QSO, and the chain warns as for a typed one.
+    s.c<QListView>("Liste_KTL")->doubleClicked(s.state.logModel().index(0));
     s.enterOn(win, 6);
     s.pressEnter({"Ind_A", "Type_A", "Ref_A"});
     QCOMPARE(s.p.messages, QStringList{QStringLiteral("Chateau already contacted 01/02/16")});
