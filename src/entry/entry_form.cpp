@@ -447,6 +447,7 @@ void EntryForm::fillFromSpot(const QString& callsign, const QString& prefix, con
   Ind_A->setText(callsign);
   Type_A->setText(prefix);
   Ref_A->setText(number);
+  // The band is remembered for the station as a band typed in Bande_A is.
   if (!band.isEmpty()) {
     setFieldText(Bande, band);
     writeListPosition(Bande);
