@@ -29,6 +29,9 @@ inline constexpr SettingKey ClusterAddress{SettingKey::Common, "Adresse Cluster"
 // SIG naming the award with the reference in SIG_INFO ("1").
 inline constexpr SettingKey ImportBoxEach{SettingKey::Common, "Import un message par champ", "1"};
 inline constexpr SettingKey ImportSigAward{SettingKey::Common, "Import SIG diplome", "0"};
+// The award the standard ADIF export names in SIG, the castle reference
+// going in SIG_INFO.
+inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};
 }  // namespace keys
 
 }  // namespace ktl
