@@ -3,6 +3,7 @@
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
 #include "adif/adif_standard.h"
+#include "log/clock.h"
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
 #include "state/daily_backup.h"
@@ -58,7 +59,7 @@ int importFile(const QString& file, const QString& logPath, const QString& call,
   // The run is a start of the program on this station: the day's backup
   // comes first. Its failure is told and does not stop the import.
   const QString dataDir = QFileInfo(logPath).path();
-  const BackupResult backup = backupLogOfTheDay(dataDir, call, QDateTime::currentDateTimeUtc().date());
+  const BackupResult backup = backupLogOfTheDay(dataDir, call, SystemClock().now().toUTC().date());
   if (!backup.ok())
     print(stderr, pick(programText(ProgramText::BackupFailed), lang) + QLatin1Char('\n') + backup.path +
                       QLatin1Char('\n') + backup.detail);
@@ -177,7 +178,7 @@ int runCommandLine(int argc, char** argv) {
   }
   const QString target = parser.value(exportStandard);
   const StandardAdifHeader header = makeStandardAdifHeader(settings, ProgramState::shownForm(call),
-                                                           ProgramState::revision(), QDateTime::currentDateTimeUtc());
+                                                           ProgramState::revision(), SystemClock().now());
   return reportExport(exportStandardAdif(logPath, target, header), logPath, target, lang,
                       pick(programText(ProgramText::StandardExportDone), lang));
 }
