@@ -84,7 +84,11 @@ QByteArray adifAscii(QByteArrayView logText) {
   out.reserve(text.size() + 8);
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c >= 0x80)
+    // ß has no capital: in a name written in capitals ("SCHLOß", as the
+    // import writes every name) it becomes "SS".
+    if (c == 0xDF && !out.isEmpty() && out.back() >= 'A' && out.back() <= 'Z')
+      out += "SS";
+    else if (c >= 0x80)
       out += kAsciiHigh[c - 0x80];
     else if (c < 0x20 || c == 0x7F)
       out += ' ';

@@ -62,9 +62,9 @@ class TestAdifStandard : public QObject {
     // Windows-1252 letters lose their accents; "<" would end the value for
     // simple readers.
     QTest::newRow("accents, cut mode, band not in the table")
-        << logLine("F5XYZ|F-00001||07/01/16|08:35|RTT|60 Mhz|59|Ch\xE2teau d'\xC6rsk\xF8l \x96 <tour> \xDF||59")
+        << logLine("F5XYZ|F-00001||07/01/16|08:35|RTT|60 Mhz|59|Ch\xE2teau d'\xC6rsk\xF8l \x96 <tour> \xDF SCHLO\xDF||59")
         << "<CALL:5>F5XYZ <QSO_DATE:8>20160107 <TIME_ON:4>0835 <MODE:4>RTTY <RST_RCVD:2>59 <RST_SENT:2>59 "
-           "<SIG:3>KTL <SIG_INFO:7>F-00001 <QTH:29>Chateau d'AErskol - (tour) ss <QSL_RCVD:1>N " + tail;
+           "<SIG:3>KTL <SIG_INFO:7>F-00001 <QTH:37>Chateau d'AErskol - (tour) ss SCHLOSS <QSL_RCVD:1>N " + tail;
     QTest::newRow("no reference, no readable date")
         << logLine("G4ABC|||7/1/2016|8h35|DIG|7.0 Mhz|59|||59")
         << "<CALL:5>G4ABC <BAND:3>40m <MODE:3>DIG <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
