@@ -1,4 +1,4 @@
-// ktl-bench [--quick]: prints the time of the log and ADIF operations on
+// ktl-bench [--quick] [section...]: prints the time of the log and ADIF operations on
 // generated logs. Figures only; nothing here passes or fails.
 #include "bench.h"
 
@@ -37,7 +37,11 @@ int main(int argc, char** argv) {
       break;
     }
   }
+  // Names after the options choose sections ("log", "views"...); none: all.
+  QStringList chosen = app.arguments().mid(1);
+  chosen.removeIf([](const QString& a) { return a.startsWith(QLatin1Char('-')); });
   for (auto& [order, entry] : registry()) {
+    if (!chosen.isEmpty() && !chosen.contains(QString::fromLatin1(entry.first))) continue;
     std::printf("== %s\n", entry.first);
     entry.second(ctx);
   }

@@ -11,6 +11,8 @@ qt6-translations-l10n
 fonts-dejavu-core fonts-liberation2
 poppler-utils
 xvfb xauth
+librsvg2-bin
+dpkg-dev file fakeroot desktop-file-utils appstream
 "
 missing=""
 for p in $PKGS; do

@@ -37,6 +37,9 @@ inline constexpr SettingKey SpotsHost{SettingKey::Station, "Spots Hote", ""};
 inline constexpr SettingKey SpotsPort{SettingKey::Station, "Spots Port", ""};
 inline constexpr SettingKey SpotsCastlesOnly{SettingKey::Station, "Spots Chateaux", "0"};
 inline constexpr SettingKey SpotsBand{SettingKey::Station, "Spots Bande", ""};
+// The award the standard ADIF export names in SIG, the castle reference
+// going in SIG_INFO.
+inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};
 }  // namespace keys
 
 }  // namespace ktl
