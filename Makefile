@@ -3,10 +3,11 @@
 # make fuzz [FUZZ_SECONDS=60] : build the fuzz targets with clang and run
 #             each for FUZZ_SECONDS; a crash is saved in fuzz/crashes/<target>/
 #             (commit it with its fix: make test replays it from then on)
+# make package : the Debian package $(BUILD)/orb-ktl_<version>_<arch>.deb
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench fuzz package clean
 
 all: build
 
@@ -22,6 +23,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	./$(BUILD)/ktl-bench

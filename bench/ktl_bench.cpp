@@ -1,4 +1,4 @@
-// ktl-bench [--quick] [--million] [--only=log|adif|views]: prints the time of the log and ADIF operations on
+// ktl-bench [--quick] [--million] [section...]: prints the time of the log and ADIF operations on
 // generated logs. Figures only; nothing here passes or fails.
 #include "bench.h"
 
@@ -38,11 +38,11 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  QString only;
-  for (const QString& a : app.arguments())
-    if (a.startsWith(QStringLiteral("--only="))) only = a.mid(7);
+  // Names after the options choose sections ("log", "views"...); none: all.
+  QStringList chosen = app.arguments().mid(1);
+  chosen.removeIf([](const QString& a) { return a.startsWith(QLatin1Char('-')); });
   for (auto& [order, entry] : registry()) {
-    if (!only.isEmpty() && only != QLatin1String(entry.first)) continue;
+    if (!chosen.isEmpty() && !chosen.contains(QString::fromLatin1(entry.first))) continue;
     std::printf("== %s\n", entry.first);
     entry.second(ctx);
   }

@@ -12,6 +12,8 @@ qt6-translations-l10n
 fonts-dejavu-core fonts-liberation2
 poppler-utils
 xvfb xauth
+librsvg2-bin
+dpkg-dev file fakeroot desktop-file-utils appstream
 "
 # clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PKGS="clang libclang-rt-14-dev"

@@ -83,10 +83,11 @@ QString replacementNotice(ReplacedField field) {
 
 namespace {
 
-// The search texts of the ten fields, in the order of the line.
-enum Field { Call, Sig, SigInfo, QsoDate, TimeOn, Mode, Band, RstRcvd, QslRcvd, RstSent, kFieldCount };
+// The search texts of the fields: the ten of the line, and QTH.
+enum Field { Call, Sig, SigInfo, QsoDate, TimeOn, Mode, Band, RstRcvd, QslRcvd, RstSent, Qth, kFieldCount };
 constexpr QByteArrayView kSearchTexts[kFieldCount] = {"<CALL",    "<SIG",  "<SIG_INFO", "<QSO_DATE", "<TIME_ON",
-                                                      "<MODE",    "<BAND", "<RST_RCVD", "<QSL_RCVD", "<RST_SENT"};
+                                                      "<MODE",    "<BAND", "<RST_RCVD", "<QSL_RCVD", "<RST_SENT",
+                                                      "<QTH"};
 
 // The values of all ten fields by the rule of adifFieldValue(), found in one
 // walk over the record's "<" (each search text begins with one, so its first
@@ -128,7 +129,7 @@ QByteArrayView logBytes(QByteArrayView raw, QByteArray& scratch) {
 }
 
 void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& options,
-                  const std::function<void(ReplacedField)>& onReplaced) {
+                  const std::function<void(ReplacedField)>& onReplaced, AdifImportResult* counts = nullptr) {
   QByteArrayView raw[kFieldCount];
   findValues(record, raw);
   // Each value is written before the next is taken: they may share `scratch`.
@@ -180,10 +181,12 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   // A mode or a report longer than its three columns keeps its first three
   // characters ("RTTY" -> "RTT"), as any log line does: no column moves.
   const QByteArrayView mode = value(Mode);
+  if (counts && mode.size() > layoutOf(QsoField::Mode).width) ++counts->modesCut;
   putLogField(line, QsoField::Mode, mode.isEmpty() ? QByteArrayView("XXX") : mode);
 
   QByteArrayView band = logBandForAdifBand(value(Band));
   if (band.isEmpty()) {
+    if (counts && !value(Band).isEmpty()) ++counts->bandsUnknown;
     replaced(ReplacedField::Band);
     band = "1.8 Mhz";
   }
@@ -192,7 +195,7 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   const QByteArrayView rstReceived = value(RstRcvd);
   putLogField(line, QsoField::RstReceived, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived);
 
-  putLogField(line, QsoField::CastleName, options.sigIsAward ? QByteArrayView() : value(SigInfo));
+  putLogField(line, QsoField::CastleName, value(options.sigIsAward ? Qth : SigInfo));
   putLogMark(line, QsoField::QslReceived, value(QslRcvd) == "Y");
 
   const QByteArrayView rstSent = value(RstSent);
@@ -275,7 +278,7 @@ AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& new
       if (onReplaced) onReplaced(f, block.size());
     };
     while (reader.next(record)) {
-      writeLogLine(block.add(), record, options, onField);
+      writeLogLine(block.add(), record, options, onField, &result);
     }
     if (reader.failed()) return fail(AdifImportResult::FileUnreadable, adif.errorString());
     if (reader.tooLarge()) return fail(AdifImportResult::RecordTooLarge);

@@ -19,7 +19,8 @@ struct AdifImportOptions {
   // Other programs name the award in SIG ("WCA", "COTA", "POTA") and put the
   // reference in SIG_INFO. When set, the reference comes from SIG_INFO and
   // the castle name is left blank. Unset, SIG holds the reference and
-  // SIG_INFO the castle name, as our own export writes them.
+  // SIG_INFO the castle name, as our own export writes them. Set, the
+  // castle name comes from QTH, where the standard export puts it.
   bool sigIsAward = false;
 };
 
@@ -58,6 +59,11 @@ struct AdifImportResult {
   // 1-based number of the record whose date and time placed the block; 0
   // when no record had a readable QSO_DATE and TIME_ON (block put last).
   qsizetype keyRecord = 0;
+  // What the log's fixed columns could not keep: modes longer than three
+  // characters, kept as their first three ("RTTY" -> "RTT"), and BAND
+  // values that name no band of the log (also counted in `replaced`).
+  qsizetype modesCut = 0;
+  qsizetype bandsUnknown = 0;
   QString detail;  // the system's error text, for the message
   bool ok() const { return status == Imported; }
 };

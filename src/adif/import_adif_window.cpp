@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "texts/program_texts.h"
 
 #include <QCheckBox>
 
@@ -102,7 +103,14 @@ void ImportAdifWindow::importFile() {
     case AdifImportResult::Imported: {
       state_.announceImport();
       const bool replaced = std::any_of(result.replaced.begin(), result.replaced.end(), [](qsizetype n) { return n > 0; });
-      if (!boxEach && replaced) platform_.sayText(this, replacementSummary(result.replaced, lang));
+      // One box after the import: the replacements when they had no box of
+      // their own, and what the log's columns could not keep.
+      QStringList summary;
+      if (!boxEach && replaced)
+        if (auto text = replacementSummary(result.replaced, lang)) summary << *text;
+      if (result.modesCut > 0 || result.bandsUnknown > 0)
+        if (auto text = importCutsSummary(result.modesCut, result.bandsUnknown, lang)) summary << *text;
+      if (!summary.isEmpty()) platform_.message(this, summary.join(QStringLiteral("\r\n")));
       break;
     }
     case AdifImportResult::NoFileChosen: platform_.say(this, lang, Msg::ImportNoFile); break;

@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/program.h"
 #include "platform/desktop_platform.h"
 
@@ -6,6 +7,8 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
+  // Options make a run for scripts: no window, no QApplication at all.
+  if (ktl::isCommandLineRun(argc, argv)) return ktl::runCommandLine(argc, argv);
   // The web view of the cluster window runs Chromium, whose sandbox refuses
   // to start as root (a container, a headless test machine): there, and only
   // there, it runs without it. QtWebEngine also wants shared OpenGL contexts,

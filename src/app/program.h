@@ -9,12 +9,16 @@
 #include "platform/toolkit_translation.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "state/station_upkeep.h"
 
 namespace ktl {
 
 struct Program {
   explicit Program(Platform& platform)
-      : state(platform.settings(), platform.dataDir()), windows(state, platform), main(state, platform, windows) {
+      : state(platform.settings(), platform.dataDir()),
+        upkeep(state, platform),
+        windows(state, platform),
+        main(state, platform, windows) {
     windows.setOwner(&main);
     translation.use(state.language());
     QObject::connect(&state, &ProgramState::languageChanged, &state, [this] { translation.use(state.language()); });
@@ -23,6 +27,8 @@ struct Program {
   EnterClicksButtons enterKeys;
   ToolkitTranslation translation;
   ProgramState state;
+  // The open log's lock and its daily backup.
+  StationUpkeep upkeep;
   WindowDirector windows;
   MainWindow main;
 };

@@ -2,6 +2,7 @@
 
 #include "adif/import_adif_window.h"
 #include "cluster/cluster_window.h"
+#include "cluster/spots_window.h"
 #include "station/station_window.h"
 #include "views/castles_window.h"
 #include "views/prefix_editor_window.h"
@@ -23,6 +24,7 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::ContactedPrefixes: return new ContactedPrefixesWindow(state_, platform_, owner_);
     case WindowId::PrefixEditor: return new PrefixEditorWindow(state_, platform_, owner_);
     case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
+    case WindowId::LiveSpots: return new SpotsWindow(state_, platform_, owner_);
     default: return nullptr;
   }
 }
@@ -35,7 +37,8 @@ bool WindowDirector::has(WindowId id) const {
     case WindowId::ContactedCastles:
     case WindowId::ContactedPrefixes:
     case WindowId::PrefixEditor:
-    case WindowId::Cluster: return true;
+    case WindowId::Cluster:
+    case WindowId::LiveSpots: return true;
     default: return false;
   }
 }

@@ -72,6 +72,7 @@ void applyStoredIndex(QComboBox* combo, const QString& stored, bool startUp) {
 EntryForm::EntryForm(ProgramState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform) {
   build();
+  connect(&state_, &ProgramState::entryFillRequested, this, &EntryForm::fillFromSpot);
 }
 
 void EntryForm::build() {
@@ -437,6 +438,22 @@ void EntryForm::openRowForChange(int row) {
   Annule_Saisie->setEnabled(false);
   Ind_A->setEnabled(true);
   setFieldColour(Ind_A, true);
+  Ind_A->setFocus();
+}
+
+void EntryForm::fillFromSpot(const QString& callsign, const QString& prefix, const QString& number,
+                             const QString& band) {
+  effaceQso();
+  Ind_A->setText(callsign);
+  Type_A->setText(prefix);
+  Ref_A->setText(number);
+  // The band is remembered for the station as a band typed in Bande_A is.
+  if (!band.isEmpty()) {
+    setFieldText(Bande, band);
+    writeListPosition(Bande);
+  }
+  window()->raise();
+  window()->activateWindow();
   Ind_A->setFocus();
 }
 

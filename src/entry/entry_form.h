@@ -47,6 +47,10 @@ class EntryForm : public QWidget {
   // A QSO of the list opened for a change (double click); -1 when no line
   // was under the click.
   void openRowForChange(int row);
+  // A spot taken from the live-spot window: a new QSO with these texts in
+  // its fields, Main in front and Ind_A awaiting Enter, so that the chain
+  // and its checks run as for a typed entry. Nothing is written here.
+  void fillFromSpot(const QString& callsign, const QString& prefix, const QString& number, const QString& band);
 
   // The parts of the captions that follow the state: entry-state caption,
   // accessible names.

@@ -1,20 +1,25 @@
 #include "entry/main_window.h"
 
 #include "adif/adif_export.h"
+#include "adif/adif_standard.h"
 #include "entry/entry_form.h"
 #include "entry/loading_splash.h"
 #include "entry/qso_list.h"
 #include "log/clock.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
+#include "state/daily_backup.h"
 #include "state/program_state.h"
 #include "state/window_opener.h"
 #include "texts/keyboard_texts.h"
+#include "texts/spots_texts.h"
+#include "texts/program_texts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -220,6 +225,32 @@ void MainWindow::buildMenus() {
   windowItem(file, "Mnu_Import_ADIF", QStringLiteral("Importer un fichier au format ADIF"), int(WindowId::ImportAdif));
   QAction* exportItem = named(file->addAction(QStringLiteral("Exporter le log au format ADIF")), "Mnu_Export_ADIF");
   connect(exportItem, &QAction::triggered, this, &MainWindow::exportLog);
+  // The standard ADIF 3.1 export, for logging services: beside the log, and
+  // the message gives the whole path, as the operator has to find the file.
+  QAction* standard = named(file->addAction(pick(fileMenuCaptions()[0].text, Language::French)), "Mnu_Export_ADIF_Standard");
+  connect(standard, &QAction::triggered, this, [this] {
+    const QString target = standardAdifPath(platform_.dataDir(), state_.stationCallsign());
+    const AdifExportResult result = exportStandardAdif(
+        state_.logPath(), target,
+        makeStandardAdifHeader(state_.settings(), ProgramState::shownForm(state_.stationCallsign()),
+                               ProgramState::revision(), platform_.clock().now()));
+    const Language lang = state_.language();
+    if (!result.ok()) {
+      const bool read = result.status == AdifExportResult::LogReadFailed;
+      platform_.reportFileError(this, lang, read ? FileAction::Read : FileAction::Write,
+                                read ? state_.logPath() : target, result.detail);
+      return;
+    }
+    const QString done = pick(programText(ProgramText::StandardExportDone), lang);
+    if (!done.isNull()) platform_.message(this, done + QDir::toNativeSeparators(target));
+  });
+  QAction* backups = named(file->addAction(pick(fileMenuCaptions()[1].text, Language::French)), "Mnu_Sauvegardes");
+  connect(backups, &QAction::triggered, this, [this] {
+    const QString folder = backupFolder(platform_.dataDir());
+    QDir().mkpath(folder);
+    const QString where = pick(programText(ProgramText::BackupFolder), state_.language());
+    if (!platform_.openFolder(folder) && !where.isNull()) platform_.message(this, where + QDir::toNativeSeparators(folder));
+  });
   windowItem(file, "Mnu_Edit_Pays", QStringLiteral("Editer la liste des pays"), int(WindowId::PrefixEditor));
 
   QMenu* language = named(bar->addMenu(QStringLiteral("Language")), "mnu_Langue");
@@ -260,7 +291,12 @@ void MainWindow::buildMenus() {
                                   int(WindowId::ContactedCastles))->isVisible();
   const bool prefixes = windowItem(display, "Mnu_Aff_Prefixes", QStringLiteral("des Préfixes contactés"),
                                    int(WindowId::ContactedPrefixes))->isVisible();
-  display->menuAction()->setVisible(contact || prefixes);
+  QAction* spots = windowItem(display, "Mnu_Spots", QStringLiteral("Spots en direct"), int(WindowId::LiveSpots));
+  connect(&state_, &ProgramState::languageChanged, spots, [this, spots] {
+    const QString caption = pick(spotsText(SpotsText::MenuItem), state_.language());
+    if (!caption.isNull()) spots->setText(caption);
+  });
+  display->menuAction()->setVisible(contact || prefixes || spots->isVisible());
 
   // A menu-bar item of its own, without sub-items: choosing it opens the window.
   QAction* cluster = named(bar->addAction(QStringLiteral("Cluster")), "Mnu_Cluster");
@@ -376,6 +412,7 @@ void MainWindow::applyLanguage() {
   const std::array<QAction*, 3> marks = {Mnu_Francais, Mnu_Anglais, Mnu_Italien};
   marks[int(lang)]->setChecked(true);
   applyCaptions(this, mainCaptions(), lang);
+  applyCaptions(this, fileMenuCaptions(), lang);
   list_->setHeader(listHeader(lang));
   Label12->setText(dateEntryCaption(state_.realTimeEntry(), lang));
   form_->retranslate();

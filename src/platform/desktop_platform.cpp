@@ -3,6 +3,7 @@
 #include "platform/data_dir.h"
 #include "platform/engine_web_view.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -77,5 +79,7 @@ bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont
 }
 
 WebView* DesktopPlatform::createWebView(QWidget* parent) { return new EngineWebView(parent); }
+
+bool DesktopPlatform::openFolder(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 }  // namespace ktl

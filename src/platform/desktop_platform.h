@@ -22,6 +22,7 @@ class DesktopPlatform : public Platform {
   QString dataDir() const override { return dataDir_; }
   int splashMilliseconds() const override { return 2000; }
   WebView* createWebView(QWidget* parent) override;
+  bool openFolder(const QString& path) override;
 
  private:
   SystemClock clock_;

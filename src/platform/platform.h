@@ -54,6 +54,8 @@ class Platform {
   virtual int splashMilliseconds() const = 0;
   // An embedded web view, a child of `parent`.
   virtual WebView* createWebView(QWidget* parent) = 0;
+  // Shows a folder in the desktop's file manager; false when none could.
+  virtual bool openFolder(const QString& path) = 0;
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }

@@ -29,6 +29,17 @@ inline constexpr SettingKey ClusterAddress{SettingKey::Common, "Adresse Cluster"
 // SIG naming the award with the reference in SIG_INFO ("1").
 inline constexpr SettingKey ImportBoxEach{SettingKey::Common, "Import un message par champ", "1"};
 inline constexpr SettingKey ImportSigAward{SettingKey::Common, "Import SIG diplome", "0"};
+// The live-spot window, per station: the DX-cluster node (host name or
+// address; port as decimal text), empty until the operator sets them, and
+// its filters: castle spots only ("1"), and one band as Bande_A names it
+// (empty for all bands).
+inline constexpr SettingKey SpotsHost{SettingKey::Station, "Spots Hote", ""};
+inline constexpr SettingKey SpotsPort{SettingKey::Station, "Spots Port", ""};
+inline constexpr SettingKey SpotsCastlesOnly{SettingKey::Station, "Spots Chateaux", "0"};
+inline constexpr SettingKey SpotsBand{SettingKey::Station, "Spots Bande", ""};
+// The award the standard ADIF export names in SIG, the castle reference
+// going in SIG_INFO.
+inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};
 }  // namespace keys
 
 }  // namespace ktl

@@ -67,11 +67,15 @@ class ImportWindowTest : public QObject {
     QTest::addColumn<bool>("boxEach");
     QTest::addColumn<QStringList>("messages");
     const QString band = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
-    QTest::newRow("a box per field") << true << QStringList{band, band};
+    // What the columns could not keep is told after the import either way.
+    const QString cut = QStringLiteral(
+        "Ce que les colonnes du log n'ont pas pu garder : 1 modes coupés à trois lettres, 1 bandes hors de la "
+        "table (mises à 1.8 Mhz).");
+    QTest::newRow("a box per field") << true << QStringList{band, band, cut};
     QTest::newRow("one summary") << false
                                  << QStringList{QStringLiteral(
                                         "Champs absents remplacés : 0 indicatifs (FXXXX), 0 dates (01/01/2000), "
-                                        "0 heures (00:00), 2 bandes (1.8 Mhz).")};
+                                        "0 heures (00:00), 2 bandes (1.8 Mhz).\r\n") + cut};
   }
   void importMergesSortsAndSelectsLast() {
     QFETCH(bool, boxEach);
@@ -79,7 +83,7 @@ class ImportWindowTest : public QObject {
     ImportAdifWindow* win = s.openImport();
     win->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->setChecked(boxEach);
     s.p.files << s.writeAdif(
-        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:2>CW <SIG:8>DL-00007 <BAND:3>60m <eor>\n"
+        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:8>DL-00007 <BAND:3>60m <eor>\n"
         "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:8>DL-00008 <eor>\n");
     win->importFile();
     QTEST(s.p.messages, "messages");

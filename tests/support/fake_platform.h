@@ -39,6 +39,11 @@ class FakePlatform : public Platform {
   // A view that records what it is asked in pagesOpened and pagesShown, or
   // the one webViewFactory makes when set.
   WebView* createWebView(QWidget* parent) override;
+  // Records the folder in foldersOpened; answers openFolderAnswer.
+  bool openFolder(const QString& path) override {
+    foldersOpened << path;
+    return openFolderAnswer;
+  }
 
   QString logPath(const QString& callsign) const;
   void writeLog(const QString& callsign, const QByteArray& content) const;
@@ -60,6 +65,8 @@ class FakePlatform : public Platform {
   QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
   QStringList pagesShown;     // pages of the program's own they were given
   std::function<WebView*(QWidget*)> webViewFactory;
+  QStringList foldersOpened;
+  bool openFolderAnswer = true;
 
  private:
   QTemporaryDir root_;

@@ -1,0 +1,84 @@
+# The program as a Debian program: the command line, the standard ADIF
+# export, the daily backups and the log's lock; what `cmake --install` puts
+# on the system (program, desktop entry, icons, AppStream metainfo, man
+# page) and the .deb that `make package` builds with CPack.
+target_sources(ktl_core PRIVATE
+  src/adif/adif_standard.cpp
+  src/state/daily_backup.cpp
+  src/state/station_upkeep.cpp
+  src/texts/program_texts.cpp
+)
+target_sources(ktl_gui PRIVATE src/app/command_line.cpp)
+
+# The version is written twice, here and as the program's revision: they
+# must agree.
+file(STRINGS ${CMAKE_SOURCE_DIR}/src/state/program_state.h KTL_REVISION_LINE REGEX "revision\\(\\)")
+string(REGEX MATCH "\" ([0-9.]+)\"" _ "${KTL_REVISION_LINE}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the program's revision '${CMAKE_MATCH_1}'")
+endif()
+
+ktl_core_test(test_adif_standard tests/adif/test_adif_standard.cpp)
+ktl_core_test(test_daily_backup tests/state/test_daily_backup.cpp)
+ktl_gui_test(test_program_upkeep tests/app/test_program_upkeep.cpp)
+# The built program itself, run over a data folder of its own.
+ktl_core_test(test_command_line tests/app/test_command_line.cpp)
+add_dependencies(test_command_line orb-ktl)
+target_compile_definitions(test_command_line PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>"
+                           KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+
+# --- Installation -----------------------------------------------------------
+include(GNUInstallDirs)
+set(KTL_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
+install(TARGETS orb-ktl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${KTL_PACKAGING}/orb-ktl.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${KTL_PACKAGING}/org.orbktl.ORB_KTL.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${KTL_PACKAGING}/orb-ktl.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The PNG icons are drawn from the SVG at build time; the man page is
+# compressed as Debian keeps them.
+find_program(KTL_RSVG rsvg-convert)
+find_program(KTL_GZIP gzip)
+set(KTL_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(KTL_GENERATED)
+if(KTL_RSVG)
+  foreach(size ${KTL_ICON_SIZES})
+    set(png ${CMAKE_BINARY_DIR}/icons/${size}x${size}/orb-ktl.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+      COMMAND ${KTL_RSVG} -w ${size} -h ${size} -o ${png} ${KTL_PACKAGING}/orb-ktl.svg
+      DEPENDS ${KTL_PACKAGING}/orb-ktl.svg VERBATIM)
+    list(APPEND KTL_GENERATED ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+else()
+  message(WARNING "rsvg-convert not found (package librsvg2-bin): the PNG icons are not built")
+endif()
+set(KTL_MAN ${CMAKE_BINARY_DIR}/orb-ktl.1.gz)
+add_custom_command(OUTPUT ${KTL_MAN}
+  COMMAND ${KTL_GZIP} -9nc ${KTL_PACKAGING}/orb-ktl.1 > ${KTL_MAN}
+  DEPENDS ${KTL_PACKAGING}/orb-ktl.1)
+list(APPEND KTL_GENERATED ${KTL_MAN})
+install(FILES ${KTL_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(ktl-packaging-files ALL DEPENDS ${KTL_GENERATED})
+
+# --- The .deb ---------------------------------------------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orb-ktl)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "ORB_KTL maintainers <orb-ktl@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logbook for the KTL castles award")
+set(CPACK_PACKAGE_DESCRIPTION
+  "ORB_KTL is the logbook of one amateur-radio operator who works castles\nfor the KTL award: QSOs typed field by field into one entry window, kept\nas fixed-column lines in the station's own log. It searches the log,\nlists the contacted castles and country prefixes, imports and exports\nADIF (also standard ADIF 3.1 for logging services), keeps a daily\nbackup of each log and shows DX-cluster pages. French, English and\nItalian interface; a command line imports and exports without window.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; the Qt plugins are loaded at run
+# time and are named here: the platform plugins draw every window. Qt's own
+# translations (the dialog buttons) and the list font are welcome, not needed.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+include(CPack)

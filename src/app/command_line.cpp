@@ -1,0 +1,186 @@
+#include "app/command_line.h"
+
+#include "adif/adif_export.h"
+#include "adif/adif_import.h"
+#include "adif/adif_standard.h"
+#include "log/clock.h"
+#include "platform/data_dir.h"
+#include "platform/settings_store.h"
+#include "state/daily_backup.h"
+#include "state/program_state.h"
+#include "texts/program_texts.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace ktl {
+
+bool isCommandLineRun(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const char* a = argv[i];
+    if (std::strncmp(a, "--", 2) == 0 || std::strcmp(a, "-h") == 0 || std::strcmp(a, "-v") == 0 ||
+        std::strcmp(a, "-?") == 0)
+      return true;
+  }
+  return false;
+}
+
+namespace {
+
+// What the run prints: the summary on standard output, failures on standard
+// error, one line each ("\n", not the message boxes' CR LF).
+void print(FILE* stream, const QString& text) {
+  QTextStream(stream) << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+}
+
+int fail(int code, const QString& text) {
+  print(stderr, text);
+  return code;
+}
+
+// The station's messages in its language; English for an unknown one, so
+// a run never fails in silence.
+QString say(Msg msg, Language language) { return *message(msg, language); }
+
+int importFile(const QString& file, const QString& logPath, const QString& call, bool sigIsAward, Language lang) {
+  // The window holds this lock while the log is open: two programs never
+  // rewrite one log at once. Not waited for: the window keeps it.
+  qint64 holder = 0;
+  const auto lock = takeLogLock(logPath, 0, &holder);
+  if (!lock)
+    return fail(kExitLogInUse,
+                pick(programText(ProgramText::LogHeldByWindow), lang).arg(ProgramState::shownForm(call)).arg(holder));
+  // The run is a start of the program on this station: the day's backup
+  // comes first. Its failure is told and does not stop the import.
+  const QString dataDir = QFileInfo(logPath).path();
+  const BackupResult backup = backupLogOfTheDay(dataDir, call, SystemClock().now().toUTC().date());
+  if (!backup.ok())
+    print(stderr, pick(programText(ProgramText::BackupFailed), lang) + QLatin1Char('\n') + backup.path +
+                      QLatin1Char('\n') + backup.detail);
+
+  const AdifImportResult r = importAdif(file, logPath, AdifImportOptions{sigIsAward});
+  switch (r.status) {
+    case AdifImportResult::Imported:
+      print(stdout, pick(programText(ProgramText::Imported), lang).arg(r.recordsImported).arg(file, logPath));
+      print(stdout, *replacementSummary(r.replaced, lang));
+      print(stdout, *importCutsSummary(r.modesCut, r.bandsUnknown, lang));
+      return kExitDone;
+    case AdifImportResult::NoFileChosen:
+    case AdifImportResult::FileUnreadable:
+      return fail(kExitFailed, say(Msg::ImportUnreadable, lang) + QLatin1Char('\n') + file + QLatin1Char('\n') + r.detail);
+    case AdifImportResult::NoRecord: return fail(kExitFailed, say(Msg::ImportNoRecord, lang) + QLatin1Char(' ') + file);
+    case AdifImportResult::RecordTooLarge:
+      return fail(kExitFailed, say(Msg::ImportNotAdif, lang) + QLatin1Char(' ') + file);
+    case AdifImportResult::FirstQsoTooLate: return fail(kExitFailed, say(Msg::ImportTooLate, lang));
+    case AdifImportResult::LogReadFailed:
+      return fail(kExitFailed, fileErrorMessage(lang, FileAction::Read, logPath, r.detail));
+    case AdifImportResult::LogWriteFailed: break;
+  }
+  return fail(kExitFailed, fileErrorMessage(lang, FileAction::Write, logPath, r.detail));
+}
+
+int reportExport(const AdifExportResult& r, const QString& logPath, const QString& target, Language lang,
+                 const QString& done) {
+  if (r.ok()) {
+    print(stdout, done + target);
+    return kExitDone;
+  }
+  const bool read = r.status == AdifExportResult::LogReadFailed;
+  return fail(kExitFailed,
+              fileErrorMessage(lang, read ? FileAction::Read : FileAction::Write, read ? logPath : target, r.detail));
+}
+
+}  // namespace
+
+int runCommandLine(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("orb-ktl"));
+  QCoreApplication::setApplicationVersion(ProgramState::revision().trimmed());
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "ORB_KTL, the logbook of the KTL castles award. Without options it opens its window; with the options "
+      "below it works on a station's log without any window and exits.\n"
+      "Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wrong options or unknown "
+      "station, 3 the station's log is open in a window (nothing imported)."));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption station(
+      QStringLiteral("station"),
+      QStringLiteral("The station whose log is used (\"/\" may be typed as \"_\"); by default the station the "
+                     "window opens."),
+      QStringLiteral("CALL"));
+  const QCommandLineOption import(QStringLiteral("import"),
+                                  QStringLiteral("Merge an ADIF file into the station's log and sort it."),
+                                  QStringLiteral("FILE.adi"));
+  const QCommandLineOption sigAward(
+      QStringLiteral("sig-award"),
+      QStringLiteral("With --import: SIG names the award and SIG_INFO holds the castle reference (the castle's "
+                     "name then comes from QTH)."));
+  const QCommandLineOption exportOwn(
+      QStringLiteral("export"),
+      QStringLiteral("Write the log as the window's export does, to FILE or to <CALL>_KTL.adi in the data folder."));
+  const QCommandLineOption exportStandard(
+      QStringLiteral("export-standard"),
+      QStringLiteral("Write the log as a standard ADIF 3.1 file (SIG = award, SIG_INFO = reference, castle name in "
+                     "QTH) for logging services."),
+      QStringLiteral("FILE"));
+  for (const QCommandLineOption& o : {station, import, sigAward, exportOwn, exportStandard}) parser.addOption(o);
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --export: the file to write."),
+                               QStringLiteral("[FILE]"));
+
+  const auto usage = [](const QString& text) {
+    return fail(kExitUsage, text + QStringLiteral("\nTry 'orb-ktl --help'."));
+  };
+  if (!parser.parse(QCoreApplication::arguments())) return usage(parser.errorText());
+  if (parser.isSet(help)) parser.showHelp(kExitDone);
+  if (parser.isSet(version)) parser.showVersion();
+  const int actions = int(parser.isSet(import)) + int(parser.isSet(exportOwn)) + int(parser.isSet(exportStandard));
+  if (actions != 1) return usage(QStringLiteral("Give one of --import, --export and --export-standard."));
+  if (parser.isSet(sigAward) && !parser.isSet(import)) return usage(QStringLiteral("--sig-award goes with --import."));
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > (parser.isSet(exportOwn) ? 1 : 0))
+    return usage(QStringLiteral("Unexpected argument: ") + files.join(QLatin1Char(' ')));
+
+  const SettingsStore settings(SettingsStore::defaultFile());
+  QString call = (parser.isSet(station) ? parser.value(station) : settings.read(keys::StationCallsign, {})).toUpper();
+  call.replace(QLatin1Char('/'), QLatin1Char('_'));
+  if (call.isEmpty() || call == kNoStation)
+    return usage(QStringLiteral("No station: give --station CALL (none has been chosen in the window yet)."));
+  // The station window's rule for a callsign.
+  static const QRegularExpression callsign(QStringLiteral("^[A-Z0-9_]{1,12}$"));
+  if (!callsign.match(call).hasMatch())
+    return usage(QStringLiteral("Not a station callsign: ") + call +
+                 QStringLiteral(" (letters, digits and \"/\" or \"_\", 12 at most)."));
+  const QString dataDir = dataDirectory();
+  const QString logPath = logFilePath(dataDir, call);
+  // A mistyped callsign never makes a new log: stations are made in the window.
+  if (!QFileInfo::exists(logPath))
+    return usage(QStringLiteral("No log for station ") + ProgramState::shownForm(call) + QStringLiteral(": ") +
+                 logPath + QStringLiteral(" does not exist."));
+
+  const Language stored = languageFromSetting(settings.read(keys::Language, call));
+  const Language lang = stored == Language::Other ? Language::English : stored;
+  if (parser.isSet(import)) return importFile(parser.value(import), logPath, call, parser.isSet(sigAward), lang);
+  if (parser.isSet(exportOwn)) {
+    // The title names the station as the window's label shows it after a
+    // start, in the stored form; the language is the station's stored one
+    // (no title for an unknown one, as in the window).
+    const QString target = files.isEmpty() ? adifExportPath(dataDir, call) : files.first();
+    return reportExport(exportAdif(logPath, target, adifTitleLine(stored, call)), logPath, target, lang,
+                        say(Msg::ExportDone, lang));
+  }
+  const QString target = parser.value(exportStandard);
+  const StandardAdifHeader header = makeStandardAdifHeader(settings, ProgramState::shownForm(call),
+                                                           ProgramState::revision(), SystemClock().now());
+  return reportExport(exportStandardAdif(logPath, target, header), logPath, target, lang,
+                      pick(programText(ProgramText::StandardExportDone), lang));
+}
+
+}  // namespace ktl

@@ -1,0 +1,112 @@
+#include "cluster/castle_refs.h"
+
+#include <algorithm>
+
+namespace ktl {
+
+namespace {
+
+// Words that name a castle programme when written just before a reference
+// ("COTA F-01051", "WCA: OK-00815"). KTL is the award this log is kept for.
+constexpr QStringView kCastleWords[] = {u"KTL", u"COTA", u"WCA", u"CASTLE", u"CHATEAU", u"CASTELLO"};
+constexpr QStringView kOurAward = u"KTL";
+
+// Words of other award programmes. Just before a reference they make it
+// theirs; anywhere in a comment with no castle word they make every plain
+// reference of it theirs ("K-1234 pota").
+constexpr QStringView kOtherAwardWords[] = {u"POTA", u"SOTA", u"WWFF", u"IOTA",  u"GMA",  u"BOTA", u"LLOTA",
+                                           u"WLOTA", u"HEMA", u"SIOTA", u"ILLW", u"ARLHS", u"WAB"};
+
+// Words that look like a country prefix before a dash but are modes and
+// split directions and reports: "CW-10", "FT8-12", "up-2", "5NN-599".
+constexpr QStringView kNotPrefixes[] = {u"CW",  u"SSB",  u"USB", u"LSB", u"FM", u"FT8", u"FT4", u"PSK",
+                                       u"JT9", u"JT65", u"MSK", u"UP",  u"DN", u"QSX", u"QRG", u"5NN"};
+
+// The seven IOTA continents: "EU-123" with exactly three digits is an
+// island group, not a castle.
+constexpr QStringView kIotaContinents[] = {u"AF", u"AN", u"AS", u"EU", u"NA", u"OC", u"SA"};
+
+template <std::size_t N>
+bool inList(const QStringView (&list)[N], QStringView word) {
+  return std::any_of(std::begin(list), std::end(list),
+                     [word](QStringView w) { return w.compare(word, Qt::CaseInsensitive) == 0; });
+}
+
+bool isAlnum(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); }
+bool isLetter(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// What may stand between a programme's word and its reference.
+bool isSeparator(QChar c) { return c.isSpace() || c == u':' || c == u'#' || c == u'=' || c == u'-'; }
+
+// The word of letters that ends where the separators before `at` begin.
+QStringView wordBefore(QStringView text, qsizetype at) {
+  qsizetype end = at;
+  while (end > 0 && isSeparator(text[end - 1])) --end;
+  qsizetype start = end;
+  while (start > 0 && isLetter(text[start - 1])) --start;
+  if (start > 0 && isAlnum(text[start - 1])) return {};
+  return text.sliced(start, end - start);
+}
+
+bool namesOtherAward(QStringView comment) {
+  for (qsizetype i = 0; i < comment.size();) {
+    while (i < comment.size() && !isLetter(comment[i])) ++i;
+    const qsizetype start = i;
+    while (i < comment.size() && isAlnum(comment[i])) ++i;
+    if (inList(kOtherAwardWords, comment.sliced(start, i - start))) return true;
+  }
+  return false;
+}
+
+struct Found {
+  CastleRef ref;
+  bool ours;  // after the word KTL
+};
+
+}  // namespace
+
+QList<CastleRef> castleRefs(QStringView comment) {
+  QList<Found> found;
+  std::optional<bool> otherAward;  // looked up at the first plain reference
+  for (qsizetype dash = comment.indexOf(u'-'); dash >= 0; dash = comment.indexOf(u'-', dash + 1)) {
+    // The prefix: 1 to 4 letters and digits with a letter, standing alone
+    // (not the end of a longer word, of "OK/JC", or of "7.150").
+    qsizetype start = dash;
+    while (start > 0 && isAlnum(comment[start - 1])) --start;
+    const QStringView prefix = comment.sliced(start, dash - start);
+    if (prefix.isEmpty() || prefix.size() > 4 || std::none_of(prefix.begin(), prefix.end(), isLetter)) continue;
+    if (start > 0 && (comment[start - 1] == u'/' || comment[start - 1] == u'.')) continue;
+    // The number: 1 to 5 digits, ending the word (not "F-01051/P" nor "7.1").
+    qsizetype end = dash + 1;
+    while (end < comment.size() && isDigit(comment[end])) ++end;
+    const QStringView number = comment.sliced(dash + 1, end - dash - 1);
+    if (number.isEmpty() || number.size() > 5) continue;
+    if (end < comment.size()) {
+      const QChar next = comment[end];
+      if (isAlnum(next) || next == u'/' || next == u'-') continue;
+      if (next == u'.' && end + 1 < comment.size() && isDigit(comment[end + 1])) continue;
+    }
+    if (inList(kNotPrefixes, prefix)) continue;
+
+    const QStringView word = wordBefore(comment, start);
+    const bool castleWord = inList(kCastleWords, word);
+    if (!castleWord) {
+      if (inList(kOtherAwardWords, word)) continue;
+      const bool wwff = prefix.size() >= 3 && prefix.endsWith(u"FF", Qt::CaseInsensitive);
+      const bool iota = number.size() == 3 && inList(kIotaContinents, prefix);
+      if (wwff || iota) continue;
+      if (!otherAward) otherAward = namesOtherAward(comment);
+      if (*otherAward) continue;
+    }
+    CastleRef ref{prefix.toString().toUpper(), number.toString().rightJustified(5, u'0')};
+    if (std::none_of(found.begin(), found.end(), [&ref](const Found& f) { return f.ref == ref; }))
+      found.append({std::move(ref), word.compare(kOurAward, Qt::CaseInsensitive) == 0});
+  }
+  std::stable_partition(found.begin(), found.end(), [](const Found& f) { return f.ours; });
+  QList<CastleRef> refs;
+  refs.reserve(found.size());
+  for (Found& f : found) refs.append(std::move(f.ref));
+  return refs;
+}
+
+}  // namespace ktl

@@ -1,0 +1,68 @@
+#pragma once
+// Spots_Direct: the spots of a DX-cluster node as they arrive, each castle
+// marked new, worked, or worked on this band from the station's log. Enter
+// or a double click on a spot puts it into Main's entry; the window itself
+// never writes to the log.
+#include "cluster/spot_client.h"
+#include "cluster/spot_table_model.h"
+#include "cluster/worked_index.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace ktl {
+
+class Platform;
+class ProgramState;
+
+class SpotsWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SpotsWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+  SpotClient& client() { return client_; }
+  // Console_SP keeps the last kConsoleLines lines.
+  static constexpr int kConsoleLines = 500;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void retranslate();
+  void showState();
+  // The node and filters stored for the station; connects when both host
+  // and port are set.
+  void loadStationSettings();
+  // Connexion_SP: connects with the fields' node, stored for the station,
+  // or disconnects.
+  void toggleConnection();
+  void connectToNode();
+  void onLine(const QString& line);
+  void sendCommand();
+  void applyFilter();
+  void fillEntry(const QModelIndex& index);
+  QString nodeName() const;
+
+  ProgramState& state_;
+  Platform& platform_;
+  WorkedIndex worked_;
+  SpotTableModel model_;
+  SpotClient client_;
+  QLabel *Label1_SP, *Label2_SP, *Label3_SP, *Label4_SP, *Label5_SP, *Etat_SP, *Aide_SP;
+  QLineEdit *Hote_SP, *Port_SP, *Commande_SP;
+  QPushButton *Connexion_SP, *Envoi_SP;
+  QCheckBox* Chateaux_SP;
+  QComboBox* Bande_SP;
+  QTableView* Liste_SP;
+  QPlainTextEdit* Console_SP;
+};
+
+}  // namespace ktl

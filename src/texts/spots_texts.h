@@ -1,0 +1,46 @@
+#pragma once
+// Texts of the live-spot window in the three interface languages (all of
+// them ours).
+#include "texts/texts.h"
+
+#include <span>
+
+namespace ktl {
+
+// The window's title (Spots_Direct), its labels, the filter box and the
+// send button.
+std::span<const CaptionRow> spotsCaptions();
+
+enum class SpotsText {
+  MenuItem,          // Mnu_Spots in Mnu_Affichage, the same words as the title
+  Connect,           // Connexion_SP while not connected
+  Disconnect,        // Connexion_SP while connected or trying
+  AllBands,          // first item of Bande_SP
+  StateIdle,         // Etat_SP
+  StateConnecting,   // %1 host:port
+  StateConnected,    // %1 host:port
+  StateWaiting,      // %1 seconds, %2 the reason
+  NodeRefused,       // message box: no host, or a port outside 1-65535
+  NoStation,         // message box: no station callsign to log in with
+  NotSent,           // console: a command typed while not connected
+  TableName,         // what a screen reader calls the table
+  ConsoleName,       // and the console
+  // Column headers.
+  ColumnTime,
+  ColumnFrequency,
+  ColumnBand,
+  ColumnDxCall,
+  ColumnReference,
+  ColumnStatus,
+  ColumnComment,
+  ColumnSpotter,
+  // Status of a spot.
+  StatusNew,
+  StatusWorked,
+  StatusWorkedOnBand,
+  StatusCallWorked,
+  StatusCallWorkedOnBand,
+};
+const Tri& spotsText(SpotsText id);
+
+}  // namespace ktl

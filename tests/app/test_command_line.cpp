@@ -1,0 +1,139 @@
+// The built program run from a script: help and version, an import of a
+// real file with its summary, both exports, and the runs that must fail
+// with their exit codes and leave the log as it was. The data folder and
+// settings are a temporary folder's; no display is given, so any window
+// would end the run.
+#include "platform/settings_store.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QtTest>
+
+using namespace ktl;
+
+namespace {
+
+struct Run {
+  int code = -1;
+  QString out, err;
+};
+
+QByteArray read(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// An empty log of F0ORB, English, in a temporary data folder.
+struct Station {
+  QTemporaryDir tmp;
+  const QString data = tmp.filePath("data");
+  Station() {
+    QDir().mkpath(data);
+    QFile(data + "/F0ORB_KTL.log").open(QIODevice::WriteOnly);
+    SettingsStore settings(tmp.filePath("config/KTL/KTL.ini"));
+    settings.save(kCommonSection, "Indicatif Station", "F0ORB");
+    settings.save(stationSection("F0ORB"), "Language", "Anglais");
+  }
+  QByteArray log() const { return read(data + "/F0ORB_KTL.log"); }
+  Run run(const QStringList& args) const {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KTL_DATA_DIR", data);
+    env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+    p.setProcessEnvironment(env);
+    p.start(KTL_PROGRAM, args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+  }
+};
+
+const QString kSample = KTL_SHARED_DIR "/adif-samples/qrz_m0nom-p-logbook.adi";
+
+}  // namespace
+
+class TestCommandLine : public QObject {
+  Q_OBJECT
+ private slots:
+  void helpAndVersion() {
+    Station s;
+    const Run help = s.run({"--help"});
+    QCOMPARE(help.code, 0);
+    for (const char* part : {"Usage: ", "--station <CALL>", "--import <FILE.adi>", "--sig-award", "--export ",
+                             "--export-standard <FILE>", "-v, --version"})
+      QVERIFY2(help.out.contains(part), part);
+    QCOMPARE(s.run({"--version"}).out, "orb-ktl 1.0.1\n");
+  }
+
+  void importThenExports() {
+    Station s;
+    // 114 QSOs; 7 DIGITALVOICE, one on 60 m.
+    const Run r = s.run({"--station", "f0orb", "--import", kSample});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data +
+                        "/F0ORB_KTL.log\n"
+                        "Missing fields replaced: 0 callsigns (FXXXX), 0 dates (01/01/2000), 0 times (00:00), "
+                        "1 bands (1.8 Mhz).\n"
+                        "What the log's columns could not keep: 7 modes cut to three letters, 1 bands not in the "
+                        "table (put as 1.8 Mhz).\n");
+    QCOMPARE(s.log().size(), 114 * 123);
+    const QString today = QDateTime::currentDateTimeUtc().date().toString("yyyyMMdd");
+    QCOMPARE(read(s.data + "/backups/F0ORB_KTL_" + today + ".log"), QByteArray());  // the log before
+
+    // The default station, the default file.
+    const Run own = s.run({"--export"});
+    QCOMPARE(own.code, 0);
+    QCOMPARE(own.out, "The file was registered under the name : " + s.data + "/F0ORB_KTL.adi\n");
+    const QByteArrayList lines = read(s.data + "/F0ORB_KTL.adi").split('\n');
+    QCOMPARE(lines[0], "Exporting the log of the station F0ORB to ADIF format\r");
+    QCOMPARE(lines.size(), 6 + 114 + 1);
+
+    const QString standard = s.data + "/std.adi";
+    QCOMPARE(s.run({"--station", "F0ORB", "--export-standard", standard}).code, 0);
+    const QByteArray adi = read(standard);
+    QVERIFY(adi.startsWith("ORB_KTL log of F0ORB in ADIF 3.1.4\r\n<ADIF_VER:5>3.1.4\r\n<PROGRAMID:7>ORB_KTL\r\n"));
+    QCOMPARE(adi.count("<EOR>"), 114);
+  }
+
+  void failuresLeaveTheLogAlone_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing file") << QStringList{"--import", "/nonexistent/x.adi"} << 1
+                                  << "This file cannot be read, nothing was imported: \n/nonexistent/x.adi\n";
+    QTest::newRow("no record") << QStringList{"--import", KTL_SHARED_DIR "/adif-samples/cqgma_dp9x-malformed.adi"}
+                               << 1 << "This file holds no QSO (no <EOR>): nothing was imported.";
+    QTest::newRow("unknown station") << QStringList{"--station", "F0XYZ", "--export"} << 2
+                                     << "No log for station F0XYZ: ";
+    QTest::newRow("unknown option") << QStringList{"--imprt", kSample} << 2 << "Unknown option 'imprt'.";
+  }
+  void failuresLeaveTheLogAlone() {
+    QFETCH(QStringList, args);
+    Station s;
+    const Run r = s.run(args);
+    QTEST(r.code, "code");
+    QFETCH(QString, error);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(s.log(), QByteArray());
+  }
+
+  // The window holds the lock while the log is open: no import, exports go on.
+  void logOpenInAWindow() {
+    Station s;
+    QLockFile window(s.data + "/F0ORB_KTL.log.lock");
+    QVERIFY(window.tryLock(0));
+    const Run r = s.run({"--import", kSample});
+    QCOMPARE(r.code, 3);
+    QCOMPARE(r.err, QString("The log of F0ORB is open in an ORB_KTL window (process %1): close that window or "
+                            "import from it. Nothing was imported.\n")
+                        .arg(QCoreApplication::applicationPid()));
+    QCOMPARE(s.log(), QByteArray());
+    QCOMPARE(s.run({"--export"}).code, 0);
+    window.unlock();
+    QCOMPARE(s.run({"--import", kSample}).code, 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"

@@ -1,0 +1,171 @@
+// The node connection against a node played by the test on the loopback:
+// the login, lines as they arrive (split, flooded, unended, in any bytes),
+// commands, and the waits before connecting again.
+#include "cluster/spot_client.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using namespace ktl;
+
+namespace {
+
+const SpotClient::Backoff kShortWaits{40, 160, 60000, 2000};
+
+struct Node {
+  QTcpServer server;
+  QTcpSocket* peer = nullptr;
+  QByteArray received;  // everything the client sent
+
+  quint16 listen(quint16 port = 0) {
+    if (!server.listen(QHostAddress::LocalHost, port)) qFatal("cannot listen");
+    return server.serverPort();
+  }
+  // Waits for the client's next connection.
+  bool accept() {
+    // The client connects from this thread's event loop: wait with it running.
+    if (!QTest::qWaitFor([this] { return server.hasPendingConnections(); }, 3000)) return false;
+    peer = server.nextPendingConnection();
+    received.clear();
+    QObject::connect(peer, &QTcpSocket::readyRead, peer, [this] { received += peer->readAll(); });
+    return true;
+  }
+  void send(const QByteArray& bytes) {
+    peer->write(bytes);
+    peer->flush();
+  }
+};
+
+}  // namespace
+
+class SpotClientTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // The prompt comes without a line end; the login is the call and CR LF,
+  // and the node hears nothing else until the operator's command.
+  void logsInThenPassesLinesOn() {
+    Node node;
+    const quint16 port = node.listen();
+    SpotClient client;
+    client.setBackoff(kShortWaits);
+    QSignalSpy lines(&client, &SpotClient::lineReceived);
+    client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("F0ORB/P"));
+    QVERIFY(node.accept());
+    QTRY_COMPARE(client.state(), SpotClient::State::Connected);
+    node.send("Welcome to the node\r\n\r\nPlease enter your call: ");
+    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\n"));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).at(0).toString(), QStringLiteral("Welcome to the node"));
+    QCOMPARE(lines.at(1).at(0).toString(), QStringLiteral("Please enter your call: "));
+    lines.clear();
+
+    // A spot split across two packets arrives as one line.
+    node.send("DX de OK1KTL:     14025.0  F5ABC     COTA F-");
+    QTest::qWait(50);
+    QCOMPARE(lines.size(), 0);
+    node.send("01051  1234Z\r\n");
+    QTRY_COMPARE(lines.size(), 1);
+    QCOMPARE(lines.at(0).at(0).toString(), QStringLiteral("DX de OK1KTL:     14025.0  F5ABC     COTA F-01051  1234Z"));
+
+    // A flood: a hundred spots in one burst, every one delivered in order.
+    QByteArray burst;
+    for (int i = 0; i < 100; ++i) burst += "DX de OK1KTL: 14025.0 F5ABC spot " + QByteArray::number(i) + " 1234Z\r\n";
+    node.send(burst);
+    QTRY_COMPARE(lines.size(), 101);
+    QCOMPARE(lines.last().at(0).toString(), QStringLiteral("DX de OK1KTL: 14025.0 F5ABC spot 99 1234Z"));
+
+    QVERIFY(client.send(QStringLiteral("SH/DX 10")));
+    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\nSH/DX 10\r\n"));
+  }
+
+  // Unended, NUL-laden, Windows-1252, UTF-8 and telnet bytes: every line
+  // is text, none longer than the cut, nothing lost but controls.
+  void readsAnyBytes() {
+    Node node;
+    const quint16 port = node.listen();
+    SpotClient client;
+    QSignalSpy lines(&client, &SpotClient::lineReceived);
+    client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("F0ORB"));
+    QVERIFY(node.accept());
+    node.send(QByteArray(100000, 'x'));
+    node.send("\r\n");
+    QTRY_COMPARE(lines.size(), 25);  // 24 pieces of 4096 and the rest
+    qsizetype total = 0;
+    for (const auto& l : lines) {
+      QVERIFY(l.at(0).toString().size() <= SpotClient::kMaxLineBytes);
+      total += l.at(0).toString().size();
+    }
+    QCOMPARE(total, 100000);
+    lines.clear();
+    node.send(QByteArray("Ch\xe2teau\0 de Kost\xe1lek\x07\r\n", 23));
+    // Telnet's DO CHARSET and a CHARSET request are no text.
+    node.send("Ch\xc3\xa2teau \xff\xfd\x2a" "fort\t\xff\xfa\x2a\x01UTF-8\xff\xf0ok\n\r");
+    node.send("bad \xc3( utf8\r\n");
+    QTRY_COMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0).at(0).toString(), QStringLiteral("Château de Kostálek"));
+    QCOMPARE(lines.at(1).at(0).toString(), QStringLiteral("Château fort ok"));
+    QCOMPARE(lines.at(2).at(0).toString(), QStringLiteral("bad Ã( utf8"));
+    QCOMPARE(node.received, QByteArray());  // no prompt, no login
+  }
+
+  // Refused: the waits grow and stop growing at the longest; once the node
+  // listens, the client is in and logs in again after every drop.
+  void waitsLongerThenReconnects() {
+    quint16 port;
+    {
+      Node probe;
+      port = probe.listen();
+    }
+    SpotClient client;
+    client.setBackoff(kShortWaits);
+    QList<int> waits;
+    connect(&client, &SpotClient::stateChanged, this, [&](SpotClient::State s) {
+      if (s == SpotClient::State::Waiting) waits << client.waitMs();
+    });
+    client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("F0ORB"));
+    QTRY_VERIFY(waits.size() >= 4);
+    QCOMPARE(waits.mid(0, 4), (QList<int>{40, 80, 160, 160}));
+    QVERIFY(!client.lastError().isEmpty());
+    QVERIFY(!client.send(QStringLiteral("SH/DX")));
+
+    Node node;
+    node.listen(port);
+    QVERIFY(node.accept());
+    QTRY_COMPARE(client.state(), SpotClient::State::Connected);
+    node.send("login: ");
+    QTRY_COMPARE(node.received, QByteArray("F0ORB\r\n"));
+    node.peer->close();
+    QTRY_COMPARE(client.state(), SpotClient::State::Waiting);
+    QVERIFY(node.accept());
+    node.send("login:\r\n");
+    QTRY_COMPARE(node.received, QByteArray("F0ORB\r\n"));
+
+    client.stop();
+    QCOMPARE(client.state(), SpotClient::State::Idle);
+    QTest::qWait(300);
+    QVERIFY(!node.server.hasPendingConnections());
+  }
+
+  void prompts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("prompt");
+    QTest::newRow("login:") << "login: " << true;
+    QTest::newRow("Login") << "Login" << true;
+    QTest::newRow("call:") << "call:" << true;
+    QTest::newRow("enter your call") << "Please enter your callsign, then press Enter" << true;
+    QTest::newRow("Your call please") << "Your call please" << true;
+    QTest::newRow("banner") << "Welcome to the DX cluster" << false;
+    QTest::newRow("spot") << "DX de F5ABC: 14025.0 F4XYZ call me 1234Z" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void prompts() {
+    QFETCH(QString, text);
+    QFETCH(bool, prompt);
+    QCOMPARE(isLoginPrompt(text), prompt);
+  }
+};
+
+QTEST_GUILESS_MAIN(SpotClientTest)
+#include "test_spot_client.moc"
