@@ -98,23 +98,6 @@ class ImportWindowTest : public QObject {
     QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);
   }
 
-  void sigAwardOptionTakesReferenceFromSigInfo() {
-    Station s({});
-    ImportAdifWindow* win = s.openImport();
-    auto* box = win->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"));
-    QVERIFY(!box->isChecked());
-    box->setChecked(true);
-    s.p.files << s.writeAdif(
-        "<eoh>\n<CALL:4>G4AB <BAND:3>20M <QSO_DATE:8>20220505 <TIME_ON:4>1200 <SIG:4>COTA <SIG_INFO:7>G-00842 <eor>\n");
-    win->importFile();
-    QCOMPARE(s.lines().size(), 1);
-    QCOMPARE(column(s.lines()[0], 14, 10), QByteArray("   G-00842"));
-    QCOMPARE(column(s.lines()[0], 56, 60), QByteArray(60, ' '));
-    // Remembered for the next window.
-    ImportAdifWindow* again = s.openImport();
-    QVERIFY(again->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"))->isChecked());
-  }
-
   void fileWithoutRecordSaysSoAndChangesNothing_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message");

@@ -65,17 +65,6 @@ class MenusTest : public QObject {
     QCOMPARE(openedBy(tip.at(tip.size() - 6).toLatin1()), QStringLiteral("Aide"));  // "Alt+X Aide"
   }
 
-  void toolkitTextsFollowTheLanguage() {
-    StationFixture s(QByteArray(), QStringLiteral("Anglais"));
-    const auto yes = [] {
-      QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
-      return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&'));
-    };
-    QCOMPARE(yes(), QStringLiteral("Yes"));
-    s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(yes(), QStringLiteral("Sì"));
-  }
-
   // Display order; the items of windows this program does not have are not shown.
   void tree() {
     StationFixture s;

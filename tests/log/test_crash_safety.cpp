@@ -1,6 +1,10 @@
 // Each change to the files killed (SIGKILL) at random moments while it
 // works, 30 times each: the file is then the old content or exactly the new
 // one, and the same change run again works and leaves nothing beside it.
+// The program is its own helper: "--change OP DIR" makes one change.
+#include "adif/adif_export.h"
+#include "adif/adif_import.h"
+#include "log/log_file.h"
 #include "log/qso_record.h"
 
 #include <QDir>
@@ -17,6 +21,29 @@ using namespace ktl;
 
 namespace {
 
+const char* self;
+
+// One change to DIR's files; says "ready" first. Replace and delete name
+// the log's 101st line.
+int change(const QString& op, const QString& dir) {
+  const QString log = dir + "/F0ORB_KTL.log";
+  const QByteArray line = toLogLine({"NEW", "OK", "08815", true, "05/05/16", "10:00", "SSB", "14 Mhz", "59", "", true, "59"});
+  QByteArray old;
+  int n = 0;
+  forEachLine(log, [&](const QByteArray& l) { return ++n < 101 || (old = l, false); });
+  std::puts("ready");
+  std::fflush(stdout);
+  bool ok = false;
+  if (op == u"append") ok = appendQso(log, line).ok();
+  if (op == u"replace") ok = replaceQso(log, line, old).ok();
+  if (op == u"insert") ok = insertQsoByDate(log, line).ok();
+  if (op == u"delete") ok = deleteQso(log, old).ok();
+  if (op == u"sort") ok = sortLog(log).ok();
+  if (op == u"import") ok = importAdif(dir + "/in.adi", log).ok();
+  if (op == u"export") ok = exportAdif(log, dir + "/F0ORB_KTL.adi", "title").ok();
+  return ok ? 0 : 1;
+}
+
 QByteArray readAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
@@ -27,34 +54,12 @@ void write(const QString& path, const QByteArray& bytes) {
   QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-// 20,000 QSOs, unsorted, some marked: each change takes milliseconds.
-QByteArray knownLog() {
-  QByteArray out;
-  for (int i = 0; i < 20000; ++i) {
-    const QByteArray n = QByteArray::number(i).rightJustified(5, '0');
-    const QByteArray day = QByteArray::number(1 + (i * 7) % 28).rightJustified(2, '0');
-    out += toLogLine({.callsign = "F" + n, .countryPrefix = "F", .castleNumber = n, .repeatMark = i % 7 == 0,
-                      .qsoDate = day + "/0" + QByteArray::number(1 + i % 9) + "/1" + QByteArray::number(i % 10),
-                      .qsoTime = "12:00", .mode = "CW", .band = "7.0 Mhz", .rstReceived = "599", .rstSent = "599"}) +
-           "\r\n";
-  }
-  return out;
-}
-
-QByteArray adifFile() {
-  QByteArray out = "<EOH>\n";
-  for (int i = 0; i < 2000; ++i)
-    out += "<CALL:6>OK" + QByteArray::number(1000 + i) + " <QSO_DATE:8>2017" + (i % 2 ? "0315" : "1101") +
-           " <TIME_ON:4>1200 <BAND:3>20m <EOR>\n";
-  return out;
-}
-
 }  // namespace
 
 class TestCrashSafety : public QObject {
   Q_OBJECT
   QTemporaryDir dir_;
-  const QByteArray log_ = knownLog(), adif_ = adifFile();
+  QByteArray log_, adif_ = "<EOH>\n";
   int kills_ = 0;
 
   QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -65,11 +70,11 @@ class TestCrashSafety : public QObject {
     write(path("F0ORB_KTL.adi"), "an earlier export\r\n");
     write(path("in.adi"), adif_);
   }
-  // Runs the helper to its end, or kills it `killAfterUs` after it is
+  // Runs one change to its end, or kills it `killAfterUs` after it is
   // ready. The exit code, -1 when it was killed at work.
   int run(const QString& op, qint64 killAfterUs = -1, qint64* workUs = nullptr) {
     QProcess helper;
-    helper.start(QStringLiteral(KTL_CRASH_HELPER), {op, dir_.path()});
+    helper.start(QString::fromLocal8Bit(self), {QStringLiteral("--change"), op, dir_.path()});
     if (!helper.waitForReadyRead(10000)) return -2;
     QElapsedTimer t;
     t.start();
@@ -83,6 +88,18 @@ class TestCrashSafety : public QObject {
   }
 
  private slots:
+  // 20,000 QSOs, unsorted, some marked, and 2,000 records: each change
+  // takes milliseconds.
+  void initTestCase() {
+    for (int i = 0; i < 20000; ++i) {
+      const QByteArray n = QByteArray::number(i).rightJustified(5, '0');
+      const QByteArray date = QByteArray::number(10 + i % 18) + "/0" + QByteArray::number(1 + i % 9) + "/1" + n[4];
+      log_ += toLogLine({"F" + n, "F", n, i % 7 == 0, date, "12:00", "CW", "7.0 Mhz", "599", "", false, "599"}) + "\r\n";
+    }
+    for (int i = 0; i < 2000; ++i)
+      adif_ += "<CALL:6>OK" + QByteArray::number(1000 + i) + " <QSO_DATE:8>2017110" + QByteArray::number(i % 9 + 1) +
+               " <TIME_ON:4>1200 <BAND:3>20m <EOR>\n";
+  }
   void killedAtWork_data() {
     QTest::addColumn<QString>("op");
     for (const char* op : {"append", "replace", "insert", "delete", "sort", "import", "export"}) QTest::newRow(op) << op;
@@ -99,7 +116,7 @@ class TestCrashSafety : public QObject {
     QVERIFY(after != before);
     QRandomGenerator rng(kills_);
     int killed = 0, old = 0;
-    for (int round = 0; killed < 30 && round < 200; ++round) {
+    for (int round = 0; killed < 30 && round < 400; ++round) {
       reset();
       if (run(op, rng.bounded(workUs + workUs / 10 + 1)) != -1) continue;  // done before the kill
       ++killed;
@@ -117,5 +134,11 @@ class TestCrashSafety : public QObject {
   void cleanupTestCase() { qInfo("%d kills in all", kills_); }
 };
 
-QTEST_GUILESS_MAIN(TestCrashSafety)
+int main(int argc, char** argv) {
+  self = argv[0];
+  if (argc == 4 && !std::strcmp(argv[1], "--change")) return change(QString::fromLocal8Bit(argv[2]), argv[3]);
+  TestCrashSafety test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_crash_safety.moc"
