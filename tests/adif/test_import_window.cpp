@@ -93,6 +93,7 @@ class ImportWindowTest : public QObject {
     QVERIFY(lines[3].startsWith("DL1AB "));
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
     QCOMPARE(s.state.logModel().rowCount(), 4);
+    QVERIFY(!win->isVisible());
     QCOMPARE(s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->currentIndex().row(), 3);
     // The choice is kept for the next import.
     QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);

@@ -154,7 +154,6 @@ class MainStartupTest : public QObject {
     QTest::addColumn<QString>("bandText");
     QTest::addColumn<QString>("modeText");
     QTest::newRow("valid") << "11" << "3" << "432 Mhz" << "DIGI";
-    QTest::newRow("typed text") << "-1" << "-1" << "1.8 Mhz" << "SSB";
     QTest::newRow("not a number") << "abc" << "" << "1.8 Mhz" << "SSB";
   }
   void storedBandAndModeRestored() {
