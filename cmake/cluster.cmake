@@ -10,7 +10,7 @@ ktl_gui_test(test_cluster_window tests/cluster/test_cluster_window.cpp)
 ktl_gui_test(test_cluster_web tests/cluster/test_cluster_web.cpp)
 target_link_libraries(test_cluster_web PRIVATE Qt6::Network)
 set_tests_properties(test_cluster_web PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=${KTL_TEST_TZ};QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"
   TIMEOUT 120)
 # ktl-cluster-bench: how long Main waits when the cluster window opens.
 add_executable(ktl-cluster-bench bench/cluster_open_bench.cpp)

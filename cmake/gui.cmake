@@ -24,12 +24,12 @@ ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
 # Main on three screens: 1280 x 720, 2560 x 1440 at 200 %, 1280 x 720 at 150 %.
 ktl_gui_test(test_main_size tests/entry/test_main_size.cpp)
 set(KTL_SCREENS ${CMAKE_CURRENT_SOURCE_DIR}/tests/entry/screens)
-set_tests_properties(test_main_size PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720.json")
+set_tests_properties(test_main_size PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720.json;TZ=${KTL_TEST_TZ}")
 add_test(NAME test_main_size_200 COMMAND test_main_size)
 set_tests_properties(test_main_size_200 PROPERTIES ENVIRONMENT
-  "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/2560x1440.json;QT_SCALE_FACTOR=2")
+  "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/2560x1440.json;QT_SCALE_FACTOR=2;TZ=${KTL_TEST_TZ}")
 add_test(NAME test_main_size_150 COMMAND test_main_size)
-set_tests_properties(test_main_size_150 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720_150.json")
+set_tests_properties(test_main_size_150 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${KTL_SCREENS}/1280x720_150.json;TZ=${KTL_TEST_TZ}")
 
 # The screenshots of Main in docs/ (not built by default): see docs/screenshots.cpp.
 add_executable(ktl-screenshots EXCLUDE_FROM_ALL docs/screenshots.cpp)
