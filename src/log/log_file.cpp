@@ -168,14 +168,14 @@ bool LineReader::next(QByteArray& line) {
   return true;
 }
 
-LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce) {
+LogResult writeFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
   AtomicFile out(path);
   if (const int error = out.open()) return systemFailure(LogResult::WriteFailed, error);
   QByteArray chunk;
   chunk.reserve(kWriteChunk + 256);
   int error = 0;
-  const LineSink sink = [&](QByteArrayView line) {
-    chunk.append(line).append("\r\n");
+  const ByteSink sink = [&](QByteArrayView bytes) {
+    chunk.append(bytes);
     if (chunk.size() >= kWriteChunk) {
       if (!error) error = out.write(chunk);
       chunk.clear();
@@ -189,6 +189,34 @@ LogResult rewriteFile(const QString& path, const std::function<bool(const LineSi
   if (!error) error = out.commit();
   if (error) return systemFailure(LogResult::WriteFailed, error);
   return {};
+}
+
+LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce) {
+  return writeFileAtomically(path, [&](const ByteSink& bytes) {
+    return produce([&](QByteArrayView line) {
+      bytes(line);
+      bytes("\r\n");
+    });
+  });
+}
+
+LogResult copyFileAtomically(const QString& from, const QString& to) {
+  QFile in(from);
+  if (!in.open(QIODevice::ReadOnly)) return failure(LogResult::ReadFailed, in);
+  LogResult readFailure;
+  const LogResult written = writeFileAtomically(to, [&](const ByteSink& sink) {
+    QByteArray block;
+    while (!in.atEnd()) {
+      block = in.read(kWriteChunk);
+      if (block.isEmpty() && in.error() != QFileDevice::NoError) {
+        readFailure = failure(LogResult::ReadFailed, in);
+        return false;
+      }
+      sink(block);
+    }
+    return true;
+  });
+  return readFailure.ok() ? written : readFailure;
 }
 
 void removeRewriteLeftover(const QString& path) { ::unlink(QFile::encodeName(path + kLeftoverSuffix).constData()); }

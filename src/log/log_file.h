@@ -59,6 +59,11 @@ class LineReader {
 // space left on device").
 using LineSink = std::function<void(QByteArrayView line)>;
 LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce);
+// The same for bytes taken as they come, line ends included.
+using ByteSink = std::function<void(QByteArrayView bytes)>;
+LogResult writeFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
+// `to` replaced by a byte-for-byte copy of `from`, the same way.
+LogResult copyFileAtomically(const QString& from, const QString& to);
 
 // A rewrite cut short between naming its new file and the rename (a kill, a
 // power cut) leaves "<path>.ktl-new" beside the file, which is still the old

@@ -1,12 +1,12 @@
 #include "state/daily_backup.h"
 
+#include "log/log_file.h"
 #include "platform/data_dir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace ktl {
 
@@ -18,39 +18,6 @@ QString backupPath(const QString& dataDir, const QString& stationCallsign, QDate
 }
 
 namespace {
-
-// Byte for byte, through a file that replaces the target in one rename.
-bool copyAtomically(const QString& from, const QString& to, QString& detail) {
-  QFile in(from);
-  if (!in.open(QIODevice::ReadOnly)) {
-    detail = in.errorString();
-    return false;
-  }
-  QSaveFile out(to);
-  if (!out.open(QIODevice::WriteOnly)) {
-    detail = out.errorString();
-    return false;
-  }
-  QByteArray block;
-  while (!in.atEnd()) {
-    block = in.read(1 << 20);
-    if (block.isEmpty() && in.error() != QFileDevice::NoError) {
-      detail = in.errorString();
-      out.cancelWriting();
-      return false;
-    }
-    if (out.write(block) != block.size()) {
-      detail = out.errorString();
-      out.cancelWriting();
-      return false;
-    }
-  }
-  if (!out.commit()) {
-    detail = out.errorString();
-    return false;
-  }
-  return true;
-}
 
 // The station's copies, oldest first: <CALL>_KTL_ and eight digits, so that
 // F0ORB never takes the copies of F0ORB_P for its own.
@@ -74,8 +41,10 @@ BackupResult backupLogOfTheDay(const QString& dataDir, const QString& stationCal
   QDir folder(backupFolder(dataDir));
   if (!folder.exists() && !QDir().mkpath(folder.path()))
     return {BackupResult::Failed, result.path, QStringLiteral("mkdir ") + folder.path()};
-  if (!copyAtomically(log, result.path, result.detail)) {
+  // Byte for byte, through the program's one atomic write.
+  if (const LogResult copied = copyFileAtomically(log, result.path); !copied.ok()) {
     result.status = BackupResult::Failed;
+    result.detail = copied.detail;
     return result;
   }
   const QStringList copies = copiesOf(folder, stationCallsign);
