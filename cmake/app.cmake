@@ -18,9 +18,7 @@ if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the program's revision '${CMAKE_MATCH_1}'")
 endif()
 
-ktl_core_test(test_adif_standard tests/adif/test_adif_standard.cpp)
-ktl_core_test(test_daily_backup tests/state/test_daily_backup.cpp)
-ktl_gui_test(test_program_upkeep tests/app/test_program_upkeep.cpp)
+ktl_gui_test(test_log_upkeep tests/state/test_log_upkeep.cpp)
 # The built program itself, run over a data folder of its own.
 ktl_core_test(test_command_line tests/app/test_command_line.cpp)
 add_dependencies(test_command_line orb-ktl)

@@ -14,10 +14,9 @@ target_sources(ktl_gui PRIVATE
   src/app/enter_clicks.cpp
 )
 
-ktl_gui_test(test_main_startup tests/entry/test_main_startup.cpp)
+ktl_gui_test(test_main_window tests/entry/test_main_window.cpp)
 ktl_gui_test(test_station tests/station/test_station.cpp)
 ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)
-ktl_gui_test(test_menus tests/entry/test_menus.cpp)
 ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)
 ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
 

@@ -16,6 +16,4 @@ target_sources(ktl_gui PRIVATE
   src/views/prefix_editor_window.cpp
 )
 target_sources(ktl-bench PRIVATE bench/bench_views.cpp)
-ktl_gui_test(test_search tests/views/test_search.cpp)
-ktl_gui_test(test_castles tests/views/test_castles.cpp)
-ktl_gui_test(test_prefixes tests/views/test_prefixes.cpp)
+ktl_gui_test(test_views tests/views/test_views.cpp)

@@ -1,8 +1,14 @@
-// The ADIF record line of a log line and the export file.
+// The ADIF exports: the record line of a log line and the export file; the
+// standard export field for field, its header, and the way back through the
+// import with "SIG = award, SIG_INFO = reference".
 #include "adif/adif_export.h"
 #include "adif/adif_fields.h"
+#include "adif/adif_import.h"
+#include "adif/adif_standard.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
+#include "test_files.h"
+#include "test_log_lines.h"
 
 #include <QtTest>
 
@@ -15,15 +21,17 @@ QByteArray line(const char* call, const char* prefix, const char* date, const ch
   return toLogLine({call, prefix, "01051", repeat, date, "08:35", "SSB", band, "59", name, qsl, "57"});
 }
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+void writeLog(const QString& path, const QByteArrayList& lines) {
+  QVERIFY(writeFile(path, lines.isEmpty() ? QByteArray("") : lines.join("\r\n") + "\r\n"));
 }
 
-void writeLog(const QString& path, const QByteArrayList& lines) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  for (const QByteArray& l : lines) f.write(l + "\r\n");
+StandardAdifHeader header() {
+  StandardAdifHeader h;
+  h.award = "KTL";
+  h.station = "F0ORB/P";
+  h.programVersion = "1.0.1";
+  h.created = QDateTime(QDate(2016, 3, 4), QTime(9, 5, 3), Qt::UTC);
+  return h;
 }
 
 }  // namespace
@@ -86,23 +94,84 @@ class TestAdifExport : public QObject {
     QCOMPARE(adifTitleLine(Language::Other, QStringLiteral("F/OK1ABC")), "");
     const QByteArray header = title + "\r\n\r\n" + adifBannerLine() + "\r\n\r\n\r\n<eoh>\r\n";
     QCOMPARE(exportAdif(log, adi, title).status, AdifExportResult::Exported);
-    QCOMPARE(readAll(adi), header);
+    QCOMPARE(readFile(adi), header);
 
     writeLog(log, {line("OK1ABC", "OK", "02/01/16", "14 Mhz", "Hrad", true), line("OK2ABC", "OK", "01/01/16", "7.0 Mhz", "", false)});
     QCOMPARE(exportAdif(log, adi, title).records, 2);
-    const QByteArrayList records = readAll(adi).mid(header.size()).split('\n');
+    const QByteArrayList records = readFile(adi).mid(header.size()).split('\n');
     QCOMPARE(records.size(), 3);  // and nothing after the last CR LF
     QVERIFY(records[0].startsWith("<CALL:6>OK1ABC <BAND:3>20m ") && records[0].endsWith("<eor>\r"));
     QVERIFY(records[1].startsWith("<CALL:6>OK2ABC <BAND:3>40m ") && records[1].endsWith("<eor>\r"));
     writeLog(log, {});
     QCOMPARE(exportAdif(log, adi, title).records, 0);
-    QCOMPARE(readAll(adi), header);
+    QCOMPARE(readFile(adi), header);
     QCOMPARE(exportAdif(tmp.path(), adi, title).status, AdifExportResult::LogReadFailed);  // a folder
     QCOMPARE(exportAdif(log, log + "/x.adi", title).status, AdifExportResult::WriteFailed);
     QVERIFY(QDir(tmp.path()).mkdir("folder.adi"));  // written, but cannot take the folder's place
     QCOMPARE(exportAdif(log, tmp.filePath("folder.adi"), title).detail, "Is a directory");
-    QCOMPARE(readAll(adi), header);
+    QCOMPARE(readFile(adi), header);
     QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
+  }
+
+  void recordFieldForField_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("record");
+    const QByteArray tail = "<STATION_CALLSIGN:7>F0ORB/P <EOR>";
+    QTest::newRow("1998, 20 m, QSL")
+        << logLineOf("F6ABC|OK-08815|*|31/12/98|08:35|SSB|14 Mhz|57|HRAD KARLSTEJN|*|59")
+        << "<CALL:5>F6ABC <QSO_DATE:8>19981231 <TIME_ON:4>0835 <BAND:3>20m <MODE:3>SSB <RST_RCVD:2>57 "
+           "<RST_SENT:2>59 <SIG:3>KTL <SIG_INFO:8>OK-08815 <QTH:14>HRAD KARLSTEJN <QSL_RCVD:1>Y " + tail;
+    QTest::newRow("2049, 70 cm, DLFF reference")
+        << logLineOf("OK1ABC/P|DLFF-00123||15/06/49|12:00|SSB|432 Mhz|59|||59")
+        << "<CALL:8>OK1ABC/P <QSO_DATE:8>20490615 <TIME_ON:4>1200 <BAND:4>70cm <MODE:3>SSB <RST_RCVD:2>59 "
+           "<RST_SENT:2>59 <SIG:3>KTL <SIG_INFO:10>DLFF-00123 <QSL_RCVD:1>N " + tail;
+    // Windows-1252 letters lose their accents; "<" would end the value for
+    // simple readers.
+    QTest::newRow("accents, cut mode, band not in the table")
+        << logLineOf("F5XYZ|F-00001||07/01/16|08:35|RTT|60 Mhz|59|Ch\xE2teau d'\xC6rsk\xF8l \x96 <tour> \xDF SCHLO\xDF||59")
+        << "<CALL:5>F5XYZ <QSO_DATE:8>20160107 <TIME_ON:4>0835 <MODE:4>RTTY <RST_RCVD:2>59 <RST_SENT:2>59 "
+           "<SIG:3>KTL <SIG_INFO:7>F-00001 <QTH:37>Chateau d'AErskol - (tour) ss SCHLOSS <QSL_RCVD:1>N " + tail;
+    QTest::newRow("no reference, no readable date")
+        << logLineOf("G4ABC|||7/1/2016|8h35|DIG|7.0 Mhz|59|||59")
+        << "<CALL:5>G4ABC <BAND:3>40m <MODE:3>DIG <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
+  }
+  void recordFieldForField() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, record);
+    QCOMPARE(standardAdifRecord(line, header()), record);
+  }
+
+  // The whole file: the header, one record a line, CR LF; then the import
+  // of that file, award in SIG, gives the log back but the repeat marks.
+  void fileAndRoundTrip() {
+    const QByteArrayList log = {
+        logLineOf("F6ABC|OK-08815|*|01/01/50|08:35|SSB|1.8 Mhz|57|HRAD KARLSTEJN|*|59"),
+        logLineOf("DL1ABCDEFG/P|DLFF-12345||31/12/99|23:59|RTT|3.5 Mhz|599|SCHLOSS NEUSCHWANSTEIN|*|579"),
+        logLineOf("I1ABC|I-00012||01/01/00|00:00|CW|10 Mhz|5|||5"),
+        logLineOf("G4ABC|G-00842||07/01/16|08:35|FM|144 Mhz|59|CORFE CASTLE DORSET||59"),
+        logLineOf("OK1AA|OK-00001||31/12/49|12:00|DIG|432 Mhz|59||*|59"),
+    };
+    QTemporaryDir tmp;
+    const QString logPath = tmp.filePath(QStringLiteral("F0ORB_P_KTL.log"));
+    const QString adi = tmp.filePath(QStringLiteral("out.adi"));
+    QVERIFY(writeFile(logPath, log.join("\r\n") + "\r\n"));
+    const AdifExportResult exported = exportStandardAdif(logPath, adi, header());
+    QVERIFY(exported.ok());
+    QCOMPARE(exported.records, 5);
+    const QByteArrayList file = readFile(adi).split('\n');
+    QCOMPARE(file.mid(0, 6), QByteArrayList({"ORB_KTL log of F0ORB/P in ADIF 3.1.4\r", "<ADIF_VER:5>3.1.4\r",
+                                            "<PROGRAMID:7>ORB_KTL\r", "<PROGRAMVERSION:5>1.0.1\r",
+                                            "<CREATED_TIMESTAMP:15>20160304 090503\r", "<EOH>\r"}));
+    QCOMPARE(file.size(), 6 + 5 + 1);
+    QVERIFY(file[7].startsWith("<CALL:12>DL1ABCDEFG/P <QSO_DATE:8>19991231 "));
+
+    const QString back = tmp.filePath(QStringLiteral("back.log"));
+    const AdifImportResult imported = importAdif(adi, back, AdifImportOptions{true});
+    QVERIFY(imported.ok());
+    QCOMPARE(imported.modesCut, 1);  // RTTY comes back as RTT
+    QByteArrayList expected = log;
+    expected[0][23] = ' ';
+    QCOMPARE(readFile(back), expected.join("\r\n") + "\r\n");
   }
 };
 

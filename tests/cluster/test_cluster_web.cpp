@@ -4,12 +4,10 @@
 #include "platform/engine_web_view.h"
 #include "station_fixture.h"
 
-#include <QAction>
 #include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <QWebEngineView>
 
 #include <unistd.h>

@@ -3,9 +3,9 @@
 // commands, and the waits before connecting again.
 #include "cluster/spot_client.h"
 
+#include "test_node.h"
+
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 using namespace ktl;
@@ -13,30 +13,6 @@ using namespace ktl;
 namespace {
 
 const SpotClient::Backoff kShortWaits{40, 160, 60000, 2000};
-
-struct Node {
-  QTcpServer server;
-  QTcpSocket* peer = nullptr;
-  QByteArray received;  // everything the client sent
-
-  quint16 listen(quint16 port = 0) {
-    if (!server.listen(QHostAddress::LocalHost, port)) qFatal("cannot listen");
-    return server.serverPort();
-  }
-  // Waits for the client's next connection.
-  bool accept() {
-    // The client connects from this thread's event loop: wait with it running.
-    if (!QTest::qWaitFor([this] { return server.hasPendingConnections(); }, 3000)) return false;
-    peer = server.nextPendingConnection();
-    received.clear();
-    QObject::connect(peer, &QTcpSocket::readyRead, peer, [this] { received += peer->readAll(); });
-    return true;
-  }
-  void send(const QByteArray& bytes) {
-    peer->write(bytes);
-    peer->flush();
-  }
-};
 
 }  // namespace
 
@@ -146,24 +122,6 @@ class SpotClientTest : public QObject {
     QCOMPARE(client.state(), SpotClient::State::Idle);
     QTest::qWait(300);
     QVERIFY(!node.server.hasPendingConnections());
-  }
-
-  void prompts_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("prompt");
-    QTest::newRow("login:") << "login: " << true;
-    QTest::newRow("Login") << "Login" << true;
-    QTest::newRow("call:") << "call:" << true;
-    QTest::newRow("enter your call") << "Please enter your callsign, then press Enter" << true;
-    QTest::newRow("Your call please") << "Your call please" << true;
-    QTest::newRow("banner") << "Welcome to the DX cluster" << false;
-    QTest::newRow("spot") << "DX de F5ABC: 14025.0 F4XYZ call me 1234Z" << false;
-    QTest::newRow("empty") << "" << false;
-  }
-  void prompts() {
-    QFETCH(QString, text);
-    QFETCH(bool, prompt);
-    QCOMPARE(isLoginPrompt(text), prompt);
   }
 };
 

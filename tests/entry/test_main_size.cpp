@@ -5,14 +5,8 @@
 #include "station_fixture.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace ktl;
 
@@ -76,7 +70,6 @@ class MainSizeTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::newRow("fits") << "30,60,850,400";
     QTest::newRow("off screen, oversized") << "4000,-900,5000,3000";
-    QTest::newRow("left of the screen") << "-700,100,840,520";
     QTest::newRow("not a place") << "840x520";
   }
   void placeRemembered() {

@@ -6,6 +6,7 @@
 #include "adif/adif_import.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,16 +45,6 @@ int change(const QString& op, const QString& dir) {
   return ok ? 0 : 1;
 }
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 }  // namespace
 
 class TestCrashSafety : public QObject {
@@ -66,9 +57,9 @@ class TestCrashSafety : public QObject {
   QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
   void reset() {
     for (const QString& f : files()) QFile::remove(dir_.filePath(f));
-    write(path("F0ORB_KTL.log"), log_);
-    write(path("F0ORB_KTL.adi"), "an earlier export\r\n");
-    write(path("in.adi"), adif_);
+    QVERIFY(writeFile(path("F0ORB_KTL.log"), log_));
+    QVERIFY(writeFile(path("F0ORB_KTL.adi"), "an earlier export\r\n"));
+    QVERIFY(writeFile(path("in.adi"), adif_));
   }
   // Runs one change to its end, or kills it `killAfterUs` after it is
   // ready. The exit code, -1 when it was killed at work.
@@ -109,10 +100,10 @@ class TestCrashSafety : public QObject {
     const QString target = path(op == u"export" ? "F0ORB_KTL.adi" : "F0ORB_KTL.log");
     reset();
     const QStringList clean = files();
-    const QByteArray before = readAll(target);
+    const QByteArray before = readFile(target);
     qint64 workUs = 0;
     QCOMPARE(run(op, -1, &workUs), 0);
-    const QByteArray after = readAll(target);
+    const QByteArray after = readFile(target);
     QVERIFY(after != before);
     QRandomGenerator rng(kills_);
     int killed = 0, old = 0;
@@ -120,11 +111,11 @@ class TestCrashSafety : public QObject {
       reset();
       if (run(op, rng.bounded(workUs + workUs / 10 + 1)) != -1) continue;  // done before the kill
       ++killed;
-      const QByteArray got = readAll(target);
+      const QByteArray got = readFile(target);
       QVERIFY2(got == before || got == after, qPrintable(QStringLiteral("killed %1: a third content").arg(op)));
       old += got == before;
       QCOMPARE(run(op), 0);
-      if (got == before) QCOMPARE(readAll(target), after);
+      if (got == before) QCOMPARE(readFile(target), after);
       QCOMPARE(files(), clean);
     }
     QCOMPARE(killed, 30);

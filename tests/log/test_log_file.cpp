@@ -5,10 +5,10 @@
 #include "log/log_file.h"
 #include "log/log_list_model.h"
 #include "log/qso_record.h"
+#include "test_files.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,14 +34,6 @@ QByteArray qso(const QByteArray& call, const QByteArray& dateTime = kNoon, const
 }
 QByteArray col24(QByteArray line, char c = '*') { return line.replace(23, 1, QByteArray(1, c)); }
 QByteArray crlf(const Lines& lines) { return lines.isEmpty() ? QByteArray("") : lines.join("\r\n") + "\r\n"; }
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
 
 const QByteArray A = qso("A", "01/01/16 12:00"), B = qso("B", "02/01/16 12:00"), C = qso("C", "03/01/16 12:00"),
                  N = col24(qso("NEW", "05/05/16 10:00"));
@@ -117,10 +109,10 @@ class TestLogFile : public QObject {
     QFETCH(QString, op);
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
-    if (!before.isNull()) write(log_, before);
+    if (!before.isNull()) QVERIFY(writeFile(log_, before));
     QVERIFY(run(op, log_).ok());
     QCOMPARE(QFileInfo::exists(log_), !after.isNull());
-    QCOMPARE(readAll(log_), after);
+    QCOMPARE(readFile(log_), after);
   }
 
   // Before the first line not earlier than the new one; YY 51-99 are 19xx and
@@ -144,10 +136,10 @@ class TestLogFile : public QObject {
     Lines lines;
     for (const QByteArray& d : dates) lines << qso(QByteArray::number(lines.size()), d);
     const QByteArray added = lines.takeLast();
-    write(log_, crlf(lines));
+    QVERIFY(writeFile(log_, crlf(lines)));
     QVERIFY(insertQsoByDate(log_, added).ok());
     lines.insert(position, added);
-    QCOMPARE(readAll(log_), crlf(lines));
+    QCOMPARE(readFile(log_), crlf(lines));
   }
 
   // Ascending date-time (YY 50-99 are 19xx here), undated lines last, ties by
@@ -182,11 +174,11 @@ class TestLogFile : public QObject {
   void sort() {
     QFETCH(Lines, input);
     QFETCH(QList<int>, order);
-    write(log_, crlf(input));
+    QVERIFY(writeFile(log_, crlf(input)));
     QVERIFY(sortLog(log_).ok());
     Lines expected;
     for (int i : order) expected << col24(input[i], ' ');
-    QCOMPARE(readAll(log_), crlf(expected));
+    QCOMPARE(readFile(log_), crlf(expected));
   }
 
   // A write that fails part-way leaves the old file as it was, nothing
@@ -214,12 +206,12 @@ class TestLogFile : public QObject {
     const QString log = full ? mount.filePath("F0ORB_KTL.log") : log_;
     Lines lines;
     for (int i = 0; i < 100; ++i) lines << (i == 50 ? B : qso("F" + QByteArray::number(i)));
-    write(log, full ? crlf({A, B}).leftJustified(4000, 'x') + "\r\n" : crlf(lines));
-    write(log + ".adi", "an earlier export\r\n");
-    write(log + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>");
+    QVERIFY(writeFile(log, full ? crlf({A, B}).leftJustified(4000, 'x') + "\r\n" : crlf(lines)));
+    QVERIFY(writeFile(log + ".adi", "an earlier export\r\n"));
+    QVERIFY(writeFile(log + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
     const QDir folder = QFileInfo(log).dir();
     const qsizetype files = folder.entryList(QDir::Files | QDir::Hidden).size();
-    const QByteArray before = readAll(target(op, log));
+    const QByteArray before = readFile(target(op, log));
     QFile filler(mount.filePath("filler"));
     if (full && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
       while (filler.write(QByteArray(4096, 'f')) > 0) {
@@ -235,7 +227,7 @@ class TestLogFile : public QObject {
     setrlimit(RLIMIT_FSIZE, &old);
     QCOMPARE(r.status, LogResult::WriteFailed);
     QCOMPARE(r.detail, full ? "No space left on device" : "File too large");
-    QCOMPARE(readAll(target(op, log)), before);
+    QCOMPARE(readFile(target(op, log)), before);
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), files + full);
     char event[256];
     if (full && op == u"append") QCOMPARE(::read(watch, event, sizeof event), -1);  // never written to
@@ -245,14 +237,14 @@ class TestLogFile : public QObject {
   // A rewrite killed between naming its new file and the rename leaves
   // "<file>.ktl-new"; opening the log or rewriting the file removes it.
   void leftoverRemoved() {
-    write(log_, crlf({A}));
+    QVERIFY(writeFile(log_, crlf({A})));
     for (int round = 0; round < 2; ++round) {
-      write(log_ + ".ktl-new", crlf({B}));
+      QVERIFY(writeFile(log_ + ".ktl-new", crlf({B})));
       LogListModel model;
       QVERIFY(round == 0 ? model.load(log_) : sortLog(log_).ok());
       QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"F0ORB_KTL.log"});
     }
-    QCOMPARE(readAll(log_), crlf({A}));
+    QCOMPARE(readFile(log_), crlf({A}));
   }
 };
 

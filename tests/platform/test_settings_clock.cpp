@@ -31,11 +31,6 @@ class TestSettingsClock : public QObject {
     QCOMPARE(store.get("Setup", "Language", "-"), QStringLiteral(" 1.0, Ch\u00e2teau \u20ac"));
     QCOMPARE(store.get(stationSection("F0ORB"), "Language", "-"), QString(""));
     QCOMPARE(store.get(stationSection("F0OR"), "Language", "-"), QStringLiteral("-"));
-    // Typed keys: per-station keys live in the station's section.
-    QVERIFY(store.write(keys::BandUsed, "F0ORB", "3"));
-    QCOMPARE(store.get("Setup F0ORB", "bande Utilisee", "-"), QStringLiteral("3"));
-    QCOMPARE(store.read(keys::BandUsed, "F1AAA"), QStringLiteral("0"));
-    QCOMPARE(store.read(keys::StationCallsign, "F0ORB"), QStringLiteral("XXXXX"));
     QVERIFY(QFileInfo(home_.filePath("config/KTL/KTL.ini")).size() > 0);
   }
 

@@ -1,12 +1,10 @@
 #include "fake_platform.h"
 
 #include "log/qso_record.h"
+#include "test_files.h"
 #include "platform/desktop_platform.h"
 #include "platform/web_view.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFontInfo>
 #include <QPdfWriter>
 
 namespace ktl {
@@ -16,24 +14,9 @@ FakePlatform::FakePlatform() {
   QDir().mkpath(dataDir_);
 }
 
-void FakePlatform::message(QWidget*, const QString& text) {
-  messages << text;
-  if (onMessage) onMessage(text);
-}
-
-bool FakePlatform::question(QWidget*, const QString& text) {
-  questions << text;
-  return answers.isEmpty() ? false : answers.takeFirst();
-}
-
-QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
-  return files.isEmpty() ? QString() : files.takeFirst();
-}
-
 PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const QFont& font) {
   if (printAnswer != PrintResult::Printed) return {printAnswer, {}};
   printed << lines;
-  printFamilies << QFontInfo(font).family();
   if (printPdf.isEmpty()) return {};
   QPdfWriter pdf(printPdf);
   if (!paintLines(pdf, lines, font)) return {PrintResult::Failed, printPdf};
@@ -59,16 +42,10 @@ WebView* FakePlatform::createWebView(QWidget* parent) {
 QString FakePlatform::logPath(const QString& callsign) const { return dataDir_ + QLatin1Char('/') + callsign + "_KTL.log"; }
 
 void FakePlatform::writeLog(const QString& callsign, const QByteArray& content) const {
-  QFile f(logPath(callsign));
-  f.open(QIODevice::WriteOnly);
-  f.write(content);
+  writeFile(logPath(callsign), content);
 }
 
-QByteArray FakePlatform::readLog(const QString& callsign) const {
-  QFile f(logPath(callsign));
-  f.open(QIODevice::ReadOnly);
-  return f.readAll();
-}
+QByteArray FakePlatform::readLog(const QString& callsign) const { return readFile(logPath(callsign)); }
 
 QString FakePlatform::setting(const QString& section, const QString& key, const QString& def) const {
   return settings_.get(section, key, def);
@@ -104,12 +81,7 @@ StationFixture::StationFixture(const QByteArray& log, const QString& language, c
       w(program->main),
       state(program->state) {}
 
-QList<QByteArray> StationFixture::lines() const {
-  QList<QByteArray> l = p.readLog(call).split('\n');
-  if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
-  for (QByteArray& x : l) x.chop(1);
-  return l;
-}
+QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }
 
 QByteArray crlf(std::initializer_list<QByteArray> lines) {
   QByteArray out;

@@ -26,9 +26,14 @@ class FakePlatform : public Platform {
   // empty settings store and no log.
   FakePlatform();
 
-  void message(QWidget* parent, const QString& text) override;
-  bool question(QWidget* parent, const QString& text) override;
-  QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+  void message(QWidget*, const QString& text) override { messages << text; }
+  bool question(QWidget*, const QString& text) override {
+    questions << text;
+    return !answers.isEmpty() && answers.takeFirst();
+  }
+  QString openFileName(QWidget*, const QString&, const QString&) override {
+    return files.isEmpty() ? QString() : files.takeFirst();
+  }
   // The print dialog answers `printAnswer`; a print goes, through the
   // desktop's page drawing, to the PDF file `printPdf` when one is set.
   PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;
@@ -60,8 +65,6 @@ class FakePlatform : public Platform {
   PrintResult::Status printAnswer = PrintResult::Printed;
   QString printPdf;
   QList<QStringList> printed;  // the lines of each print, in order
-  QStringList printFamilies;   // and the font family of each
-  std::function<void(const QString&)> onMessage;  // runs while an OK box is "up"
   QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
   QStringList pagesShown;     // pages of the program's own they were given
   std::function<WebView*(QWidget*)> webViewFactory;

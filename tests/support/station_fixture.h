@@ -2,8 +2,21 @@
 // A started program on a station with a given log and language.
 #include "app/program.h"
 #include "fake_platform.h"
+#include "test_files.h"
 
-#include <QList>
+// The controls window tests drive.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
 
 namespace ktl {
 
@@ -18,8 +31,11 @@ struct StationFixture {
                           const QString& callsign = QStringLiteral("F0ORB"));
 
   template <typename T = QWidget>
-  T* c(const char* name) const {
-    T* x = w.findChild<T*>(QString::fromLatin1(name));
+  T* c(const char* name) const { return in<T>(&w, name); }
+  // A control of any window.
+  template <typename T = QWidget>
+  static T* in(const QWidget* window, const char* name) {
+    T* x = window->findChild<T*>(QString::fromLatin1(name));
     if (!x) qFatal("no control %s", name);
     return x;
   }

@@ -1,26 +1,35 @@
-// The live-spot window in the program: the marks kept current with the
-// log, a spot put into Main's entry and logged through the usual chain,
-// the filters, and a node that the window joins as it opens.
+// The cluster's two windows in the program. The band-page window over a
+// recording web view: the band it opens on, what Afficher stores and opens,
+// the server address set in the window. The live-spot window: the marks kept
+// current with the log, a spot put into Main's entry and logged through the
+// usual chain, the filters, and a node that the window joins as it opens.
+#include "cluster/cluster_window.h"
 #include "cluster/spots_window.h"
 #include "station_fixture.h"
+#include "test_node.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTableView>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTest>
 
 using namespace ktl;
 
 namespace {
+
+const QString kServer = QStringLiteral("http://dxc.example.org");
+QUrl page(const char* name) { return QUrl(kServer + QStringLiteral("/dxc/") + name); }
+
+struct Cluster : StationFixture {
+  using StationFixture::StationFixture;
+  ClusterWindow* open() {
+    c<QAction>("Mnu_Cluster")->trigger();
+    return w.findChild<ClusterWindow*>();
+  }
+  QString band(const QString& call) const { return p.setting(stationSection(call), QStringLiteral("bande Cluster")); }
+  void setBand(const QString& call, const char* index) {
+    p.setSetting(stationSection(call), QStringLiteral("bande Cluster"), QString::fromLatin1(index));
+  }
+  QString server() const { return p.setting(kCommonSection, QStringLiteral("Adresse Cluster")); }
+};
 
 const QByteArray kLog = crlf({logLine("F5ABC", "F", "01051", "01/02/16", "10:00", "CW", "14 Mhz"),
                               logLine("I2ABC", "I", "123", "02/02/16", "11:00", "SSB", "7 MHZ")});
@@ -63,24 +72,79 @@ const char* const kSpots[] = {
 
 }  // namespace
 
-class SpotsWindowTest : public QObject {
+class ClusterWindowsTest : public QObject {
   Q_OBJECT
  private slots:
+  // The stored band is selected and its page opened; the arrow keys and
+  // Enter show another band and store it. One window however often asked.
+  void opensOnStoredBandThenKeyboard() {
+    Cluster s;
+    s.p.setSetting(kCommonSection, QStringLiteral("Adresse Cluster"), kServer);
+    s.setBand(s.call, "12");
+    ClusterWindow* win = s.open();
+    auto* bands = Cluster::in<QComboBox>(win, "Bande_CL");
+    QCOMPARE(bands->itemText(0) + '|' + bands->itemText(13), QStringLiteral("All HF|All VHF"));
+    QCOMPARE(bands->currentText(), QStringLiteral("432 Mhz"));
+    QCOMPARE(bands->lineEdit()->palette().color(QPalette::Base), QColor(255, 255, 192));
+    QCOMPARE(s.p.pagesOpened, QList<QUrl>{page("top_50_430_MHz.html")});
+
+    QCOMPARE(win->focusWidget(), bands);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(bands, Qt::Key_Up);
+    QCOMPARE(s.p.pagesOpened.size(), 1);  // choosing alone opens nothing
+    QTest::keyClick(bands, Qt::Key_Return);
+    QCOMPARE(s.p.pagesOpened.last(), page("top_50_14_MHz.html"));
+    QCOMPARE(s.band(s.call), QStringLiteral("5"));
+
+    QCOMPARE(s.open(), win);
+    QCOMPARE(s.p.pagesOpened.size(), 2);
+    QTest::keyClick(bands, Qt::Key_Escape);
+    QVERIFY(!win->isVisible());
+  }
+
+  // Without a server the view gets a page of ours, in the language, saying
+  // where to set one; the band is stored all the same. An address that is
+  // not http or https is refused; an accepted one is kept without its
+  // trailing slash and its page opened. Captions and the names a screen
+  // reader gives follow the language.
+  void serverAddressAndLanguage() {
+    Cluster s({}, QStringLiteral("Anglais"));
+    ClusterWindow* win = s.open();
+    QVERIFY(s.p.pagesOpened.isEmpty());
+    QCOMPARE(s.p.pagesShown.size(), 1);
+    QVERIFY(s.p.pagesShown[0].contains(u"No cluster server is set."));
+    QVERIFY(s.p.pagesShown[0].contains(u"in the \u201cServer address\u201d field"));
+    QCOMPARE(s.band(s.call), QStringLiteral("0"));
+
+    auto* address = Cluster::in<QLineEdit>(win, "Adresse_CL");
+    address->setText(QStringLiteral("dxc.example.org"));
+    QTest::keyClick(address, Qt::Key_Return);
+    QCOMPARE(s.p.messages, QStringList{"Address refused: type http:// or https:// followed by the server name "
+                                       "(for example https://dxcluster.example.org)"});
+    QCOMPARE(s.server(), QStringLiteral("<absent>"));
+
+    s.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(Cluster::in<QLabel>(win, "Label1")->text(), QStringLiteral("Cluster aggiornato ogni minuto"));
+    QCOMPARE(Cluster::in<QComboBox>(win, "Bande_CL")->accessibleName(), QStringLiteral("Banda"));
+    QVERIFY(s.p.pagesShown.last().contains(u"nel campo «Indirizzo del server»"));
+
+    address->setText(QStringLiteral("http://dxc.example.org/"));
+    Cluster::in<QPushButton>(win, "Enregistre_CL")->click();
+    QCOMPARE(s.server(), kServer);
+    QCOMPARE(address->text(), kServer);
+    QCOMPARE(s.p.pagesOpened, QList<QUrl>{page("top_250_HF.html")});
+    QCOMPARE(s.p.messages.size(), 1);
+  }
+
+  // One window however often asked, its title and menu item in the language.
   void oneWindowInEachLanguage() {
     Spots s;
-    QAction* item = s.c<QAction>("Mnu_Spots");
-    QVERIFY(item->isVisible());
-    QCOMPARE(item->text(), QStringLiteral("Spots en direct"));
     SpotsWindow* win = s.open();
     QVERIFY(win->isVisible() && !win->isModal());
-    QCOMPARE(win->windowTitle(), QStringLiteral("Spots en direct"));
-    s.open();
-    QCOMPARE(s.w.findChildren<SpotsWindow*>().size(), 1);
-    s.c<QAction>("Mnu_Anglais")->trigger();
-    QCOMPARE(win->windowTitle(), QStringLiteral("Live spots"));
-    QCOMPARE(item->text(), QStringLiteral("Live spots"));
+    QCOMPARE(s.open(), win);
+    const auto titles = [&] { return win->windowTitle() + '|' + s.c<QAction>("Mnu_Spots")->text(); };
+    QCOMPARE(titles(), QStringLiteral("Spots en direct|Spots en direct"));
     s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(win->windowTitle(), QStringLiteral("Spot in diretta"));
+    QCOMPARE(titles(), QStringLiteral("Spot in diretta|Spot in diretta"));
     QCOMPARE(Spots::table(win)->model()->headerData(SpotTableModel::Status, Qt::Horizontal).toString(),
              QStringLiteral("Stato"));
   }
@@ -182,31 +246,28 @@ class SpotsWindowTest : public QObject {
   // With the node stored for the station, the window logs in at once with
   // the callsign as typed; commands go out from the command line.
   void joinsTheStoredNode() {
-    QTcpServer node;
-    QVERIFY(node.listen(QHostAddress::LocalHost));
+    Node node;
+    const quint16 port = node.listen();
     Spots s(QByteArray(), QStringLiteral("Francais"), QStringLiteral("F0ORB_P"));
     s.p.setSetting(stationSection(s.call), QStringLiteral("Spots Hote"), QStringLiteral("127.0.0.1"));
-    s.p.setSetting(stationSection(s.call), QStringLiteral("Spots Port"), QString::number(node.serverPort()));
+    s.p.setSetting(stationSection(s.call), QStringLiteral("Spots Port"), QString::number(port));
     SpotsWindow* win = s.open();
-    QTRY_VERIFY(node.hasPendingConnections());
-    QTcpSocket* peer = node.nextPendingConnection();
-    QByteArray heard;
-    connect(peer, &QTcpSocket::readyRead, peer, [&] { heard += peer->readAll(); });
-    peer->write("Please enter your call: ");
-    QTRY_COMPARE(heard, QByteArray("F0ORB/P\r\n"));
-    peer->write("DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z\r\n");
+    QVERIFY(node.accept());
+    node.send("Please enter your call: ");
+    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\n"));
+    node.send("DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z\r\n");
     QTRY_COMPARE(Spots::table(win)->model()->rowCount(), 1);
     QVERIFY(win->findChild<QLabel*>(QStringLiteral("Etat_SP"))->text().startsWith(QStringLiteral("Connecté à 127.0.0.1:")));
     auto* command = win->findChild<QLineEdit*>(QStringLiteral("Commande_SP"));
     command->setText(QStringLiteral("sh/dx 5"));
     QTest::keyClick(command, Qt::Key_Return);
-    QTRY_COMPARE(heard, QByteArray("F0ORB/P\r\nsh/dx 5\r\n"));
+    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\nsh/dx 5\r\n"));
     win->findChild<QPushButton*>(QStringLiteral("Connexion_SP"))->click();
-    QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+    QTRY_COMPARE(node.peer->state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(win->findChild<QLabel*>(QStringLiteral("Etat_SP"))->text(), QStringLiteral("Non connecté"));
     QVERIFY(s.p.messages.isEmpty());
   }
 };
 
-QTEST_MAIN(SpotsWindowTest)
-#include "test_spots_window.moc"
+QTEST_MAIN(ClusterWindowsTest)
+#include "test_cluster_windows.moc"

@@ -1,28 +1,51 @@
-// What the started program does for the open log: its backup of the day and
-// its lock, through start-up and a station change; a backup that fails; the
-// two Fichier items for the standard export and the backups folder.
+// The open log's upkeep: daily backups (one copy a day, the last 30 kept,
+// other stations' copies left alone); what the started program does for
+// the open log, its backup of the day and its lock, through start-up and a
+// station change; a backup that fails; the two Fichier items for the
+// standard export and the backups folder.
+#include "state/daily_backup.h"
 #include "station_fixture.h"
+#include "test_files.h"
 
-#include <QAction>
-#include <QFile>
 #include <QLockFile>
-#include <QTest>
+#include <QtTest>
 
 using namespace ktl;
 
 namespace {
+
 const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "HRAD") + "\r\n";
+
 }  // namespace
 
-class ProgramUpkeepTest : public QObject {
+class LogUpkeepTest : public QObject {
   Q_OBJECT
  private slots:
+  void onceADayLastThirtyKept() {
+    QTemporaryDir tmp;
+    const QString data = tmp.path();
+    QCOMPARE(backupLogOfTheDay(data, "F0ORB", QDate(2016, 3, 1)).status, BackupResult::NoLog);
+    QVERIFY(writeFile(data + "/F0ORB_P_KTL.log", "portable\r\n"));
+    QCOMPARE(backupLogOfTheDay(data, "F0ORB_P", QDate(2016, 3, 1)).status, BackupResult::Made);
+    for (int day = 0; day < 35; ++day) {
+      const QDate date = QDate(2016, 3, 1).addDays(day);
+      QVERIFY(writeFile(data + "/F0ORB_KTL.log", "day " + QByteArray::number(day) + "\r\n"));
+      QCOMPARE(backupLogOfTheDay(data, "F0ORB", date).status, BackupResult::Made);
+      QVERIFY(writeFile(data + "/F0ORB_KTL.log", "later the same day\r\n"));
+      QCOMPARE(backupLogOfTheDay(data, "F0ORB", date).status, BackupResult::AlreadyMade);
+    }
+    QStringList copies = QDir(data + "/backups").entryList(QDir::Files, QDir::Name);
+    QVERIFY(copies.removeOne("F0ORB_P_KTL_20160301.log"));
+    QCOMPARE(copies.size(), 30);
+    QCOMPARE(copies.first(), "F0ORB_KTL_20160306.log");
+    QCOMPARE(copies.last(), "F0ORB_KTL_20160404.log");
+    QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160404.log"), "day 34\r\n");
+  }
+
   void startBacksUpAndHoldsTheLog() {
     StationFixture s(kLog);  // the fake clock says 04/03/2016
     const QString backups = s.p.dataDir() + "/backups/";
-    QFile copy(backups + "F0ORB_KTL_20160304.log");
-    QVERIFY(copy.open(QIODevice::ReadOnly));
-    QCOMPARE(copy.readAll(), kLog);
+    QCOMPARE(readFile(backups + "F0ORB_KTL_20160304.log"), kLog);
     QLockFile other(s.p.logPath("F0ORB") + ".lock");
     QVERIFY(!other.tryLock(0));
 
@@ -59,9 +82,7 @@ class ProgramUpkeepTest : public QObject {
     standard->trigger();
     const QString file = s.p.dataDir() + "/F0ORB_KTL_standard.adi";
     QCOMPARE(s.p.messages, QStringList{"Il file ADIF standard è stato registrato come: " + file});
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray adi = f.readAll();
+    const QByteArray adi = readFile(file);
     QVERIFY(adi.contains("<CREATED_TIMESTAMP:15>20160304 090503\r\n<EOH>\r\n<CALL:5>G1AAA <QSO_DATE:8>20160101 "));
     QVERIFY(adi.contains("<SIG:3>KTL <SIG_INFO:7>G-00001 <QTH:4>HRAD "));
 
@@ -75,5 +96,5 @@ class ProgramUpkeepTest : public QObject {
   }
 };
 
-QTEST_MAIN(ProgramUpkeepTest)
-#include "test_program_upkeep.moc"
+QTEST_MAIN(LogUpkeepTest)
+#include "test_log_upkeep.moc"

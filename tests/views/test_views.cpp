@@ -1,0 +1,442 @@
+// The award's views of the log. The contacted castles: which rows, in which
+// order, numbered how; the saved file and the printout. The contacted-prefix
+// list with the countries of the prefix table, and the editor that adds,
+// changes and deletes the table's entries. The QSO search: the three matching
+// rules, the checks of the boxes, and the window driven from the keyboard
+// back to the QSO list of Main.
+#include "station_fixture.h"
+#include "views/castle_list.h"
+#include "views/castles_window.h"
+#include "views/prefix_editor_window.h"
+#include "views/prefixes_window.h"
+#include "views/qso_search.h"
+#include "views/search_window.h"
+
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace ktl;
+
+namespace {
+
+// Every field different, the reports too: RST received 57, sent 55.
+const QByteArray kFoix = "F1ABC           F-01051 07/03/16 10:00 CW  7 Mhz   57  Chateau de Foix" + QByteArray(45, ' ') +
+                         " * 55 ";
+
+// OK-08815 three times: the row kept is OK1ABC's of 01/04/17, whose date
+// sorts first as text though it is the later QSO.
+const QByteArray kCastlesLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"), kFoix,
+                              logLine("OK2ZZ", "OK", "08815", "02/01/16", "10:00"),
+                              logLine("OK1ABC", "OK", "08815", "01/04/17", "10:00"),
+                              logLine("DL1AA", "DL", "00002", "09/03/16", "10:00"),
+                              logLine("F5FR", "FR", "00009", "11/03/16", "10:00"),
+                              logLine("F6XYZ", "F", "00007", "10/03/16", "10:00")});
+
+struct Castles : StationFixture {
+  explicit Castles(const QByteArray& log = kCastlesLog, const QString& language = QStringLiteral("Francais"))
+      : StationFixture(log, language) {
+    p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(12, 0), Qt::UTC);
+    c<QAction>("Mnu_Aff_Contact")->trigger();
+    win = w.findChild<ContactedCastlesWindow*>();
+  }
+  template <typename T = QWidget>
+  T* in(const char* name) const { return win->findChild<T*>(QString::fromLatin1(name)); }
+  QLineEdit* prefix() const { return in<QLineEdit>("Type_B"); }
+  // Types the prefix, Enter, then Enter on Afficher, which has the focus.
+  void display(const QString& typed) {
+    QTest::keyClicks(prefix(), typed);
+    QTest::keyClick(prefix(), Qt::Key_Return);
+    QTest::keyClick(win->focusWidget(), Qt::Key_Return);
+  }
+  QStringList rows() const {
+    QStringList out;
+    QAbstractItemModel* m = in<QListView>("Liste_KTL_Contacte")->model();
+    for (int i = 0; i < m->rowCount(); ++i) out << m->index(i, 0).data().toString();
+    return out;
+  }
+  // Number, reference, callsign and date of each row.
+  QStringList shortRows() const {
+    QStringList out;
+    for (const QString& r : rows()) out << (r.left(15) + r.mid(15, 14) + r.mid(29, 10)).simplified();
+    return out;
+  }
+  QList<QByteArray> file(const QString& name) const { return fileLines(p.dataDir() + '/' + name); }
+  ContactedCastlesWindow* win;
+};
+
+QByteArray footer() { return QByteArray(37, ' ') + "ORB_KTL  Revision  1.0.1"; }
+
+const QByteArray kPrefixLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"),
+                              logLine("F1ABC", "F", "01051", "09/03/16", "10:00"),
+                              logLine("OK2ZZ", "OK", "00001", "10/03/16", "10:00"),
+                              logLine("DL1AA", "DL", "00002", "11/03/16", "10:00")});
+
+struct Table : StationFixture {
+  explicit Table(const QByteArray& table, const QString& language = QStringLiteral("Francais"),
+                 const QByteArray& log = kPrefixLog)
+      : StationFixture(log, language) {
+    if (!table.isNull()) writeFile(path(), table);
+  }
+  QString path() const { return p.dataDir() + QStringLiteral("/Liste_DXCC.csv"); }
+  QByteArray read() const { return readFile(path()); }
+};
+
+struct Editor : Table {
+  using Table::Table;
+  PrefixEditorWindow* open() {
+    c<QAction>("Mnu_Edit_Pays")->trigger();
+    win = w.findChild<PrefixEditorWindow*>();
+    return win;
+  }
+  template <typename T = QWidget>
+  T* in(const char* name) const { return StationFixture::in<T>(win, name); }
+  QLineEdit* prefix() const { return in<QLineEdit>("Ref_E"); }
+  QLineEdit* country() const { return in<QLineEdit>("Pays_E"); }
+  QPushButton* record() const { return in<QPushButton>("Enregistre"); }
+  // A mode button, the prefix typed and Enter, the country (if any) typed
+  // and Enter, then Enregistre.
+  void run(const char* mode, const QString& prefixKeys, const QString& countryText) {
+    in<QPushButton>(mode)->click();
+    QTest::keyClicks(prefix(), prefixKeys);
+    QTest::keyClick(prefix(), Qt::Key_Return);
+    if (!countryText.isNull()) {
+      QTest::keyClicks(country(), countryText);
+      QTest::keyClick(country(), Qt::Key_Return);
+    }
+    QCOMPARE(win->focusWidget(), record());
+    record()->click();
+  }
+  // Enabled state of Ref_E, Pays_E and Enregistre.
+  QString enabled() const {
+    QString out;
+    for (QWidget* x : std::initializer_list<QWidget*>{prefix(), country(), record()}) out += x->isEnabled() ? '1' : '0';
+    return out;
+  }
+  PrefixEditorWindow* win = nullptr;
+};
+
+const QByteArray kSearchLog = crlf({logLine("F1ABC", "F", "01051", "07/03/16", "10:00"),
+                              logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"),
+                              logLine("DF1XY", "FR", "00002", "09/03/16", "10:00"),
+                              logLine("TK5AA", "TK", "00003", "10/03/16", "10:00"),
+                              logLine("G4F1", "F", "01052", "11/03/16", "10:00")});
+
+struct Search : StationFixture {
+  using StationFixture::StationFixture;
+  SearchWindow* open() {
+    c<QPushButton>("Rechercher")->click();
+    return w.findChild<SearchWindow*>();
+  }
+  static QStringList calls(SearchWindow* s) {
+    QStringList out;
+    auto* list = s->findChild<QListView*>(QStringLiteral("QSO_Effectues"));
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+      out << list->model()->index(i, 0).data().toString().mid(7, 12).trimmed();
+    return out;
+  }
+  static QLineEdit* box(SearchWindow* s, const char* name) { return s->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+  static void option(SearchWindow* s, int n) {
+    s->findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(n))->click();
+  }
+};
+
+}  // namespace
+
+class ViewsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void castleLists_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QStringList>("rows");
+    // Shorter prefixes first (F is stored with three blanks before it), one
+    // row per castle.
+    QTest::newRow("xx typed: every prefix")
+        << "xx" << false
+        << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
+                       "4 FR-00009 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"};
+    QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"};
+    QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{};
+    QTest::newRow("F, not FR or DL") << "F" << true
+                                     << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16"};
+  }
+  void castleLists() {
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(QStringList, rows);
+    Castles s;
+    if (pasted) {
+      s.prefix()->insert(typed);
+      s.in<QPushButton>("Afficher")->click();
+    } else {
+      s.display(typed);
+      QCOMPARE(s.prefix()->text(), typed.toUpper());
+    }
+    QCOMPARE(s.shortRows(), rows);
+    QVERIFY(s.p.messages.isEmpty());
+  }
+
+  // Saved before the list is built: title, headings and footer only; saved
+  // again after it, the same file holds the rows and nothing of the first.
+  void savedFile() {
+    Castles s(kCastlesLog, QStringLiteral("Anglais"));
+    s.prefix()->setText(QStringLiteral("OK"));
+    s.in<QPushButton>("Enregistrer")->click();
+    const QString name = QStringLiteral("F0ORB_Castel_OK_Contacted_31_12_50.txt");
+    const QList<QByteArray> empty = s.file(name);
+    QCOMPARE(empty.size(), 6);
+    QCOMPARE(empty[0], QByteArray(20, ' ') + " Castels contacted by F0ORB at 31/12/2050 in alphanumeric order");
+    QCOMPARE(empty[5], footer());
+    QCOMPARE(s.p.messages, QStringList{"The log was registered under the name : " + name});
+
+    s.in<QPushButton>("Afficher")->click();
+    s.in<QPushButton>("Enregistrer")->click();
+    const QList<QByteArray> full = s.file(name);
+    QCOMPARE(full.size(), 7);
+    QCOMPARE(full.mid(3), (QList<QByteArray>{"", "    1  OK-08815 OK1ABC        01/04/17  10:00  SSB  14 Mhz   59   59   " +
+                                                  QByteArray(62, ' ') + ' ',
+                                              "", footer()}));
+  }
+
+  // The printout: title, headings, rows and footer in order, two empty
+  // lines before the footer, read back from the PDF file it was printed to;
+  // a long list goes on over the next page, no row lost.
+  void printsToPdf() {
+    QByteArray log = kCastlesLog;
+    for (int i = 0; i < 150; ++i) log += logLine("G4AAA", "G", QByteArray::number(10100 + i).constData(), "07/03/16", "10:00") + "\r\n";
+    Castles s(log);
+    QTemporaryDir dir;
+    s.p.printPdf = dir.filePath(QStringLiteral("castles.pdf"));
+    s.display(QStringLiteral("XX"));
+    s.in<QPushButton>("Imprimer")->click();
+    QCOMPARE(s.p.printed.size(), 1);
+    const QStringList& lines = s.p.printed[0];
+    QCOMPARE(lines.mid(158), (QStringList{s.rows().last(), "", "", lines.last()}));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), s.p.printPdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(pages.contains(QLatin1Char('\f')));  // a second page
+    QStringList read;
+    for (const QString& l : pages.split('\n'))
+      if (!l.trimmed().isEmpty()) read << l.simplified();
+    QCOMPARE(read.size(), 158);
+    QCOMPARE(read[0], QStringLiteral("Chateaux contactés par F0ORB au 31/12/2050 par ordre alphanumerique"));
+    QCOMPARE(read[3], QStringLiteral("2 F-01051 F1ABC 07/03/16 10:00 CW 7 Mhz 57 55 Chateau de Foix *"));
+    QVERIFY(read[153].startsWith(QStringLiteral("152 G-10249 G4AAA")));
+    QVERIFY(read[156].startsWith(QStringLiteral("155 OK-08815 OK1ABC 01/04/17")));
+    QCOMPARE(read[157], QStringLiteral("ORB_KTL Revision 1.0.1"));
+  }
+
+  void noPrinter() {
+    Castles s(kCastlesLog, QStringLiteral("Anglais"));
+    s.p.printAnswer = PrintResult::NoPrinter;
+    s.display(QStringLiteral("XX"));
+    s.in<QPushButton>("Imprimer")->click();
+    QCOMPARE(s.p.messages, QStringList{"No printer is installed: choose \"Print to File (PDF)\" in the print "
+                                       "window, or save the list."});
+  }
+
+  void prefixList_data() {
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QStringList>("rows");
+    // OK twice in the table: the first country; G never worked: not listed;
+    // the DL lines lack their second ";": skipped, so DL has no country.
+    QTest::newRow("table")
+        << QByteArray("OK;Czech Republic;\r\nG;England;\r\nDL;Germany\r\nDL\r\n\r\nF;M\xe9tropole;x\r\nOK;Tchequie;\r\n")
+        << kPrefixLog << QStringList{"  DL   ", "   F   Métropole", "  OK   Czech Republic"};
+    QTest::newRow("no table") << QByteArray() << kPrefixLog << QStringList{"  DL   ", "   F   ", "  OK   "};
+  }
+  void prefixList() {
+    QFETCH(QByteArray, table);
+    QFETCH(QByteArray, log);
+    QFETCH(QStringList, rows);
+    Table s(table, QStringLiteral("Francais"), log);
+    s.c<QAction>("Mnu_Aff_Prefixes")->trigger();
+    auto* win = s.w.findChild<ContactedPrefixesWindow*>();
+    QAbstractItemModel* m = win->findChild<QListView*>(QStringLiteral("L_PrefX"))->model();
+    QStringList shown;
+    for (int i = 0; i < m->rowCount(); ++i) shown << m->index(i, 0).data().toString();
+    QCOMPARE(shown, rows);
+    QVERIFY(s.p.messages.isEmpty());
+  }
+
+  // Typed small letters become capitals, the country keeps its case; an
+  // entry already there gets a second line; afterwards both fields are
+  // emptied and locked until a mode is chosen again.
+  void prefixAdd() {
+    Editor s("EA;Espagne;\r\n");
+    s.open();
+    QCOMPARE(s.enabled(), QStringLiteral("000"));
+    s.run("Ajou", QStringLiteral("ea"), QStringLiteral("Spain del Sol"));
+    QCOMPARE(s.read(), QByteArray("EA;Espagne;\r\nEA;Spain del Sol;\r\n"));
+    QCOMPARE(s.enabled(), QStringLiteral("000"));
+    QVERIFY(s.prefix()->text().isEmpty() && s.country()->text().isEmpty());
+    QCOMPARE(s.win->focusWidget(), s.in<QPushButton>("Ajou"));
+  }
+
+  void changesEveryLine_data() {
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QByteArray>("table");
+    QTest::newRow("edit") << QByteArray("Edit") << QString::fromUtf8("España")
+                          << QByteArray("EA;Espa\xf1" "a;\r\nF;France;\r\nEA;Espa\xf1" "a;\r\nEAX;Other;\r\n");
+    QTest::newRow("delete") << QByteArray("Supp") << QString() << QByteArray("F;France;\r\nEAX;Other;\r\n");
+  }
+  // Edit shows the first line's country and rewrites every line of the
+  // prefix; delete, answered Yes, leaves out every one.
+  void changesEveryLine() {
+    QFETCH(QByteArray, mode);
+    QFETCH(QString, country);
+    QFETCH(QByteArray, table);
+    Editor s("EA;Espagne;\r\nF;France;\r\nEA;Spain;\r\nEAX;Other;\r\n");
+    s.open();
+    s.p.answers = {true};
+    s.in<QPushButton>(mode)->click();
+    QTest::keyClicks(s.prefix(), QStringLiteral("EA"));
+    QTest::keyClick(s.prefix(), Qt::Key_Return);
+    QCOMPARE(s.country()->text(), QStringLiteral("Espagne"));
+    if (!country.isNull()) {
+      s.country()->setText(country);
+      QTest::keyClick(s.country(), Qt::Key_Return);
+    }
+    s.record()->click();
+    QCOMPARE(s.read(), table);
+    QCOMPARE(s.p.questions, mode == "Supp" ? QStringList{"Effacerla référence ?"} : QStringList{});
+  }
+
+  void prefixRefusals_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("HB9") << "Anglais" << "hb9" << "" << "2 characters max for the reference ex: EA";
+    QTest::newRow("no country") << "Italien" << "I" << "" << "Entrare in un paese";
+    QTest::newRow("semicolon") << "Francais" << "I" << "Italie;Rome"
+                               << "Le point-virgule ; ne peut pas figurer dans la liste des pays";
+  }
+  // A refused field keeps its text and the focus; nothing is written.
+  void prefixRefusals() {
+    QFETCH(QString, language);
+    QFETCH(QString, prefix);
+    QFETCH(QString, country);
+    QFETCH(QString, message);
+    Editor s(QByteArray(), language);
+    s.open();
+    s.in<QPushButton>("Ajou")->click();
+    QTest::keyClicks(s.prefix(), prefix);
+    QTest::keyClick(s.prefix(), Qt::Key_Return);
+    QLineEdit* field = s.prefix();
+    if (s.country()->isEnabled()) {
+      field = s.country();
+      QTest::keyClicks(field, country);
+      QTest::keyClick(field, Qt::Key_Return);
+    }
+    QCOMPARE(s.p.messages, QStringList{message});
+    QCOMPARE(s.win->focusWidget(), field);
+    QCOMPARE(field->text(), field == s.prefix() ? prefix.toUpper() : country);
+    QVERIFY(!s.record()->isEnabled());
+    QVERIFY(!QFile::exists(s.path()));
+  }
+
+  void searchRules_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("callsign anywhere") << 1 << "f1" << QStringList{"F1ABC", "DF1XY", "G4F1"};
+    QTest::newRow("whole reference") << 2 << "ok-08815" << QStringList{"OK1ABC"};
+    QTest::newRow("part of a reference") << 2 << "OK-0881" << QStringList{};
+    QTest::newRow("prefix F, not FR or TK") << 3 << "F" << QStringList{"F1ABC", "G4F1"};
+  }
+  // Typed lower case becomes upper case in the box; the results are copies of
+  // the list lines, the boxes are emptied and nothing found says so.
+  void searchRules() {
+    QFETCH(int, option);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    Search s(kSearchLog);
+    SearchWindow* win = s.open();
+    Search::option(win, option);
+    QLineEdit* box = Search::box(win, option == 1 ? "Indica" : option == 2 ? "Refa" : "Typar");
+    QCOMPARE(win->focusWidget(), box);
+    QTest::keyClicks(box, typed);
+    QCOMPARE(box->text(), typed.toUpper());
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(Search::calls(win), found);
+    QCOMPARE(s.p.messages, found.isEmpty() ? QStringList{"Pas de QSO trouvé"} : QStringList{});
+    QVERIFY(box->text().isEmpty());
+    win->close();
+  }
+
+  // The option decides the search, whichever box had Enter; pasted lower
+  // case is upper-cased for the comparison of callsigns but a pasted country
+  // is compared as it is.
+  void optionDecidesAndPastedText() {
+    Search s(kSearchLog, QStringLiteral("Anglais"));
+    SearchWindow* win = s.open();
+    Search::box(win, "Refa")->setText(QStringLiteral("OK-08815"));
+    QTest::keyClick(Search::box(win, "Refa"), Qt::Key_Enter);
+    QCOMPARE(Search::calls(win).size(), 5);  // option 1 with an empty callsign: every QSO
+    Search::box(win, "Indica")->setText(QStringLiteral("tk5"));
+    QTest::keyClick(Search::box(win, "Indica"), Qt::Key_Return);
+    QCOMPARE(Search::calls(win), QStringList{"TK5AA"});
+    Search::option(win, 3);
+    Search::box(win, "Typar")->setText(QStringLiteral(" ok "));
+    QTest::keyClick(Search::box(win, "Typar"), Qt::Key_Return);
+    QCOMPARE(s.p.messages, QStringList{"No QSO found"});
+    win->close();
+  }
+
+  void searchBoxChecks_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("13 characters") << "Francais" << "Indica" << "F123456789ABC" << "12 caracteres maxi pour l'indicatif";
+    QTest::newRow("11-character reference") << "Italien" << "Refa" << "OK-08815-12" << "Max 10 caratteri per la referenza";
+    QTest::newRow("5-character country") << "Anglais" << "Typar" << "ABCDE" << "4 characters max for the Award";
+  }
+  // Length before emptiness; after a message the box keeps its text and no
+  // search runs.
+  void searchBoxChecks() {
+    QFETCH(QString, language);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Search s(kSearchLog, language);
+    SearchWindow* win = s.open();
+    QLineEdit* e = Search::box(win, qPrintable(box));
+    e->setText(text);
+    QTest::keyClick(e, Qt::Key_Return);
+    QCOMPARE(s.p.messages, QStringList{message});
+    QCOMPARE(e->text(), text);
+    QVERIFY(Search::calls(win).isEmpty());
+    win->close();
+  }
+
+  // Past 9,999 QSOs the numbers take six columns: QSO 10000 is not QSO 1000.
+  void backToTheLogPastTenThousand() {
+    QByteArray log;
+    for (int i = 1; i <= 10001; ++i) {
+      const QByteArray call = i == 1000 ? "OK1THOU" : i == 10000 ? "OK1TENK" : "F" + QByteArray::number(i);
+      log += logLine(call.constData(), "F", "01051", "07/03/16", "10:00") + "\r\n";
+    }
+    Search s(log);
+    SearchWindow* win = s.open();
+    QTest::keyClicks(Search::box(win, "Indica"), QStringLiteral("ok1t"));
+    QTest::keyClick(Search::box(win, "Indica"), Qt::Key_Return);
+    QCOMPARE(Search::calls(win), (QStringList{"OK1THOU", "OK1TENK"}));
+    // From the keyboard: down to the second result, Enter.
+    auto* results = win->findChild<QListView*>(QStringLiteral("QSO_Effectues"));
+    results->setCurrentIndex(results->model()->index(1, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    QVERIFY(!win->isVisible());
+    QCOMPARE(s.c<QListView>("Liste_KTL")->currentIndex().row(), 9999);
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text().trimmed(), QStringLiteral("OK1TENK"));
+  }
+};
+
+QTEST_MAIN(ViewsTest)
+#include "test_views.moc"
