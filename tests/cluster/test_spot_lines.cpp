@@ -31,6 +31,7 @@ class SpotLinesTest : public QObject {
     row("30 m, a whole kHz", "DX de PA3ABC:   10120  PA0XYZ  qrs  0600Z", "PA3ABC|10120|10 Mhz|PA0XYZ|qrs|06:00|");
     // Not spots.
     row("no time", "DX de F5ABC:  14250.0  F4XYZ  test", "");
+    row("call without a digit", "DX de F5ABC:  14250.0  TEST  cq  1234Z", "");
     row("bare head", "DX de", "");
     row("spot quoted in talk", "F5XYZ de F0ORB: DX de OK1KTL: 14025.0 F5ABC x 1234Z", "");
   }
@@ -88,6 +89,12 @@ class SpotLinesTest : public QObject {
     QFETCH(QString, kept);
     QCOMPARE(clusterBaseAddress(typed), kept);
     QCOMPARE(clusterPageAddress(typed, 5).toString(), kept.isEmpty() ? "" : kept + "/dxc/top_50_14_MHz.html");
+  }
+
+  // The stored band index of the cluster window: 0 to 13, else 0.
+  void storedBand() {
+    for (auto [stored, index] : {std::pair{"13", 13}, {"14", 0}, {"-1", 0}, {"5x", 0}})
+      QCOMPARE(clusterBandFromSetting(QString::fromLatin1(stored)), index);
   }
 };
 
