@@ -18,18 +18,6 @@
 namespace ktl {
 
 namespace {
-QLabel* label(const char* name) {
-  auto* l = new QLabel;
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
-
-QPushButton* button(const char* name) {
-  auto* b = new QPushButton;
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
-
 // Our own texts in an unknown language are shown as the captions are: in French.
 QString text(const Tri& t, Language language) {
   const QString s = pick(t, language);
@@ -43,7 +31,7 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   setWindowTitle(QStringLiteral("Cluster"));
   auto* layout = new QVBoxLayout(this);
 
-  Label2 = label("Label2");
+  Label2 = named(new QLabel, "Label2");
   Label2->setText(QStringLiteral("Cluster (DxCluster)"));
   QFont heading = Label2->font();
   heading.setBold(true);
@@ -52,7 +40,7 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   layout->addWidget(Label2);
 
   auto* bandRow = new QHBoxLayout;
-  Label3 = label("Label3");
+  Label3 = named(new QLabel, "Label3");
   Bande_CL = new QComboBox;
   Bande_CL->setObjectName(QStringLiteral("Bande_CL"));
   for (const ClusterBand& band : clusterBands()) Bande_CL->addItem(QString::fromLatin1(band.entry));
@@ -68,10 +56,10 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   Bande_CL->setFont(bold);
   setFieldColour(Bande_CL, false);
   Label3->setBuddy(Bande_CL);
-  Afficher = button("Afficher");
+  Afficher = named(new QPushButton, "Afficher");
   // Enter anywhere but the address field shows the chosen band's page.
   Afficher->setDefault(true);
-  Label1 = label("Label1");
+  Label1 = named(new QLabel, "Label1");
   bandRow->addWidget(Label3);
   bandRow->addWidget(Bande_CL);
   bandRow->addWidget(Afficher);
@@ -84,12 +72,12 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   layout->addWidget(WebBrowser1, 1);
 
   auto* addressRow = new QHBoxLayout;
-  Label4 = label("Label4");
+  Label4 = named(new QLabel, "Label4");
   Adresse_CL = new QLineEdit(state_.setting(keys::ClusterAddress));
   Adresse_CL->setObjectName(QStringLiteral("Adresse_CL"));
   Adresse_CL->installEventFilter(this);
   Label4->setBuddy(Adresse_CL);
-  Enregistre_CL = button("Enregistre_CL");
+  Enregistre_CL = named(new QPushButton, "Enregistre_CL");
   addressRow->addWidget(Label4);
   addressRow->addWidget(Adresse_CL, 1);
   addressRow->addWidget(Enregistre_CL);

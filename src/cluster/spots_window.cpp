@@ -21,12 +21,6 @@ namespace ktl {
 
 namespace {
 
-template <typename T>
-T* named(T* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
 QPushButton* button(const char* name) {
   auto* b = named(new QPushButton, name);
   // Enter in the fields and the table has its own meaning here; no button

@@ -36,12 +36,6 @@ const QStringList kBands = {QStringLiteral("1.8 Mhz"), QStringLiteral("3.5 Mhz")
                             QStringLiteral("21 Mhz"),  QStringLiteral("24 Mhz"),  QStringLiteral("28 Mhz"),
                             QStringLiteral("50 Mhz"),  QStringLiteral("144 Mhz"), QStringLiteral("432 Mhz")};
 
-template <typename T>
-T* named(T* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
 QLineEdit* entryBox(const char* name, Qt::Alignment align) {
   auto* e = named(new QLineEdit, name);
   e->setAlignment(align);

@@ -33,15 +33,6 @@
 #include <QVBoxLayout>
 
 namespace ktl {
-namespace {
-
-template <typename T>
-T* named(T* w, const char* name) {
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent)
     : QMainWindow(parent), state_(state), platform_(platform), windows_(windows) {

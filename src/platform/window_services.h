@@ -15,6 +15,13 @@ class QLabel;
 
 namespace ktl {
 
+// A new control with its objectName, as the designs and tests name it.
+template <typename T>
+T* named(T* w, const char* name) {
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
 // Centres a window on its screen, `below` pixels under the middle.
 void centreOnScreen(QWidget* window, int below = 0);
 

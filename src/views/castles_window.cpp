@@ -23,10 +23,6 @@ namespace ktl {
 ContactedCastlesWindow::ContactedCastlesWindow(ProgramState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform), rows_(new LinesModel(this)) {
   setObjectName(QStringLiteral("Aff_Contacte"));
-  const auto named = [](auto* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-  };
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   Label3 = named(new QLabel, "Label3");

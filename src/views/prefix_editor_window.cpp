@@ -20,10 +20,6 @@ namespace ktl {
 PrefixEditorWindow::PrefixEditorWindow(ProgramState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Ajout_Ref"));
-  const auto named = [](auto* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-  };
   auto* layout = new QVBoxLayout(this);
   Label2 = named(new QLabel, "Label2");
   QFont heading = Label2->font();
