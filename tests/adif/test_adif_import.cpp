@@ -139,7 +139,6 @@ class TestAdifImport : public QObject {
                                           << 2;
     QTest::newRow("no record dated") << in << QByteArray("<CALL:5>OK1AA <EOR><CALL:5>OK1BB <QSO_DATE:4>2016 <EOR>")
                                      << log << imported << 0;
-    QTest::newRow("file missing") << "missing.adi" << ok << log << int(AdifImportResult::FileUnreadable) << 0;
     QTest::newRow("no <EOR>") << in << QByteArray("<EOH>\n<CALL:5>OK1AA <BAND:3>20m\n") << log
                               << int(AdifImportResult::NoRecord) << 0;
     QTest::newRow("huge record after a good one")

@@ -17,8 +17,6 @@ class TestSettingsClock : public QObject {
   QTemporaryDir home_;
 
  private slots:
-  void initTestCase() { QVERIFY(home_.isValid()); }
-
   // "Setup " (trailing blank), "Setup" and "Setup <call>" are three sections;
   // values keep their blanks, commas and accents, and an empty value is a value.
   void sections() {

@@ -64,7 +64,6 @@ class StationTest : public QObject {
     QVERIFY(s->isVisible());
     QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB"));
     QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB"));
-    s->close();
   }
 
   void newStationThenBack() {

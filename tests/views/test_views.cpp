@@ -367,7 +367,6 @@ class ViewsTest : public QObject {
     QCOMPARE(Search::calls(win), found);
     QCOMPARE(s.p.messages, found.isEmpty() ? QStringList{"Pas de QSO trouvé"} : QStringList{});
     QVERIFY(box->text().isEmpty());
-    win->close();
   }
 
   // The option decides the search, whichever box had Enter; pasted lower
@@ -386,7 +385,6 @@ class ViewsTest : public QObject {
     Search::box(win, "Typar")->setText(QStringLiteral(" ok "));
     QTest::keyClick(Search::box(win, "Typar"), Qt::Key_Return);
     QCOMPARE(s.p.messages, QStringList{"No QSO found"});
-    win->close();
   }
 
   void searchBoxChecks_data() {
@@ -413,7 +411,6 @@ class ViewsTest : public QObject {
     QCOMPARE(s.p.messages, QStringList{message});
     QCOMPARE(e->text(), text);
     QVERIFY(Search::calls(win).isEmpty());
-    win->close();
   }
 
   // Past 9,999 QSOs the numbers take six columns: QSO 10000 is not QSO 1000.
