@@ -5,6 +5,9 @@
 target_sources(ktl_core PRIVATE
   src/adif/adif_standard.cpp
   src/state/daily_backup.cpp
+  src/state/log_access.cpp
+  src/state/log_lock.cpp
+  src/state/station_name.cpp
   src/state/station_upkeep.cpp
   src/texts/program_texts.cpp
 )
@@ -19,6 +22,11 @@ if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
 endif()
 
 ktl_gui_test(test_log_upkeep tests/state/test_log_upkeep.cpp)
+ktl_core_test(test_log_lock tests/state/test_log_lock.cpp)
+# A window and the built program's import on one log, killed at random.
+ktl_gui_test(test_log_ownership tests/state/test_log_ownership.cpp)
+add_dependencies(test_log_ownership orb-ktl)
+target_compile_definitions(test_log_ownership PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>")
 # The built program itself, run over a data folder of its own.
 ktl_core_test(test_command_line tests/app/test_command_line.cpp)
 add_dependencies(test_command_line orb-ktl)

@@ -3,6 +3,7 @@
 #include "adif/adif_import.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
+#include "state/log_access.h"
 #include "state/program_state.h"
 #include "texts/program_texts.h"
 
@@ -80,6 +81,12 @@ void ImportAdifWindow::showEvent(QShowEvent* event) {
 
 void ImportAdifWindow::importFile() {
   const Language lang = state_.language();
+  if (const auto& why = state_.readOnly()) {
+    // Another program holds the log: nothing is imported into it.
+    platform_.message(this, writeRefusedMessage(*why, lang == Language::Other ? Language::French : lang));
+    close();
+    return;
+  }
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   // Other programs also name their files .adif.
   const QString file =

@@ -7,14 +7,15 @@
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
 #include "state/daily_backup.h"
+#include "state/log_lock.h"
 #include "state/program_state.h"
+#include "state/station_name.h"
 #include "texts/program_texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstring>
@@ -49,13 +50,20 @@ int fail(int code, const QString& text) {
 QString say(Msg msg, Language language) { return *message(msg, language); }
 
 int importFile(const QString& file, const QString& logPath, const QString& call, bool sigIsAward, Language lang) {
-  // The window holds this lock while the log is open: two programs never
-  // rewrite one log at once. Not waited for: the window keeps it.
-  qint64 holder = 0;
-  const auto lock = takeLogLock(logPath, 0, &holder);
-  if (!lock)
-    return fail(kExitLogInUse,
-                pick(programText(ProgramText::LogHeldByWindow), lang).arg(ProgramState::shownForm(call)).arg(holder));
+  // The window holds this lock while the log is open, an import for its
+  // run: two programs never rewrite one log at once. Not waited for: a
+  // window keeps it.
+  LogLock lock(logPath, LogLock::Role::Import);
+  const LogLock::Attempt attempt = lock.tryTake();
+  if (attempt.status == LogLock::Attempt::HeldByOther) {
+    const ProgramText text = attempt.holder.role == LogLock::Role::Import ? ProgramText::LogHeldByImport
+                                                                          : ProgramText::LogHeldByWindow;
+    const QString process = attempt.holder.pid > 0 ? QString::number(attempt.holder.pid) : QStringLiteral("?");
+    return fail(kExitLogInUse, pick(programText(text), lang).arg(ProgramState::shownForm(call), process));
+  }
+  if (attempt.status == LogLock::Attempt::Failed)
+    return fail(kExitLockFailed, pick(programText(ProgramText::LockFailedCommandLine), lang)
+                                     .arg(ProgramState::shownForm(call), logLockPath(logPath), attempt.detail));
   // The run is a start of the program on this station: the day's backup
   // comes first. Its failure is told and does not stop the import.
   const QString dataDir = QFileInfo(logPath).path();
@@ -108,7 +116,8 @@ int runCommandLine(int argc, char** argv) {
       "ORB_KTL, the logbook of the KTL castles award. Without options it opens its window; with the options "
       "below it works on a station's log without any window and exits.\n"
       "Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wrong options or unknown "
-      "station, 3 the station's log is open in a window (nothing imported)."));
+      "station, 3 the station's log is held by another program, a window or another import (nothing imported), "
+      "4 the log's lock could not be taken (nothing imported)."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption station(
@@ -149,14 +158,16 @@ int runCommandLine(int argc, char** argv) {
     return usage(QStringLiteral("Unexpected argument: ") + files.join(QLatin1Char(' ')));
 
   const SettingsStore settings(SettingsStore::defaultFile());
-  QString call = (parser.isSet(station) ? parser.value(station) : settings.read(keys::StationCallsign, {})).toUpper();
-  call.replace(QLatin1Char('/'), QLatin1Char('_'));
+  // As typed on the command line ("f0orb/p" is F0ORB_P), or the stored form
+  // of the settings file, taken as it is.
+  const QString given = parser.isSet(station) ? parser.value(station) : settings.read(keys::StationCallsign, {});
+  QString call = given;
+  if (parser.isSet(station)) call = call.toUpper().replace(QLatin1Char('/'), QLatin1Char('_'));
   if (call.isEmpty() || call == kNoStation)
     return usage(QStringLiteral("No station: give --station CALL (none has been chosen in the window yet)."));
   // The station window's rule for a callsign.
-  static const QRegularExpression callsign(QStringLiteral("^[A-Z0-9_]{1,12}$"));
-  if (!callsign.match(call).hasMatch())
-    return usage(QStringLiteral("Not a station callsign: ") + call +
+  if (!isStationName(call))
+    return usage(QStringLiteral("Not a station callsign: ") + given +
                  QStringLiteral(" (letters, digits and \"/\" or \"_\", 12 at most)."));
   const QString dataDir = dataDirectory();
   const QString logPath = logFilePath(dataDir, call);

@@ -9,7 +9,9 @@ enum CommandLineExit {
   kExitDone = 0,
   kExitFailed = 1,     // a file could not be read or written, or held no QSO
   kExitUsage = 2,      // wrong options, or no such station
-  kExitLogInUse = 3,   // a window has the station's log open: nothing imported
+  kExitLogInUse = 3,   // another program (a window, another import) holds the log: nothing imported
+  kExitLockFailed = 4, // the log's lock could not be tried (a folder that cannot be written, a lock
+                       // that is a folder, ...): nothing imported
 };
 
 // Whether the arguments ask for a run without window: any "--" option, or

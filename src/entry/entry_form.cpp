@@ -7,6 +7,7 @@
 #include "log/text_codec.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
+#include "state/log_access.h"
 #include "state/program_state.h"
 
 #include <QCheckBox>
@@ -503,6 +504,7 @@ void EntryForm::onCommit() {
     if (fieldWidget(*field)->isEnabled()) fieldWidget(*field)->setFocus();
     return;
   }
+  if (refusedReadOnly()) return;  // the typed QSO stays in the fields
   if (platform_.ask(this, state_.language(), Msg::SaveQuestion)) {
     const QByteArray line = lineFromFields();
     const QString path = state_.logPath();
@@ -526,11 +528,20 @@ void EntryForm::onCommit() {
   effaceQso();
 }
 
+bool EntryForm::refusedReadOnly() {
+  const auto& why = state_.readOnly();
+  if (!why) return false;
+  const Language lang = state_.language() == Language::Other ? Language::French : state_.language();
+  platform_.message(this, writeRefusedMessage(*why, lang));
+  return true;
+}
+
 void EntryForm::onDelete() {
   if (state_.selectedLine().isEmpty()) {
     say(Msg::DeleteNoLine);
     return;
   }
+  if (refusedReadOnly()) return;
   setEntryCaption(EntryState::Deleting);
   if (platform_.ask(this, state_.language(), Msg::DeleteQuestion)) {
     const LogResult result = deleteQso(state_.logPath(), rebuildLogLine(state_.selectedLine()));

@@ -81,6 +81,9 @@ class EntryForm : public QWidget {
   void showLineForChange(int row);
   void onCommit();
   void onInsert();
+  // A log this window only shows (another program holds it): the change is
+  // refused with why, and nothing is written.
+  bool refusedReadOnly();
   void onDelete();
   std::optional<Field> firstIncompleteField(Msg* msg) const;
   QByteArray lineFromFields() const;

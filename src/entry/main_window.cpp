@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/daily_backup.h"
+#include "state/log_access.h"
 #include "state/program_state.h"
 #include "state/window_opener.h"
 #include "texts/keyboard_texts.h"
@@ -44,6 +45,13 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   buildTop(central);
   form_ = new EntryForm(state_, platform_);
   root->addWidget(form_);
+  // Shown only while the log is read-only, saying why.
+  Etat_Log = named(new QLabel, "Etat_Log");
+  Etat_Log->setWordWrap(true);
+  Etat_Log->setMargin(3);
+  setLabelColour(Etat_Log, QColor(128, 0, 0));
+  Etat_Log->hide();
+  root->addWidget(Etat_Log);
   list_ = new QsoList(state_.logModel());
   root->addWidget(list_, 1);
   setCentralWidget(central);
@@ -54,6 +62,8 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   connect(list_, &QsoList::rowOpened, form_, &EntryForm::openRowForChange);
   connect(&state_, &ProgramState::rowSelectionRequested, this, &MainWindow::selectRow);
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::applyLanguage);
+  connect(&state_, &ProgramState::languageChanged, this, &MainWindow::showLogAccess);
+  connect(&state_, &ProgramState::logAccessChanged, this, &MainWindow::showLogAccess);
   connect(&state_, &ProgramState::stationChanged, this, &MainWindow::showStation);
   connect(&state_, &ProgramState::logImported, this, &MainWindow::reloadAfterImport);
   connect(&state_, &ProgramState::realTimeEntryChanged, this, [this](bool on) {
@@ -315,6 +325,9 @@ void MainWindow::startUp() {
   form_->fillLists();
   // 3. Station, 4. and its language.
   state_.loadFromSettings();
+  if (!state_.rejectedStation().isEmpty())
+    platform_.message(this, pick(programText(ProgramText::StoredStationRefused), spokenLanguage())
+                                .arg(state_.rejectedStation()));
   I_Station->setText(state_.stationCallsign());
   if (state_.language() != Language::Other)
     state_.setLanguage(state_.language());  // stores it, ticks its item, puts its captions
@@ -348,6 +361,19 @@ void MainWindow::startUp() {
   state_.setRealTimeEntry(true);
   // 13.
   form_->restoreBandAndMode(true);
+}
+
+Language MainWindow::spokenLanguage() const {
+  // The program's own notices are never silent: French for an unknown
+  // language.
+  return state_.language() == Language::Other ? Language::French : state_.language();
+}
+
+void MainWindow::showLogAccess() {
+  const auto& why = state_.readOnly();
+  if (why) Etat_Log->setText(readOnlyState(*why, spokenLanguage()));
+  Etat_Log->setAccessibleName(Etat_Log->text());
+  Etat_Log->setVisible(why.has_value());
 }
 
 void MainWindow::showStation() {

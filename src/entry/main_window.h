@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMargins>
 
+#include "texts/language.h"
+
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -52,6 +54,9 @@ class MainWindow : public QMainWindow {
   void clockTick();
   void applyLanguage();
   void showStation();
+  // The state line under the entry: why the log is read-only, when it is.
+  void showLogAccess();
+  Language spokenLanguage() const;
   void selectRow(int row);
   void reloadAfterImport();
   void exportLog();
@@ -62,7 +67,7 @@ class MainWindow : public QMainWindow {
   EntryForm* form_;
   QsoList* list_;
 
-  QLabel *Label12, *Label37, *Label34, *Label33, *I_Station, *Label2;
+  QLabel *Label12, *Label37, *Label34, *Label33, *I_Station, *Label2, *Etat_Log;
   QTimer* Timer1;
   QActionGroup *languages_, *dateEntry_;
   QList<QShortcut*> menuKeys_;

@@ -63,6 +63,18 @@ int syncFolder(const QByteArray& folder) {
 
 QByteArray folderOf(const QString& path) { return QFile::encodeName(QFileInfo(path).absolutePath()); }
 
+// A file the operator made read-only is never changed, by an append or by a
+// rewrite (whose rename would replace it whatever its rights): 0, or the
+// error number that refuses it. The system decides for an operator; the
+// superuser, whom it lets write anything, is held to the file's write bits
+// all the same, so a chmod a-w means "do not touch" for every account.
+int refuseUnwritable(const QByteArray& path) {
+  struct stat st;
+  if (::stat(path.constData(), &st) != 0) return 0;  // a new file
+  if (::geteuid() == 0) return (st.st_mode & 0222) == 0 ? EACCES : 0;
+  return ::access(path.constData(), W_OK) == 0 ? 0 : errno;
+}
+
 // The new content of a file, written beside it and put in its place by one
 // rename. The content is written to an unnamed file (O_TMPFILE), which a
 // kill simply drops; it gets its name "<file>.ktl-new" only once complete
@@ -84,15 +96,22 @@ class AtomicFile {
 
   // 0 or the error number.
   int open() {
+    if (const int refused = refuseUnwritable(target_)) return refused;
     fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
       named_ = true;
       fd_ = ::open(temp_.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     }
     if (fd_ < 0) return errno;
-    // The new file keeps the access rights of the one it replaces.
+    // The new file keeps the access rights of the one it replaces, and its
+    // owner when the superuser rewrites another account's file.
     struct stat st;
-    if (::stat(target_.constData(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
+    if (::stat(target_.constData(), &st) == 0) {
+      if (::geteuid() == 0 && (st.st_uid != 0 || st.st_gid != 0)) {
+        [[maybe_unused]] const int owned = ::fchown(fd_, st.st_uid, st.st_gid);
+      }
+      ::fchmod(fd_, st.st_mode & 07777);
+    }
     return 0;
   }
   int write(QByteArrayView bytes) { return writeAll(fd_, bytes.data(), bytes.size()); }
@@ -240,6 +259,7 @@ LogResult createEmptyLog(const QString& path) {
 LogResult appendQso(const QString& path, QByteArrayView line) {
   const QByteArray name = QFile::encodeName(path);
   const bool existed = QFileInfo::exists(path);
+  if (const int refused = refuseUnwritable(name)) return systemFailure(LogResult::WriteFailed, refused);
   const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return systemFailure(LogResult::WriteFailed, errno);
   const auto finish = [fd](int error) {

@@ -13,7 +13,6 @@
 namespace ktl {
 
 bool LogListModel::load(const QString& path) {
-  removeRewriteLeftover(path);
   QFile f(path);
   const bool missing = !f.exists();
   if (missing || !f.open(QIODevice::ReadOnly)) {

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace ktl {
 
 QString backupFolder(const QString& dataDir) { return dataDir + QStringLiteral("/backups"); }
@@ -39,32 +42,24 @@ BackupResult backupLogOfTheDay(const QString& dataDir, const QString& stationCal
   if (!QFileInfo(log).isFile()) return {BackupResult::NoLog, result.path, {}};
   if (QFileInfo::exists(result.path)) return {BackupResult::AlreadyMade, result.path, {}};
   QDir folder(backupFolder(dataDir));
-  if (!folder.exists() && !QDir().mkpath(folder.path()))
-    return {BackupResult::Failed, result.path, QStringLiteral("mkdir ") + folder.path()};
+  // The folder, with the system's reason when it cannot be (a file of that
+  // name, a data folder that cannot be written).
+  if (::mkdir(QFile::encodeName(folder.path()).constData(), 0777) != 0 && errno != EEXIST)
+    return {BackupResult::Failed, result.path, qt_error_string(errno)};
+  if (!QFileInfo(folder.path()).isDir()) return {BackupResult::Failed, result.path, qt_error_string(ENOTDIR)};
   // Byte for byte, through the program's one atomic write.
   if (const LogResult copied = copyFileAtomically(log, result.path); !copied.ok()) {
     result.status = BackupResult::Failed;
     result.detail = copied.detail;
     return result;
   }
-  const QStringList copies = copiesOf(folder, stationCallsign);
-  for (qsizetype i = 0; i + kBackupsKept < copies.size(); ++i) folder.remove(copies[i]);
+  // Today's copy is never among those removed, even when the others are
+  // dated after it.
+  QStringList others = copiesOf(folder, stationCallsign);
+  others.removeOne(QFileInfo(result.path).fileName());
+  for (qsizetype i = 0; i + kBackupsKept - 1 < others.size(); ++i)
+    if (folder.remove(others[i])) ++result.removed;
   return result;
-}
-
-QString logLockPath(const QString& logPath) { return logPath + QStringLiteral(".lock"); }
-
-std::unique_ptr<QLockFile> takeLogLock(const QString& logPath, int waitMilliseconds, qint64* holder) {
-  auto lock = std::make_unique<QLockFile>(logLockPath(logPath));
-  // Held for as long as the window is open: never counted stale by age,
-  // only when its owner is gone.
-  lock->setStaleLockTime(0);
-  if (lock->tryLock(waitMilliseconds)) return lock;
-  if (holder) {
-    QString host, app;
-    if (!lock->getLockInfo(holder, &host, &app)) *holder = 0;
-  }
-  return nullptr;
 }
 
 }  // namespace ktl

@@ -1,11 +1,7 @@
 #pragma once
-// The daily copy of a station's log, and the lock beside the log that keeps
-// two programs from rewriting it at the same time.
+// The daily copy of a station's log.
 #include <QDate>
-#include <QLockFile>
 #include <QString>
-
-#include <memory>
 
 namespace ktl {
 
@@ -19,7 +15,7 @@ QString backupPath(const QString& dataDir, const QString& stationCallsign, QDate
 
 struct BackupResult {
   enum Status {
-    Made,          // today's copy written, older ones beyond kBackupsKept removed
+    Made,          // today's copy written, the oldest others beyond kBackupsKept removed
     AlreadyMade,   // today's copy was there: nothing done
     NoLog,         // the station has no log file: nothing to copy
     Failed,        // no copy written; `detail` says why
@@ -27,21 +23,15 @@ struct BackupResult {
   Status status = Made;
   QString path;    // today's copy
   QString detail;  // the system's error text
+  int removed = 0; // older copies removed to keep kBackupsKept
   bool ok() const { return status != Failed; }
 };
 
 // Copies the station's log to today's backup unless that copy exists, then
-// keeps only the last kBackupsKept copies of that station (by their date).
-// The copy is replaced atomically: a failure leaves no half-written file.
+// keeps kBackupsKept copies of that station: today's, whatever the clock
+// said on the other days (a clock set back leaves copies dated after
+// today), and the latest others by their date. The copy is written
+// atomically: a failure leaves no half-written file.
 BackupResult backupLogOfTheDay(const QString& dataDir, const QString& stationCallsign, QDate today);
-
-// <log>.lock: held by the window while that log is open, and by a
-// command-line import for its run. A lock left by a program that ended
-// without removing it (a crash) is taken over, as QLockFile finds its owner
-// gone.
-QString logLockPath(const QString& logPath);
-// The lock of `logPath`, taken; nothing when another running program holds
-// it (its process id in `holder` when known).
-std::unique_ptr<QLockFile> takeLogLock(const QString& logPath, int waitMilliseconds, qint64* holder = nullptr);
 
 }  // namespace ktl

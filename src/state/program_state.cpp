@@ -1,6 +1,7 @@
 #include "state/program_state.h"
 
 #include "platform/data_dir.h"
+#include "state/station_name.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,12 +20,18 @@ QString ProgramState::historyText() {
 }
 
 void ProgramState::loadFromSettings() {
-  station_ = setting(keys::StationCallsign);
+  station_ = settings_.read(keys::StationCallsign, {});
+  rejectedStation_.clear();
+  if (station_ != kNoStation && !isStationName(station_)) {
+    rejectedStation_ = station_;
+    station_ = kNoStation;
+  }
   // The language of the station known now: at first use, that of "XXXXX".
   language_ = languageFromSetting(setting(keys::Language));
 }
 
 LogResult ProgramState::changeStation(const QString& storedCallsign) {
+  if (!isStationName(storedCallsign)) return {LogResult::WriteFailed, QStringLiteral("not a station callsign")};
   const QString path = logFilePath(dataDir_, storedCallsign);
   if (!QFileInfo::exists(path)) {
     const LogResult created = createEmptyLog(path);
@@ -55,6 +62,17 @@ void ProgramState::setLanguage(Language language) {
 void ProgramState::setRealTimeEntry(bool on) {
   realTimeEntry_ = on;
   emit realTimeEntryChanged(on);
+}
+
+void ProgramState::setReadOnly(std::optional<LogLock::Attempt> why) {
+  const auto same = [](const std::optional<LogLock::Attempt>& a, const std::optional<LogLock::Attempt>& b) {
+    if (!a || !b) return !a && !b;
+    return a->status == b->status && a->holder.pid == b->holder.pid && a->holder.role == b->holder.role &&
+           a->detail == b->detail;
+  };
+  if (same(readOnly_, why)) return;
+  readOnly_ = std::move(why);
+  emit logAccessChanged();
 }
 
 QString ProgramState::logPath() const { return logFilePath(dataDir_, station_); }

@@ -6,11 +6,14 @@
 #include "log/log_file.h"
 #include "log/log_list_model.h"
 #include "platform/settings_store.h"
+#include "state/log_lock.h"
 #include "texts/language.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace ktl {
 
@@ -27,11 +30,15 @@ class ProgramState : public QObject {
   bool hasStation() const { return station_ != kNoStation; }
   // As labels show it: "/" for every "_".
   static QString shownForm(QString storedCallsign);
-  // Reads the stored station and its language (start-up).
+  // Reads the stored station and its language (start-up). A stored station
+  // that is no callsign (a settings file edited by hand) is not opened: the
+  // program starts as at first use, and rejectedStation() tells the value.
   void loadFromSettings();
+  const QString& rejectedStation() const { return rejectedStation_; }
   // Makes an accepted callsign the station: creates its empty log and its
   // band and mode positions when it has no log yet, stores the choice and
-  // loads its log. On failure nothing changes.
+  // loads its log. On failure nothing changes; a name that fails the
+  // station rule is refused as a log that cannot be written.
   LogResult changeStation(const QString& storedCallsign);
 
   Language language() const { return language_; }
@@ -49,6 +56,13 @@ class ProgramState : public QObject {
   // Rebuilds the QSO list from the log file, pending window events first.
   // False (list empty, reason in `error`) when the file cannot be read.
   bool loadLog(QString* error = nullptr);
+
+  // Whether this program may write the open log: only while it holds the
+  // log's lock. Otherwise the log is shown read-only and readOnly() says
+  // why (another program holds the lock, or the lock could not be tried).
+  bool logWritable() const { return !readOnly_; }
+  const std::optional<LogLock::Attempt>& readOnly() const { return readOnly_; }
+  void setReadOnly(std::optional<LogLock::Attempt> why);
 
   QByteArray selectedLine() const { return selectedLine_; }
   void setSelectedLine(const QByteArray& displayLine) { selectedLine_ = displayLine; }
@@ -75,6 +89,7 @@ class ProgramState : public QObject {
 
  signals:
   void stationChanged();
+  void logAccessChanged();
   void languageChanged();
   void realTimeEntryChanged(bool on);
   void logImported();
@@ -87,6 +102,8 @@ class ProgramState : public QObject {
   QString dataDir_;
   LogListModel model_;
   QString station_ = kNoStation;
+  QString rejectedStation_;
+  std::optional<LogLock::Attempt> readOnly_;
   Language language_ = Language::French;
   bool realTimeEntry_ = true;
   QByteArray selectedLine_;

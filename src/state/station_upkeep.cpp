@@ -1,44 +1,95 @@
 #include "state/station_upkeep.h"
 
+#include "log/log_file.h"
 #include "platform/platform.h"
 #include "state/daily_backup.h"
+#include "state/log_lock.h"
 #include "state/program_state.h"
+#include "state/log_access.h"
 #include "texts/program_texts.h"
 
-#include <QLockFile>
+#include <QFile>
+
+#include <sys/stat.h>
 
 namespace ktl {
+
+namespace {
+
+// Like the file-failure messages, these are never silent: French for an
+// unknown language.
+Language spoken(const ProgramState& state) {
+  return state.language() == Language::Other ? Language::French : state.language();
+}
+
+}  // namespace
 
 StationUpkeep::StationUpkeep(ProgramState& state, Platform& platform, QObject* parent)
     : QObject(parent), state_(state), platform_(platform) {
   // The list is rebuilt from the log at start-up, on a station change and
   // after every change of the log; only a log not yet open counts.
   connect(&state_.logModel(), &QAbstractItemModel::modelReset, this, &StationUpkeep::logLoaded);
+  retry_.setInterval(1000);
+  connect(&retry_, &QTimer::timeout, this, &StationUpkeep::retry);
 }
 
 StationUpkeep::~StationUpkeep() = default;
 
+bool StationUpkeep::holdsLock() const { return lock_ && lock_->held(); }
+
+StationUpkeep::Stamp StationUpkeep::stampOfLog() const {
+  struct stat st;
+  if (::stat(QFile::encodeName(openLog_).constData(), &st) != 0) return {};
+  return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
 void StationUpkeep::logLoaded() {
-  if (!state_.hasStation() || state_.logPath() == openLog_) return;
+  if (!state_.hasStation()) return;
+  if (state_.logPath() == openLog_) {
+    seen_ = stampOfLog();
+    return;
+  }
   openLog_ = state_.logPath();
-  // Like the file-failure messages, these are never silent: French for an
-  // unknown language.
-  const Language lang = state_.language() == Language::Other ? Language::French : state_.language();
+  seen_ = stampOfLog();
+  retry_.stop();
+  lock_ = std::make_unique<LogLock>(openLog_, LogLock::Role::Window);  // the previous log's is let go
+  const LogLock::Attempt attempt = lock_->tryTake();
+  if (attempt.taken()) {
+    tookLock();
+    return;
+  }
+  state_.setReadOnly(attempt);
+  platform_.message(nullptr, readOnlyMessage(attempt, spoken(state_)));
+  retry_.start();
+}
 
-  lock_.reset();  // the previous station's log is closed
-  qint64 holder = 0;
-  // A command-line import holding it is done within seconds; another window
-  // keeps it: the operator is told, and the program goes on.
-  lock_ = takeLogLock(openLog_, 3000, &holder);
-  if (!lock_) platform_.message(nullptr, pick(programText(ProgramText::LogInUse), lang).arg(holder));
+void StationUpkeep::retry() {
+  if (!lock_) return retry_.stop();
+  const LogLock::Attempt attempt = lock_->tryTake();
+  if (attempt.taken()) {
+    retry_.stop();
+    tookLock();
+    // The other program may have changed the log: the list shows it as it
+    // is now.
+    if (stampOfLog() != seen_) state_.loadLog();
+    return;
+  }
+  state_.setReadOnly(attempt);
+  if (stampOfLog() != seen_) state_.loadLog();
+}
 
+void StationUpkeep::tookLock() {
+  // Only the lock's holder may clear what a rewrite cut short left: another
+  // program's rewrite in progress is never touched.
+  removeRewriteLeftover(openLog_);
+  state_.setReadOnly(std::nullopt);
   // The day is the UTC day, as every date of the log.
   const BackupResult backup =
       backupLogOfTheDay(state_.dataDir(), state_.stationCallsign(), platform_.clock().now().toUTC().date());
   if (!backup.ok() && !backupFailureShown_) {
     // Once a run: a folder that cannot be written stays so.
     backupFailureShown_ = true;
-    platform_.message(nullptr, pick(programText(ProgramText::BackupFailed), lang) + QStringLiteral("\r\n") +
+    platform_.message(nullptr, pick(programText(ProgramText::BackupFailed), spoken(state_)) + QStringLiteral("\r\n") +
                                    backup.path + QStringLiteral("\r\n") + backup.detail);
   }
 }

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "state/station_name.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,22 +73,14 @@ bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
 void StationWindow::confirm() {
   const QString candidate = New_Indicatif->text().toUpper();
   const Language lang = state_.language();
-  if (candidate.isEmpty()) {
-    platform_.say(this, lang, Msg::StationEmpty);
-    return;
-  }
-  if (candidate.size() > 12) {
-    platform_.say(this, lang, Msg::StationTooLong);
-    return;
-  }
-  for (QChar c : candidate) {
-    const bool allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                         (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('_');
-    if (!allowed) {
+  switch (checkStationName(candidate)) {
+    case StationNameProblem::Empty: platform_.say(this, lang, Msg::StationEmpty); return;
+    case StationNameProblem::TooLong: platform_.say(this, lang, Msg::StationTooLong); return;
+    case StationNameProblem::BadCharacter:
       platform_.say(this, lang, Msg::StationBadCharacter);
       New_Indicatif->clear();
       return;
-    }
+    case StationNameProblem::None: break;
   }
   const LogResult result = state_.changeStation(candidate);
   if (!result.ok()) {

@@ -15,8 +15,19 @@ std::span<const CaptionRow> fileMenuCaptions();
 enum class ProgramText {
   BackupFailed,       // head line; the path and the system's reason follow
   BackupFolder,       // the folder could not be shown: its path follows
-  LogInUse,           // the window found the log's lock taken: %1 the process
+  // A log the window shows read-only: who keeps it (%1 the process, or the
+  // system's reason), then the window's state line, the box shown when the
+  // log opens so and the answer to a change refused, each around it (%1).
+  HeldByWindow,
+  HeldByImport,
+  LockFailed,
+  ReadOnlyState,
+  ReadOnlyBox,
+  WriteRefused,
   LogHeldByWindow,    // the command line found it taken: %1 the station, %2 the process
+  LogHeldByImport,    // the same, by another command-line import
+  LockFailedCommandLine,  // %1 the station, %2 the lock file, %3 the system's reason
+  StoredStationRefused,   // %1 the value of the settings file
   ImportCuts,         // %1 modes cut, %2 bands not in the table
   Imported,           // command line: %1 QSOs, %2 the file, %3 the log
   StandardExportDone, // followed by the path of the file

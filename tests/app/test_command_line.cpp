@@ -4,9 +4,9 @@
 // settings are a temporary folder's; no display is given, so any window
 // would end the run.
 #include "platform/settings_store.h"
+#include "state/log_lock.h"
 #include "test_files.h"
 
-#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -97,39 +97,77 @@ class TestCommandLine : public QObject {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("storedStation");  // in the settings file, when not empty
+    QTest::addColumn<bool>("readOnlyLog");       // chmod a-w
+    QTest::newRow("a read-only log") << QStringList{"--import", kSample} << 1
+                                     << "This file could not be written; it is unchanged:\n" << "" << true;
+    QTest::newRow("stored station climbing out") << QStringList{"--import", kSample} << 2
+                                                 << "Not a station callsign: ../../x" << "../../x" << false;
     QTest::newRow("missing file") << QStringList{"--import", "/nonexistent/x.adi"} << 1
-                                  << "This file cannot be read, nothing was imported: \n/nonexistent/x.adi\n";
+                                  << "This file cannot be read, nothing was imported: \n/nonexistent/x.adi\n" << "" << false;
     QTest::newRow("no record") << QStringList{"--import", KTL_SHARED_DIR "/adif-samples/cqgma_dp9x-malformed.adi"}
-                               << 1 << "This file holds no QSO (no <EOR>): nothing was imported.";
+                               << 1 << "This file holds no QSO (no <EOR>): nothing was imported." << "" << false;
     QTest::newRow("unknown station") << QStringList{"--station", "F0XYZ", "--export"} << 2
-                                     << "No log for station F0XYZ: ";
-    QTest::newRow("unknown option") << QStringList{"--imprt", kSample} << 2 << "Unknown option 'imprt'.";
+                                     << "No log for station F0XYZ: " << "" << false;
+    QTest::newRow("unknown option") << QStringList{"--imprt", kSample} << 2 << "Unknown option 'imprt'." << "" << false;
   }
   void failuresLeaveTheLogAlone() {
     QFETCH(QStringList, args);
+    QFETCH(QString, storedStation);
+    QFETCH(bool, readOnlyLog);
     Station s;
+    if (!storedStation.isEmpty())
+      SettingsStore(s.tmp.filePath("config/KTL/KTL.ini")).save(kCommonSection, "Indicatif Station", storedStation);
+    if (readOnlyLog) QVERIFY(QFile::setPermissions(s.data + "/F0ORB_KTL.log", QFile::ReadOwner | QFile::ReadGroup));
     const Run r = s.run(args);
     QTEST(r.code, "code");
     QFETCH(QString, error);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    if (readOnlyLog) QVERIFY2(r.err.endsWith("\nPermission denied\n"), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
     QCOMPARE(s.log(), QByteArray());
   }
 
-  // The window holds the lock while the log is open: no import, exports go on.
-  void logOpenInAWindow() {
+  // Another program holds the log (a window, for as long as it has it open;
+  // another import) or its lock cannot be tried: no import, with the
+  // reason and its exit code; exports go on. A lock file whose holder is
+  // gone is taken over.
+  void lockHeldOrUnusable_data() {
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("error");
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    QTest::newRow("a window") << "window" << 3
+                              << "The log of F0ORB is open in an ORB_KTL window (process " + pid +
+                                     "): close that window or import from it. Nothing was imported.\n";
+    QTest::newRow("another import") << "import" << 3
+                                    << "The log of F0ORB is being imported into by another orb-ktl (process " + pid +
+                                           "). Nothing was imported.\n";
+    QTest::newRow("a folder in its place") << "folder" << 4
+                                           << "The lock of the log of F0ORB (%1/F0ORB_KTL.log.lock) could not be "
+                                              "taken: Is a directory. Nothing was imported.\n";
+    QTest::newRow("left empty by a killed import") << "empty" << 0 << "";
+  }
+  void lockHeldOrUnusable() {
+    QFETCH(QString, holder);
+    QFETCH(int, code);
+    QFETCH(QString, error);
     Station s;
-    QLockFile window(s.data + "/F0ORB_KTL.log.lock");
-    QVERIFY(window.tryLock(0));
+    const QString lockFile = s.data + "/F0ORB_KTL.log.lock";
+    LogLock other(s.data + "/F0ORB_KTL.log", holder == u"import" ? LogLock::Role::Import : LogLock::Role::Window);
+    if (holder == u"window" || holder == u"import") QVERIFY(other.tryTake().taken());
+    if (holder == u"folder") QVERIFY(QDir().mkpath(lockFile));
+    if (holder == u"empty") QVERIFY(writeFile(lockFile, ""));
     const Run r = s.run({"--import", kSample});
-    QCOMPARE(r.code, 3);
-    QCOMPARE(r.err, QString("The log of F0ORB is open in an ORB_KTL window (process %1): close that window or "
-                            "import from it. Nothing was imported.\n")
-                        .arg(QCoreApplication::applicationPid()));
-    QCOMPARE(s.log(), QByteArray());
-    QCOMPARE(s.run({"--export"}).code, 0);
-    window.unlock();
-    QCOMPARE(s.run({"--import", kSample}).code, 0);
+    QCOMPARE(r.code, code);
+    QCOMPARE(r.err, error.contains("%1") ? error.arg(s.data) : error);
+    if (code != 0) {
+      QCOMPARE(s.log(), QByteArray());
+      QCOMPARE(s.run({"--export"}).code, 0);
+    } else {
+      QCOMPARE(s.log().count('\n'), 114);
+      QVERIFY(!QFile::exists(lockFile));  // let go at the end of the run
+    }
   }
 };
 

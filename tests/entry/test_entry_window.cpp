@@ -15,31 +15,6 @@ namespace {
 // Drives the entry fields of a started window from the keyboard.
 struct Station : StationFixture {
   using StationFixture::StationFixture;
-  // Types a text into a field and presses Enter.
-  void enter(const char* field, const QString& text) {
-    QWidget* f = c(field);
-    if (auto* e = qobject_cast<QLineEdit*>(f)) e->clear();
-    if (auto* cb = qobject_cast<QComboBox*>(f)) cb->setEditText(QString());
-    QTest::keyClicks(f, text);
-    QTest::keyClick(f, Qt::Key_Return);
-  }
-  void typeQso(const QString& call, const QString& prefix, const QString& number) {
-    enter("Ind_A", call);
-    enter("Type_A", prefix);
-    enter("Ref_A", number);
-  }
-  // From the mode on, in chain order; the castle name is pasted.
-  void finishQso(const QString& name = {}, bool qsl = false) {
-    for (const char* f : {"Mode_A", "Bande_A", "RST_A", "RST_B"}) QTest::keyClick(c(f), Qt::Key_Return);
-    c<QLineEdit>("Rem_A")->setText(name);
-    QTest::keyClick(c("Rem_A"), Qt::Key_Return);
-    if (qsl) QTest::keyClick(c("QSL_A"), Qt::Key_Space);
-    QTest::keyClick(c("QSL_A"), Qt::Key_Return);
-  }
-  void commit(bool yes = true) {
-    p.answers << yes;
-    c<QPushButton>("Valide_A")->click();
-  }
   void clickRow(int row) { c<QListView>("Liste_KTL")->clicked(state.logModel().index(row)); }
   // A double click is a click first.
   void doubleClickRow(int row) {

@@ -76,15 +76,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("  ORB_KTL    Keep Tower League    Revision  1.0.1"));
   }
 
+  // No station yet, or one in the settings file that is no callsign (a
+  // file edited by hand): the first-use path, and no file made anywhere.
+  void firstStartClosedWithoutStationKeepsNoStation_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("told");
+    const QString firstUse = QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n");
+    QTest::newRow("none") << QString() << QStringList{firstUse};
+    QTest::newRow("climbing out of the data folder")
+        << "../../x"
+        << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier n'a été "
+                       "ouvert. Choisissez la station.",
+                       firstUse};
+  }
   void firstStartClosedWithoutStationKeepsNoStation() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, told);
     FakePlatform p;
+    if (!stored.isNull()) p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), stored);
     Program prog(p);
     MainWindow& w = prog.main;
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     w.startUp();
+    QCOMPARE(p.messages, told);
     QCOMPARE(prog.state.stationCallsign(), QStringLiteral("XXXXX"));
-    QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("<absent>"));
+    QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), stored.isNull() ? "<absent>" : stored);
+    const QDir root = QFileInfo(p.dataDir()).dir();  // the platform's folder, holding data and config
     QVERIFY(QDir(p.dataDir()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"config", "data"}));
+    QVERIFY(QFileInfo(root.path()).dir().entryList({"x_KTL*", "X_KTL*"}).isEmpty());
     // Any key in the callsign field reminds the operator.
     QTest::keyClick(child<QLineEdit>(w, "Ind_A"), Qt::Key_F);
     QCOMPARE(p.messages.last(), QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n"));

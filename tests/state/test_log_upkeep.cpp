@@ -4,6 +4,7 @@
 // station change; a backup that fails; the two Fichier items for the
 // standard export and the backups folder.
 #include "state/daily_backup.h"
+#include "state/log_lock.h"
 #include "station_fixture.h"
 #include "test_files.h"
 
@@ -42,6 +43,25 @@ class LogUpkeepTest : public QObject {
     QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160404.log"), "day 34\r\n");
   }
 
+  // A clock set back (a dead RTC) leaves copies dated after today: today's
+  // copy is made and kept, the oldest of the others goes.
+  void dayCopyKeptWhenTheClockWentBack() {
+    QTemporaryDir tmp;
+    const QString data = tmp.path();
+    QVERIFY(QDir(data).mkpath("backups"));
+    QVERIFY(writeFile(data + "/F0ORB_KTL.log", "today\r\n"));
+    for (int day = 1; day <= 30; ++day)
+      QVERIFY(writeFile(data + QStringLiteral("/backups/F0ORB_KTL_203001%1.log").arg(day, 2, 10, QLatin1Char('0')), "later"));
+    const BackupResult r = backupLogOfTheDay(data, "F0ORB", QDate(2016, 3, 4));
+    QCOMPARE(r.status, BackupResult::Made);
+    QCOMPARE(r.removed, 1);
+    const QStringList copies = QDir(data + "/backups").entryList(QDir::Files, QDir::Name);
+    QCOMPARE(copies.size(), 30);
+    QCOMPARE(copies.first(), "F0ORB_KTL_20160304.log");
+    QCOMPARE(copies[1], "F0ORB_KTL_20300102.log");
+    QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160304.log"), "today\r\n");
+  }
+
   void startBacksUpAndHoldsTheLog() {
     StationFixture s(kLog);  // the fake clock says 04/03/2016
     const QString backups = s.p.dataDir() + "/backups/";
@@ -67,12 +87,71 @@ class LogUpkeepTest : public QObject {
     p.writeLog("F0ORB", kLog);
     Program program(p);
     program.main.startUp();
-    QCOMPARE(p.messages.size(), 1);
-    QVERIFY(p.messages[0].startsWith("Today's backup of the log could not be made:\r\n" + p.dataDir() +
-                                     "/backups/F0ORB_KTL_20160304.log\r\n"));
+    QCOMPARE(p.messages, QStringList{"Today's backup of the log could not be made:\r\n" + p.dataDir() +
+                                     "/backups/F0ORB_KTL_20160304.log\r\nNot a directory"});
     QCOMPARE(program.state.logModel().rowCount(), 1);
     QVERIFY(program.state.changeStation("F0ORB_P").ok());
     QCOMPARE(p.messages.size(), 1);
+  }
+
+  // Another program holds the log (here a command-line import, whose lock
+  // the test takes): the window shows the log read-only and writes nothing
+  // to it, leaves that program's rewrite alone, follows its changes, and
+  // takes the log over as soon as it is let go.
+  void readOnlyUntilTheOtherProgramLetsGo() {
+    std::unique_ptr<LogLock> import;
+    StationFixture s(kLog, "Anglais", "F0ORB", [&](FakePlatform& p) {
+      import = std::make_unique<LogLock>(p.logPath("F0ORB"), LogLock::Role::Import);
+      QVERIFY(import->tryTake().taken());
+      QVERIFY(writeFile(p.logPath("F0ORB") + ".ktl-new", "the import's new log, being renamed"));
+    });
+    s.program->upkeep.setRetryInterval(20);
+    const QString log = s.p.logPath("F0ORB");
+    const QString holder = "being imported into by orb-ktl on the command line (process " +
+                           QString::number(QCoreApplication::applicationPid()) + ")";
+    QCOMPARE(s.p.messages, QStringList{"This log is " + holder +
+                                       ".\r\nIt is shown read-only: nothing will be written to it until it is free. "
+                                       "ORB_KTL will take it over as soon as it is."});
+    auto* state = s.c<QLabel>("Etat_Log");
+    QVERIFY(!state->isHidden());
+    QCOMPARE(state->text(), "Log read-only: " + holder);
+    QVERIFY(QFile::exists(log + ".ktl-new"));
+    QVERIFY(!QFile::exists(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"));
+
+    const QString refused = "Nothing was written: the log is " + holder + ".";
+    s.typeQso("G4XYZ", "G", "00002");
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.p.messages.last(), refused);
+    QVERIFY(s.p.questions.isEmpty());
+    QCOMPARE(s.lines(), QList<QByteArray>{kLog.chopped(2)});
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), "G4XYZ");  // nothing typed is lost
+    s.p.messages.clear();
+    s.state.selectRow(0);
+    s.c<QPushButton>("Annule_Saisie")->click();
+    s.p.files << "never asked.adi";
+    s.program->windows.open(WindowId::ImportAdif)->findChild<QPushButton*>("Importer")->click();
+    QCOMPARE(s.p.messages, QStringList(2, refused));
+    QCOMPARE(s.p.files.size(), 1);
+    QCOMPARE(s.lines(), QList<QByteArray>{kLog.chopped(2)});
+
+    // The import writes its log and lets go: the window shows that log,
+    // takes it over, clears what a cut rewrite left, backs it up.
+    const QByteArray imported = kLog + logLine("OK1AB", "OK", "08815", "02/01/16", "10:00") + "\r\n";
+    QVERIFY(writeFile(log, imported));
+    QTRY_COMPARE(s.state.logModel().rowCount(), 2);
+    QVERIFY(!s.state.logWritable());
+    import.reset();
+    QTRY_VERIFY(s.state.logWritable());
+    QVERIFY(state->isHidden());
+    QVERIFY(!QFile::exists(log + ".ktl-new"));
+    QCOMPARE(readFile(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"), imported);
+    s.c<QPushButton>("Efface_A")->click();
+    s.typeQso("G4XYZ", "G", "00002");
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().size(), 3);
+    QCOMPARE(s.p.messages, QStringList(2, refused));
   }
 
   void fileMenuItems() {

@@ -9,8 +9,10 @@
 
 namespace ktl {
 
-FakePlatform::FakePlatform() {
-  dataDir_ = root_.filePath(QStringLiteral("data"));
+FakePlatform::FakePlatform(const QString& root)
+    : root_(root.isEmpty() ? ownRoot_.path() : root),
+      dataDir_(root_ + QStringLiteral("/data")),
+      settings_(root_ + QStringLiteral("/config/KTL/KTL.ini")) {
   QDir().mkpath(dataDir_);
 }
 
@@ -65,21 +67,60 @@ namespace ktl {
 namespace {
 // The settings and the log are in place before the program starts.
 std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, const QString& language,
-                                        const QString& callsign) {
+                                        const QString& callsign, const std::function<void(FakePlatform&)>& beforeStart) {
   p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), callsign);
   p.setSetting(stationSection(callsign), QStringLiteral("Language"), language);
   p.writeLog(callsign, log);
+  if (beforeStart) beforeStart(p);
   auto program = std::make_unique<Program>(p);
   program->main.startUp();
   return program;
 }
 }  // namespace
 
-StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign)
-    : call(callsign),
-      program(startedProgram(p, log, language, callsign)),
+StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign,
+                               const std::function<void(FakePlatform&)>& beforeStart, const QString& root)
+    : p(root),
+      call(callsign),
+      program(startedProgram(p, log, language, callsign, beforeStart)),
       w(program->main),
       state(program->state) {}
+
+void StationFixture::enter(const char* field, const QString& text) {
+  QWidget* f = c(field);
+  if (auto* e = qobject_cast<QLineEdit*>(f)) e->clear();
+  if (auto* cb = qobject_cast<QComboBox*>(f)) cb->setEditText(QString());
+  QTest::keyClicks(f, text);
+  QTest::keyClick(f, Qt::Key_Return);
+}
+
+void StationFixture::typeQso(const QString& callsign, const QString& prefix, const QString& number) {
+  enter("Ind_A", callsign);
+  enter("Type_A", prefix);
+  enter("Ref_A", number);
+}
+
+void StationFixture::finishQso(const QString& name, bool qsl) {
+  for (const char* f : {"Mode_A", "Bande_A", "RST_A", "RST_B"}) QTest::keyClick(c(f), Qt::Key_Return);
+  c<QLineEdit>("Rem_A")->setText(name);
+  QTest::keyClick(c("Rem_A"), Qt::Key_Return);
+  if (qsl) QTest::keyClick(c("QSL_A"), Qt::Key_Space);
+  QTest::keyClick(c("QSL_A"), Qt::Key_Return);
+}
+
+void StationFixture::commit(bool yes) {
+  p.answers << yes;
+  c<QPushButton>("Valide_A")->click();
+}
+
+StationFixture::StationFixture(const Existing& existing)
+    : p(existing.root),
+      call(p.setting(kCommonSection, QStringLiteral("Indicatif Station"))),
+      program(std::make_unique<Program>(p)),
+      w(program->main),
+      state(program->state) {
+  w.startUp();
+}
 
 QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }
 

@@ -23,8 +23,9 @@ class FixedClock : public Clock {
 class FakePlatform : public Platform {
  public:
   // Settings and logs in fresh folders of its own: every test starts with an
-  // empty settings store and no log.
-  FakePlatform();
+  // empty settings store and no log. With `root`, they are in that folder
+  // instead (root/data, root/config/KTL/KTL.ini), for programs that share it.
+  explicit FakePlatform(const QString& root = {});
 
   void message(QWidget*, const QString& text) override { messages << text; }
   bool question(QWidget*, const QString& text) override {
@@ -72,11 +73,12 @@ class FakePlatform : public Platform {
   bool openFolderAnswer = true;
 
  private:
-  QTemporaryDir root_;
+  QTemporaryDir ownRoot_;
+  QString root_;
   QString dataDir_;
 
  public:
-  SettingsStore settings_{root_.filePath(QStringLiteral("config/KTL/KTL.ini"))};
+  SettingsStore settings_;
 };
 
 // 121-byte log line for tests.

@@ -4,6 +4,8 @@
 #include "fake_platform.h"
 #include "test_files.h"
 
+#include <functional>
+
 // The controls window tests drive.
 #include <QAction>
 #include <QApplication>
@@ -27,8 +29,12 @@ struct StationFixture {
   MainWindow& w;
   ProgramState& state;
 
+  // `beforeStart` runs once the settings and the log are in place, before
+  // the program starts; `root` is the platform's folder (a fresh one when
+  // empty).
   explicit StationFixture(const QByteArray& log = {}, const QString& language = QStringLiteral("Francais"),
-                          const QString& callsign = QStringLiteral("F0ORB"));
+                          const QString& callsign = QStringLiteral("F0ORB"),
+                          const std::function<void(FakePlatform&)>& beforeStart = {}, const QString& root = {});
 
   template <typename T = QWidget>
   T* c(const char* name) const { return in<T>(&w, name); }
@@ -39,6 +45,21 @@ struct StationFixture {
     if (!x) qFatal("no control %s", name);
     return x;
   }
+  // A program started over the settings and logs already in `root` (the
+  // platform's folder), which it leaves as they are.
+  struct Existing {
+    QString root;
+  };
+  explicit StationFixture(const Existing& existing);
+
+  // The entry from the keyboard: a text typed into a field, then Enter.
+  void enter(const char* field, const QString& text);
+  void typeQso(const QString& callsign, const QString& prefix, const QString& number);
+  // From the mode on, in chain order; the castle name is pasted.
+  void finishQso(const QString& name = {}, bool qsl = false);
+  // Valide_A, the save question answered `yes`.
+  void commit(bool yes = true);
+
   // The log's lines, without their CR LF.
   QList<QByteArray> lines() const;
 };
