@@ -9,6 +9,7 @@
 #include "test_node.h"
 
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 
 using namespace ktl;
@@ -133,6 +134,38 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(address->text(), kServer);
     QCOMPARE(s.p.pagesOpened, QList<QUrl>{page("top_250_HF.html")});
     QCOMPARE(s.p.messages.size(), 1);
+  }
+
+  // A refused address is said in the language and nothing is stored: the
+  // stored address stays as it was.
+  void addressRefused_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("too long") << "Anglais" << QStringLiteral("https://dxc.example.org/") + QString(2000000, u'p')
+                              << "Address refused: it is longer than 2048 characters";
+    QTest::newRow("look-alike host") << "Italien" << QStringLiteral("https://d\u0445c.example.org")
+                                     << "Indirizzo rifiutato: il nome del server accetta solo lettere senza "
+                                        "accento, cifre, punti e trattini, 253 al massimo. Un nome scritto in un "
+                                        "altro alfabeto si inserisce nella sua forma xn--\u2026";
+    QTest::newRow("accented host") << "Francais" << QStringLiteral("http://ch\u00e2teau.example.org/dxc")
+                                   << "Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des "
+                                      "chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre "
+                                      "alphabet s'entre sous sa forme xn--\u2026";
+  }
+  void addressRefused() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Cluster s({}, language);
+    s.p.setSetting(kCommonSection, QStringLiteral("Adresse Cluster"), kServer);
+    ClusterWindow* win = s.open();
+    auto* address = Cluster::in<QLineEdit>(win, "Adresse_CL");
+    address->setText(typed);
+    QTest::keyClick(address, Qt::Key_Return);
+    QCOMPARE(s.p.messages, QStringList{message});
+    QCOMPARE(s.server(), kServer);
+    QCOMPARE(s.p.pagesOpened.size(), 1);
   }
 
   // One window however often asked, its title and menu item in the language.
@@ -264,6 +297,73 @@ class ClusterWindowsTest : public QObject {
     QTRY_COMPARE(node.peer->state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(win->findChild<QLabel*>(QStringLiteral("Etat_SP"))->text(), QStringLiteral("Non connecté"));
     QVERIFY(s.p.messages.isEmpty());
+  }
+
+  // The node's host follows the server's rule: refused in the language,
+  // nothing stored, no connection.
+  void nodeHostRefused() {
+    Node node;
+    const quint16 port = node.listen();
+    Spots s({}, QStringLiteral("Anglais"));
+    SpotsWindow* win = s.open();
+    auto* host = Spots::in<QLineEdit>(win, "Hote_SP");
+    host->setText(QStringLiteral("127.0.0.\u0661"));  // an Arabic-Indic one
+    Spots::in<QLineEdit>(win, "Port_SP")->setText(QString::number(port));
+    QTest::keyClick(host, Qt::Key_Return);
+    QCOMPARE(s.p.messages,
+             QStringList{"Node refused: its name takes only unaccented letters, digits, dots and hyphens, 253 at most. "
+                         "A name written in another script is typed in its xn--\u2026 form"});
+    QCOMPARE(s.p.setting(stationSection(s.call), QStringLiteral("Spots Hote")), QStringLiteral("<absent>"));
+    QCOMPARE(win->client().state(), SpotClient::State::Idle);
+    QTest::qWait(100);
+    QVERIFY(!node.server.hasPendingConnections());
+  }
+
+  // The node's longest silence: kept per station, read back (an unusable
+  // stored value gives 10 minutes), given to the connection, named in the
+  // language; a node silent that long is said so and joined again.
+  void silenceLimit() {
+    Node node;
+    const quint16 port = node.listen();
+    Spots s;
+    const QString section = stationSection(s.call);
+    s.p.setSetting(section, QStringLiteral("Spots Silence"), QStringLiteral("0"));
+    s.p.setSetting(section, QStringLiteral("Spots Hote"), QStringLiteral("127.0.0.1"));
+    s.p.setSetting(section, QStringLiteral("Spots Port"), QString::number(port));
+    SpotsWindow* win = s.open();
+    QVERIFY(node.accept());
+    auto* silence = Spots::in<QSpinBox>(win, "Silence_SP");
+    QCOMPARE(silence->value(), 10);
+    QCOMPARE(win->client().idleLimitMs(), 600000);
+    QCOMPARE(silence->accessibleName(), QStringLiteral("Silence maximal (min)"));
+
+    // Reached from the keyboard, after the port.
+    Spots::in<QLineEdit>(win, "Port_SP")->setFocus();
+    QTest::keyClick(win->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(win->focusWidget(), silence);
+    silence->selectAll();
+    QTest::keyClicks(silence, "25");
+    QCOMPARE(win->client().idleLimitMs(), 600000);  // nothing taken while typing
+    QTest::keyClick(silence, Qt::Key_Return);
+    QCOMPARE(s.p.setting(section, QStringLiteral("Spots Silence")), QStringLiteral("25"));
+    QCOMPARE(win->client().idleLimitMs(), 25 * 60000);
+    QTest::keyClick(silence, Qt::Key_Up);
+    QCOMPARE(s.p.setting(section, QStringLiteral("Spots Silence")), QStringLiteral("26"));
+    s.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(silence->accessibleName(), QStringLiteral("Silenzio massimo (min)"));
+    const QPointer<SpotsWindow> closed = win;
+    win->close();
+    QTRY_VERIFY(!closed);
+    win = s.open();
+    QCOMPARE(Spots::in<QSpinBox>(win, "Silence_SP")->value(), 26);
+    QCOMPARE(win->client().idleLimitMs(), 26 * 60000);
+    QVERIFY(node.accept());
+
+    win->client().setIdleLimitMs(300);
+    auto* state = Spots::in<QLabel>(win, "Etat_SP");
+    QTRY_COMPARE(state->text(), QStringLiteral("Niente dal nodo da 1 s: nuovo tentativo tra 2 s"));
+    QVERIFY(node.accept());
+    QTRY_VERIFY(state->text().startsWith(QStringLiteral("Connesso a 127.0.0.1:")));
   }
 };
 
