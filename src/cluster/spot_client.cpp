@@ -46,7 +46,7 @@ QString nodeText(QByteArrayView bytes) {
     const auto u = static_cast<unsigned char>(c);
     if (u == '\t')
       clean += ' ';
-    else if (u >= 0x20 && u != 0x7f)
+    else if (u >= 0x20 || u == 0x08)
       clean += c;
     beyondAscii = beyondAscii || u >= 0x80;
   }

@@ -25,8 +25,10 @@ namespace ktl {
 bool isLoginPrompt(QStringView text);
 
 // One line of node bytes as text: NUL and the other control characters
-// dropped (a tab becomes a blank), UTF-8 where the bytes are valid UTF-8
-// with something beyond ASCII, else Windows-1252, which every byte reads in.
+// dropped (a tab becomes a blank), but a typed DEL or backspace kept for the
+// reader to apply (see applyTypedErasures()); UTF-8 where the bytes are
+// valid UTF-8 with something beyond ASCII, else Windows-1252, which every
+// byte reads in.
 QString nodeText(QByteArrayView bytes);
 
 class SpotClient : public QObject {

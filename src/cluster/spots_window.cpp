@@ -246,7 +246,7 @@ void SpotsWindow::onLine(const QString& line) {
   if (auto spot = parseSpot(line))
     model_.add(std::move(*spot));
   else
-    Console_SP->appendPlainText(line);
+    Console_SP->appendPlainText(applyTypedErasures(line));
 }
 
 void SpotsWindow::sendCommand() {

@@ -187,6 +187,7 @@ class ClusterWindowsTest : public QObject {
     SpotsWindow* win = s.open();
     for (const char* line : kSpots) Spots::feed(win, line);
     Spots::feed(win, "WWV de W0MU <18>:   SFI=150, A=8, K=2");
+    Spots::feed(win, "To ALL de F5XYZ: qrv\x7f\x7f\x7f" "castle tonight");
     const QStringList marked{"",      "WORKED",        "WORKED", "WORKED ON THIS BAND (call)",
                              "NEW",   "WORKED",        "WORKED ON THIS BAND"};
     QCOMPARE(Spots::statuses(win), marked);
@@ -195,7 +196,7 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(Spots::column(win, SpotTableModel::Band),
              (QStringList{"21 Mhz", "7.0 Mhz", "", "14 Mhz", "7.0 Mhz", "7.0 Mhz", "14 Mhz"}));
     QCOMPARE(win->findChild<QPlainTextEdit*>(QStringLiteral("Console_SP"))->toPlainText(),
-             QStringLiteral("WWV de W0MU <18>:   SFI=150, A=8, K=2"));
+             QStringLiteral("WWV de W0MU <18>:   SFI=150, A=8, K=2\nTo ALL de F5XYZ: castle tonight"));
     const QAbstractItemModel* m = Spots::table(win)->model();
     QCOMPARE(m->index(4, SpotTableModel::Time).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
     QCOMPARE(m->index(4, SpotTableModel::Comment).data(Qt::AccessibleTextRole).toString(),

@@ -81,10 +81,13 @@ class SpotClientTest : public QObject {
     // Telnet's DO CHARSET and a CHARSET request are no text.
     node.send("Ch\xc3\xa2teau \xff\xfd\x2a" "fort\t\xff\xfa\x2a\x01UTF-8\xff\xf0ok\n\r");
     node.send("bad \xc3( utf8\r\n");
-    QTRY_COMPARE(lines.size(), 3);
+    // A spotter's typed DEL and backspace stay for the reader to apply.
+    node.send("up\x7f\x08" "dn\r\n");
+    QTRY_COMPARE(lines.size(), 4);
     QCOMPARE(lines.at(0).at(0).toString(), QStringLiteral("Château de Kostálek"));
     QCOMPARE(lines.at(1).at(0).toString(), QStringLiteral("Château fort ok"));
     QCOMPARE(lines.at(2).at(0).toString(), QStringLiteral("bad Ã( utf8"));
+    QCOMPARE(lines.at(3).at(0).toString(), QStringLiteral("up\x7f\x08" "dn"));
     QCOMPARE(node.received, QByteArray());  // no prompt, no login
   }
 
