@@ -43,7 +43,6 @@ class SpotLinesTest : public QObject {
     row("zones", "DX de F8ABC-#:     7018.3 RW1XYZ       CW  23dB Q:9* Z:20           16 2259Z 14",
         "F8ABC-#|7018.3|7.0 Mhz|RW1XYZ|CW  23dB Q:9* Z:20           16|22:59||cut");
     row("state", "DX de K1ABC:  14025.0  W1XYZ  cq  1234Z MA", "K1ABC|14025.0|14 Mhz|W1XYZ|cq|12:34||");
-    row("locator and zone", "DX de G4ABC:  14025.0  G3XYZ  cq  1234Z IO91 14", "G4ABC|14025.0|14 Mhz|G3XYZ|cq|12:34|IO91|");
     // Typed erasures take effect in the comment, never beyond its start.
     row("DEL in the comment", "DX de G7ABC:  24896.0  ZC4XYZ  up\x7f\x7f" "down 2  1136Z",
         "G7ABC|24896.0|24 Mhz|ZC4XYZ|down 2|11:36||");
@@ -82,7 +81,6 @@ class SpotLinesTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("read");
     QTest::newRow("DEL") << QStringLiteral("tnx\x7f\x7f\x7fthanks") << QStringLiteral("thanks");
-    QTest::newRow("backspace") << QStringLiteral("ab\bc") << QStringLiteral("ac");
     QTest::newRow("more than typed") << QStringLiteral("\x7f\x7f" "a\x7f\x7f" "b") << QStringLiteral("b");
     QTest::newRow("beyond the first plane") << QStringLiteral("x\U0001F600\x7f") << QStringLiteral("x");
   }
@@ -102,7 +100,6 @@ class SpotLinesTest : public QObject {
     row("COTA F-01051 CW", "F-01051");
     row("WCA: OK-00815", "OK-00815");
     row("COTA EU-123", "EU-00123");
-    row("F-01051 qrv", "F-01051");
     row("bca on-2672", "ON-02672");
     row("wca -ok-00588 --  ol-073", "OK-00588");
     row("KTL F-1051, f-1052 & F-1053", "F-01051 F-01052 F-01053");
@@ -113,7 +110,6 @@ class SpotLinesTest : public QObject {
     row("Onff-0189 wca on-02734 pota be-0239", "ON-02734");
     // A short number with no castle word: anyone's.
     row("F-1051 qrv", "");
-    row("wca ok-00588 cca_ok ol-073", "OK-00588");
     // Other programmes' references and lookalikes.
     row("POTA K-1234", "");
     row("K-12345 pota", "");
@@ -122,7 +118,6 @@ class SpotLinesTest : public QObject {
     row("F-01051/P", "");
     // Split and frequency notes.
     row("59 up5-10 tnx", "");
-    row("up1-2", "");
     row("DWN1-2 QSX 14.195", "");
     row("KTL F-01051 up-2", "F-01051");
     // The node's cut: a reference at the cut with a short number is a
@@ -150,18 +145,12 @@ class SpotLinesTest : public QObject {
       QTest::newRow(name) << host << int(check);
     };
     row("name", QStringLiteral("dxc.example.org"), HostCheck::Ok);
-    row("final dot", QStringLiteral("dxc.example.org."), HostCheck::Ok);
-    row("IPv4", QStringLiteral("192.0.2.7"), HostCheck::Ok);
     row("IPv6", QStringLiteral("::1"), HostCheck::Ok);
     row("typed punycode", QStringLiteral("xn--dc-0mc.example.org"), HostCheck::Ok);
     row("Cyrillic look-alike", QStringLiteral("d\u0445c.example.org"), HostCheck::NotAscii);
-    row("accented", QStringLiteral("ch\u00e2teau.example.org"), HostCheck::NotAscii);
-    row("empty", QString(), HostCheck::Empty);
     row("underscore", QStringLiteral("dxc_1.example.org"), HostCheck::BadName);
-    row("hyphen first", QStringLiteral("-dxc.example.org"), HostCheck::BadName);
     row("empty label", QStringLiteral("dxc..example.org"), HostCheck::BadName);
     row("with a port", QStringLiteral("dxc.example.org:7300"), HostCheck::BadName);
-    row("blank inside", QStringLiteral("dxc example.org"), HostCheck::BadName);
     row("label of 64", QString(64, u'a') + QStringLiteral(".org"), HostCheck::BadName);
     row("label of 63", QString(63, u'a') + QStringLiteral(".org"), HostCheck::Ok);
     // 4 labels of 63 and their dots: 255 characters.
