@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -49,9 +48,9 @@ QList<QByteArray> linesOf(const QString& path) {
 QString findCorpus(const QStringList& args) {
   if (args.size() > 1) return args[1];
   const QDir exeDir(QCoreApplication::applicationDirPath());
-  for (const QString& candidate :
-       {QDir::current().filePath(QStringLiteral("../shared/spots-corpus")),
-        exeDir.filePath(QStringLiteral("../../shared/spots-corpus")), exeDir.filePath(QStringLiteral("../shared/spots-corpus"))})
+  for (const QString& candidate : {QDir::current().filePath(QStringLiteral("../shared/spots-corpus")),
+                                   exeDir.filePath(QStringLiteral("../../shared/spots-corpus")),
+                                   exeDir.filePath(QStringLiteral("../shared/spots-corpus"))})
     if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
   return {};
 }
@@ -152,7 +151,6 @@ int main(int argc, char** argv) {
   qsizetype expected = 0, found = 0;
   out(QStringLiteral("castle comments: %1").arg(castleComments.size()));
   for (const CastleComment& c : castleComments) {
-    const QString file = c.key.section(u':', 0, 0);
     const qsizetype at = byKey.value(c.key, -1);
     QStringList got;
     if (at >= 0 && lines[at].spot)
@@ -166,7 +164,6 @@ int main(int argc, char** argv) {
     out(QStringLiteral("  %1  \"%2\"  expected %3, found %4%5")
             .arg(c.key, c.comment, c.expected.join(u' '), got.isEmpty() ? QStringLiteral("none") : got.join(u' '),
                  at >= 0 && lines[at].spot ? QString() : QStringLiteral(" (not a spot: the comment alone)")));
-    Q_UNUSED(file);
   }
   out(QStringLiteral("castle references expected: %1, found: %2 (recall %3)")
           .arg(expected)

@@ -181,11 +181,13 @@ void SpotsWindow::showState() {
     case SpotClient::State::Idle: text = say(SpotsText::StateIdle); break;
     case SpotClient::State::Connecting: text = say(SpotsText::StateConnecting).arg(nodeName()); break;
     case SpotClient::State::Connected: text = say(SpotsText::StateConnected).arg(nodeName()); break;
-    case SpotClient::State::Waiting:
+    case SpotClient::State::Waiting: {
+      const int seconds = (client_.waitMs() + 999) / 1000;
       text = client_.droppedForSilence()
-                 ? say(SpotsText::StateSilent).arg((client_.waitMs() + 999) / 1000).arg(limitText(client_.idleLimitMs()))
-                 : say(SpotsText::StateWaiting).arg((client_.waitMs() + 999) / 1000).arg(client_.lastError());
+                 ? say(SpotsText::StateSilent).arg(seconds).arg(limitText(client_.idleLimitMs()))
+                 : say(SpotsText::StateWaiting).arg(seconds).arg(client_.lastError());
       break;
+    }
   }
   Etat_SP->setText(text);
   Etat_SP->setAccessibleName(text);

@@ -137,7 +137,7 @@ class SpotClientTest : public QObject {
     const quint16 port = node.listen();
     SpotClient client;
     client.setBackoff(kShortWaits);
-    client.setIdleLimitMs(400);
+    client.setIdleLimitMs(700);
     QSignalSpy states(&client, &SpotClient::stateChanged);
     client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("F0ORB"));
     QVERIFY(node.accept());
@@ -150,10 +150,10 @@ class SpotClientTest : public QObject {
     QCOMPARE(getsockopt(int(socket->socketDescriptor()), IPPROTO_TCP, TCP_KEEPIDLE, &idle, &size), 0);
     QCOMPARE(idle, 60);
 
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 15; ++i) {
       // Lines, or telnet's no-operation alone: any byte will do.
       node.send(i % 3 ? QByteArray("\xff\xf1") : QByteArray("DX de OK1KTL: 14025.0 F5ABC cq 1234Z\r\n"));
-      QTest::qWait(150);
+      QTest::qWait(100);
     }
     QCOMPARE(client.state(), SpotClient::State::Connected);
     QVERIFY(!node.server.hasPendingConnections());

@@ -119,7 +119,7 @@ class SpotLinesTest : public QObject {
     // Split and frequency notes.
     row("59 up5-10 tnx", "");
     row("DWN1-2 QSX 14.195", "");
-    row("KTL F-01051 up-2", "F-01051");
+    row("KTL F-01051 up5-10", "F-01051");
     // The node's cut: a reference at the cut with a short number is a
     // piece of a longer one; a whole one stays.
     row("x05g ON-00859  ON-00859 ON-008", "ON-00859", true);
@@ -185,6 +185,7 @@ class SpotLinesTest : public QObject {
     const QString longest = QStringLiteral("https://dxc.example.org/") + QString(2048 - 24, u'p');
     row("2048 characters", longest, longest);
     row("2049 characters", longest + u'p', "", AddressProblem::TooLong);
+    row("2049 with the slashes dropped", longest + u'/', "", AddressProblem::TooLong);
     row("2049 once encoded", longest.chopped(1) + QStringLiteral("\u00e9"), "", AddressProblem::TooLong);
   }
   void serverAddress() {
@@ -194,7 +195,8 @@ class SpotLinesTest : public QObject {
     const ClusterAddress address = readClusterAddress(typed);
     QCOMPARE(address.base, kept);
     QCOMPARE(int(address.problem), problem);
-    QCOMPARE(clusterPageAddress(typed, 5).toString(QUrl::FullyEncoded), kept.isEmpty() ? "" : kept + "/dxc/top_50_14_MHz.html");
+    QCOMPARE(clusterPageAddress(typed, 5).toString(QUrl::FullyEncoded),
+             kept.isEmpty() ? "" : kept + "/dxc/top_50_14_MHz.html");
   }
 
   // The stored band index of the cluster window: 0 to 13, else 0.
