@@ -72,7 +72,7 @@ BenchRegistrar reg(40, "spots", [](const BenchContext& ctx) {
     for (const QByteArray& line : lines) {
       const auto spot = parseSpot(nodeText(line));
       if (!spot) continue;
-      const QList<CastleRef> refs = castleRefs(spot->comment);
+      const QList<CastleRef> refs = castleRefs(spot->comment, spot->commentMayBeCut);
       const CastleRef* ref = refs.isEmpty() ? nullptr : &refs.first();
       found += ref != nullptr;
       marked += index.status(ref, spot->dxCall, spot->band) != SpotStatus::None;

@@ -1,5 +1,7 @@
 #include "cluster/cluster_pages.h"
 
+#include "cluster/host_name.h"
+
 namespace ktl {
 
 const std::array<ClusterBand, kClusterBandCount>& clusterBands() {
@@ -22,15 +24,46 @@ const std::array<ClusterBand, kClusterBandCount>& clusterBands() {
   return kBands;
 }
 
-QString clusterBaseAddress(const QString& typed) {
-  const QUrl url(typed.trimmed(), QUrl::StrictMode);
+namespace {
+
+// The host as the operator typed it, before any conversion: what stands
+// between "//" and the path, without user, port and IPv6 brackets.
+QStringView typedHost(QStringView address) {
+  const qsizetype slashes = address.indexOf(u"//");
+  if (slashes < 0) return {};
+  QStringView authority = address.sliced(slashes + 2);
+  for (QChar end : {u'/', u'?', u'#'}) {
+    const qsizetype at = authority.indexOf(end);
+    if (at >= 0) authority.truncate(at);
+  }
+  const qsizetype user = authority.lastIndexOf(u'@');
+  if (user >= 0) authority = authority.sliced(user + 1);
+  if (authority.startsWith(u'[')) {
+    const qsizetype close = authority.indexOf(u']');
+    return close < 0 ? authority.sliced(1) : authority.sliced(1, close - 1);
+  }
+  const qsizetype port = authority.lastIndexOf(u':');
+  return port < 0 ? authority : authority.first(port);
+}
+
+}  // namespace
+
+ClusterAddress readClusterAddress(const QString& typed) {
+  const QString trimmed = typed.trimmed();
+  if (trimmed.size() > kMaxClusterAddress) return {{}, AddressProblem::TooLong};
+  const QUrl url(trimmed, QUrl::StrictMode);
   const QString scheme = url.scheme().toLower();
   if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty() || url.hasQuery() ||
       url.hasFragment())
-    return {};
+    return {{}, AddressProblem::NotWeb};
+  // The URL would turn a name in another script into its xn-- form without
+  // a word: the name is judged as typed.
+  if (checkHostName(typedHost(trimmed)) != HostCheck::Ok) return {{}, AddressProblem::HostName};
   QString base = url.toString(QUrl::FullyEncoded);
   while (base.endsWith(QLatin1Char('/'))) base.chop(1);
-  return base;
+  // A path in another script grows as it is encoded.
+  if (base.size() > kMaxClusterAddress) return {{}, AddressProblem::TooLong};
+  return {base, AddressProblem::None};
 }
 
 QUrl clusterPageAddress(const QString& base, int index) {

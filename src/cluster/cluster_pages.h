@@ -20,11 +20,29 @@ inline constexpr int kClusterBandCount = 14;
 // addressed as 430.
 const std::array<ClusterBand, kClusterBandCount>& clusterBands();
 
+// The longest server address kept: every later read of the settings
+// carries it.
+inline constexpr int kMaxClusterAddress = 2048;
+
+enum class AddressProblem {
+  None,
+  TooLong,   // more than kMaxClusterAddress characters
+  NotWeb,    // not http or https with a host, or with a query or fragment
+  HostName,  // the host is refused by checkHostName() (another script, a bad name)
+};
+
+struct ClusterAddress {
+  QString base;  // empty when refused
+  AddressProblem problem = AddressProblem::None;
+};
+
 // The base address as the operator typed it, made ready to be stored:
 // http or https with a host (a port or a path prefix may follow), blanks
-// and trailing slashes removed. Empty when it is refused: another scheme,
-// no host, a query or a fragment (a page path could not follow those).
-QString clusterBaseAddress(const QString& typed);
+// and trailing slashes removed. Refused: too long, another scheme, no host,
+// a query or a fragment (a page path could not follow those), and a host
+// that is not a plain ASCII name as typed.
+ClusterAddress readClusterAddress(const QString& typed);
+inline QString clusterBaseAddress(const QString& typed) { return readClusterAddress(typed).base; }
 
 // The page of band `index` on the server at `base`: an empty URL when the
 // base is not an address clusterBaseAddress() accepts, so the view is never

@@ -143,12 +143,23 @@ void ClusterWindow::showPage() {
 void ClusterWindow::saveAddress() {
   const QString typed = Adresse_CL->text().trimmed();
   // An emptied field takes the address away: the view says how to set one.
-  const QString base = typed.isEmpty() ? QString() : clusterBaseAddress(typed);
-  if (!typed.isEmpty() && base.isEmpty()) {
-    platform_.say(this, state_.language(), clusterText(ClusterText::AddressRefused));
+  const ClusterAddress address = typed.isEmpty() ? ClusterAddress{} : readClusterAddress(typed);
+  if (address.problem != AddressProblem::None) {
+    const Language language = state_.language();
+    switch (address.problem) {
+      case AddressProblem::None: break;
+      case AddressProblem::TooLong: {
+        const QString t = pick(clusterText(ClusterText::AddressTooLong), language);
+        if (!t.isNull()) platform_.message(this, t.arg(kMaxClusterAddress));
+        break;
+      }
+      case AddressProblem::NotWeb: platform_.say(this, language, clusterText(ClusterText::AddressRefused)); break;
+      case AddressProblem::HostName: platform_.say(this, language, clusterText(ClusterText::HostRefused)); break;
+    }
     Adresse_CL->setFocus();
     return;
   }
+  const QString& base = address.base;
   state_.saveSetting(keys::ClusterAddress, base);
   Adresse_CL->setText(base);
   showPage();

@@ -7,6 +7,12 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_LINUX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
+
 namespace ktl {
 
 namespace {
@@ -40,7 +46,7 @@ QString nodeText(QByteArrayView bytes) {
     const auto u = static_cast<unsigned char>(c);
     if (u == '\t')
       clean += ' ';
-    else if (u >= 0x20 && u != 0x7f)
+    else if (u >= 0x20 || u == 0x08)
       clean += c;
     beyondAscii = beyondAscii || u >= 0x80;
   }
@@ -62,6 +68,11 @@ SpotClient::SpotClient(QObject* parent) : QObject(parent), socket_(new QTcpSocke
     lastError_ = socket_->errorString();
     socket_->abort();
   });
+  idleTimer_.setSingleShot(true);
+  connect(&idleTimer_, &QTimer::timeout, this, [this] {
+    silent_ = true;
+    socket_->abort();
+  });
   connect(socket_, &QTcpSocket::stateChanged, this, &SpotClient::onSocketState);
   connect(socket_, &QTcpSocket::errorOccurred, this, [this] { lastError_ = socket_->errorString(); });
   connect(socket_, &QTcpSocket::readyRead, this, &SpotClient::onReadyRead);
@@ -78,10 +89,16 @@ void SpotClient::start(const QString& host, quint16 port, const QString& loginCa
   tryConnect();
 }
 
+void SpotClient::setIdleLimitMs(int ms) {
+  idleLimitMs_ = std::max(ms, 1);
+  if (idleTimer_.isActive()) idleTimer_.start(idleLimitMs_);
+}
+
 void SpotClient::stop() {
   running_ = false;
   retryTimer_.stop();
   connectTimer_.stop();
+  idleTimer_.stop();
   socket_->abort();
   setState(State::Idle);
 }
@@ -105,6 +122,7 @@ void SpotClient::tryConnect() {
   pending_.clear();
   telnet_ = Telnet::Data;
   loginSent_ = false;
+  silent_ = false;
   setState(State::Connecting);
   connectTimer_.start(backoff_.connectTimeoutMs);
   socket_->connectToHost(host_, port_);
@@ -114,11 +132,14 @@ void SpotClient::onSocketState(QAbstractSocket::SocketState socketState) {
   if (socketState == QAbstractSocket::ConnectedState) {
     connectTimer_.stop();
     connectedFor_.start();
+    keepAlive();
+    idleTimer_.start(idleLimitMs_);
     setState(State::Connected);
     return;
   }
   if (socketState != QAbstractSocket::UnconnectedState) return;
   connectTimer_.stop();
+  idleTimer_.stop();
   if (!running_) return;
   // What was received of an unfinished line is still shown.
   endLine();
@@ -127,6 +148,19 @@ void SpotClient::onSocketState(QAbstractSocket::SocketState socketState) {
   retryTimer_.start(nextWait_);
   nextWait_ = std::min(nextWait_ * 2, backoff_.maxMs);
   setState(State::Waiting);
+}
+
+void SpotClient::keepAlive() {
+  socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+#ifdef Q_OS_LINUX
+  // The system's own first probe comes after two hours: probe after a
+  // minute of quiet, every 10 s, and give up after 6 unanswered.
+  const int fd = int(socket_->socketDescriptor());
+  if (fd < 0) return;
+  for (auto [option, value] : {std::pair{TCP_KEEPIDLE, kKeepAliveIdleS}, {TCP_KEEPINTVL, kKeepAliveIntervalS},
+                               {TCP_KEEPCNT, kKeepAliveProbes}})
+    setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value);
+#endif
 }
 
 void SpotClient::keepData(QByteArrayView bytes, QByteArray& data) {
@@ -161,6 +195,7 @@ void SpotClient::keepData(QByteArrayView bytes, QByteArray& data) {
 }
 
 void SpotClient::onReadyRead() {
+  if (idleTimer_.isActive()) idleTimer_.start(idleLimitMs_);
   QByteArray data;
   keepData(socket_->readAll(), data);
   for (char c : data) {

@@ -3,6 +3,9 @@
 // station's callsign when the node asks for it, hands over every line the
 // node sends, and after a drop connects again with growing waits (2, 4, 8
 // ... 60 s). It sends nothing but the login and the operator's commands.
+// A node that has gone away without a word is found two ways: TCP
+// keepalive probes on the socket, and a limit on how long the node may send
+// nothing at all; either ends the connection like any other drop.
 // All of it runs on the interface thread from the socket's signals; no
 // call waits on the network.
 #include <QAbstractSocket>
@@ -22,8 +25,10 @@ namespace ktl {
 bool isLoginPrompt(QStringView text);
 
 // One line of node bytes as text: NUL and the other control characters
-// dropped (a tab becomes a blank), UTF-8 where the bytes are valid UTF-8
-// with something beyond ASCII, else Windows-1252, which every byte reads in.
+// dropped (a tab becomes a blank), but a typed DEL or backspace kept for the
+// reader to apply (see applyTypedErasures()); UTF-8 where the bytes are
+// valid UTF-8 with something beyond ASCII, else Windows-1252, which every
+// byte reads in.
 QString nodeText(QByteArrayView bytes);
 
 class SpotClient : public QObject {
@@ -48,9 +53,22 @@ class SpotClient : public QObject {
   // A line longer than this without a line end is cut and handed over in
   // pieces: what is kept of a line never grows past it.
   static constexpr qsizetype kMaxLineBytes = 4096;
+  // TCP keepalive: the first probe after this many seconds of quiet, then
+  // one every interval; so many unanswered probes end the connection.
+  static constexpr int kKeepAliveIdleS = 60;
+  static constexpr int kKeepAliveIntervalS = 10;
+  static constexpr int kKeepAliveProbes = 6;
+
+  // How long a node may stay silent before the connection is taken for
+  // dead, unless the operator sets another.
+  static constexpr int kDefaultIdleLimitMs = 10 * 60 * 1000;
 
   explicit SpotClient(QObject* parent = nullptr);
   void setBackoff(const Backoff& backoff) { backoff_ = backoff; }
+  // No byte from the node for `ms` (at least 1) drops the connection and
+  // connects again; a connection open now counts from its last byte.
+  void setIdleLimitMs(int ms);
+  int idleLimitMs() const { return idleLimitMs_; }
 
   // Connects (again) to `host`:`port`, answering a login prompt with
   // `loginCall`; keeps the connection until stop().
@@ -64,6 +82,9 @@ class SpotClient : public QObject {
   int waitMs() const { return retryTimer_.interval(); }
   // Why the last try failed or the last connection ended.
   QString lastError() const { return lastError_; }
+  // The last connection ended because the node sent nothing for the idle
+  // limit (until the next try).
+  bool droppedForSilence() const { return silent_; }
 
  signals:
   void stateChanged(ktl::SpotClient::State state);
@@ -74,6 +95,7 @@ class SpotClient : public QObject {
   void tryConnect();
   void onSocketState(QAbstractSocket::SocketState socketState);
   void onReadyRead();
+  void keepAlive();
   // Telnet commands (IAC ...) taken out of the stream; the state carries
   // over from one packet to the next.
   void keepData(QByteArrayView bytes, QByteArray& data);
@@ -83,6 +105,7 @@ class SpotClient : public QObject {
   QTcpSocket* socket_;
   QTimer retryTimer_;
   QTimer connectTimer_;
+  QTimer idleTimer_;  // runs while connected, restarted by every byte
   QElapsedTimer connectedFor_;
   Backoff backoff_;
   QString host_;
@@ -90,6 +113,8 @@ class SpotClient : public QObject {
   QString loginCall_;
   bool running_ = false;
   bool loginSent_ = false;
+  bool silent_ = false;
+  int idleLimitMs_ = kDefaultIdleLimitMs;
   State state_ = State::Idle;
   int nextWait_ = 0;
   QString lastError_;

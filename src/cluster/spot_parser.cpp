@@ -1,5 +1,7 @@
 #include "cluster/spot_parser.h"
 
+#include <algorithm>
+
 namespace ktl {
 
 namespace {
@@ -93,7 +95,34 @@ bool isLocator(QStringView w) {
   return w.size() == 4 || (in(w[4], 'A', 'X') && in(w[5], 'A', 'X'));
 }
 
+// What a node may write after the time: a locator, a zone (ITU or CQ,
+// "14"), a US state or Canadian province ("MA").
+bool isAfterTime(QStringView w) {
+  if (isLocator(w)) return true;
+  if (w.size() <= 2 && std::all_of(w.begin(), w.end(), isAsciiDigit)) return true;
+  return w.size() == 2 && w[0] >= u'A' && w[0] <= u'Z' && w[1] >= u'A' && w[1] <= u'Z';
+}
+constexpr int kMostAfterTime = 2;
+
+bool isErasure(QChar c) { return c == QChar(0x7f) || c == QChar(0x08); }
+
 }  // namespace
+
+QString applyTypedErasures(QStringView text) {
+  if (std::none_of(text.begin(), text.end(), isErasure)) return text.toString();
+  QString out;
+  out.reserve(text.size());
+  for (QChar c : text) {
+    if (!isErasure(c)) {
+      out += c;
+    } else if (!out.isEmpty()) {
+      // A character beyond the first plane is erased whole.
+      const bool pair = out.size() >= 2 && out.back().isLowSurrogate() && out[out.size() - 2].isHighSurrogate();
+      out.chop(pair ? 2 : 1);
+    }
+  }
+  return out;
+}
 
 int spotBandIndex(double khz) {
   for (int i = 0; i < int(kSpotBands.size()); ++i)
@@ -105,40 +134,61 @@ std::optional<Spot> parseSpot(QStringView line) {
   line = line.trimmed();
   static constexpr QStringView kHead = u"DX de ";
   if (!line.startsWith(kHead, Qt::CaseInsensitive)) return std::nullopt;
-  const qsizetype colon = line.indexOf(u':', kHead.size());
-  if (colon < 0) return std::nullopt;
-  const QStringView spotter = line.sliced(kHead.size(), colon - kHead.size()).trimmed();
-  if (!isSpotter(spotter)) return std::nullopt;
 
-  qsizetype pos = colon + 1;
-  const auto freqWord = nextWord(line, pos);
+  // The spotter ends at its colon ("OK1KTL:", "EA8/DF4UE-#:21149.0",
+  // "F5ABC :"), or is a word alone ("RBNHOLE").
+  qsizetype pos = kHead.size();
+  const auto first = nextWord(line, pos);
+  if (!first) return std::nullopt;
+  QStringView spotter = first->text;
+  std::optional<Word> freqWord;
+  if (const qsizetype colon = spotter.indexOf(u':'); colon >= 0) {
+    if (colon + 1 < spotter.size()) freqWord = Word{spotter.sliced(colon + 1), first->start + colon + 1};
+    spotter.truncate(colon);
+  } else {
+    qsizetype after = pos;
+    const auto next = nextWord(line, after);
+    if (next && next->text.startsWith(u':')) {
+      pos = after;
+      if (next->text.size() > 1) freqWord = Word{next->text.sliced(1), next->start + 1};
+    }
+  }
+  if (!isSpotter(spotter)) return std::nullopt;
+  if (!freqWord) freqWord = nextWord(line, pos);
   const auto callWord = nextWord(line, pos);
   if (!freqWord || !callWord || !isCallsign(callWord->text)) return std::nullopt;
   const auto khz = frequencyOf(freqWord->text);
   if (!khz) return std::nullopt;
   const qsizetype commentStart = pos;
 
-  // From the end: an optional locator, then the time.
-  auto last = wordBefore(line, line.size(), commentStart);
-  if (!last) return std::nullopt;
+  // From the end: what some nodes add after the time, then the time.
+  qsizetype end = line.size();
   QStringView locator;
-  if (!timeOf(last->text) && isLocator(last->text)) {
-    locator = last->text;
-    last = wordBefore(line, last->start, commentStart);
-    if (!last) return std::nullopt;
+  std::optional<QString> time;
+  std::optional<Word> timeWord;
+  for (int after = 0;; ++after) {
+    timeWord = wordBefore(line, end, commentStart);
+    if (!timeWord) return std::nullopt;
+    time = timeOf(timeWord->text);
+    if (time) break;
+    if (after == kMostAfterTime || !isAfterTime(timeWord->text)) return std::nullopt;
+    if (isLocator(timeWord->text)) locator = timeWord->text;
+    end = timeWord->start;
   }
-  const auto time = timeOf(last->text);
-  if (!time) return std::nullopt;
 
+  const QStringView typed = line.sliced(commentStart, timeWord->start - commentStart).trimmed();
   Spot spot;
   spot.spotter = spotter.toString().toUpper();
   spot.frequency = freqWord->text.toString();
   spot.khz = *khz;
   spot.band = spotBandIndex(*khz);
   spot.dxCall = callWord->text.toString().toUpper();
-  spot.comment = line.sliced(commentStart, last->start - commentStart).trimmed().toString();
+  spot.comment = applyTypedErasures(typed).trimmed();
   spot.time = *time;
   spot.locator = locator.toString().toUpper();
+  // Measured as the node laid the line out, erasures included.
+  spot.commentMayBeCut = typed.size() >= kCommentColumns &&
+                         timeWord->start - (typed.data() + typed.size() - line.data()) == 1;
   return spot;
 }
 

@@ -68,7 +68,7 @@ void SpotTableModel::add(Spot spot) {
     all_.pop_back();
   }
   SpotRow row{std::move(spot), {}, SpotStatus::None};
-  row.refs = castleRefs(row.spot.comment);
+  row.refs = castleRefs(row.spot.comment, row.spot.commentMayBeCut);
   row.status = index_.status(row.firstRef(), row.spot.dxCall, row.spot.band);
   all_.push_front(std::move(row));
   if (accepts(all_.front())) {

@@ -1,5 +1,6 @@
 #include "cluster/spots_window.h"
 
+#include "cluster/host_name.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -36,6 +38,20 @@ quint16 portOf(const QString& text) {
   return ok && port >= 1 && port <= 65535 ? quint16(port) : 0;
 }
 
+// The stored silence limit in minutes; anything but a whole number in the
+// spin box's range (an edited settings file) gives the default.
+int silenceMinutesOf(const QString& stored) {
+  bool ok = false;
+  const int minutes = stored.trimmed().toInt(&ok);
+  if (ok && minutes >= SpotsWindow::kMinSilenceMinutes && minutes <= SpotsWindow::kMaxSilenceMinutes) return minutes;
+  return QString::fromLatin1(keys::SpotsSilence.fallback).toInt();
+}
+
+// A limit as Etat_SP words it: whole minutes, else seconds.
+QString limitText(int ms) {
+  return ms % 60000 == 0 ? QStringLiteral("%1 min").arg(ms / 60000) : QStringLiteral("%1 s").arg((ms + 999) / 1000);
+}
+
 }  // namespace
 
 SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* parent)
@@ -50,12 +66,20 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   Port_SP = named(new QLineEdit, "Port_SP");
   Port_SP->setMaxLength(5);
   Port_SP->setMaximumWidth(Port_SP->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+  Label6_SP = named(new QLabel, "Label6_SP");
+  Silence_SP = named(new QSpinBox, "Silence_SP");
+  Silence_SP->setRange(kMinSilenceMinutes, kMaxSilenceMinutes);
+  // Taken when the operator is done (Enter, leaving the field, an arrow
+  // step), not at every digit typed.
+  Silence_SP->setKeyboardTracking(false);
   Connexion_SP = button("Connexion_SP");
   Etat_SP = named(new QLabel, "Etat_SP");
   nodeRow->addWidget(Label1_SP);
   nodeRow->addWidget(Hote_SP, 2);
   nodeRow->addWidget(Label2_SP);
   nodeRow->addWidget(Port_SP);
+  nodeRow->addWidget(Label6_SP);
+  nodeRow->addWidget(Silence_SP);
   nodeRow->addWidget(Connexion_SP);
   nodeRow->addWidget(Etat_SP, 3);
   layout->addLayout(nodeRow);
@@ -108,6 +132,7 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   connect(Envoi_SP, &QPushButton::clicked, this, &SpotsWindow::sendCommand);
   connect(Chateaux_SP, &QCheckBox::toggled, this, &SpotsWindow::applyFilter);
   connect(Bande_SP, &QComboBox::currentIndexChanged, this, &SpotsWindow::applyFilter);
+  connect(Silence_SP, &QSpinBox::valueChanged, this, &SpotsWindow::applySilence);
   connect(Liste_SP, &QTableView::doubleClicked, this, &SpotsWindow::fillEntry);
   connect(&client_, &SpotClient::stateChanged, this, &SpotsWindow::showState);
   connect(&client_, &SpotClient::lineReceived, this, &SpotsWindow::onLine);
@@ -136,6 +161,7 @@ void SpotsWindow::retranslate() {
   Bande_SP->setItemText(0, pick(spotsText(SpotsText::AllBands), shown));
   nameAfterLabel(Hote_SP, Label1_SP);
   nameAfterLabel(Port_SP, Label2_SP);
+  nameAfterLabel(Silence_SP, Label6_SP);
   nameAfterLabel(Bande_SP, Label3_SP);
   nameAfterLabel(Console_SP, Label4_SP);
   nameAfterLabel(Commande_SP, Label5_SP);
@@ -155,9 +181,13 @@ void SpotsWindow::showState() {
     case SpotClient::State::Idle: text = say(SpotsText::StateIdle); break;
     case SpotClient::State::Connecting: text = say(SpotsText::StateConnecting).arg(nodeName()); break;
     case SpotClient::State::Connected: text = say(SpotsText::StateConnected).arg(nodeName()); break;
-    case SpotClient::State::Waiting:
-      text = say(SpotsText::StateWaiting).arg((client_.waitMs() + 999) / 1000).arg(client_.lastError());
+    case SpotClient::State::Waiting: {
+      const int seconds = (client_.waitMs() + 999) / 1000;
+      text = client_.droppedForSilence()
+                 ? say(SpotsText::StateSilent).arg(seconds).arg(limitText(client_.idleLimitMs()))
+                 : say(SpotsText::StateWaiting).arg(seconds).arg(client_.lastError());
       break;
+    }
   }
   Etat_SP->setText(text);
   Etat_SP->setAccessibleName(text);
@@ -170,15 +200,18 @@ void SpotsWindow::loadStationSettings() {
   Hote_SP->setText(state_.setting(keys::SpotsHost));
   Port_SP->setText(state_.setting(keys::SpotsPort));
   {
-    const QSignalBlocker quietBox(Chateaux_SP), quietBand(Bande_SP);
+    const QSignalBlocker quietBox(Chateaux_SP), quietBand(Bande_SP), quietSilence(Silence_SP);
+    Silence_SP->setValue(silenceMinutesOf(state_.setting(keys::SpotsSilence)));
     Chateaux_SP->setChecked(state_.setting(keys::SpotsCastlesOnly) == QLatin1String("1"));
     const QString band = state_.setting(keys::SpotsBand);
     const int found = band.isEmpty() ? -1 : Bande_SP->findText(band, Qt::MatchExactly);
     Bande_SP->setCurrentIndex(found > 0 ? found : 0);
   }
   model_.setFilter(Chateaux_SP->isChecked(), Bande_SP->currentIndex() - 1);
+  client_.setIdleLimitMs(Silence_SP->value() * 60000);
   // With its node known the window connects at once.
-  if (!Hote_SP->text().trimmed().isEmpty() && portOf(Port_SP->text()) && state_.hasStation()) connectToNode();
+  if (checkHostName(Hote_SP->text().trimmed()) == HostCheck::Ok && portOf(Port_SP->text()) && state_.hasStation())
+    connectToNode();
 }
 
 void SpotsWindow::toggleConnection() {
@@ -196,6 +229,11 @@ void SpotsWindow::connectToNode() {
     (host.isEmpty() ? Hote_SP : Port_SP)->setFocus();
     return;
   }
+  if (checkHostName(host) != HostCheck::Ok) {
+    platform_.say(this, state_.language(), spotsText(SpotsText::HostRefused));
+    Hote_SP->setFocus();
+    return;
+  }
   if (!state_.hasStation()) {
     platform_.say(this, state_.language(), spotsText(SpotsText::NoStation));
     return;
@@ -210,7 +248,7 @@ void SpotsWindow::onLine(const QString& line) {
   if (auto spot = parseSpot(line))
     model_.add(std::move(*spot));
   else
-    Console_SP->appendPlainText(line);
+    Console_SP->appendPlainText(applyTypedErasures(line));
 }
 
 void SpotsWindow::sendCommand() {
@@ -229,6 +267,11 @@ void SpotsWindow::applyFilter() {
   state_.saveSetting(keys::SpotsCastlesOnly, Chateaux_SP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
   state_.saveSetting(keys::SpotsBand, Bande_SP->currentIndex() > 0 ? Bande_SP->currentText() : QString());
   model_.setFilter(Chateaux_SP->isChecked(), Bande_SP->currentIndex() - 1);
+}
+
+void SpotsWindow::applySilence() {
+  state_.saveSetting(keys::SpotsSilence, QString::number(Silence_SP->value()));
+  client_.setIdleLimitMs(Silence_SP->value() * 60000);
 }
 
 void SpotsWindow::fillEntry(const QModelIndex& index) {

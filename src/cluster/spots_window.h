@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 
 namespace ktl {
@@ -30,6 +31,9 @@ class SpotsWindow : public QDialog {
   SpotClient& client() { return client_; }
   // Console_SP keeps the last kConsoleLines lines.
   static constexpr int kConsoleLines = 500;
+  // The node's longest silence, in minutes, that Silence_SP takes.
+  static constexpr int kMinSilenceMinutes = 1;
+  static constexpr int kMaxSilenceMinutes = 1440;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,7 @@ class SpotsWindow : public QDialog {
   void onLine(const QString& line);
   void sendCommand();
   void applyFilter();
+  void applySilence();
   void fillEntry(const QModelIndex& index);
   QString nodeName() const;
 
@@ -56,8 +61,9 @@ class SpotsWindow : public QDialog {
   WorkedIndex worked_;
   SpotTableModel model_;
   SpotClient client_;
-  QLabel *Label1_SP, *Label2_SP, *Label3_SP, *Label4_SP, *Label5_SP, *Etat_SP, *Aide_SP;
+  QLabel *Label1_SP, *Label2_SP, *Label3_SP, *Label4_SP, *Label5_SP, *Label6_SP, *Etat_SP, *Aide_SP;
   QLineEdit *Hote_SP, *Port_SP, *Commande_SP;
+  QSpinBox* Silence_SP;
   QPushButton *Connexion_SP, *Envoi_SP;
   QCheckBox* Chateaux_SP;
   QComboBox* Bande_SP;

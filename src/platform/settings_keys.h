@@ -37,6 +37,9 @@ inline constexpr SettingKey SpotsHost{SettingKey::Station, "Spots Hote", ""};
 inline constexpr SettingKey SpotsPort{SettingKey::Station, "Spots Port", ""};
 inline constexpr SettingKey SpotsCastlesOnly{SettingKey::Station, "Spots Chateaux", "0"};
 inline constexpr SettingKey SpotsBand{SettingKey::Station, "Spots Bande", ""};
+// Minutes the node may send nothing before the live-spot window takes the
+// connection for dead and connects again.
+inline constexpr SettingKey SpotsSilence{SettingKey::Station, "Spots Silence", "10"};
 // The award the standard ADIF export names in SIG, the castle reference
 // going in SIG_INFO.
 inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};

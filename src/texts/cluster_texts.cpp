@@ -21,6 +21,18 @@ constexpr Tri kAddressRefused{
     "Indirizzo rifiutato: inserire http:// o https:// seguito dal nome del server (per esempio "
     "https://dxcluster.example.org)"};
 
+constexpr Tri kAddressTooLong{"Adresse refusée : elle dépasse %1 caractères",
+                               "Address refused: it is longer than %1 characters",
+                               "Indirizzo rifiutato: supera %1 caratteri"};
+
+constexpr Tri kHostRefused{
+    "Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des "
+    "tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…",
+    "Address refused: the server name takes only unaccented letters, digits, dots and hyphens, 253 at most. A "
+    "name written in another script is typed in its xn--… form",
+    "Indirizzo rifiutato: il nome del server accetta solo lettere senza accento, cifre, punti e trattini, 253 al "
+    "massimo. Un nome scritto in un altro alfabeto si inserisce nella sua forma xn--…"};
+
 constexpr Tri kNoAddressPage{
     "Aucun serveur de cluster n'est défini. Entrez son adresse (par exemple https://dxcluster.example.org) "
     "dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».",
@@ -38,6 +50,8 @@ std::span<const CaptionRow> clusterCaptions() { return kClusterCaptions; }
 const Tri& clusterText(ClusterText id) {
   switch (id) {
     case ClusterText::AddressRefused: return kAddressRefused;
+    case ClusterText::AddressTooLong: return kAddressTooLong;
+    case ClusterText::HostRefused: return kHostRefused;
     case ClusterText::NoAddressPage: return kNoAddressPage;
     case ClusterText::ViewName: break;
   }

@@ -13,6 +13,8 @@ std::span<const CaptionRow> clusterCaptions();
 
 enum class ClusterText {
   AddressRefused,  // message box: the typed server address is not http(s)
+  AddressTooLong,  // message box: longer than kMaxClusterAddress; %1 that length
+  HostRefused,     // message box: the server name is not plain ASCII, or no host name
   NoAddressPage,   // the view without a server: %1 is the field's caption, %2 the button's
   ViewName,        // what a screen reader calls the web view
 };

@@ -8,6 +8,12 @@ constexpr CaptionRow kSpotsCaptions[] = {
     {"Spots_Direct", {"Spots en direct", "Live spots", "Spot in diretta"}},
     {"Label1_SP", {"Nœud du cluster", "Cluster node", "Nodo del cluster"}},
     {"Label2_SP", {"Port", "Port", "Porta"}},
+    {"Label6_SP", {"Silence maximal (min)", "Longest silence (min)", "Silenzio massimo (min)"}},
+    {"Silence_SP",
+     {"Sans rien recevoir du nœud pendant ce temps, la connexion est refaite",
+      "When nothing comes from the node for this long, the connection is made again",
+      "Se dal nodo non arriva nulla per questo tempo, la connessione viene rifatta"},
+     true},
     {"Chateaux_SP", {"Seulement les spots de châteaux", "Castle spots only", "Solo spot di castelli"}},
     {"Label3_SP", {"Bande", "Band", "Banda"}},
     {"Label4_SP", {"Messages du nœud", "Node messages", "Messaggi del nodo"}},
@@ -50,8 +56,16 @@ constexpr Tri kTexts[] = {
     {"CONTACTÉ SUR CETTE BANDE", "WORKED ON THIS BAND", "COLLEGATO SU QUESTA BANDA"},
     {"CONTACTÉ (indicatif)", "WORKED (call)", "COLLEGATO (nominativo)"},
     {"CONTACTÉ SUR CETTE BANDE (indicatif)", "WORKED ON THIS BAND (call)", "COLLEGATO SU QUESTA BANDA (nominativo)"},
+    {"Rien reçu du nœud depuis %2 : nouvel essai dans %1 s", "Nothing from the node for %2: trying again in %1 s",
+     "Niente dal nodo da %2: nuovo tentativo tra %1 s"},
+    {"Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au "
+     "plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…",
+     "Node refused: its name takes only unaccented letters, digits, dots and hyphens, 253 at most. A name written "
+     "in another script is typed in its xn--… form",
+     "Nodo rifiutato: il suo nome accetta solo lettere senza accento, cifre, punti e trattini, 253 al massimo. Un "
+     "nome scritto in un altro alfabeto si inserisce nella sua forma xn--…"},
 };
-static_assert(std::size(kTexts) == int(SpotsText::StatusCallWorkedOnBand) + 1);
+static_assert(std::size(kTexts) == int(SpotsText::HostRefused) + 1);
 
 }  // namespace
 

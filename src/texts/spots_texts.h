@@ -7,8 +7,8 @@
 
 namespace ktl {
 
-// The window's title (Spots_Direct), its labels, the filter box and the
-// send button.
+// The window's title (Spots_Direct), its labels, the filter box, the
+// silence limit and the send button.
 std::span<const CaptionRow> spotsCaptions();
 
 enum class SpotsText {
@@ -40,6 +40,11 @@ enum class SpotsText {
   StatusWorkedOnBand,
   StatusCallWorked,
   StatusCallWorkedOnBand,
+  // Etat_SP after a node sent nothing for the limit: %1 seconds to the next
+  // try, %2 the limit ("10 min").
+  StateSilent,
+  // Message box: the node's host is not a plain ASCII name or address.
+  HostRefused,
 };
 const Tri& spotsText(SpotsText id);
 

@@ -9,6 +9,7 @@
 #include "test_node.h"
 
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 
 using namespace ktl;
@@ -135,6 +136,34 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(s.p.messages.size(), 1);
   }
 
+  // A refused address is said in the language and nothing is stored: the
+  // stored address stays as it was.
+  void addressRefused_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("too long") << "Anglais" << QStringLiteral("https://dxc.example.org/") + QString(2000000, u'p')
+                              << "Address refused: it is longer than 2048 characters";
+    QTest::newRow("look-alike host") << "Italien" << QStringLiteral("https://d\u0445c.example.org")
+                                     << "Indirizzo rifiutato: il nome del server accetta solo lettere senza "
+                                        "accento, cifre, punti e trattini, 253 al massimo. Un nome scritto in un "
+                                        "altro alfabeto si inserisce nella sua forma xn--\u2026";
+  }
+  void addressRefused() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Cluster s({}, language);
+    s.p.setSetting(kCommonSection, QStringLiteral("Adresse Cluster"), kServer);
+    ClusterWindow* win = s.open();
+    auto* address = Cluster::in<QLineEdit>(win, "Adresse_CL");
+    address->setText(typed);
+    QTest::keyClick(address, Qt::Key_Return);
+    QCOMPARE(s.p.messages, QStringList{message});
+    QCOMPARE(s.server(), kServer);
+    QCOMPARE(s.p.pagesOpened.size(), 1);
+  }
+
   // One window however often asked, its title and menu item in the language.
   void oneWindowInEachLanguage() {
     Spots s;
@@ -154,6 +183,7 @@ class ClusterWindowsTest : public QObject {
     SpotsWindow* win = s.open();
     for (const char* line : kSpots) Spots::feed(win, line);
     Spots::feed(win, "WWV de W0MU <18>:   SFI=150, A=8, K=2");
+    Spots::feed(win, "To ALL de F5XYZ: qrv\x7f\x7f\x7f" "castle tonight");
     const QStringList marked{"",      "WORKED",        "WORKED", "WORKED ON THIS BAND (call)",
                              "NEW",   "WORKED",        "WORKED ON THIS BAND"};
     QCOMPARE(Spots::statuses(win), marked);
@@ -162,7 +192,7 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(Spots::column(win, SpotTableModel::Band),
              (QStringList{"21 Mhz", "7.0 Mhz", "", "14 Mhz", "7.0 Mhz", "7.0 Mhz", "14 Mhz"}));
     QCOMPARE(win->findChild<QPlainTextEdit*>(QStringLiteral("Console_SP"))->toPlainText(),
-             QStringLiteral("WWV de W0MU <18>:   SFI=150, A=8, K=2"));
+             QStringLiteral("WWV de W0MU <18>:   SFI=150, A=8, K=2\nTo ALL de F5XYZ: castle tonight"));
     const QAbstractItemModel* m = Spots::table(win)->model();
     QCOMPARE(m->index(4, SpotTableModel::Time).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
     QCOMPARE(m->index(4, SpotTableModel::Comment).data(Qt::AccessibleTextRole).toString(),
@@ -264,6 +294,71 @@ class ClusterWindowsTest : public QObject {
     QTRY_COMPARE(node.peer->state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(win->findChild<QLabel*>(QStringLiteral("Etat_SP"))->text(), QStringLiteral("Non connecté"));
     QVERIFY(s.p.messages.isEmpty());
+  }
+
+  // The node's host follows the server's rule: refused in the language,
+  // nothing stored, no connection.
+  void nodeHostRefused() {
+    Node node;
+    const quint16 port = node.listen();
+    Spots s({}, QStringLiteral("Anglais"));
+    SpotsWindow* win = s.open();
+    auto* host = Spots::in<QLineEdit>(win, "Hote_SP");
+    host->setText(QStringLiteral("127.0.0.\u0661"));  // an Arabic-Indic one
+    Spots::in<QLineEdit>(win, "Port_SP")->setText(QString::number(port));
+    QTest::keyClick(host, Qt::Key_Return);
+    QCOMPARE(s.p.messages,
+             QStringList{"Node refused: its name takes only unaccented letters, digits, dots and hyphens, 253 at most. "
+                         "A name written in another script is typed in its xn--\u2026 form"});
+    QCOMPARE(s.p.setting(stationSection(s.call), QStringLiteral("Spots Hote")), QStringLiteral("<absent>"));
+    QCOMPARE(win->client().state(), SpotClient::State::Idle);
+    QTest::qWait(100);
+    QVERIFY(!node.server.hasPendingConnections());
+  }
+
+  // The node's longest silence: kept per station, read back (an unusable
+  // stored value gives 10 minutes), given to the connection, named in the
+  // language; a node silent that long is said so and joined again.
+  void silenceLimit() {
+    Node node;
+    const quint16 port = node.listen();
+    Spots s;
+    const QString section = stationSection(s.call);
+    s.p.setSetting(section, QStringLiteral("Spots Silence"), QStringLiteral("0"));
+    s.p.setSetting(section, QStringLiteral("Spots Hote"), QStringLiteral("127.0.0.1"));
+    s.p.setSetting(section, QStringLiteral("Spots Port"), QString::number(port));
+    SpotsWindow* win = s.open();
+    QVERIFY(node.accept());
+    auto* silence = Spots::in<QSpinBox>(win, "Silence_SP");
+    QCOMPARE(silence->value(), 10);
+    QCOMPARE(win->client().idleLimitMs(), 600000);
+    QCOMPARE(silence->accessibleName(), QStringLiteral("Silence maximal (min)"));
+
+    // Reached from the keyboard, after the port.
+    Spots::in<QLineEdit>(win, "Port_SP")->setFocus();
+    QTest::keyClick(win->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(win->focusWidget(), silence);
+    silence->selectAll();
+    QTest::keyClicks(silence, "25");
+    QCOMPARE(win->client().idleLimitMs(), 600000);  // nothing taken while typing
+    QTest::keyClick(silence, Qt::Key_Return);
+    QCOMPARE(s.p.setting(section, QStringLiteral("Spots Silence")), QStringLiteral("25"));
+    QCOMPARE(win->client().idleLimitMs(), 25 * 60000);
+    s.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(silence->accessibleName(), QStringLiteral("Silenzio massimo (min)"));
+    const QPointer<SpotsWindow> closed = win;
+    win->close();
+    QTRY_VERIFY(!closed);
+    win = s.open();
+    QCOMPARE(Spots::in<QSpinBox>(win, "Silence_SP")->value(), 25);
+    QCOMPARE(win->client().idleLimitMs(), 25 * 60000);
+    QVERIFY(node.accept());
+
+    win->client().setIdleLimitMs(300);
+    auto* state = Spots::in<QLabel>(win, "Etat_SP");
+    QTRY_COMPARE(state->text(), QStringLiteral("Niente dal nodo da 1 s: nuovo tentativo tra 2 s"));
+    QVERIFY(node.accept());
+    QTRY_VERIFY(state->text().startsWith(QStringLiteral("Connesso a 127.0.0.1:")));
   }
 };
 

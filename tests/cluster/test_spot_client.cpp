@@ -6,7 +6,12 @@
 #include "test_node.h"
 
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 using namespace ktl;
 
@@ -76,10 +81,13 @@ class SpotClientTest : public QObject {
     // Telnet's DO CHARSET and a CHARSET request are no text.
     node.send("Ch\xc3\xa2teau \xff\xfd\x2a" "fort\t\xff\xfa\x2a\x01UTF-8\xff\xf0ok\n\r");
     node.send("bad \xc3( utf8\r\n");
-    QTRY_COMPARE(lines.size(), 3);
+    // A spotter's typed DEL and backspace stay for the reader to apply.
+    node.send("up\x7f\x08" "dn\r\n");
+    QTRY_COMPARE(lines.size(), 4);
     QCOMPARE(lines.at(0).at(0).toString(), QStringLiteral("Château de Kostálek"));
     QCOMPARE(lines.at(1).at(0).toString(), QStringLiteral("Château fort ok"));
     QCOMPARE(lines.at(2).at(0).toString(), QStringLiteral("bad Ã( utf8"));
+    QCOMPARE(lines.at(3).at(0).toString(), QStringLiteral("up\x7f\x08" "dn"));
     QCOMPARE(node.received, QByteArray());  // no prompt, no login
   }
 
@@ -119,6 +127,47 @@ class SpotClientTest : public QObject {
     QCOMPARE(client.state(), SpotClient::State::Idle);
     QTest::qWait(300);
     QVERIFY(!node.server.hasPendingConnections());
+  }
+
+  // A node that keeps talking keeps its connection past the idle limit; one
+  // that falls silent is dropped, said so, and joined again after the wait.
+  // The socket probes a quiet peer itself after a minute.
+  void silentNodeIsDroppedAndJoinedAgain() {
+    Node node;
+    const quint16 port = node.listen();
+    SpotClient client;
+    client.setBackoff(kShortWaits);
+    client.setIdleLimitMs(700);
+    QSignalSpy states(&client, &SpotClient::stateChanged);
+    client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("F0ORB"));
+    QVERIFY(node.accept());
+    QTRY_COMPARE(client.state(), SpotClient::State::Connected);
+
+    auto* socket = client.findChild<QTcpSocket*>();
+    QCOMPARE(socket->socketOption(QAbstractSocket::KeepAliveOption).toInt(), 1);
+    int idle = 0;
+    socklen_t size = sizeof idle;
+    QCOMPARE(getsockopt(int(socket->socketDescriptor()), IPPROTO_TCP, TCP_KEEPIDLE, &idle, &size), 0);
+    QCOMPARE(idle, 60);
+
+    for (int i = 0; i < 15; ++i) {
+      // Lines, or telnet's no-operation alone: any byte will do.
+      node.send(i % 3 ? QByteArray("\xff\xf1") : QByteArray("DX de OK1KTL: 14025.0 F5ABC cq 1234Z\r\n"));
+      QTest::qWait(100);
+    }
+    QCOMPARE(client.state(), SpotClient::State::Connected);
+    QVERIFY(!node.server.hasPendingConnections());
+    QVERIFY(!client.droppedForSilence());
+
+    states.clear();
+    QTRY_COMPARE(client.state(), SpotClient::State::Waiting);
+    QVERIFY(client.droppedForSilence());
+    QCOMPARE(client.waitMs(), 40);
+    QTRY_COMPARE(node.peer->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(node.accept());
+    QTRY_COMPARE(client.state(), SpotClient::State::Connected);
+    QVERIFY(!client.droppedForSilence());
+    QCOMPARE(states.size(), 3);  // Waiting, Connecting, Connected
   }
 };
 

@@ -1,8 +1,9 @@
 // What the operator and the nodes type: which node lines are spots and what
-// they hold, which castle references a spotter's comment carries, and the
-// cluster server address.
+// they hold, which castle references a spotter's comment carries, the host
+// names of the server and the node, and the cluster server address.
 #include "cluster/castle_refs.h"
 #include "cluster/cluster_pages.h"
+#include "cluster/host_name.h"
 #include "cluster/spot_parser.h"
 
 #include <QTest>
@@ -14,24 +15,52 @@ class SpotLinesTest : public QObject {
  private slots:
   void spot_data() {
     QTest::addColumn<QString>("line");
-    // spotter|frequency|band|call|comment|time|locator, or empty: no spot.
+    // spotter|frequency|band|call|comment|time|locator|"cut" when the node
+    // may have cut the comment, or empty: no spot.
     QTest::addColumn<QString>("parts");
     const auto row = [](const char* name, const char* line, const char* parts) {
       QTest::newRow(name) << QString::fromUtf8(line) << QString::fromUtf8(parts);
     };
     row("dxspider", "DX de OK1KTL:     14025.0  F5ABC        COTA F-01051 CW                1234Z",
-        "OK1KTL|14025.0|14 Mhz|F5ABC|COTA F-01051 CW|12:34|");
+        "OK1KTL|14025.0|14 Mhz|F5ABC|COTA F-01051 CW|12:34||");
     row("60 m is no band of the log", "DX de G4ABC:      5357.0  G3XYZ        FT8 -12 dB                     1200Z",
-        "G4ABC|5357.0||G3XYZ|FT8 -12 dB|12:00|");
-    row("160 m lower edge", "DX de EA1ABC:   1810.0   EA1XYZ   cq         2200Z", "EA1ABC|1810.0|1.8 Mhz|EA1XYZ|cq|22:00|");
-    row("below 160 m", "DX de EA1ABC:   1799.9   EA1XYZ   cq         2200Z", "EA1ABC|1799.9||EA1XYZ|cq|22:00|");
-    row("10 m upper edge", "DX de K1TTT:    29700.0  VE3ABC       FM        1111Z", "K1TTT|29700.0|28 Mhz|VE3ABC|FM|11:11|");
-    row("above 10 m", "DX de K1TTT:    29700.1  VE3ABC       FM        1111Z", "K1TTT|29700.1||VE3ABC|FM|11:11|");
-    row("lower case", "dx de f5abc:  14250.0  f4xyz  castle f-1051  1234z", "F5ABC|14250.0|14 Mhz|F4XYZ|castle f-1051|12:34|");
-    row("30 m, a whole kHz", "DX de PA3ABC:   10120  PA0XYZ  qrs  0600Z", "PA3ABC|10120|10 Mhz|PA0XYZ|qrs|06:00|");
+        "G4ABC|5357.0||G3XYZ|FT8 -12 dB|12:00||");
+    row("160 m lower edge", "DX de EA1ABC:   1810.0   EA1XYZ   cq         2200Z", "EA1ABC|1810.0|1.8 Mhz|EA1XYZ|cq|22:00||");
+    row("below 160 m", "DX de EA1ABC:   1799.9   EA1XYZ   cq         2200Z", "EA1ABC|1799.9||EA1XYZ|cq|22:00||");
+    row("10 m upper edge", "DX de K1TTT:    29700.0  VE3ABC       FM        1111Z", "K1TTT|29700.0|28 Mhz|VE3ABC|FM|11:11||");
+    row("above 10 m", "DX de K1TTT:    29700.1  VE3ABC       FM        1111Z", "K1TTT|29700.1||VE3ABC|FM|11:11||");
+    row("lower case", "dx de f5abc:  14250.0  f4xyz  castle f-1051  1234z", "F5ABC|14250.0|14 Mhz|F4XYZ|castle f-1051|12:34||");
+    row("30 m, a whole kHz", "DX de PA3ABC:   10120  PA0XYZ  qrs  0600Z", "PA3ABC|10120|10 Mhz|PA0XYZ|qrs|06:00||");
+    // Spotters without a colon, or with it apart or against the frequency.
+    row("pseudo-spotter", "DX de RBNHOLE    10117.0  HB9XYZ/P     x04s HB/VD-029                 1058Z",
+        "RBNHOLE|10117.0|10 Mhz|HB9XYZ/P|x04s HB/VD-029|10:58||");
+    row("colon on the frequency", "DX de EA8/DF4UE-#:21149.0  IT9ABC/B    CW  9 dB 10 WPM BEACON         1118Z",
+        "EA8/DF4UE-#|21149.0|21 Mhz|IT9ABC/B|CW  9 dB 10 WPM BEACON|11:18||");
+    row("colon apart", "DX de F5ABC : 7012.0 F5XYZ cq 1234Z", "F5ABC|7012.0|7.0 Mhz|F5XYZ|cq|12:34||");
+    // What nodes write after the time.
+    row("locator", "DX de DJ1ABC:     3780.0  OH5XYZ       LSB                            2200Z JO62",
+        "DJ1ABC|3780.0|3.5 Mhz|OH5XYZ|LSB|22:00|JO62|");
+    row("zones", "DX de F8ABC-#:     7018.3 RW1XYZ       CW  23dB Q:9* Z:20           16 2259Z 14",
+        "F8ABC-#|7018.3|7.0 Mhz|RW1XYZ|CW  23dB Q:9* Z:20           16|22:59||cut");
+    row("state", "DX de K1ABC:  14025.0  W1XYZ  cq  1234Z MA", "K1ABC|14025.0|14 Mhz|W1XYZ|cq|12:34||");
+    // Typed erasures take effect in the comment, never beyond its start.
+    row("DEL in the comment", "DX de G7ABC:  24896.0  ZC4XYZ  up\x7f\x7f" "down 2  1136Z",
+        "G7ABC|24896.0|24 Mhz|ZC4XYZ|down 2|11:36||");
+    row("DELs past the comment's start", "DX de G7ABC:  24896.0  ZC4XYZ  m\x7fop\x08\x08\x08\x08\x08\x08  1136Z",
+        "G7ABC|24896.0|24 Mhz|ZC4XYZ||11:36||");
+    // A comment filling the node's 30 columns against the time.
+    row("full comment", "DX de ON3ABC:    14268.0  OS8XYZ/P     x05g ON-00859  ON-00859 ON-008 0712Z",
+        "ON3ABC|14268.0|14 Mhz|OS8XYZ/P|x05g ON-00859  ON-00859 ON-008|07:12||cut");
+    row("29 columns", "DX de ON3ABC:    14268.0  OS8XYZ/P     x05g ON-00859  ON-00859 ON-00 0712Z",
+        "ON3ABC|14268.0|14 Mhz|OS8XYZ/P|x05g ON-00859  ON-00859 ON-00|07:12||");
+    row("30 columns, padded", "DX de ON3ABC:  14268.0  OS8XYZ/P  x05g ON-00859  ON-00859 ON-008  0712Z",
+        "ON3ABC|14268.0|14 Mhz|OS8XYZ/P|x05g ON-00859  ON-00859 ON-008|07:12||");
     // Not spots.
     row("no time", "DX de F5ABC:  14250.0  F4XYZ  test", "");
+    row("a word after the time", "DX de F5ABC:  14250.0  F4XYZ  at 1234Z see you", "");
+    row("three after the time", "DX de F5ABC:  14250.0  F4XYZ  cq  1234Z JN18 14 MA", "");
     row("call without a digit", "DX de F5ABC:  14250.0  TEST  cq  1234Z", "");
+    row("no frequency after a colonless spotter", "DX de F5ABC  is on 1234Z", "");
     row("bare head", "DX de", "");
     row("spot quoted in talk", "F5XYZ de F0ORB: DX de OK1KTL: 14025.0 F5ABC x 1234Z", "");
   }
@@ -41,54 +70,133 @@ class SpotLinesTest : public QObject {
     const auto spot = parseSpot(line);
     QString got;
     if (spot)
-      got = QStringList{spot->spotter, spot->frequency, spot->bandText(), spot->dxCall, spot->comment, spot->time,
-                        spot->locator}
+      got = QStringList{spot->spotter,  spot->frequency, spot->bandText(),
+                        spot->dxCall,   spot->comment,   spot->time,
+                        spot->locator,  spot->commentMayBeCut ? QStringLiteral("cut") : QString()}
                 .join(u'|');
     QCOMPARE(got, parts);
   }
 
+  void typedErasures_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("DEL") << QStringLiteral("tnx\x7f\x7f\x7fthanks") << QStringLiteral("thanks");
+    QTest::newRow("more than typed") << QStringLiteral("\x7f\x7f" "a\x7f\x7f" "b") << QStringLiteral("b");
+    QTest::newRow("beyond the first plane") << QStringLiteral("x\U0001F600\x7f") << QStringLiteral("x");
+  }
+  void typedErasures() {
+    QFETCH(QString, typed);
+    QFETCH(QString, read);
+    QCOMPARE(applyTypedErasures(typed), read);
+  }
+
   void references_data() {
     QTest::addColumn<QString>("comment");
+    QTest::addColumn<bool>("mayBeCut");
     QTest::addColumn<QString>("refs");
-    const auto row = [](const char* comment, const char* refs) {
-      QTest::newRow(comment) << QString::fromUtf8(comment) << QString::fromUtf8(refs);
+    const auto row = [](const char* comment, const char* refs, bool mayBeCut = false) {
+      QTest::newRow(comment) << QString::fromUtf8(comment) << mayBeCut << QString::fromUtf8(refs);
     };
     row("COTA F-01051 CW", "F-01051");
     row("WCA: OK-00815", "OK-00815");
     row("COTA EU-123", "EU-00123");
+    row("bca on-2672", "ON-02672");
+    row("wca -ok-00588 --  ol-073", "OK-00588");
+    row("KTL F-1051, f-1052 & F-1053", "F-01051 F-01052 F-01053");
     // Two references: ours first, each once.
     row("KTL OK-08815 COTA OK-00815", "OK-08815 OK-00815");
     row("COTA OK-00815 KTL OK-08815", "OK-08815 OK-00815");
     row("POTA K-1234 COTA F-01051", "F-01051");
+    row("Onff-0189 wca on-02734 pota be-0239", "ON-02734");
+    // A short number with no castle word: anyone's.
+    row("F-1051 qrv", "");
     // Other programmes' references and lookalikes.
     row("POTA K-1234", "");
+    row("K-12345 pota", "");
+    row("DLFF-01234", "");
     row("F-010511", "");
     row("F-01051/P", "");
+    // Split and frequency notes.
+    row("59 up5-10 tnx", "");
+    row("DWN1-2 QSX 14.195", "");
+    row("KTL F-01051 up5-10", "F-01051");
+    // The node's cut: a reference at the cut with a short number is a
+    // piece of a longer one; a whole one stays.
+    row("x05g ON-00859  ON-00859 ON-008", "ON-00859", true);
+    row("qrv now from castle KTL ON-859", "", true);
+    row("qrv now from castle KTL ON-859", "ON-00859");
+    row("qrv now from castle KTL ON-00859", "ON-00859", true);
+    row("KTL ON-859 qrv now from castle", "ON-00859", true);
   }
   void references() {
     QFETCH(QString, comment);
+    QFETCH(bool, mayBeCut);
     QFETCH(QString, refs);
     QStringList got;
-    for (const CastleRef& r : castleRefs(comment)) got << r.prefix + u'-' + r.number;
+    for (const CastleRef& r : castleRefs(comment, mayBeCut)) got << r.prefix + u'-' + r.number;
     QCOMPARE(got.join(u' '), refs);
+  }
+
+  // One rule for the cluster server's and the spot node's host.
+  void hostNames_data() {
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("check");
+    const auto row = [](const char* name, const QString& host, HostCheck check) {
+      QTest::newRow(name) << host << int(check);
+    };
+    row("name", QStringLiteral("dxc.example.org"), HostCheck::Ok);
+    row("IPv6", QStringLiteral("::1"), HostCheck::Ok);
+    row("typed punycode", QStringLiteral("xn--dc-0mc.example.org"), HostCheck::Ok);
+    row("Cyrillic look-alike", QStringLiteral("d\u0445c.example.org"), HostCheck::NotAscii);
+    row("underscore", QStringLiteral("dxc_1.example.org"), HostCheck::BadName);
+    row("empty label", QStringLiteral("dxc..example.org"), HostCheck::BadName);
+    row("with a port", QStringLiteral("dxc.example.org:7300"), HostCheck::BadName);
+    row("label of 64", QString(64, u'a') + QStringLiteral(".org"), HostCheck::BadName);
+    row("label of 63", QString(63, u'a') + QStringLiteral(".org"), HostCheck::Ok);
+    // 4 labels of 63 and their dots: 255 characters.
+    row("longer than the DNS carries", QStringList(4, QString(63, u'a')).join(u'.'), HostCheck::TooLong);
+  }
+  void hostNames() {
+    QFETCH(QString, host);
+    QFETCH(int, check);
+    QCOMPARE(int(checkHostName(host)), check);
   }
 
   // A refused base gives no page at all, never a relative one.
   void serverAddress_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");  // empty: refused
-    QTest::newRow("trailing slashes, blanks") << " https://dxc.example.org// " << "https://dxc.example.org";
-    QTest::newRow("port and path prefix") << "http://127.0.0.1:8080/stats/" << "http://127.0.0.1:8080/stats";
-    QTest::newRow("no scheme") << "dxc.example.org" << "";
-    QTest::newRow("ftp") << "ftp://dxc.example.org" << "";
-    QTest::newRow("no host") << "http://" << "";
-    QTest::newRow("query") << "https://dxc.example.org/?band=14" << "";
+    QTest::addColumn<int>("problem");
+    const auto row = [](const char* name, const QString& typed, const QString& kept,
+                        AddressProblem problem = AddressProblem::None) {
+      QTest::newRow(name) << typed << kept << int(problem);
+    };
+    row("trailing slashes, blanks", " https://dxc.example.org// ", "https://dxc.example.org");
+    row("port and path prefix", "http://127.0.0.1:8080/stats/", "http://127.0.0.1:8080/stats");
+    row("typed punycode", "https://XN--DC-0MC.example.org", "https://xn--dc-0mc.example.org");
+    row("IPv6 and user", "http://me@[::1]:8080/", "http://me@[::1]:8080");
+    row("path in another script", "https://dxc.example.org/\u0441\u0442", "https://dxc.example.org/%D1%81%D1%82");
+    row("no scheme", "dxc.example.org", "", AddressProblem::NotWeb);
+    row("ftp", "ftp://dxc.example.org", "", AddressProblem::NotWeb);
+    row("no host", "http://", "", AddressProblem::NotWeb);
+    row("query", "https://dxc.example.org/?band=14", "", AddressProblem::NotWeb);
+    row("Cyrillic look-alike host", "https://d\u0445c.example.org", "", AddressProblem::HostName);
+    row("underscore in the host", "https://dxc_1.example.org:80/x", "", AddressProblem::HostName);
+    const QString longest = QStringLiteral("https://dxc.example.org/") + QString(2048 - 24, u'p');
+    row("2048 characters", longest, longest);
+    row("2049 characters", longest + u'p', "", AddressProblem::TooLong);
+    row("2049 with the slashes dropped", longest + u'/', "", AddressProblem::TooLong);
+    row("2049 once encoded", longest.chopped(1) + QStringLiteral("\u00e9"), "", AddressProblem::TooLong);
   }
   void serverAddress() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
-    QCOMPARE(clusterBaseAddress(typed), kept);
-    QCOMPARE(clusterPageAddress(typed, 5).toString(), kept.isEmpty() ? "" : kept + "/dxc/top_50_14_MHz.html");
+    QFETCH(int, problem);
+    const ClusterAddress address = readClusterAddress(typed);
+    QCOMPARE(address.base, kept);
+    QCOMPARE(int(address.problem), problem);
+    QCOMPARE(clusterPageAddress(typed, 5).toString(QUrl::FullyEncoded),
+             kept.isEmpty() ? "" : kept + "/dxc/top_50_14_MHz.html");
   }
 
   // The stored band index of the cluster window: 0 to 13, else 0.
