@@ -1,7 +1,8 @@
 # The program as a Debian program: the command line, the standard ADIF
 # export, the daily backups and the log's lock; what `cmake --install` puts
 # on the system (program, desktop entry, icons, AppStream metainfo, man
-# page) and the .deb that `make package` builds with CPack.
+# page, copyright and changelog) and the .deb that `make package` builds
+# with CPack.
 target_sources(ktl_core PRIVATE
   src/adif/adif_standard.cpp
   src/state/daily_backup.cpp
@@ -20,6 +21,21 @@ string(REGEX MATCH "\" ([0-9.]+)\"" _ "${KTL_REVISION_LINE}")
 if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the program's revision '${CMAKE_MATCH_1}'")
 endif()
+# The package's changelog and the AppStream releases name it too, newest
+# first.
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog KTL_CHANGELOG_TOP LIMIT_COUNT 1)
+string(REGEX MATCH "^orb-ktl \\(([^)]+)\\)" _ "${KTL_CHANGELOG_TOP}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the newest in packaging/changelog '${CMAKE_MATCH_1}'")
+endif()
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/org.orbktl.orb_ktl.metainfo.xml KTL_RELEASE_LINES REGEX "<release ")
+list(GET KTL_RELEASE_LINES 0 KTL_RELEASE_TOP)
+string(REGEX MATCH "version=\"([^\"]+)\"" _ "${KTL_RELEASE_TOP}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the newest release in the AppStream metainfo '${CMAKE_MATCH_1}'")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/packaging/changelog ${CMAKE_SOURCE_DIR}/packaging/org.orbktl.orb_ktl.metainfo.xml)
 
 ktl_gui_test(test_log_upkeep tests/state/test_log_upkeep.cpp)
 ktl_core_test(test_log_lock tests/state/test_log_lock.cpp)
@@ -37,12 +53,22 @@ target_compile_definitions(test_command_line PRIVATE KTL_PROGRAM="$<TARGET_FILE:
 include(GNUInstallDirs)
 set(KTL_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 install(TARGETS orb-ktl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${KTL_PACKAGING}/orb-ktl.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${KTL_PACKAGING}/org.orbktl.ORB_KTL.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The stripped program keeps no compiler notes (.comment, .note), as Debian
+# strips its programs.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orb-ktl\" COMMAND_ERROR_IS_FATAL ANY)
+endif()")
+install(FILES ${KTL_PACKAGING}/org.orbktl.orb_ktl.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${KTL_PACKAGING}/org.orbktl.orb_ktl.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KTL_PACKAGING}/orb-ktl.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+set(KTL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/orb-ktl)
+install(FILES ${KTL_PACKAGING}/copyright DESTINATION ${KTL_DOC_DIR})
+install(FILES ${KTL_PACKAGING}/orb-ktl.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME orb-ktl)
 
-# The PNG icons are drawn from the SVG at build time; the man page is
-# compressed as Debian keeps them.
+# The PNG icons are drawn from the SVG at build time; the man page and the
+# changelog are compressed as Debian keeps them (gzip -9n: no name, no time).
 find_program(KTL_RSVG rsvg-convert)
 find_program(KTL_GZIP gzip)
 set(KTL_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -66,13 +92,20 @@ add_custom_command(OUTPUT ${KTL_MAN}
   DEPENDS ${KTL_PACKAGING}/orb-ktl.1)
 list(APPEND KTL_GENERATED ${KTL_MAN})
 install(FILES ${KTL_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(KTL_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${KTL_CHANGELOG}
+  COMMAND ${KTL_GZIP} -9nc ${KTL_PACKAGING}/changelog > ${KTL_CHANGELOG}
+  DEPENDS ${KTL_PACKAGING}/changelog)
+list(APPEND KTL_GENERATED ${KTL_CHANGELOG})
+install(FILES ${KTL_CHANGELOG} DESTINATION ${KTL_DOC_DIR})
 add_custom_target(ktl-packaging-files ALL DEPENDS ${KTL_GENERATED})
 
 # --- The .deb ---------------------------------------------------------------
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orb-ktl)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "ORB_KTL maintainers <orb-ktl@localhost>")
+set(CPACK_PACKAGE_CONTACT "ORB_KTL maintainers <maintainers@orbktl.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orbktl.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logbook for the KTL castles award")
 set(CPACK_PACKAGE_DESCRIPTION
   "ORB_KTL is the logbook of one amateur-radio operator who works castles\nfor the KTL award: QSOs typed field by field into one entry window, kept\nas fixed-column lines in the station's own log. It searches the log,\nlists the contacted castles and country prefixes, imports and exports\nADIF (also standard ADIF 3.1 for logging services), keeps a daily\nbackup of each log and shows DX-cluster pages. French, English and\nItalian interface; a command line imports and exports without window.")

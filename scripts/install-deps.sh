@@ -14,6 +14,7 @@ poppler-utils
 xvfb xauth
 librsvg2-bin
 dpkg-dev file fakeroot desktop-file-utils appstream
+lintian python3-debian binutils
 "
 # clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PKGS="clang libclang-rt-14-dev"
