@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ORB_KTL"));
+  // The desktop entry the window belongs to (its icon, on Wayland too).
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.orbktl.orb_ktl"));
   ktl::DesktopPlatform platform;
   ktl::Program program(platform);
   program.main.startUp();

@@ -371,7 +371,7 @@ Language MainWindow::spokenLanguage() const {
 
 void MainWindow::showLogAccess() {
   const auto& why = state_.readOnly();
-  if (why) Etat_Log->setText(readOnlyState(*why, spokenLanguage()));
+  Etat_Log->setText(why ? readOnlyState(*why, spokenLanguage()) : QString());
   Etat_Log->setAccessibleName(Etat_Log->text());
   Etat_Log->setVisible(why.has_value());
 }

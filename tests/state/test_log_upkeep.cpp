@@ -143,7 +143,7 @@ class LogUpkeepTest : public QObject {
     QVERIFY(!s.state.logWritable());
     import.reset();
     QTRY_VERIFY(s.state.logWritable());
-    QVERIFY(state->isHidden());
+    QVERIFY(state->isHidden() && state->text().isEmpty());
     QVERIFY(!QFile::exists(log + ".ktl-new"));
     QCOMPARE(readFile(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"), imported);
     s.c<QPushButton>("Efface_A")->click();
