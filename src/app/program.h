@@ -10,6 +10,9 @@
 #include "platform/window_services.h"
 #include "state/program_state.h"
 #include "state/station_upkeep.h"
+#include "texts/program_texts.h"
+
+#include <utility>
 
 namespace ktl {
 
@@ -20,6 +23,12 @@ struct Program {
         windows(state, platform),
         main(state, platform, windows) {
     windows.setOwner(&main);
+    // A settings file that cannot be written is told once a run; the values
+    // stay in use.
+    platform.settings().onWriteFailed([this, &platform](const QString& reason) {
+      if (std::exchange(settingsFailureShown, true)) return;
+      platform.message(&main, settingsWriteFailedMessage(platform.settings().file(), reason, state.language()));
+    });
     translation.use(state.language());
     QObject::connect(&state, &ProgramState::languageChanged, &state, [this] { translation.use(state.language()); });
   }
@@ -31,6 +40,7 @@ struct Program {
   StationUpkeep upkeep;
   WindowDirector windows;
   MainWindow main;
+  bool settingsFailureShown = false;
 };
 
 }  // namespace ktl

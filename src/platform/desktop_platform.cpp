@@ -18,7 +18,10 @@
 
 namespace ktl {
 
-DesktopPlatform::DesktopPlatform() : dataDir_(dataDirectory()) {}
+DesktopPlatform::DesktopPlatform() : dataDir_(dataDirectory()) {
+  // The window never waits on the settings file while the operator types.
+  settings_.gatherWrites(500);
+}
 
 void DesktopPlatform::message(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Ok, parent);

@@ -1,13 +1,22 @@
 #include "platform/settings_store.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTimer>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace ktl {
 
 QString stationSection(const QString& callsign) { return kCommonSection + callsign; }
 
 SettingsStore::SettingsStore(QString file) : file_(std::move(file)) {}
+
+SettingsStore::~SettingsStore() {
+  if (pending_) flush();
+}
 
 QString SettingsStore::defaultFile(const QString& app) {
   QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -22,18 +31,58 @@ QString address(const QString& section, const QString& key) { return section + Q
 QString sectionOf(const SettingKey& key, const QString& station) {
   return key.scope == SettingKey::Common ? kCommonSection : stationSection(station);
 }
+
+// Why the settings file cannot be written, in the system's words: the file
+// or the first folder on its way that refuses.
+QString whyUnwritable(const QString& file) {
+  const QByteArray name = QFile::encodeName(file);
+  if (::access(name.constData(), F_OK) == 0) {
+    if (QFileInfo(file).isDir()) return qt_error_string(EISDIR);
+    if (::access(name.constData(), W_OK) != 0) return qt_error_string(errno);
+  }
+  QString folder = QFileInfo(file).absolutePath();
+  while (!QFileInfo::exists(folder) && folder != QFileInfo(folder).absolutePath())
+    folder = QFileInfo(folder).absolutePath();
+  if (!QFileInfo(folder).isDir()) return qt_error_string(ENOTDIR);
+  if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) return qt_error_string(errno);
+  return qt_error_string(EIO);
+}
 }  // namespace
 
+QSettings& SettingsStore::store() const {
+  if (!settings_) settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+  return *settings_;
+}
+
 QString SettingsStore::get(const QString& section, const QString& key, const QString& def) const {
-  QSettings s(file_, QSettings::IniFormat);
-  return s.value(address(section, key), def).toString();
+  return store().value(address(section, key), def).toString();
 }
 
 bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
-  QSettings s(file_, QSettings::IniFormat);
-  s.setValue(address(section, key), value);
+  QSettings& s = store();
+  const QString at = address(section, key);
+  if (s.contains(at) && s.value(at).toString() == value) return true;
+  s.setValue(at, value);
+  pending_ = true;
+  if (gatherMs_ <= 0) return flush();
+  if (!timer_) {
+    timer_ = std::make_unique<QTimer>();
+    timer_->setSingleShot(true);
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { flush(); });
+  }
+  if (!timer_->isActive()) timer_->start(gatherMs_);
+  return true;
+}
+
+bool SettingsStore::flush() {
+  if (timer_) timer_->stop();
+  pending_ = false;
+  QSettings& s = store();
   s.sync();
-  return s.status() == QSettings::NoError;
+  if (s.status() == QSettings::NoError) return true;
+  // The values stay in memory; the next write tries the file again.
+  if (writeFailed_) writeFailed_(whyUnwritable(file_));
+  return false;
 }
 
 QString SettingsStore::read(const SettingKey& key, const QString& station) const {

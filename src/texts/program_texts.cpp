@@ -44,6 +44,9 @@ constexpr Tri kLockFailedCommandLine{
     "Le verrou du log de %1 (%2) n'a pas pu être pris : %3. Rien n'a été importé.",
     "The lock of the log of %1 (%2) could not be taken: %3. Nothing was imported.",
     "Il blocco del log di %1 (%2) non ha potuto essere preso: %3. Nulla è stato importato."};
+constexpr Tri kSettingsWriteFailed{"Les réglages n'ont pas pu être enregistrés dans %1 : %2",
+                                   "The settings could not be saved in %1: %2",
+                                   "Le impostazioni non hanno potuto essere registrate in %1: %2"};
 constexpr Tri kStoredStationRefused{
     "L'indicatif de station des réglages (%1) n'est pas un indicatif : aucun fichier n'a été ouvert. Choisissez "
     "la station.",
@@ -93,6 +96,10 @@ const Tri& programText(ProgramText id) {
     case ProgramText::StandardExportDone: break;
   }
   return kStandardExportDone;
+}
+
+QString settingsWriteFailedMessage(const QString& file, const QString& reason, Language language) {
+  return pick(kSettingsWriteFailed, language == Language::Other ? Language::French : language).arg(file, reason);
 }
 
 std::optional<QString> importCutsSummary(qsizetype modesCut, qsizetype bandsUnknown, Language language) {

@@ -34,6 +34,10 @@ enum class ProgramText {
 };
 const Tri& programText(ProgramText id);
 
+// The settings file could not be written (its path, the system's reason);
+// never silent: French for an unknown language.
+QString settingsWriteFailedMessage(const QString& file, const QString& reason, Language language);
+
 // The ImportCuts text with its counts; nothing for an unknown language.
 std::optional<QString> importCutsSummary(qsizetype modesCut, qsizetype bandsUnknown, Language language);
 

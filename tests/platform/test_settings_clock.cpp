@@ -3,12 +3,14 @@
 #include "log/clock.h"
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
+#include "test_files.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <ctime>
+#include <unistd.h>
 
 using namespace ktl;
 
@@ -30,6 +32,49 @@ class TestSettingsClock : public QObject {
     QCOMPARE(store.get(stationSection("F0ORB"), "Language", "-"), QString(""));
     QCOMPARE(store.get(stationSection("F0OR"), "Language", "-"), QStringLiteral("-"));
     QVERIFY(QFileInfo(home_.filePath("config/KTL/KTL.ini")).size() > 0);
+  }
+
+  // The window gathers its writes: a value is read back at once, reaches
+  // the file a moment later in one write, and a write that changes nothing
+  // never touches the file. A file that cannot be written is told with the
+  // reason, each time, and the values stay in use.
+  void gatheredWrites() {
+    const QString file = home_.filePath("gathered/KTL.ini");
+    {
+      SettingsStore store(file);
+      QStringList failures;
+      store.onWriteFailed([&](const QString& reason) { failures << reason; });
+      store.gatherWrites(40);
+      QVERIFY(store.save(kCommonSection, "bande Utilisee", "3"));
+      QVERIFY(store.save(kCommonSection, "Mode Utilise", "1"));
+      QCOMPARE(store.get(kCommonSection, "bande Utilisee", "-"), "3");
+      QVERIFY(!QFile::exists(file));
+      QTRY_VERIFY(QFile::exists(file));
+      QVERIFY(readFile(file).contains("Mode%20Utilise=1"));
+      const QDateTime written = QFileInfo(file).lastModified();
+      QThread::msleep(20);
+      QVERIFY(store.save(kCommonSection, "bande Utilisee", "3"));
+      QTest::qWait(80);
+      QCOMPARE(QFileInfo(file).lastModified(), written);
+
+      QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+      store.gatherWrites(0);
+      const bool root = ::geteuid() == 0;  // the superuser writes a read-only file
+      QCOMPARE(store.save(kCommonSection, "bande Utilisee", "4"), root);
+      QCOMPARE(failures, root ? QStringList() : QStringList{"Permission denied"});
+      QCOMPARE(store.get(kCommonSection, "bande Utilisee", "-"), "4");
+      QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+
+      QVERIFY(QFile::remove(file));
+      QVERIFY(QDir().mkpath(file));  // a folder where the file goes
+      QVERIFY(!store.save(kCommonSection, "bande Utilisee", "5"));
+      QCOMPARE(failures.last(), "Is a directory");
+      QVERIFY(QDir(file).removeRecursively());
+      store.gatherWrites(1000);
+      QVERIFY(store.save(kCommonSection, "bande Utilisee", "6"));
+    }
+    // What was still gathered is written when the store ends.
+    QVERIFY(readFile(file).contains("bande%20Utilisee=6"));
   }
 
   void clockTexts_data() {
