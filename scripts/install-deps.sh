@@ -13,6 +13,7 @@ fonts-dejavu-core fonts-liberation2
 poppler-utils
 xvfb xauth
 librsvg2-bin
+libqt6sql6-sqlite
 dpkg-dev file fakeroot desktop-file-utils appstream
 "
 # clang with its libFuzzer and sanitizer runtimes.
