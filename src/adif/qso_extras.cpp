@@ -217,7 +217,11 @@ QByteArray mergeEntryEdit(QByteArrayView stored, QByteArrayView oldLine, QByteAr
       return false;
     });
   };
-  const bool newMode = changed(QsoField::Mode) || !known.mode.isEmpty();
+  // The mode field shows the line's three letters: a longer text there was
+  // typed, and changes the mode when it is not the stored one.
+  const QByteArray typed = trimmedValue(known.typedMode).toByteArray();
+  const bool newMode = changed(QsoField::Mode) || !known.mode.isEmpty() ||
+                       (typed.size() > layoutOf(QsoField::Mode).width && typed != storedValue(stored, "MODE"));
   if (newMode || !known.submode.isEmpty()) drop({"SUBMODE"});
   if (newMode) {
     drop({"MODE"});

@@ -59,16 +59,20 @@ struct ExtrasStore::Impl {
     if (!exists && !create) return false;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
-    if (exists && !QFileInfo(path).isWritable()) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    // A file we may not write to is read only; what it cannot do is a
+    // failed write, not a damaged file.
+    const bool readOnly = exists && !QFileInfo(path).isWritable();
+    const Trouble cannotOpen = exists && !readOnly ? Trouble::Unusable : Trouble::NotWritten;
+    if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
-      fail(exists ? Trouble::Unusable : Trouble::NotWritten, db.lastError().text());
+      fail(cannotOpen, db.lastError().text());
       return false;
     }
     opened = true;
     QSqlQuery q(db);
     // A file that is not SQLite fails here, at its first read.
     if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next()) {
-      fail(Trouble::Unusable, q.lastError().text());
+      fail(cannotOpen, q.lastError().text());
       return false;
     }
     const int id = q.value(0).toInt();
