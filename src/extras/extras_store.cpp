@@ -37,7 +37,7 @@ struct ExtrasStore::Impl {
   Trouble trouble = Trouble::None;
   QString detail;
   bool reported = false;
-  std::unique_ptr<QSqlQuery> insert;
+  std::unique_ptr<QSqlQuery> insert, select;
 
   QSqlDatabase db() const { return QSqlDatabase::database(name, false); }
 
@@ -103,6 +103,7 @@ struct ExtrasStore::Impl {
     // Writes are synced at each commit; a read-only file keeps its mode.
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    q.exec(QStringLiteral("PRAGMA cache_size=-32768"));  // 32 MiB: a large import's index stays in memory
     ours = true;
     return true;
   }
@@ -128,12 +129,17 @@ struct ExtrasStore::Impl {
   // The rows of a key, in the order they were stored: (id, fields).
   QList<std::pair<qint64, QByteArray>> rowsOf(const QByteArray& key) {
     QList<std::pair<qint64, QByteArray>> rows;
-    QSqlQuery q(db());
-    q.prepare(QStringLiteral("SELECT id, line, fields FROM qso WHERE hash = ? ORDER BY id"));
+    if (!select) {
+      select = std::make_unique<QSqlQuery>(db());
+      select->setForwardOnly(true);
+      select->prepare(QStringLiteral("SELECT id, line, fields FROM qso WHERE hash = ? ORDER BY id"));
+    }
+    QSqlQuery& q = *select;
     q.bindValue(0, qsoKeyHash(key));
     if (!q.exec()) return rows;
     while (q.next())
       if (q.value(1).toByteArray() == key) rows.append({q.value(0).toLongLong(), q.value(2).toByteArray()});
+    q.finish();
     return rows;
   }
 };
@@ -146,6 +152,7 @@ ExtrasStore::ExtrasStore(const QString& logPath) : d(std::make_unique<Impl>()) {
 ExtrasStore::~ExtrasStore() {
   if (d->importing) rollbackImport();
   d->insert.reset();
+  d->select.reset();
   const QString name = d->name;
   if (QSqlDatabase::contains(name)) {
     QSqlDatabase::database(name, false).close();
