@@ -129,7 +129,12 @@ class TestExtrasStore : public QObject {
     const QsoExtrasLookup next = store.lookup();
     QCOMPARE(next(qsoKey(lines[0].chopped(1))), "<CALL:5>OK1AA<QSO_DATE:8>20160107<TIME_ON:6>083512<FREQ:6>14.074");
     QCOMPARE(storedValue(next(qsoKey(lines[1].chopped(1))), "BAND"), "13cm");
-    // The log cannot be written: no row.
+    // An import that fails once records are read leaves no row of them:
+    // a record too large after a good one, a log that cannot be written.
+    const QString bad = tmp.filePath("bad.adi");
+    QVERIFY(writeFile(bad, "<CALL:5>OK1CC <QSO_DATE:8>20160107 <TIME_ON:4>0900 <EOR><COMMENT:1>" +
+                               QByteArray(kMaxAdifRecordBytes + 10, 'x') + "<EOR>"));
+    QCOMPARE(importAdifWithExtras(bad, log, {}, {}, store).result.status, AdifImportResult::RecordTooLarge);
     const ImportWithExtras failed = importAdifWithExtras(adi, tmp.filePath("none/F_KTL.log"), {}, {}, store);
     QCOMPARE(failed.result.status, AdifImportResult::LogWriteFailed);
     QCOMPARE(failed.kept, 0);
