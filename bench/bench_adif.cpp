@@ -6,6 +6,7 @@
 
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
+#include "extras/adif_with_extras.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
 
@@ -75,6 +76,27 @@ void run(const BenchContext& ctx) {
   report(QStringLiteral("export, %1-QSO log (%2 records)").arg(logSize).arg(exported), exportMs, "ms");
   report(QStringLiteral("export, resident after"), residentMiB(), "MiB");
 
+  // A QSO committed in the entry window: its line appended, then its one row.
+  {
+    ktl::ExtrasStore extras(log);
+    extras.add(ktl::toLogLine({"F0AAA"}), "<MODE:4>RTTY");  // the store made once
+    int n = 0;
+    const double commitMs = medianMs(9, [&] {
+      const QByteArray line = ktl::toLogLine({"F" + QByteArray::number(++n)});
+      ktl::appendQso(log, line);
+      extras.add(line, ktl::entryFields(line, {"RTTY", {}, {}, {}}));
+    });
+    const double rowMs = medianMs(9, [&] {
+      const QByteArray line = ktl::toLogLine({"G" + QByteArray::number(++n)});
+      extras.add(line, ktl::entryFields(line, {"RTTY", {}, {}, {}}));
+    });
+    report(QStringLiteral("commit of one QSO: line appended, then its row"), commitMs, "ms");
+    report(QStringLiteral("  its row alone"), rowMs, "ms");
+  }
+  for (const char* suffix : {"", "-wal", "-shm"})
+    QFile::remove(ktl::ExtrasStore::pathFor(log) + QLatin1String(suffix));
+  copyOver(baseLog, log);
+
   const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   const QString generator = QDir(ctx.sharedDir).filePath(QStringLiteral("bench/gen_adif.py"));
   if (python.isEmpty() || ctx.sharedDir.isEmpty() || !QFileInfo::exists(generator)) {
@@ -112,6 +134,33 @@ void run(const BenchContext& ctx) {
     report(QStringLiteral("  peak resident during the import"), peak, "MiB");
     report(QStringLiteral("  resident after"), residentMiB(), "MiB");
     report(QStringLiteral("  records imported (replacement notices counted: %1)").arg(notices), imported, "");
+
+    // The same with every record's fields kept beside the log (one
+    // transaction, one prepared insert), then the standard export reading
+    // them back.
+    const QString store = ktl::ExtrasStore::pathFor(log);
+    qsizetype kept = 0;
+    const double withExtrasMs = medianMs(
+        3,
+        [&] {
+          ktl::ExtrasStore extras(log);
+          kept = ktl::importAdifWithExtras(file, log, {}, {}, extras).kept;
+        },
+        [&] {
+          copyOver(baseLog, log);
+          for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(store + QLatin1String(suffix));
+        });
+    report(QStringLiteral("  the same, full records kept beside the log (%1)").arg(kept), withExtrasMs, "ms");
+    report(QStringLiteral("  store file size"), QFileInfo(store).size() / (1024.0 * 1024.0), "MiB");
+    ktl::StandardAdifHeader header;
+    header.station = "F1ABC";
+    qsizetype written = 0;
+    const double standardMs = medianMs(3, [&] {
+      ktl::ExtrasStore extras(log);
+      written = ktl::exportStandardWithExtras(log, adi + QLatin1String(".std"), header, extras).records;
+    });
+    report(QStringLiteral("  standard export with the full records (%1 QSOs)").arg(written), standardMs, "ms");
+    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(store + QLatin1String(suffix));
   }
 }
 

@@ -2,8 +2,12 @@
 // the rest is the ADIF file, merged into a log with a QSO, an empty line, a
 // short line, a line of blanks and a placeholder left behind. Every line of
 // the new log has 121 columns; the new log is the log's two QSOs and the
-// records, or nothing when the import stops.
+// records, or nothing when the import stops. Every record's fields, kept
+// for the store beside the log, read back whole, and the standard export
+// of each line with them gives one record.
 #include "adif/adif_import.h"
+#include "adif/adif_standard.h"
+#include "adif/qso_extras.h"
 #include "fuzz_check.h"
 #include "log/qso_record.h"
 
@@ -23,13 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   AdifImportOptions options;
   options.sigIsAward = data[0] & 1;
   qsizetype lines = 0;
+  const StandardAdifHeader header;
+  const RecordFieldsSink onRecord = [&header](QByteArrayView line, QByteArrayView fields) {
+    KTL_FUZZ_CHECK(line.size() == kLogLineWidth);
+    const AdifFields parsed = parseStoredFields(fields);
+    KTL_FUZZ_CHECK(storedFields(parsed) == fields);
+    for (const AdifField& f : parsed) KTL_FUZZ_CHECK(!f.tag.isEmpty() && !f.value.isEmpty());
+    const QByteArray record = standardAdifRecord(line, header, fields);
+    KTL_FUZZ_CHECK(record.endsWith("<EOR>") && record.count("<EOR>") == 1);
+  };
   const AdifImportResult r = importAdif(
       adif, &log,
       [&lines](QByteArrayView line) {
         KTL_FUZZ_CHECK(line.size() == kLogLineWidth);
         ++lines;
       },
-      options, [](ReplacedField, qsizetype) {});
+      options, [](ReplacedField, qsizetype) {}, onRecord);
   const bool sorted = r.ok() || r.status == AdifImportResult::FirstQsoTooLate;
   KTL_FUZZ_CHECK(lines == (sorted ? 2 + r.recordsImported : 0));
   return 0;

@@ -13,6 +13,7 @@ fonts-dejavu-core fonts-liberation2
 poppler-utils
 xvfb xauth
 librsvg2-bin
+libqt6sql6-sqlite
 dpkg-dev file fakeroot desktop-file-utils appstream
 lintian python3-debian binutils
 "

@@ -28,6 +28,19 @@ QString adifExportPath(const QString& dataDir, const QString& stationCallsign);
 // Just the file name, as the message after the export names it.
 QString adifExportFileName(const QString& stationCallsign);
 
+// What the standard export had to leave out, in QSOs: a field with no true
+// value (an import's stand-in, an unreadable date, a mode not in the ADIF
+// list). A QSO may count under several fields; `qsos` counts each once.
+struct StandardExportGaps {
+  qsizetype call = 0;    // no callsign in the file (FXXXX)
+  qsizetype date = 0;    // none in the file, or not a calendar date
+  qsizetype time = 0;    // none in the file, or not a time of day
+  qsizetype band = 0;    // not an ADIF band, or none in the file and no frequency
+  qsizetype mode = 0;    // not an ADIF mode, or three letters that name several
+  qsizetype report = 0;  // a report (sent or received) not in the file
+  qsizetype qsos = 0;
+};
+
 struct AdifExportResult {
   enum Status {
     Exported,       // the file is complete (a missing log exports as an empty one)
@@ -37,6 +50,7 @@ struct AdifExportResult {
   Status status = Exported;
   qsizetype records = 0;
   QString detail;  // the system's error text, for the message
+  StandardExportGaps gaps;  // the standard export's only
   bool ok() const { return status == Exported; }
 };
 

@@ -103,7 +103,9 @@ QByteArrayView adifFieldValue(QByteArrayView record, QByteArrayView searchText) 
   return tagAt < 0 ? QByteArrayView() : adifValueAt(record, tagAt);
 }
 
-QByteArray adifTextToLogBytes(QByteArrayView text) {
+namespace {
+
+QByteArray toWindows1252(QByteArrayView text, bool upper) {
   QByteArray out(text.size(), Qt::Uninitialized);  // never longer than the text
   char* to = out.data();
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -123,7 +125,7 @@ QByteArray adifTextToLogBytes(QByteArrayView text) {
         ++i;
       }
     }
-    *to++ = static_cast<char>(kUpper1252[c]);
+    *to++ = static_cast<char>(upper ? kUpper1252[c] : c);
   }
   const char* begin = out.constData();
   const char* end = to;
@@ -134,5 +136,10 @@ QByteArray adifTextToLogBytes(QByteArrayView text) {
   out.remove(0, from);
   return out;
 }
+
+}  // namespace
+
+QByteArray adifTextToLogBytes(QByteArrayView text) { return toWindows1252(text, true); }
+QByteArray adifTextTo1252(QByteArrayView text) { return toWindows1252(text, false); }
 
 }  // namespace ktl

@@ -75,5 +75,8 @@ inline QByteArrayView adifValueAt(QByteArrayView recordText, qsizetype tagAt) {
 // and are kept byte for byte; the columns still hold, as every value is cut
 // to its width in bytes.
 QByteArray adifTextToLogBytes(QByteArrayView text);
+// The same without the upper-casing: text of a foreign file as
+// Windows-1252 bytes in its own letter case.
+QByteArray adifTextTo1252(QByteArrayView text);
 
 }  // namespace ktl

@@ -1,7 +1,9 @@
 #include "adif/adif_import.h"
 
+#include "adif/adif_enums.h"
 #include "adif/adif_fields.h"
 #include "adif/adif_reader.h"
+#include "adif/qso_extras.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
 #include "texts/texts.h"
@@ -83,11 +85,12 @@ QString replacementNotice(ReplacedField field) {
 
 namespace {
 
-// The search texts of the fields: the ten of the line, and QTH.
-enum Field { Call, Sig, SigInfo, QsoDate, TimeOn, Mode, Band, RstRcvd, QslRcvd, RstSent, Qth, kFieldCount };
+// The search texts of the fields: the ten of the line, QTH, and the SIG
+// tag itself (not SIG_INFO's), which says whose reference SIG_INFO holds.
+enum Field { Call, Sig, SigInfo, QsoDate, TimeOn, Mode, Band, RstRcvd, QslRcvd, RstSent, Qth, SigName, kFieldCount };
 constexpr QByteArrayView kSearchTexts[kFieldCount] = {"<CALL",    "<SIG",  "<SIG_INFO", "<QSO_DATE", "<TIME_ON",
                                                       "<MODE",    "<BAND", "<RST_RCVD", "<QSL_RCVD", "<RST_SENT",
-                                                      "<QTH"};
+                                                      "<QTH",     "<SIG:"};
 
 // The values of all ten fields by the rule of adifFieldValue(), found in one
 // walk over the record's "<" (each search text begins with one, so its first
@@ -148,7 +151,15 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   putLogField(line, QsoField::Callsign, call);
   // The reference keeps its first ten characters, right-justified, so that
   // "F-01051" lands as "   F-01051" in the prefix, "-" and number columns.
-  const QByteArrayView reference = value(options.sigIsAward ? SigInfo : Sig);
+  // SIG naming another award than a castle one (a park, a summit) gives no
+  // castle: both castle columns stay blank.
+  bool castle = true;
+  if (options.sigIsAward) {
+    const QByteArrayView sig = value(SigName);
+    castle = isCastleAward(sig, options.awardName);
+    if (!castle && counts && !(sig.isEmpty() && value(SigInfo).isEmpty())) ++counts->sigNotCastle;
+  }
+  const QByteArrayView reference = castle ? value(options.sigIsAward ? SigInfo : Sig) : QByteArrayView();
   putLogField(line, QsoField::Reference, leftPart(reference, layoutOf(QsoField::Reference).width));
 
   const QByteArrayView date = value(QsoDate);
@@ -195,7 +206,7 @@ void writeLogLine(char* line, QByteArrayView record, const AdifImportOptions& op
   const QByteArrayView rstReceived = value(RstRcvd);
   putLogField(line, QsoField::RstReceived, rstReceived.isEmpty() ? QByteArrayView("XX") : rstReceived);
 
-  putLogField(line, QsoField::CastleName, value(options.sigIsAward ? Qth : SigInfo));
+  putLogField(line, QsoField::CastleName, castle ? value(options.sigIsAward ? Qth : SigInfo) : QByteArrayView());
   putLogMark(line, QsoField::QslReceived, value(QslRcvd) == "Y");
 
   const QByteArrayView rstSent = value(RstSent);
@@ -212,7 +223,8 @@ QByteArray adifRecordToLogLine(QByteArrayView record, const AdifImportOptions& o
 }
 
 AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& newLog,
-                            const AdifImportOptions& options, const ReplacementHandler& onReplaced) {
+                            const AdifImportOptions& options, const ReplacementHandler& onReplaced,
+                            const RecordFieldsSink& onRecord) {
   AdifImportResult result;
   auto fail = [&result](AdifImportResult::Status status, const QString& detail = {}) {
     result.status = status;
@@ -271,14 +283,21 @@ AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& new
   LineStore block;
   if (!tooLate) {
     adif.seek(0);
-    AdifRecordReader reader(adif);
+    AdifRecordReader reader(adif, 1 << 20, bool(onRecord));
     QByteArrayView record;
     const auto onField = [&](ReplacedField f) {
       ++result.replaced[static_cast<int>(f)];
       if (onReplaced) onReplaced(f, block.size());
     };
+    QByteArray fields;
     while (reader.next(record)) {
-      writeLogLine(block.add(), record, options, onField, &result);
+      char* line = block.add();
+      writeLogLine(line, record, options, onField, &result);
+      if (onRecord) {
+        fields.clear();
+        appendStoredFieldsOf(reader.original(), fields);
+        onRecord(QByteArrayView(line, kLogLineWidth), fields);
+      }
     }
     if (reader.failed()) return fail(AdifImportResult::FileUnreadable, adif.errorString());
     if (reader.tooLarge()) return fail(AdifImportResult::RecordTooLarge);
@@ -305,7 +324,7 @@ AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& new
 }
 
 AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options,
-                            const ReplacementHandler& onReplaced) {
+                            const ReplacementHandler& onReplaced, const RecordFieldsSink& onRecord) {
   AdifImportResult result;
   result.status = AdifImportResult::NoFileChosen;
   if (adifPath.isEmpty()) return result;
@@ -327,7 +346,7 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
   bool merged = false;
   const LogResult written = rewriteFile(logPath, [&](const LineSink& sink) {
     merged = true;
-    result = importAdif(adif, haveLog ? &log : nullptr, sink, options, onReplaced);
+    result = importAdif(adif, haveLog ? &log : nullptr, sink, options, onReplaced, onRecord);
     return writesLog(result);
   });
   if (!merged || (writesLog(result) && !written.ok())) {

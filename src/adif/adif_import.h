@@ -17,11 +17,15 @@ namespace ktl {
 
 struct AdifImportOptions {
   // Other programs name the award in SIG ("WCA", "COTA", "POTA") and put the
-  // reference in SIG_INFO. When set, the reference comes from SIG_INFO and
-  // the castle name is left blank. Unset, SIG holds the reference and
-  // SIG_INFO the castle name, as our own export writes them. Set, the
-  // castle name comes from QTH, where the standard export puts it.
+  // reference in SIG_INFO. Unset, SIG holds the reference and SIG_INFO the
+  // castle name, as our own export writes them. Set, a record whose SIG
+  // names a castle award (isCastleAward(), with `awardName`) takes its
+  // reference from SIG_INFO and its castle name from QTH, where the
+  // standard export puts it; any other record (WWFF, POTA, SOTA, no SIG)
+  // leaves both castle columns blank, its SIG and SIG_INFO kept with the
+  // rest of its fields.
   bool sigIsAward = false;
+  QByteArray awardName = "KTL";  // the award name of the settings
 };
 
 // A field that a record lacks and that gets a replacement value.
@@ -64,6 +68,9 @@ struct AdifImportResult {
   // values that name no band of the log (also counted in `replaced`).
   qsizetype modesCut = 0;
   qsizetype bandsUnknown = 0;
+  // With sigIsAward: records with a SIG or SIG_INFO whose SIG names no
+  // castle award, castle columns left blank.
+  qsizetype sigNotCastle = 0;
   QString detail;  // the system's error text, for the message
   bool ok() const { return status == Imported; }
 };
@@ -75,11 +82,16 @@ inline constexpr qsizetype kMaxAdifRecordBytes = 16 << 20;
 QByteArray adifRecordToLogLine(QByteArrayView recordText, const AdifImportOptions& options,
                                const std::function<void(ReplacedField)>& onReplaced);
 
+// Called once per imported record, in file order, while the file is read
+// (before the log is written): the record's log line and all its fields as
+// read, in the stored form of qso_extras.h.
+using RecordFieldsSink = std::function<void(QByteArrayView logLine, QByteArrayView storedFields)>;
+
 // Imports `adifPath` into the log at `logPath` (a missing log is taken as
-// empty). `onReplaced` may be empty; it runs while the file is read, before
-// the log is written.
+// empty). `onReplaced` and `onRecord` may be empty; they run while the file
+// is read, before the log is written.
 AdifImportResult importAdif(const QString& adifPath, const QString& logPath, const AdifImportOptions& options = {},
-                            const ReplacementHandler& onReplaced = {});
+                            const ReplacementHandler& onReplaced = {}, const RecordFieldsSink& onRecord = {});
 
 // The same over open devices, without touching a file: `adif` (read twice,
 // so it must be able to seek back to its start) is merged into the lines of
@@ -87,6 +99,7 @@ AdifImportResult importAdif(const QString& adifPath, const QString& logPath, con
 // of them once every record is read, or none when the status says the log
 // stays as it was. LogWriteFailed never comes from here.
 AdifImportResult importAdif(QIODevice& adif, QIODevice* log, const LineSink& newLog,
-                            const AdifImportOptions& options = {}, const ReplacementHandler& onReplaced = {});
+                            const AdifImportOptions& options = {}, const ReplacementHandler& onReplaced = {},
+                            const RecordFieldsSink& onRecord = {});
 
 }  // namespace ktl

@@ -9,13 +9,14 @@
 
 namespace ktl {
 
-AdifRecordReader::AdifRecordReader(QIODevice& device, qsizetype blockSize)
-    : device_(device), blockSize_(readBlockSize(device, blockSize)) {}
+AdifRecordReader::AdifRecordReader(QIODevice& device, qsizetype blockSize, bool keepOriginal)
+    : device_(device), blockSize_(readBlockSize(device, blockSize)), keepOriginal_(keepOriginal) {}
 
 bool AdifRecordReader::fill() {
   if (eof_) return false;
   if (start_ > 0) {
     text_.remove(0, start_);
+    if (keepOriginal_) raw_.remove(0, start_);
     searched_ -= start_;
     start_ = 0;
   }
@@ -38,14 +39,30 @@ bool AdifRecordReader::fill() {
   const qsizetype old = text_.size();
   text_.resize(old + (got - from));
   char* out = text_.data() + old;
-  forEachLineIn(QByteArrayView(block_.constData() + from, got - from), [&out](QByteArrayView line) {
-    char* segment = out;
-    for (const char ch : line) {
-      const auto c = static_cast<unsigned char>(ch);
-      *out++ = static_cast<char>(static_cast<unsigned>(c - 'a') < 26u ? c - 32 : c);
-    }
-    if (std::memchr(segment, '\r', out - segment)) out = std::remove(segment, out, '\r');
-  });
+  const QByteArrayView bytes(block_.constData() + from, got - from);
+  if (keepOriginal_) {
+    // The same copy into both texts, letter case kept in the second.
+    raw_.resize(old + (got - from));
+    char* kept = raw_.data() + old;
+    forEachLineIn(bytes, [&out, &kept](QByteArrayView line) {
+      for (const char ch : line) {
+        if (ch == '\r') continue;
+        const auto c = static_cast<unsigned char>(ch);
+        *out++ = static_cast<char>(static_cast<unsigned>(c - 'a') < 26u ? c - 32 : c);
+        *kept++ = ch;
+      }
+    });
+    raw_.resize(kept - raw_.constData());
+  } else {
+    forEachLineIn(bytes, [&out](QByteArrayView line) {
+      char* segment = out;
+      for (const char ch : line) {
+        const auto c = static_cast<unsigned char>(ch);
+        *out++ = static_cast<char>(static_cast<unsigned>(c - 'a') < 26u ? c - 32 : c);
+      }
+      if (std::memchr(segment, '\r', out - segment)) out = std::remove(segment, out, '\r');
+    });
+  }
   text_.resize(out - text_.constData());
   if (text_.size() - start_ > kMaxAdifRecordBytes) {
     tooLarge_ = true;
@@ -93,6 +110,7 @@ bool AdifRecordReader::next(QByteArrayView& record) {
       const qsizetype at = static_cast<const char*>(lt) - data;
       if (std::memcmp(data + at + 1, "EOR>", 4) == 0) {
         record = QByteArrayView(data + start_, at + 5 - start_);
+        if (keepOriginal_) original_ = QByteArrayView(raw_.constData() + start_, at + 5 - start_);
         start_ = searched_ = at + 5;
         return true;
       }

@@ -9,7 +9,9 @@ namespace ktl {
 
 class AdifRecordReader {
  public:
-  explicit AdifRecordReader(QIODevice& device, qsizetype blockSize = 1 << 20);
+  // `keepOriginal`: also keep each record in the file's own letter case
+  // (original()), for the fields kept beside the log.
+  explicit AdifRecordReader(QIODevice& device, qsizetype blockSize = 1 << 20, bool keepOriginal = false);
 
   // The next record text: the file's text from the end of the previous record
   // (or of the header) up to and including the next "<EOR>", with ASCII
@@ -23,6 +25,10 @@ class AdifRecordReader {
   // (after a UTF-8 byte-order mark).
   bool next(QByteArrayView& record);
 
+  // The last record as next() gave it, but in the file's own letter case
+  // (same length, same line ends removed); empty unless kept.
+  QByteArrayView original() const { return original_; }
+
   bool headerFound() const { return headerFound_; }
   bool failed() const { return failed_; }      // a read error stopped the reading
   bool tooLarge() const { return tooLarge_; }  // kMaxAdifRecordBytes without a marker
@@ -35,6 +41,9 @@ class AdifRecordReader {
   qsizetype blockSize_;
   QByteArray block_;
   QByteArray text_;       // upper-cased, line ends removed; the current record starts at start_
+  QByteArray raw_;        // the same in the file's letter case, when kept
+  bool keepOriginal_ = false;
+  QByteArrayView original_;
   qsizetype start_ = 0;
   qsizetype searched_ = 0;  // no marker starts before this position
   bool started_ = false;

@@ -6,6 +6,17 @@
 // name in QTH. It stands beside our own export (adif_export.h), which keeps
 // its dialect unchanged.
 //
+// Only valid, true values leave: bands, modes and submodes from the ADIF
+// lists of adif_enums.h, real dates and times. The QSO's stored fields
+// (qso_extras.h) come first wherever the line still holds what they gave
+// it: the exact mode and submode, FREQ, the band outside the twelve of the
+// log, the four-digit year, the seconds, the whole callsign, the grid. A
+// value the line holds only as the import's stand-in for a missing field
+// (FXXXX, 01/01/00, 00:00, 1.8 Mhz, XXX, XX) is never written as data:
+// the QSO leaves without that field and is counted in the gaps. Without
+// stored fields (none kept, or the line changed by another program) the
+// line alone is written, by the same rules.
+//
 // Every value is written in plain ASCII, the only character set ADIF allows
 // in the String fields of a .adi file (non-ASCII text belongs to the _INTL
 // fields, which .adi files may not carry). The log's Windows-1252 letters
@@ -13,7 +24,9 @@
 // other signs as their nearest ASCII ('’' -> "'", '–' -> "-", '€' -> "EUR").
 // So a length is at once a count of bytes and of characters, and every
 // reader counts it the same way.
+#include "adif/adif_enums.h"
 #include "adif/adif_export.h"
+#include "adif/qso_extras.h"
 #include "platform/settings_store.h"
 
 #include <QByteArray>
@@ -22,7 +35,7 @@
 
 namespace ktl {
 
-inline constexpr QByteArrayView kStandardAdifVersion = "3.1.4";
+inline constexpr QByteArrayView kStandardAdifVersion = kAdifEnumsVersion;
 inline constexpr QByteArrayView kStandardProgramId = "ORB_KTL";
 
 struct StandardAdifHeader {
@@ -43,9 +56,11 @@ StandardAdifHeader makeStandardAdifHeader(const SettingsStore& settings, const Q
 // "<").
 QByteArray adifAscii(QByteArrayView logText);
 
-// One log line as one record line, without line end. Empty values are left
-// out; a line without a readable date and time has no QSO_DATE and TIME_ON.
-QByteArray standardAdifRecord(QByteArrayView logLine, const StandardAdifHeader& header);
+// One log line as one record line, without line end, with the QSO's stored
+// fields (may be empty). Empty values are left out; what had to be left out
+// for want of a true value is added to `gaps` (may be null).
+QByteArray standardAdifRecord(QByteArrayView logLine, const StandardAdifHeader& header,
+                              QByteArrayView storedFields = {}, StandardExportGaps* gaps = nullptr);
 
 // The header lines (text line, the four fields, <EOH>), joined by CR LF,
 // without the last line end.
@@ -54,8 +69,10 @@ QByteArray standardAdifHeader(const StandardAdifHeader& header);
 // <data folder>/<CALL>_KTL_standard.adi
 QString standardAdifPath(const QString& dataDir, const QString& stationCallsign);
 
-// Writes the header and one record per log line, in file order, CR LF
-// line ends, replacing `adifPath` whole and atomically.
-AdifExportResult exportStandardAdif(const QString& logPath, const QString& adifPath, const StandardAdifHeader& header);
+// Writes the header and one record per QSO of the log (blank lines are
+// none), in file order, CR LF line ends, replacing `adifPath` whole and
+// atomically. `extras` (may be empty) gives each QSO's stored fields.
+AdifExportResult exportStandardAdif(const QString& logPath, const QString& adifPath, const StandardAdifHeader& header,
+                                    const QsoExtrasLookup& extras = {});
 
 }  // namespace ktl

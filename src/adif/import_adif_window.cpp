@@ -1,6 +1,8 @@
 #include "adif/import_adif_window.h"
 
 #include "adif/adif_import.h"
+#include "extras/adif_with_extras.h"
+#include "log/text_codec.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/log_access.h"
@@ -98,47 +100,56 @@ void ImportAdifWindow::importFile() {
   }
   AdifImportOptions options;
   options.sigIsAward = SIG_Diplome->isChecked();
+  options.awardName = toFileBytes(state_.settings().read(keys::AwardName, {}));
   // Ticked, every replaced field gets its own box while the file is read;
-  // unticked (a file with hundreds of band-less records), one summary at
-  // the end says what was replaced.
+  // unticked (a file with hundreds of band-less records), the closing
+  // message says what was replaced.
   const bool boxEach = Messages_Remplacement->isChecked();
-  const AdifImportResult result =
-      importAdif(file, state_.logPath(), options, [&](ReplacedField field, qsizetype) {
+  ExtrasStore store(state_.logPath());
+  const ImportWithExtras imported = importAdifWithExtras(
+      file, state_.logPath(), options,
+      [&](ReplacedField field, qsizetype) {
         if (boxEach) platform_.message(this, replacementNotice(field));
-      });
+      },
+      store);
+  const AdifImportResult& result = imported.result;
+  // What the import has to tell is told once the window has closed, in one
+  // message: no box keeps Import_ADIF open after its work, and nothing a
+  // box already said is said again.
+  QStringList closing;
+  const auto add = [&closing](const std::optional<QString>& text) {
+    if (text) closing << *text;
+  };
   switch (result.status) {
     case AdifImportResult::Imported: {
       state_.announceImport();
       const bool replaced = std::any_of(result.replaced.begin(), result.replaced.end(), [](qsizetype n) { return n > 0; });
-      // One box after the import: the replacements when they had no box of
-      // their own, and what the log's columns could not keep.
-      QStringList summary;
-      if (!boxEach && replaced)
-        if (auto text = replacementSummary(result.replaced, lang)) summary << *text;
-      if (result.modesCut > 0 || result.bandsUnknown > 0)
-        if (auto text = importCutsSummary(result.modesCut, result.bandsUnknown, lang)) summary << *text;
-      if (!summary.isEmpty()) platform_.message(this, summary.join(QStringLiteral("\r\n")));
+      if (!boxEach && replaced) add(replacementSummary(result.replaced, lang));
+      if (result.sigNotCastle > 0) add(sigNotCastleSummary(result.sigNotCastle, lang));
       break;
     }
-    case AdifImportResult::NoFileChosen: platform_.say(this, lang, Msg::ImportNoFile); break;
+    case AdifImportResult::NoFileChosen: add(message(Msg::ImportNoFile, lang)); break;
     case AdifImportResult::FileUnreadable:
       if (auto text = message(Msg::ImportUnreadable, lang))
-        platform_.message(this, *text + QStringLiteral("\r\n") + file + QStringLiteral("\r\n") + result.detail);
+        closing << *text + QStringLiteral("\r\n") + file + QStringLiteral("\r\n") + result.detail;
       break;
-    case AdifImportResult::NoRecord: platform_.say(this, lang, Msg::ImportNoRecord); break;
-    case AdifImportResult::RecordTooLarge: platform_.say(this, lang, Msg::ImportNotAdif); break;
+    case AdifImportResult::NoRecord: add(message(Msg::ImportNoRecord, lang)); break;
+    case AdifImportResult::RecordTooLarge: add(message(Msg::ImportNotAdif, lang)); break;
     case AdifImportResult::FirstQsoTooLate:
-      platform_.say(this, lang, Msg::ImportTooLate);
+      add(message(Msg::ImportTooLate, lang));
       state_.announceImport();  // nothing added, but the log was sorted
       break;
     case AdifImportResult::LogReadFailed:
-      platform_.reportFileError(this, lang, FileAction::Read, state_.logPath(), result.detail);
+      closing << fileErrorMessage(lang, FileAction::Read, state_.logPath(), result.detail);
       break;
     case AdifImportResult::LogWriteFailed:
-      platform_.reportFileError(this, lang, FileAction::Write, state_.logPath(), result.detail);
+      closing << fileErrorMessage(lang, FileAction::Write, state_.logPath(), result.detail);
       break;
   }
+  add(store.takeReport(lang));
+  QWidget* owner = parentWidget();
   close();
+  if (!closing.isEmpty()) platform_.message(owner, closing.join(QStringLiteral("\r\n")));
 }
 
 }  // namespace ktl

@@ -3,6 +3,8 @@
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
 #include "adif/adif_standard.h"
+#include "extras/adif_with_extras.h"
+#include "log/text_codec.h"
 #include "log/clock.h"
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
@@ -49,7 +51,8 @@ int fail(int code, const QString& text) {
 // a run never fails in silence.
 QString say(Msg msg, Language language) { return *message(msg, language); }
 
-int importFile(const QString& file, const QString& logPath, const QString& call, bool sigIsAward, Language lang) {
+int importFile(const QString& file, const QString& logPath, const QString& call, const AdifImportOptions& options,
+               Language lang) {
   // The window holds this lock while the log is open, an import for its
   // run: two programs never rewrite one log at once. Not waited for: a
   // window keeps it.
@@ -72,12 +75,18 @@ int importFile(const QString& file, const QString& logPath, const QString& call,
     print(stderr, pick(programText(ProgramText::BackupFailed), lang) + QLatin1Char('\n') + backup.path +
                       QLatin1Char('\n') + backup.detail);
 
-  const AdifImportResult r = importAdif(file, logPath, AdifImportOptions{sigIsAward});
+  // Each record's fields go to the store beside the log, after the log.
+  ExtrasStore store(logPath);
+  const ImportWithExtras imported = importAdifWithExtras(file, logPath, options, {}, store);
+  if (auto trouble = store.takeReport(lang)) print(stderr, *trouble);
+  const AdifImportResult& r = imported.result;
   switch (r.status) {
     case AdifImportResult::Imported:
-      print(stdout, pick(programText(ProgramText::Imported), lang).arg(r.recordsImported).arg(file, logPath));
-      print(stdout, *replacementSummary(r.replaced, lang));
+      print(stdout, *importedText(r.recordsImported, file, logPath, lang));
+      if (auto replaced = replacementSummary(r.replaced, lang)) print(stdout, *replaced);
       print(stdout, *importCutsSummary(r.modesCut, r.bandsUnknown, lang));
+      if (options.sigIsAward) print(stdout, *sigNotCastleSummary(r.sigNotCastle, lang));
+      print(stdout, *extrasKeptText(imported.kept, store.path(), lang));
       return kExitDone;
     case AdifImportResult::NoFileChosen:
     case AdifImportResult::FileUnreadable:
@@ -97,6 +106,7 @@ int reportExport(const AdifExportResult& r, const QString& logPath, const QStrin
                  const QString& done) {
   if (r.ok()) {
     print(stdout, done + target);
+    if (auto gaps = exportGapsSummary(r.gaps, lang)) print(stdout, *gaps);
     return kExitDone;
   }
   const bool read = r.status == AdifExportResult::LogReadFailed;
@@ -131,7 +141,8 @@ int runCommandLine(int argc, char** argv) {
   const QCommandLineOption sigAward(
       QStringLiteral("sig-award"),
       QStringLiteral("With --import: SIG names the award and SIG_INFO holds the castle reference (the castle's "
-                     "name then comes from QTH)."));
+                     "name then comes from QTH), for records whose SIG is a castle award (WCA, COTA, KTL or the "
+                     "award of the settings); other records (WWFF, POTA, ...) get no castle."));
   const QCommandLineOption exportOwn(
       QStringLiteral("export"),
       QStringLiteral("Write the log as the window's export does, to FILE or to <CALL>_KTL.adi in the data folder."));
@@ -178,7 +189,12 @@ int runCommandLine(int argc, char** argv) {
 
   const Language stored = languageFromSetting(settings.read(keys::Language, call));
   const Language lang = stored == Language::Other ? Language::English : stored;
-  if (parser.isSet(import)) return importFile(parser.value(import), logPath, call, parser.isSet(sigAward), lang);
+  if (parser.isSet(import)) {
+    AdifImportOptions options;
+    options.sigIsAward = parser.isSet(sigAward);
+    options.awardName = toFileBytes(settings.read(keys::AwardName, {}));
+    return importFile(parser.value(import), logPath, call, options, lang);
+  }
   if (parser.isSet(exportOwn)) {
     // The title names the station as the window's label shows it after a
     // start, in the stored form; the language is the station's stored one
@@ -190,8 +206,10 @@ int runCommandLine(int argc, char** argv) {
   const QString target = parser.value(exportStandard);
   const StandardAdifHeader header = makeStandardAdifHeader(settings, ProgramState::shownForm(call),
                                                            ProgramState::revision(), SystemClock().now());
-  return reportExport(exportStandardAdif(logPath, target, header), logPath, target, lang,
-                      pick(programText(ProgramText::StandardExportDone), lang));
+  ExtrasStore store(logPath);
+  const AdifExportResult exported = exportStandardWithExtras(logPath, target, header, store);
+  if (auto trouble = store.takeReport(lang)) print(stderr, *trouble);
+  return reportExport(exported, logPath, target, lang, pick(programText(ProgramText::StandardExportDone), lang));
 }
 
 }  // namespace ktl

@@ -1,6 +1,7 @@
 #include "entry/entry_form.h"
 
 #include "entry/entry_checks.h"
+#include "extras/extras_store.h"
 #include "log/clock.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
@@ -68,6 +69,35 @@ EntryForm::EntryForm(ProgramState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform) {
   build();
   connect(&state_, &ProgramState::entryFillRequested, this, &EntryForm::fillFromSpot);
+}
+
+EntryForm::~EntryForm() = default;
+
+void EntryForm::setKnownAtCommit(const QByteArray& freqMhz, const QByteArray& mode, const QByteArray& submode) {
+  known_.freqMhz = freqMhz;
+  known_.mode = mode;
+  known_.submode = submode;
+}
+
+ExtrasStore& EntryForm::extras() {
+  if (!extras_ || extras_->path() != ExtrasStore::pathFor(state_.logPath()))
+    extras_ = std::make_unique<ExtrasStore>(state_.logPath());
+  return *extras_;
+}
+
+void EntryForm::storeExtras(const QByteArray& line, const QByteArray& oldLine) {
+  EntryKnown known;
+  known.typedMode = toFileBytes(fieldText(Mode)).trimmed();
+  ExtrasStore& store = extras();
+  if (entryMode_ == EntryMode::EditEntry) {
+    store.replace(oldLine, line, known);
+  } else {
+    known.freqMhz = known_.freqMhz;
+    known.mode = known_.mode;
+    known.submode = known_.submode;
+    store.add(line, entryFields(line, known));
+  }
+  if (auto trouble = store.takeReport(state_.language())) platform_.message(this, *trouble);
 }
 
 void EntryForm::build() {
@@ -508,10 +538,11 @@ void EntryForm::onCommit() {
   if (platform_.ask(this, state_.language(), Msg::SaveQuestion)) {
     const QByteArray line = lineFromFields();
     const QString path = state_.logPath();
+    const QByteArray oldLine = entryMode_ == EntryMode::EditEntry ? rebuildLogLine(state_.selectedLine()) : QByteArray();
     LogResult result;
     switch (entryMode_) {
       case EntryMode::NewEntry: result = appendQso(path, line); break;
-      case EntryMode::EditEntry: result = replaceQso(path, line, rebuildLogLine(state_.selectedLine())); break;
+      case EntryMode::EditEntry: result = replaceQso(path, line, oldLine); break;
       case EntryMode::InsertEntry: result = insertQsoByDate(path, line); break;
     }
     if (!result.ok()) {
@@ -519,6 +550,7 @@ void EntryForm::onCommit() {
       platform_.reportFileError(this, state_.language(), FileAction::Write, path, result.detail);
       return;
     }
+    storeExtras(line, oldLine);
     reloadLog();
   }
   state_.selectLastRow();
@@ -544,9 +576,15 @@ void EntryForm::onDelete() {
   if (refusedReadOnly()) return;
   setEntryCaption(EntryState::Deleting);
   if (platform_.ask(this, state_.language(), Msg::DeleteQuestion)) {
-    const LogResult result = deleteQso(state_.logPath(), rebuildLogLine(state_.selectedLine()));
-    if (!result.ok())
+    const QByteArray oldLine = rebuildLogLine(state_.selectedLine());
+    const LogResult result = deleteQso(state_.logPath(), oldLine);
+    if (!result.ok()) {
       platform_.reportFileError(this, state_.language(), FileAction::Write, state_.logPath(), result.detail);
+    } else {
+      ExtrasStore& store = extras();
+      store.remove(oldLine);
+      if (auto trouble = store.takeReport(state_.language())) platform_.message(this, *trouble);
+    }
     reloadLog();
   }
   state_.selectLastRow();

@@ -1,11 +1,13 @@
 #pragma once
 // The QSO entry of Main: the fields in their Enter chain, the entry-state
 // caption and the buttons that commit, clear, insert, delete and search.
+#include "adif/qso_extras.h"
 #include "texts/texts.h"
 
 #include <QByteArray>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -17,6 +19,7 @@ class QPushButton;
 
 namespace ktl {
 
+class ExtrasStore;
 class Platform;
 class ProgramState;
 
@@ -26,6 +29,13 @@ class EntryForm : public QWidget {
   enum class EntryMode { NewEntry, InsertEntry, EditEntry };
 
   EntryForm(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+  ~EntryForm() override;
+
+  // What a rig (or another source) knows of the QSO being typed beyond its
+  // fields: the frequency in MHz and the exact ADIF mode and submode (empty:
+  // unknown). Stored beside the log with each new QSO committed from now on
+  // (not with a change to an old one, which was worked elsewhere).
+  void setKnownAtCommit(const QByteArray& freqMhz, const QByteArray& mode, const QByteArray& submode);
 
   EntryMode entryMode() const { return entryMode_; }
   bool alreadyContacted() const { return alreadyContacted_; }
@@ -88,12 +98,18 @@ class EntryForm : public QWidget {
   std::optional<Field> firstIncompleteField(Msg* msg) const;
   QByteArray lineFromFields() const;
   void reloadLog();
+  // The QSO's fields beyond its line, beside the log, after the log is
+  // written; a store in trouble is told once and never stops the entry.
+  void storeExtras(const QByteArray& line, const QByteArray& oldLine);
+  ExtrasStore& extras();
 
   ProgramState& state_;
   Platform& platform_;
   EntryMode entryMode_ = EntryMode::NewEntry;
   EntryState entryState_ = EntryState::New;
   bool alreadyContacted_ = false;
+  EntryKnown known_;
+  std::unique_ptr<ExtrasStore> extras_;
 
   QLineEdit *Ind_A, *Type_A, *Ref_A, *Date_A, *Heure_A, *RST_A, *RST_B, *Rem_A;
   QComboBox *Mode_A, *Bande_A;

@@ -2,6 +2,7 @@
 
 #include "adif/adif_export.h"
 #include "adif/adif_standard.h"
+#include "extras/adif_with_extras.h"
 #include "entry/entry_form.h"
 #include "entry/loading_splash.h"
 #include "entry/qso_list.h"
@@ -231,10 +232,12 @@ void MainWindow::buildMenus() {
   QAction* standard = named(file->addAction(pick(fileMenuCaptions()[0].text, Language::French)), "Mnu_Export_ADIF_Standard");
   connect(standard, &QAction::triggered, this, [this] {
     const QString target = standardAdifPath(platform_.dataDir(), state_.stationCallsign());
-    const AdifExportResult result = exportStandardAdif(
+    ExtrasStore store(state_.logPath());  // each QSO's full record, where one is kept
+    const AdifExportResult result = exportStandardWithExtras(
         state_.logPath(), target,
         makeStandardAdifHeader(state_.settings(), ProgramState::shownForm(state_.stationCallsign()),
-                               ProgramState::revision(), platform_.clock().now()));
+                               ProgramState::revision(), platform_.clock().now()),
+        store);
     const Language lang = state_.language();
     if (!result.ok()) {
       const bool read = result.status == AdifExportResult::LogReadFailed;
@@ -242,8 +245,12 @@ void MainWindow::buildMenus() {
                                 read ? state_.logPath() : target, result.detail);
       return;
     }
-    const QString done = pick(programText(ProgramText::StandardExportDone), lang);
-    if (!done.isNull()) platform_.message(this, done + QDir::toNativeSeparators(target));
+    QString done = pick(programText(ProgramText::StandardExportDone), lang);
+    if (done.isNull()) return;
+    done += QDir::toNativeSeparators(target);
+    if (auto gaps = exportGapsSummary(result.gaps, lang)) done += QStringLiteral("\r\n") + *gaps;
+    if (auto trouble = store.takeReport(lang)) done += QStringLiteral("\r\n") + *trouble;
+    platform_.message(this, done);
   });
   QAction* backups = named(file->addAction(pick(fileMenuCaptions()[1].text, Language::French)), "Mnu_Sauvegardes");
   connect(backups, &QAction::triggered, this, [this] {

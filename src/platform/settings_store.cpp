@@ -50,7 +50,11 @@ QString whyUnwritable(const QString& file) {
 }  // namespace
 
 QSettings& SettingsStore::store() const {
-  if (!settings_) settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+  if (!settings_) {
+    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+    // What a failed write could not keep is still in use.
+    for (const auto& [at, value] : unwritten_) settings_->setValue(at, value);
+  }
   return *settings_;
 }
 
@@ -63,6 +67,7 @@ bool SettingsStore::save(const QString& section, const QString& key, const QStri
   const QString at = address(section, key);
   if (s.contains(at) && s.value(at).toString() == value) return true;
   s.setValue(at, value);
+  unwritten_[at] = value;
   pending_ = true;
   if (gatherMs_ <= 0) return flush();
   if (!timer_) {
@@ -79,8 +84,12 @@ bool SettingsStore::flush() {
   pending_ = false;
   QSettings& s = store();
   s.sync();
-  if (s.status() == QSettings::NoError) return true;
-  // The values stay in memory; the next write tries the file again.
+  if (s.status() == QSettings::NoError) {
+    unwritten_.clear();
+    return true;
+  }
+  // The values stay in use; the next write tries the file again, afresh.
+  settings_.reset();
   if (writeFailed_) writeFailed_(whyUnwritable(file_));
   return false;
 }

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class QSettings;
@@ -57,6 +58,7 @@ class SettingsStore {
   QSettings& store() const;
   QString file_;
   mutable std::unique_ptr<QSettings> settings_;
+  std::map<QString, QString> unwritten_;  // by "section/key", since the last write of the file
   std::unique_ptr<QTimer> timer_;
   int gatherMs_ = 0;
   bool pending_ = false;

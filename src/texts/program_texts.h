@@ -1,8 +1,9 @@
 #pragma once
 // Texts of the program around the windows, in the three interface
 // languages: the standard ADIF export and backup items of the Fichier menu,
-// the daily backup, the lock of an open log, and the summaries of an import
-// in the window and on the command line.
+// the daily backup, the lock of an open log, the summaries of an import
+// and of the standard export in the window and on the command line, and
+// the trouble of the store of the QSOs' full records.
 #include "texts/texts.h"
 
 #include <span>
@@ -28,8 +29,6 @@ enum class ProgramText {
   LogHeldByImport,    // the same, by another command-line import
   LockFailedCommandLine,  // %1 the station, %2 the lock file, %3 the system's reason
   StoredStationRefused,   // %1 the value of the settings file
-  ImportCuts,         // %1 modes cut, %2 bands not in the table
-  Imported,           // command line: %1 QSOs, %2 the file, %3 the log
   StandardExportDone, // followed by the path of the file
 };
 const Tri& programText(ProgramText id);
@@ -38,7 +37,27 @@ const Tri& programText(ProgramText id);
 // never silent: French for an unknown language.
 QString settingsWriteFailedMessage(const QString& file, const QString& reason, Language language);
 
-// The ImportCuts text with its counts; nothing for an unknown language.
+// The texts below are nothing (no value) for an unknown language; their
+// counts carry their nouns in the right number.
+
+// What the log's columns could not keep (modes cut to three letters, bands
+// outside the table), which the store keeps beside the log.
 std::optional<QString> importCutsSummary(qsizetype modesCut, qsizetype bandsUnknown, Language language);
+// Command line: "%1 QSOs imported from %2 into %3".
+std::optional<QString> importedText(qsizetype qsos, const QString& file, const QString& log, Language language);
+// With SIG = award: the records whose SIG named no castle award.
+std::optional<QString> sigNotCastleSummary(qsizetype records, Language language);
+// The full records kept beside the log, in the store at `path`.
+std::optional<QString> extrasKeptText(qsizetype records, const QString& path, Language language);
+
+// After the standard export: the QSOs written with a field missing, and
+// why, field by field (counts of 0 left out); nothing when none.
+struct StandardExportGaps;
+std::optional<QString> exportGapsSummary(const StandardExportGaps& gaps, Language language);
+
+// The store of the full records cannot serve: `unusable` (not a database,
+// not ours, damaged: with how to start a new one) or a failed write; the
+// file and SQLite's reason follow the head line.
+QString extrasTroubleText(bool unusable, const QString& path, const QString& detail, Language language);
 
 }  // namespace ktl

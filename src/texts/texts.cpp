@@ -1,5 +1,7 @@
 #include "texts/texts.h"
 
+#include <QStringList>
+
 #include <iterator>
 
 namespace ktl {
@@ -97,10 +99,8 @@ constexpr MessageRow kMessages[] = {
     {Msg::ImportTooLate, "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.",
      "The first QSO of the file is dated after 31/12/2050: nothing was imported.",
      "Il primo QSO del file è datato dopo il 31/12/2050: nulla è stato importato."},
-    {Msg::ImportSummary,
-     "Champs absents remplacés : %1 indicatifs (FXXXX), %2 dates (01/01/2000), %3 heures (00:00), %4 bandes (1.8 Mhz).",
-     "Missing fields replaced: %1 callsigns (FXXXX), %2 dates (01/01/2000), %3 times (00:00), %4 bands (1.8 Mhz).",
-     "Campi mancanti sostituiti: %1 nominativi (FXXXX), %2 date (01/01/2000), %3 ore (00:00), %4 bande (1.8 Mhz)."},
+    {Msg::ImportSummary, "Champs absents remplacés : %1.", "Missing fields replaced: %1.",
+     "Campi mancanti sostituiti: %1."},
     {Msg::NoticeCallsign, FrenchOnly("Indicatif absent, remplacé par FXXXX"), true},
     {Msg::NoticeDate, FrenchOnly("Date absente, remplacée par 01/01/2000"), true},
     {Msg::NoticeTime, FrenchOnly("Heure absente, remplacée par 00:00"), true},
@@ -271,9 +271,30 @@ std::span<const CaptionRow> importCaptions() { return kImportCaptions; }
 std::span<const CaptionRow> searchCaptions() { return kSearchCaptions; }
 
 std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& n, Language language) {
+  // Each count with its noun in the right number ("1 bande", "2 bandes").
+  static constexpr CountedNoun kNouns[4] = {
+      {{"%1 indicatif (FXXXX)", "%1 callsign (FXXXX)", "%1 nominativo (FXXXX)"},
+       {"%1 indicatifs (FXXXX)", "%1 callsigns (FXXXX)", "%1 nominativi (FXXXX)"}},
+      {{"%1 date (01/01/2000)", "%1 date (01/01/2000)", "%1 data (01/01/2000)"},
+       {"%1 dates (01/01/2000)", "%1 dates (01/01/2000)", "%1 date (01/01/2000)"}},
+      {{"%1 heure (00:00)", "%1 time (00:00)", "%1 ora (00:00)"},
+       {"%1 heures (00:00)", "%1 times (00:00)", "%1 ore (00:00)"}},
+      {{"%1 bande (1.8 Mhz)", "%1 band (1.8 Mhz)", "%1 banda (1.8 Mhz)"},
+       {"%1 bandes (1.8 Mhz)", "%1 bands (1.8 Mhz)", "%1 bande (1.8 Mhz)"}},
+  };
   auto text = message(Msg::ImportSummary, language);
-  if (text) *text = text->arg(n[0]).arg(n[1]).arg(n[2]).arg(n[3]);
+  QStringList parts;
+  for (int i = 0; i < 4; ++i)
+    if (n[i] > 0) parts << countedText(n[i], kNouns[i], language);
+  if (!text || parts.isEmpty()) return std::nullopt;
+  *text = text->arg(parts.join(QStringLiteral(", ")));
   return text;
+}
+
+QString countedText(qsizetype n, const CountedNoun& noun, Language language) {
+  // French counts 0 and 1 in the singular; English and Italian 1 only.
+  const bool one = language == Language::French ? n <= 1 : n == 1;
+  return pick(one ? noun.one : noun.many, language).arg(n);
 }
 
 QString listHeader(Language language) { return message(Msg::ListHeader, language).value_or(QString()); }

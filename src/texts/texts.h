@@ -82,7 +82,7 @@ enum class Msg {
   ImportNoRecord,
   ImportNotAdif,
   ImportTooLate,
-  ImportSummary,     // %1 callsigns, %2 dates, %3 times, %4 bands replaced
+  ImportSummary,     // %1 the counts of replaced callsigns, dates, times and bands
   // The four replacement notices of the import: French in every language.
   NoticeCallsign,
   NoticeDate,
@@ -127,8 +127,17 @@ std::span<const CaptionRow> stationCaptions();     // "Station" is the title
 std::span<const CaptionRow> importCaptions();      // "Import_ADIF" is the title
 std::span<const CaptionRow> searchCaptions();      // "Recherche_Indicatif" is the title
 
-// After an import without a box per replaced field: what was replaced.
-// Counts in the order callsign, date, time, band.
+// A count with its noun, singular and plural, each a "%1 ..." text: the
+// number the language puts the noun in for n (French: 0 and 1 singular).
+struct CountedNoun {
+  Tri one;
+  Tri many;
+};
+QString countedText(qsizetype n, const CountedNoun& noun, Language language);
+
+// After an import without a box per replaced field: what was replaced,
+// counts of 0 left out; nothing when nothing was. Counts in the order
+// callsign, date, time, band.
 std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& counts, Language language);
 
 // Header line above the QSO list.

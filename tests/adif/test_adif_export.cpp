@@ -5,6 +5,7 @@
 #include "adif/adif_fields.h"
 #include "adif/adif_import.h"
 #include "adif/adif_standard.h"
+#include "adif/qso_extras.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
 #include "test_files.h"
@@ -127,13 +128,22 @@ class TestAdifExport : public QObject {
            "<RST_SENT:2>59 <SIG:3>KTL <SIG_INFO:10>DLFF-00123 <QSL_RCVD:1>N " + tail;
     // Windows-1252 letters lose their accents; "<" would end the value for
     // simple readers.
+    // RTT: RTTY or RTTYM, no mode is sure.
     QTest::newRow("accents, cut mode, band not in the table")
         << logLineOf("F5XYZ|F-00001||07/01/16|08:35|RTT|60 Mhz|59|Ch\xE2teau d'\xC6rsk\xF8l \x96 <tour> \xDF SCHLO\xDF||59")
-        << "<CALL:5>F5XYZ <QSO_DATE:8>20160107 <TIME_ON:4>0835 <MODE:4>RTTY <RST_RCVD:2>59 <RST_SENT:2>59 "
+        << "<CALL:5>F5XYZ <QSO_DATE:8>20160107 <TIME_ON:4>0835 <RST_RCVD:2>59 <RST_SENT:2>59 "
            "<SIG:3>KTL <SIG_INFO:7>F-00001 <QTH:37>Chateau d'AErskol - (tour) ss SCHLOSS <QSL_RCVD:1>N " + tail;
-    QTest::newRow("no reference, no readable date")
+    QTest::newRow("no reference, no readable date, the entry's DIGI")
         << logLineOf("G4ABC|||7/1/2016|8h35|DIG|7.0 Mhz|59|||59")
-        << "<CALL:5>G4ABC <BAND:3>40m <MODE:3>DIG <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
+        << "<CALL:5>G4ABC <BAND:3>40m <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
+    QTest::newRow("not a calendar date, not a time")
+        << logLineOf("G4ABC|||31/02/16|24:00|MFS|7.0 Mhz|59|||59")
+        << "<CALL:5>G4ABC <BAND:3>40m <MODE:4>MFSK <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
+    // Without the stored record the stand-ins that can never be data still
+    // stay out; 1.8 Mhz and the date could be true and are written.
+    QTest::newRow("the import's stand-ins, nothing stored")
+        << logLineOf("FXXXX|||01/01/00|00:00|XXX|1.8 Mhz|XX|||XX")
+        << "<QSO_DATE:8>20000101 <TIME_ON:4>0000 <BAND:4>160m <QSL_RCVD:1>N " + tail;
   }
   void recordFieldForField() {
     QFETCH(QByteArray, line);
@@ -141,15 +151,104 @@ class TestAdifExport : public QObject {
     QCOMPARE(standardAdifRecord(line, header()), record);
   }
 
+  // The mode of a QSO: a stored mode or submode first, then the line's
+  // letters, by the ADIF 3.1.6 list; never a mode that is not sure.
+  void modes_data() {
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<QByteArray>("submode");
+    QTest::addColumn<QByteArray>("lineMode");  // with no mode stored
+    QTest::addColumn<QByteArray>("expected");  // "MODE/SUBMODE", "" for none
+    QTest::newRow("FT4 written as a mode") << QByteArray("FT4") << QByteArray() << QByteArray() << QByteArray("MFSK/FT4");
+    QTest::newRow("C4FM, import-only mode") << QByteArray("c4fm") << QByteArray() << QByteArray() << QByteArray("DIGITALVOICE/C4FM");
+    QTest::newRow("DSTAR as submode") << QByteArray("DIGITALVOICE") << QByteArray("DSTAR") << QByteArray() << QByteArray("DIGITALVOICE/DSTAR");
+    QTest::newRow("submode of another mode dropped") << QByteArray("SSB") << QByteArray("FT4") << QByteArray() << QByteArray("SSB/");
+    QTest::newRow("submode without mode") << QByteArray() << QByteArray("USB") << QByteArray() << QByteArray("SSB/USB");
+    QTest::newRow("with a blank") << QByteArray("DYNAMIC") << QByteArray("vara hf") << QByteArray() << QByteArray("DYNAMIC/VARA HF");
+    QTest::newRow("not ADIF") << QByteArray("DIGI") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("line: two letters, never cut") << QByteArray() << QByteArray() << QByteArray("FM") << QByteArray("FM/");
+    QTest::newRow("line: one mode begins so") << QByteArray() << QByteArray() << QByteArray("MTO") << QByteArray("MTONE/");
+    QTest::newRow("line: one submode") << QByteArray() << QByteArray() << QByteArray("C4F") << QByteArray("DIGITALVOICE/C4FM");
+    QTest::newRow("line: a mode and its submodes") << QByteArray() << QByteArray() << QByteArray("OLI") << QByteArray("OLIVIA/");
+    QTest::newRow("line: JT65 or JT6M") << QByteArray() << QByteArray() << QByteArray("JT6") << QByteArray();
+    QTest::newRow("line: JT4 or JT44") << QByteArray() << QByteArray() << QByteArray("JT4") << QByteArray();
+    QTest::newRow("line: PSK or PSK2K") << QByteArray() << QByteArray() << QByteArray("PSK") << QByteArray();
+    QTest::newRow("line: FSK or FSK441") << QByteArray() << QByteArray() << QByteArray("FSK") << QByteArray();
+    QTest::newRow("line: the import's XXX") << QByteArray() << QByteArray() << QByteArray("XXX") << QByteArray();
+    QTest::newRow("line: lower case") << QByteArray() << QByteArray() << QByteArray("ssb") << QByteArray("SSB/");
+  }
+  void modes() {
+    QFETCH(QByteArray, mode);
+    QFETCH(QByteArray, submode);
+    QFETCH(QByteArray, lineMode);
+    const auto m = lineMode.isEmpty() ? exactAdifMode(mode, submode) : adifModeOfLogMode(lineMode);
+    QTEST(m ? m->mode.toByteArray() + "/" + m->submode.toByteArray() : QByteArray(), "expected");
+  }
+
+  // A line with the fields the import kept for it: the file's values where
+  // the line still holds what they gave it, none for a stand-in, the line's
+  // own where it was changed since.
+  void recordWithStoredFields_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("record");  // without QSL_RCVD and STATION_CALLSIGN
+    QTest::addColumn<QByteArray>("gaps");    // call date time band mode report
+    QTest::newRow("exact values back: whole call, century, seconds, band, FREQ, submode, report")
+        << logLineOf("OK1ABCDEFGHI|||07/01/45|08:35|MFS|1.8 Mhz|-15|||XX")
+        << QByteArray("<CALL:14>ok1abcdefghijk<QSO_DATE:8>19450107<TIME_ON:6>083512<BAND:4>13cm<FREQ:8>2400.040"
+                      "<MODE:4>MFSK<SUBMODE:3>FT4<RST_RCVD:5>-15dB<GRIDSQUARE:6>JN79fx<COMMENT:5>Merci")
+        << QByteArray("<CALL:14>OK1ABCDEFGHIJK <QSO_DATE:8>19450107 <TIME_ON:6>083512 <BAND:4>13cm <FREQ:8>2400.040 "
+                      "<MODE:4>MFSK <SUBMODE:3>FT4 <RST_RCVD:5>-15dB <GRIDSQUARE:6>JN79fx <COMMENT:5>Merci ")
+        << QByteArray("0 0 0 0 0 1");
+    QTest::newRow("stand-ins left out")
+        << logLineOf("FXXXX|||01/01/00|00:00|XXX|1.8 Mhz|XX|||XX") << QByteArray("<NAME:3>Bob")
+        << QByteArray("<NAME:3>Bob ") << QByteArray("1 1 1 1 1 1");
+    QTest::newRow("no BAND: the band of FREQ; FREQ out of the band left out")
+        << logLineOf("G4ABC|||07/01/16|08:35|SSB|1.8 Mhz|59|||59") << QByteArray("<CALL:5>G4ABC<FREQ:5>5.357")
+        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20160107 <TIME_ON:4>0835 <BAND:3>60m <FREQ:5>5.357 <MODE:3>SSB "
+                      "<RST_RCVD:2>59 <RST_SENT:2>59 ")
+        << QByteArray("0 0 0 0 0 0");
+    QTest::newRow("changed in the window since: the line's values")
+        << logLineOf("G4ABC|||08/01/16|09:00|CW|7.0 Mhz|599|||599")
+        << QByteArray("<CALL:5>G4ABC<QSO_DATE:8>20160107<TIME_ON:4>0835<BAND:3>20m<FREQ:6>14.074<MODE:3>FT8"
+                      "<QSO_DATE_OFF:8>20160107<TIME_OFF:4>0836")
+        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20160108 <TIME_ON:4>0900 <BAND:3>40m <MODE:2>CW <RST_RCVD:3>599 "
+                      "<RST_SENT:3>599 ")
+        << QByteArray("0 0 0 0 0 0");
+    QTest::newRow("typed in the window: a real 01/01/2000 at 00:00 on 160 m, DIGI")
+        << logLineOf("G4ABC|||01/01/00|00:00|DIG|1.8 Mhz|59|||59")
+        << entryFields(logLineOf("G4ABC|||01/01/00|00:00|DIG|1.8 Mhz|59|||59"), {"DIGI", {}, {}, {}})
+        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20000101 <TIME_ON:4>0000 <BAND:4>160m <RST_RCVD:2>59 <RST_SENT:2>59 ")
+        << QByteArray("0 0 0 0 1 0");
+    QTest::newRow("a park, not a castle; a grid that is none")
+        << logLineOf("G4ABC|||07/01/16|08:35|SSB|14 Mhz|59|||59")
+        << QByteArray("<SIG:4>wwff<SIG_INFO:9>ONFF-0200<GRIDSQUARE:4>ZZ99")
+        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20160107 <TIME_ON:4>0835 <BAND:3>20m <MODE:3>SSB <RST_RCVD:2>59 "
+                      "<RST_SENT:2>59 <SIG:4>wwff <SIG_INFO:9>ONFF-0200 ")
+        << QByteArray("0 0 0 0 0 0");
+  }
+  void recordWithStoredFields() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, stored);
+    StandardExportGaps gaps;
+    QByteArray record = standardAdifRecord(line, header(), stored, &gaps);
+    record.replace("<QSL_RCVD:1>N ", "").replace("<STATION_CALLSIGN:7>F0ORB/P <EOR>", "");
+    QTEST(record, "record");
+    const QByteArray counts = QByteArray::number(gaps.call) + ' ' + QByteArray::number(gaps.date) + ' ' +
+                              QByteArray::number(gaps.time) + ' ' + QByteArray::number(gaps.band) + ' ' +
+                              QByteArray::number(gaps.mode) + ' ' + QByteArray::number(gaps.report);
+    QTEST(counts, "gaps");
+    QCOMPARE(gaps.qsos, counts == "0 0 0 0 0 0" ? 0 : 1);
+  }
+
   // The whole file: the header, one record a line, CR LF; then the import
   // of that file, award in SIG, gives the log back but the repeat marks.
   void fileAndRoundTrip() {
     const QByteArrayList log = {
         logLineOf("F6ABC|OK-08815|*|01/01/50|08:35|SSB|1.8 Mhz|57|HRAD KARLSTEJN|*|59"),
-        logLineOf("DL1ABCDEFG/P|DLFF-12345||31/12/99|23:59|RTT|3.5 Mhz|599|SCHLOSS NEUSCHWANSTEIN|*|579"),
+        logLineOf("DL1ABCDEFG/P|DLFF-12345||31/12/99|23:59|MFS|3.5 Mhz|599|SCHLOSS NEUSCHWANSTEIN|*|579"),
         logLineOf("I1ABC|I-00012||01/01/00|00:00|CW|10 Mhz|5|||5"),
         logLineOf("G4ABC|G-00842||07/01/16|08:35|FM|144 Mhz|59|CORFE CASTLE DORSET||59"),
-        logLineOf("OK1AA|OK-00001||31/12/49|12:00|DIG|432 Mhz|59||*|59"),
+        logLineOf("OK1AA|OK-00001||31/12/49|12:00|FT8|432 Mhz|59||*|59"),
     };
     QTemporaryDir tmp;
     const QString logPath = tmp.filePath(QStringLiteral("F0ORB_P_KTL.log"));
@@ -159,7 +258,7 @@ class TestAdifExport : public QObject {
     QVERIFY(exported.ok());
     QCOMPARE(exported.records, 5);
     const QByteArrayList file = readFile(adi).split('\n');
-    QCOMPARE(file.mid(0, 6), QByteArrayList({"ORB_KTL log of F0ORB/P in ADIF 3.1.4\r", "<ADIF_VER:5>3.1.4\r",
+    QCOMPARE(file.mid(0, 6), QByteArrayList({"ORB_KTL log of F0ORB/P in ADIF 3.1.6\r", "<ADIF_VER:5>3.1.6\r",
                                             "<PROGRAMID:7>ORB_KTL\r", "<PROGRAMVERSION:5>1.0.1\r",
                                             "<CREATED_TIMESTAMP:15>20160304 090503\r", "<EOH>\r"}));
     QCOMPARE(file.size(), 6 + 5 + 1);
@@ -168,7 +267,7 @@ class TestAdifExport : public QObject {
     const QString back = tmp.filePath(QStringLiteral("back.log"));
     const AdifImportResult imported = importAdif(adi, back, AdifImportOptions{true});
     QVERIFY(imported.ok());
-    QCOMPARE(imported.modesCut, 1);  // RTTY comes back as RTT
+    QCOMPARE(imported.modesCut, 1);  // MFSK comes back as MFS
     QByteArrayList expected = log;
     expected[0][23] = ' ';
     QCOMPARE(readFile(back), expected.join("\r\n") + "\r\n");

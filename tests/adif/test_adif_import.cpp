@@ -73,6 +73,16 @@ class TestAdifImport : public QObject {
         << false << logLineOf("OK1ABC|CHATEAU DE||07/01/16|08:35|XXX|14 Mhz|XX|CHATEAU DE CHAMBORD||XX");
     QTest::newRow("SIG award, nothing else usable") << QByteArray("<SIG:3>WCA <SIG_INFO:7>F-01051 <QSL_RCVD:1>N <EOR>")
                                                     << true << logLineOf("FXXXX|F-01051||01/01/00|00:00|XXX|1.8 Mhz|XX|||XX");
+    // SIG = award: SIG_INFO is a castle only when SIG names a castle award.
+    QTest::newRow("SIG award, a park is no castle")
+        << QByteArray("<CALL:5>K1ABC <SIG_INFO:6>K-1467 <SIG:4>POTA <QTH:4>Park <QSO_DATE:8>20160107 <TIME_ON:4>0835 "
+                      "<BAND:3>20m <EOR>")
+        << true << logLineOf("K1ABC|||07/01/16|08:35|XXX|14 Mhz|XX|||XX");
+    QTest::newRow("SIG award, no SIG at all") << QByteArray("<CALL:5>K1ABC <SIG_INFO:6>K-1467 <BAND:3>20m <EOR>") << true
+                                              << logLineOf("K1ABC|||01/01/00|00:00|XXX|14 Mhz|XX|||XX");
+    QTest::newRow("SIG award, castle award written otherwise, SIG_INFO first")
+        << QByteArray("<CALL:5>G4ABC <SIG_INFO:7>G-00842 <SIG:6>c.o.t.a <QTH:12>Corfe Castle <BAND:3>20m <EOR>") << true
+        << logLineOf("G4ABC|G-00842||01/01/00|00:00|XXX|14 Mhz|XX|CORFE CASTLE||XX");
     QTest::newRow("14-character callsign, long mode and reports, type indicators")
         << QByteArray("<CALL:14>OK1ABCDEFGHIJK <MODE:4>RTTY <RST_RCVD:5>-15dB <RST_SENT:4>5999 "
                       "<QSO_DATE:8:D>20160107 <TIME_ON:6:T>235959 <BAND:4>432 <EOR>")

@@ -50,33 +50,55 @@ class ImportWindowTest : public QObject {
     QVERIFY(!win->isVisible());
   }
 
+  // A box per replaced field, or one closing message with the counts in
+  // the right number; either way no box is open while Import_ADIF still is,
+  // and nothing a box said is said again.
   void importMergesSortsAndSelectsLast_data() {
     QTest::addColumn<bool>("boxEach");
+    QTest::addColumn<bool>("sigAward");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("messages");
     const QString band = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
-    // What the columns could not keep is told after the import either way.
-    const QString cut = QStringLiteral(
-        "Ce que les colonnes du log n'ont pas pu garder : 1 modes coupés à trois lettres, 1 bandes hors de la "
-        "table (mises à 1.8 Mhz).");
-    QTest::newRow("a box per field") << true << QStringList{band, band, cut};
-    QTest::newRow("one summary") << false
-                                 << QStringList{QStringLiteral(
-                                        "Champs absents remplacés : 0 indicatifs (FXXXX), 0 dates (01/01/2000), "
-                                        "0 heures (00:00), 2 bandes (1.8 Mhz).\r\n") + cut};
+    QTest::newRow("a box per field") << true << false << "Francais" << QStringList{band, band};
+    QTest::newRow("one summary, French plural")
+        << false << false << "Francais" << QStringList{"Champs absents remplacés : 2 bandes (1.8 Mhz)."};
+    QTest::newRow("a box per field, SIG = award: a park is no castle")
+        << true << true << "Anglais"
+        << QStringList{band, band,
+                       "1 record whose SIG names no castle award (WWFF, POTA, SOTA...): castle columns left empty, "
+                       "SIG and SIG_INFO kept beside the log."};
+    QTest::newRow("one summary, Italian")
+        << false << true << "Italien"
+        << QStringList{"Campi mancanti sostituiti: 2 bande (1.8 Mhz).\r\n1 record il cui SIG non nomina un diploma "
+                       "di castelli (WWFF, POTA, SOTA...): colonne del castello lasciate vuote, SIG e SIG_INFO "
+                       "conservati accanto al log."};
   }
   void importMergesSortsAndSelectsLast() {
     QFETCH(bool, boxEach);
-    Station s(kLog);
+    QFETCH(bool, sigAward);
+    QFETCH(QString, language);
+    Station s(kLog, language);
     ImportAdifWindow* win = s.openImport();
     win->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->setChecked(boxEach);
+    win->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"))->setChecked(sigAward);
+    QStringList openWhileImportOpen;
+    s.p.onMessage = [&](const QString& text) {
+      if (text.startsWith("Bande absente")) return;  // the boxes shown while the file is read
+      if (s.w.findChild<ImportAdifWindow*>() && s.w.findChild<ImportAdifWindow*>()->isVisible())
+        openWhileImportOpen << text;
+    };
     s.p.files << s.writeAdif(
-        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:8>DL-00007 <BAND:3>60m <eor>\n"
-        "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:8>DL-00008 <eor>\n");
+        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:3>WCA <SIG_INFO:8>DL-00007 "
+        "<BAND:3>60m <eor>\n"
+        "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:4>WWFF <SIG_INFO:9>DLFF-0001 <eor>\n");
     win->importFile();
     QTEST(s.p.messages, "messages");
+    QCOMPARE(openWhileImportOpen, QStringList());
     const QList<QByteArray> lines = s.lines();
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[1].left(6) + lines[3].left(6), "DL1AA DL1AB ");
+    // SIG = award: the castle of WCA, none for the park.
+    if (sigAward) QCOMPARE(lines[1].mid(13, 10) + "|" + lines[3].mid(13, 10), "  DL-00007|          ");
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
     QCOMPARE(s.state.logModel().rowCount(), 4);
     QVERIFY(!win->isVisible());

@@ -64,15 +64,17 @@ class TestCommandLine : public QObject {
 
   void importThenExports() {
     Station s;
-    // 114 QSOs; 7 DIGITALVOICE, one on 60 m.
-    const Run r = s.run({"--station", "f0orb", "--import", kSample});
+    // 114 QSOs; 7 DIGITALVOICE, one on 60 m, three in WWFF parks.
+    const Run r = s.run({"--station", "f0orb", "--import", kSample, "--sig-award"});
     QCOMPARE(r.code, 0);
     QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data +
                         "/F0ORB_KTL.log\n"
-                        "Missing fields replaced: 0 callsigns (FXXXX), 0 dates (01/01/2000), 0 times (00:00), "
-                        "1 bands (1.8 Mhz).\n"
-                        "What the log's columns could not keep: 7 modes cut to three letters, 1 bands not in the "
-                        "table (put as 1.8 Mhz).\n");
+                        "Missing fields replaced: 1 band (1.8 Mhz).\n"
+                        "What the log's columns could not keep: 7 modes cut to three letters, 1 band not in the "
+                        "table (put as 1.8 Mhz).\n"
+                        "3 records whose SIG names no castle award (WWFF, POTA, SOTA...): castle columns left "
+                        "empty, SIG and SIG_INFO kept beside the log.\n"
+                        "114 full records kept beside the log in " + s.data + "/F0ORB_KTL.extras.sqlite\n");
     QCOMPARE(s.log().size(), 114 * 123);
     const QString today = QDateTime::currentDateTimeUtc().date().toString("yyyyMMdd");
     const QString backup = s.data + "/backups/F0ORB_KTL_" + today + ".log";
@@ -86,11 +88,20 @@ class TestCommandLine : public QObject {
     QCOMPARE(lines[0], "Exporting the log of the station F0ORB to ADIF format\r");
     QCOMPARE(lines.size(), 6 + 114 + 1);
 
+    // The standard export: what the file said, and what it did not, said so.
     const QString standard = s.data + "/std.adi";
-    QCOMPARE(s.run({"--station", "F0ORB", "--export-standard", standard}).code, 0);
+    const Run std = s.run({"--station", "F0ORB", "--export-standard", standard});
+    QCOMPARE(std.code, 0);
+    QCOMPARE(std.out, "The standard ADIF file was saved as: " + standard +
+                          "\nStandard export: 30 QSOs written without a field whose value is not known (none is "
+                          "made up): 30 without report (XX at import).\n");
     const QByteArray adi = readFile(standard);
-    QVERIFY(adi.startsWith("ORB_KTL log of F0ORB in ADIF 3.1.4\r\n<ADIF_VER:5>3.1.4\r\n<PROGRAMID:7>ORB_KTL\r\n"));
+    QVERIFY(adi.startsWith("ORB_KTL log of F0ORB in ADIF 3.1.6\r\n<ADIF_VER:5>3.1.6\r\n<PROGRAMID:7>ORB_KTL\r\n"));
     QCOMPARE(adi.count("<EOR>"), 114);
+    QCOMPARE(adi.count("<MODE:12>DIGITALVOICE <SUBMODE:4>C4FM "), 7);
+    QCOMPARE(adi.count("<BAND:3>60m "), 1);
+    QCOMPARE(adi.count("<SIG:4>WWFF <SIG_INFO:9>ONFF-0200 "), 1);
+    QVERIFY(!adi.contains("<SIG:3>KTL <SIG_INFO:9>ONFF"));
   }
 
   void failuresLeaveTheLogAlone_data() {

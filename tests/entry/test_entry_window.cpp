@@ -1,6 +1,7 @@
 // Logging from the keyboard: the Enter chain, commit, insert, edit, delete
 // and the language switch, driven with key events on the real window.
 #include "entry/entry_form.h"
+#include "extras/extras_store.h"
 #include "station_fixture.h"
 #include "log/qso_record.h"
 
@@ -163,6 +164,50 @@ class EntryWindowTest : public QObject {
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "Bodiam"));
     QCOMPARE(lines[1], b);
+  }
+
+  // Each commit, change and deletion keeps the QSO's full record beside the
+  // log in step, after the log; a store that cannot serve is told once and
+  // never keeps a QSO out of the log.
+  void fullRecordsFollowTheLog() {
+    Station s;
+    const QString log = s.p.logPath(QStringLiteral("F0ORB"));
+    const auto stored = [&](const QByteArray& line, const char* tag) {
+      ExtrasStore store(log);
+      const QsoExtrasLookup next = store.lookup();
+      return next ? storedValue(next(qsoKey(line)), tag) : QByteArray();
+    };
+    s.w.findChild<EntryForm*>()->setKnownAtCommit("1.843", {}, {});
+    s.typeQso(QStringLiteral("f5abc"), QStringLiteral("ok"), QStringLiteral("08815"));
+    s.c<QComboBox>("Mode_A")->setEditText(QStringLiteral("RTTY"));
+    s.finishQso();
+    s.commit();
+    QByteArray line = s.lines().value(0);
+    QCOMPARE(line.mid(39, 3), "RTT");
+    QCOMPARE(stored(line, "MODE") + ' ' + stored(line, "FREQ") + ' ' + stored(line, "BAND"), "RTTY 1.843 160m");
+    s.doubleClickRow(0);
+    s.c<QComboBox>("Mode_A")->setEditText(QStringLiteral("PSK31"));
+    s.commit();
+    QCOMPARE(ExtrasStore(log).rowCount(), 1);
+    line = s.lines().value(0);
+    QCOMPARE(stored(line, "MODE") + ' ' + stored(line, "FREQ"), "PSK31 1.843");
+    s.clickRow(0);
+    s.p.answers << true;
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QCOMPARE(ExtrasStore(log).rowCount(), 0);
+    QVERIFY(s.p.messages.isEmpty());
+
+    Station t;  // its store damaged before the first QSO
+    QVERIFY(writeFile(ExtrasStore::pathFor(t.p.logPath(QStringLiteral("F0ORB"))), "not a database, but text\n"));
+    for (const char* number : {"00842", "00843"}) {
+      t.typeQso(QStringLiteral("g4abc"), QStringLiteral("g"), QString::fromLatin1(number));
+      t.finishQso();
+      t.commit();
+    }
+    QCOMPARE(t.lines().size(), 2);
+    QCOMPARE(t.p.messages.size(), 1);
+    QVERIFY2(t.p.messages[0].startsWith("Le fichier des enregistrements complets des QSO ne peut pas servir"),
+             qPrintable(t.p.messages[0]));
   }
 
   void deleteTheOnlyQso() {

@@ -2,13 +2,21 @@
 // works, 30 times each: the file is then the old content or exactly the new
 // one, and the same change run again works and leaves nothing beside it.
 // The program is its own helper: "--change OP DIR" makes one change.
+// A QSO committed with its full record, and an import keeping every
+// record's fields, write the log first and the store after: killed at any
+// moment, or just between the two, the store still opens, never holds a
+// record whose line is not in the log, and loses at most the record.
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
+#include "extras/adif_with_extras.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
 #include "test_files.h"
 
 #include <QDir>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -42,6 +50,20 @@ int change(const QString& op, const QString& dir) {
   if (op == u"sort") ok = sortLog(log).ok();
   if (op == u"import") ok = importAdif(dir + "/in.adi", log).ok();
   if (op == u"export") ok = exportAdif(log, dir + "/F0ORB_KTL.adi", "title").ok();
+  if (op.startsWith(u"commit")) {
+    ok = appendQso(log, line).ok();
+    if (op == u"commit-pause") {  // the log written, its record not yet
+      std::puts("between");
+      std::fflush(stdout);
+      std::this_thread::sleep_for(std::chrono::seconds(30));
+    }
+    ExtrasStore store(log);
+    ok = ok && store.add(line, "<FREQ:6>14.074");
+  }
+  if (op == u"import-extras") {
+    ExtrasStore store(log);
+    ok = importAdifWithExtras(dir + "/in.adi", log, {}, {}, store).kept > 0;
+  }
   return ok ? 0 : 1;
 }
 
@@ -54,9 +76,31 @@ class TestCrashSafety : public QObject {
   int kills_ = 0;
 
   QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-  QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+  QStringList files() const {
+    QStringList out = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
+    out.removeIf([](const QString& f) { return f.contains(".extras.sqlite"); });
+    return out;
+  }
+  // The store opens cleanly and every line it has a record of is in the log.
+  void storeInStep() {
+    const QString log = path("F0ORB_KTL.log");
+    QSet<QByteArray> keys;
+    forEachLine(log, [&](const QByteArray& l) { return keys.insert(qsoKey(l)), true; });
+    ExtrasStore store(log);
+    QVERIFY(store.rowCount() >= 0);
+    QCOMPARE(store.trouble(), ExtrasStore::Trouble::None);
+    auto c = QSqlDatabase::addDatabase("QSQLITE", "check");
+    c.setDatabaseName(store.path());
+    QVERIFY(c.open());
+    QSqlQuery q("SELECT line FROM qso", c);
+    while (q.next()) QVERIFY2(keys.contains(q.value(0).toByteArray()), "a record without its line");
+    q.finish();
+    c.close();
+    c = {};
+    QSqlDatabase::removeDatabase("check");
+  }
   void reset() {
-    for (const QString& f : files()) QFile::remove(dir_.filePath(f));
+    for (const QString& f : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden)) QFile::remove(dir_.filePath(f));
     QVERIFY(writeFile(path("F0ORB_KTL.log"), log_));
     QVERIFY(writeFile(path("F0ORB_KTL.adi"), "an earlier export\r\n"));
     QVERIFY(writeFile(path("in.adi"), adif_));
@@ -93,7 +137,8 @@ class TestCrashSafety : public QObject {
   }
   void killedAtWork_data() {
     QTest::addColumn<QString>("op");
-    for (const char* op : {"append", "replace", "insert", "delete", "sort", "import", "export"}) QTest::newRow(op) << op;
+    for (const char* op : {"append", "replace", "insert", "delete", "sort", "import", "export", "commit", "import-extras"})
+      QTest::newRow(op) << op;
   }
   void killedAtWork() {
     QFETCH(QString, op);
@@ -114,6 +159,7 @@ class TestCrashSafety : public QObject {
       const QByteArray got = readFile(target);
       QVERIFY2(got == before || got == after, qPrintable(QStringLiteral("killed %1: a third content").arg(op)));
       old += got == before;
+      storeInStep();
       QCOMPARE(run(op), 0);
       if (got == before) QCOMPARE(readFile(target), after);
       QCOMPARE(files(), clean);
@@ -121,6 +167,34 @@ class TestCrashSafety : public QObject {
     QCOMPARE(killed, 30);
     kills_ += killed;
     qInfo("%s: %d kills, %d left the old content, %d the new", qPrintable(op), killed, old, killed - old);
+  }
+  // Killed just after the line was written: the QSO is in the log, its
+  // record is not, the store opens, and the export writes the line alone;
+  // the next commit keeps its record.
+  void killedBetweenLineAndExtras() {
+    reset();
+    const QByteArray before = readFile(path("F0ORB_KTL.log"));
+    QProcess helper;
+    helper.start(QString::fromLocal8Bit(self), {QStringLiteral("--change"), QStringLiteral("commit-pause"), dir_.path()});
+    QByteArray said;
+    while (!said.contains("between")) {
+      QVERIFY(helper.waitForReadyRead(10000));
+      said += helper.readAll();
+    }
+    ::kill(helper.processId(), SIGKILL);
+    helper.waitForFinished(10000);
+    const QByteArray after = readFile(path("F0ORB_KTL.log"));
+    QCOMPARE(after.size(), before.size() + 123);
+    storeInStep();
+    QCOMPARE(ExtrasStore(path("F0ORB_KTL.log")).rowCount(), 0);
+    QCOMPARE(run("commit"), 0);
+    ExtrasStore store(path("F0ORB_KTL.log"));
+    QCOMPARE(store.rowCount(), 1);
+    StandardAdifHeader header;
+    QVERIFY(exportStandardWithExtras(path("F0ORB_KTL.log"), path("std.adi"), header, store).ok());
+    const QByteArray adi = readFile(path("std.adi"));
+    QCOMPARE(adi.count("<CALL:3>NEW "), 2);
+    QCOMPARE(adi.count("<FREQ:6>14.074 "), 1);
   }
   void cleanupTestCase() { qInfo("%d kills in all", kills_); }
 };

@@ -27,7 +27,10 @@ class FakePlatform : public Platform {
   // instead (root/data, root/config/KTL/KTL.ini), for programs that share it.
   explicit FakePlatform(const QString& root = {});
 
-  void message(QWidget*, const QString& text) override { messages << text; }
+  void message(QWidget*, const QString& text) override {
+    messages << text;
+    if (onMessage) onMessage(text);
+  }
   bool question(QWidget*, const QString& text) override {
     questions << text;
     return !answers.isEmpty() && answers.takeFirst();
@@ -59,6 +62,7 @@ class FakePlatform : public Platform {
 
   FixedClock clock_;
   QStringList messages;       // texts of OK boxes, in order
+  std::function<void(const QString&)> onMessage;  // called as each OK box shows
   QStringList questions;      // texts of Yes/No boxes, in order
   QList<bool> answers;        // answers to the next questions; No when empty
   QStringList files;          // answers to the next file dialogs; none when empty

@@ -1,0 +1,209 @@
+// The QSOs' full records beside the log: the fields a record gives, a real
+// SQLite store kept in step with the log's changes, the rule for identical
+// lines, an import's one transaction, and the stores that cannot serve
+// (not a database, not ours, read-only), which never stop a QSO.
+#include "adif/qso_extras.h"
+#include "extras/adif_with_extras.h"
+#include "log/log_file.h"
+#include "log/qso_record.h"
+#include "test_files.h"
+#include "test_log_lines.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+using namespace ktl;
+
+namespace {
+
+QByteArray fieldsText(const AdifFields& fields) {
+  QByteArrayList out;
+  for (const AdifField& f : fields) out << f.tag + "=" + f.value;
+  return out.join('|');
+}
+
+const QByteArray kA = logLineOf("OK1AA|||07/01/16|08:35|MFS|14 Mhz|-15|||XX");
+const QByteArray kB = logLineOf("OK1BB|||07/01/16|08:36|FT8|14 Mhz|-10|||XX");
+
+}  // namespace
+
+class TestExtrasStore : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+
+  // Fields of a record as other programs write them.
+  void readFields_data() {
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QByteArray>("fields");
+    QTest::newRow("lengths right, case kept, empty left out, type indicator")
+        << QByteArray("<call:5>OK1aa <gridsquare:0> <QSO_DATE:8:D>20160107 <Comment:9>Bon  jour<eor>")
+        << QByteArray("CALL=OK1aa|QSO_DATE=20160107|COMMENT=Bon  jour");
+    QTest::newRow("length in UTF-8 characters")
+        << QByteArray("<NAME:12>Ferenc Tank\xC3\xB3 <CALL:4>HA1A<EOR>") << QByteArray("NAME=Ferenc Tank\xC3\xB3|CALL=HA1A");
+    QTest::newRow("a note after the value, a length too short")
+        << QByteArray("<MY_STATE:2>SM // Smolenskaya oblast'<COMMENT:4>1234\xB9\xAB\xC0\xEF<EOR>")
+        << QByteArray("MY_STATE=SM|COMMENT=1234\xB9\xAB\xC0\xEF");
+    QTest::newRow("a value holding < and >, no length, a tab-only value")
+        << QByteArray("<NOTES:7>a <b> c <PROGRAMID>MixW<SIG_INFO:2>\t\t<EOR>")
+        << QByteArray("NOTES=a <b> c|PROGRAMID=MixW");
+    QTest::newRow("a length past the record") << QByteArray("<CALL:40>G4ABC <EOR>") << QByteArray("CALL=G4ABC");
+  }
+  void readFields() {
+    QFETCH(QByteArray, record);
+    const AdifFields fields = readAdifFields(record);
+    QTEST(fieldsText(fields), "fields");
+    QCOMPARE(parseStoredFields(storedFields(fields)), fields);
+  }
+
+  // The key ignores what the sort blanks; the entry window's edit merges.
+  void keyAndEdit() {
+    QByteArray marked = kA;
+    marked[23] = '*';
+    marked[12] = 'x';  // a separator typed over
+    QCOMPARE(qsoKey(marked), qsoKey(kA));
+    QVERIFY(qsoKey(kA) != qsoKey(kB));
+    const QByteArray stored = "<MODE:4>MFSK<SUBMODE:3>FT4<FREQ:6>14.074<GRIDSQUARE:4>JN79";
+    // The castle name corrected: the file's fields stay.
+    const QByteArray renamed = logLineOf("OK1AA|||07/01/16|08:35|MFS|14 Mhz|-15|CASTLE||XX");
+    QCOMPARE(mergeEntryEdit(stored, kA, renamed, {"MFS", {}, {}, {}}), stored);
+    // The mode and band changed: the entry's, the frequency gone.
+    const QByteArray changed = logLineOf("OK1AA|||07/01/16|08:35|RTT|7.0 Mhz|-15|||XX");
+    QCOMPARE(fieldsText(parseStoredFields(mergeEntryEdit(stored, kA, changed, {"RTTY", {}, {}, {}}))),
+             "GRIDSQUARE=JN79|MODE=RTTY|BAND=40m");
+    // A longer mode typed over the same three letters is a change too.
+    QCOMPARE(storedValue(mergeEntryEdit("<MODE:4>RTTY", changed, changed, {"RTTYM", {}, {}, {}}), "MODE"), "RTTYM");
+  }
+
+  // Rows follow the log's changes; identical lines take rows in order.
+  void storeFollowsTheLog() {
+    QTemporaryDir tmp;
+    const QString log = tmp.filePath("F0ORB_KTL.log");
+    QCOMPARE(ExtrasStore::pathFor(log), tmp.filePath("F0ORB_KTL.extras.sqlite"));
+    {
+      ExtrasStore store(log);
+      QCOMPARE(store.rowCount(), 0);
+      QVERIFY(!QFile::exists(store.path()));  // nothing made before a write
+      QVERIFY(!store.lookup());
+      QVERIFY(store.add(kA, "<FREQ:6>14.074"));
+      QVERIFY(store.add(kA, "<FREQ:6>14.075"));
+      QVERIFY(store.add(kB, "<FREQ:6>14.076"));
+    }
+    ExtrasStore store(log);  // again from the file
+    QCOMPARE(store.rowCount(), 3);
+    {
+      const QsoExtrasLookup next = store.lookup();
+      QCOMPARE(next(qsoKey(kA)), "<FREQ:6>14.074");
+      QCOMPARE(next(qsoKey(kB)), "<FREQ:6>14.076");
+      QCOMPARE(next(qsoKey(kA)), "<FREQ:6>14.075");
+      QCOMPARE(next(qsoKey(kA)), "");  // a third identical line has none
+    }
+    const QByteArray edited = logLineOf("OK1AA|||07/01/16|08:35|RTT|14 Mhz|-15|||XX");
+    QVERIFY(store.replace(kA, edited, {"RTTY", {}, {}, {}}));
+    QCOMPARE(store.lookup()(qsoKey(edited)), "<FREQ:6>14.074<MODE:4>RTTY");
+    QVERIFY(store.remove(edited));
+    QCOMPARE(store.rowCount(), 1);
+    // A line with no row yet gets the entry's fields.
+    QVERIFY(store.replace(kA, edited, {"RTTY", {}, {}, {}}));
+    QCOMPARE(storedValue(store.lookup()(qsoKey(edited)), kEntryFieldsMark), "Y");
+    QCOMPARE(store.trouble(), ExtrasStore::Trouble::None);
+  }
+
+  // An import writes its rows in one transaction, after the log; a failed
+  // import leaves none.
+  void importTransaction() {
+    QTemporaryDir tmp;
+    const QString log = tmp.filePath("F0ORB_KTL.log"), adi = tmp.filePath("in.adi");
+    QVERIFY(writeFile(adi, "<EOH><CALL:5>OK1AA <QSO_DATE:8>20160107 <TIME_ON:6>083512 <FREQ:6>14.074 <EOR>"
+                           "<CALL:5>OK1BB <QSO_DATE:8>20160107 <TIME_ON:4>0836 <BAND:4>13cm <EOR>"));
+    ExtrasStore store(log);
+    const ImportWithExtras done = importAdifWithExtras(adi, log, {}, {}, store);
+    QVERIFY(done.result.ok());
+    QCOMPARE(done.kept, 2);
+    const QByteArrayList lines = readFile(log).split('\n');
+    const QsoExtrasLookup next = store.lookup();
+    QCOMPARE(next(qsoKey(lines[0].chopped(1))), "<CALL:5>OK1AA<QSO_DATE:8>20160107<TIME_ON:6>083512<FREQ:6>14.074");
+    QCOMPARE(storedValue(next(qsoKey(lines[1].chopped(1))), "BAND"), "13cm");
+    // An import that fails once records are read leaves no row of them:
+    // a record too large after a good one, a log that cannot be written.
+    const QString bad = tmp.filePath("bad.adi");
+    QVERIFY(writeFile(bad, "<CALL:5>OK1CC <QSO_DATE:8>20160107 <TIME_ON:4>0900 <EOR><COMMENT:1>" +
+                               QByteArray(kMaxAdifRecordBytes + 10, 'x') + "<EOR>"));
+    QCOMPARE(importAdifWithExtras(bad, log, {}, {}, store).result.status, AdifImportResult::RecordTooLarge);
+    const ImportWithExtras failed = importAdifWithExtras(adi, tmp.filePath("none/F_KTL.log"), {}, {}, store);
+    QCOMPARE(failed.result.status, AdifImportResult::LogWriteFailed);
+    QCOMPARE(failed.kept, 0);
+    QCOMPARE(store.rowCount(), 2);
+  }
+
+  // A store that cannot serve is told once, in the language asked, and
+  // leaves its file as it was; the import goes on without it. "readonly":
+  // a read-only file system, "full": a file-size limit (both hold for root,
+  // as CI runs).
+  void troubledStores_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("trouble");
+    QTest::addColumn<QString>("head");
+    const QString unusable = "The file of the QSOs' full records cannot be used (it is not ours, or it is damaged):";
+    const QString unwritten = "The file of the QSOs' full records could not be written:";
+    QTest::newRow("not a database") << "text" << int(ExtrasStore::Trouble::Unusable) << unusable;
+    QTest::newRow("another program's database") << "foreign" << int(ExtrasStore::Trouble::Unusable) << unusable;
+    QTest::newRow("read-only") << "readonly" << int(ExtrasStore::Trouble::NotWritten) << unwritten;
+    QTest::newRow("full") << "full" << int(ExtrasStore::Trouble::NotWritten) << unwritten;
+  }
+  void troubledStores() {
+    QFETCH(QString, kind);
+    QFETCH(int, trouble);
+    QFETCH(QString, head);
+    QTemporaryDir tmp;
+    const QByteArray at = QFile::encodeName(tmp.path());
+    if (kind == "readonly") QCOMPARE(::mount("tmpfs", at.constData(), "tmpfs", 0, "size=1m"), 0);
+    const auto unmount = qScopeGuard([&] {
+      if (kind == "readonly") ::umount2(at.constData(), MNT_DETACH);
+    });
+    const QString log = tmp.filePath("F0ORB_KTL.log"), db = ExtrasStore::pathFor(log);
+    if (kind == "text") QVERIFY(writeFile(db, "not a database at all, but text of some length\n"));
+    if (kind == "readonly" || kind == "full") QVERIFY(ExtrasStore(log).add(kA, "<FREQ:1>7"));
+    if (kind == "foreign") {
+      {
+        auto c = QSqlDatabase::addDatabase("QSQLITE", "maker");
+        c.setDatabaseName(db);
+        QVERIFY(c.open() && QSqlQuery(c).exec("CREATE TABLE qso (call TEXT)"));
+      }
+      QSqlDatabase::removeDatabase("maker");
+    }
+    if (kind == "readonly")
+      QCOMPARE(::mount("tmpfs", at.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1m"), 0);
+    const QByteArray before = readFile(db);
+    ExtrasStore store(log);
+    if (kind == "text" || kind == "foreign") {
+      QVERIFY(writeFile(tmp.filePath("in.adi"), "<CALL:5>OK1AA <QSO_DATE:8>20160107 <TIME_ON:4>0835 <EOR>"));
+      const ImportWithExtras imported = importAdifWithExtras(tmp.filePath("in.adi"), log, {}, {}, store);
+      QVERIFY(imported.result.ok());
+      QCOMPARE(imported.kept, 0);
+      QCOMPARE(readFile(log).left(5), "OK1AA");
+    }
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit cap = old;
+    cap.rlim_cur = 1;
+    if (kind == "full") setrlimit(RLIMIT_FSIZE, &cap);
+    const bool added = store.add(kB, "<FREQ:1>7");
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(!added);
+    QCOMPARE(int(store.trouble()), trouble);
+    const auto report = store.takeReport(Language::English);
+    QVERIFY(report && report->startsWith(head));
+    QVERIFY2(report->contains(db) && report->contains("every QSO is written"), qPrintable(*report));
+    QVERIFY(!store.takeReport(Language::English));  // once
+    QCOMPARE(readFile(db), before);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestExtrasStore)
+#include "test_extras_store.moc"

@@ -1,0 +1,223 @@
+// The standard export of every shared ADIF sample, imported with the full
+// records kept beside the log, read back by a validator of our own: bands,
+// modes, submodes, dates and times from the ADIF 3.1.6 lists written out
+// here by hand (not the exporter's table), frequencies inside their band,
+// no stand-in of the import left as data. Then the truth of what is
+// written: a WSJT-X log and a contest log come back with the frequency,
+// band, mode, submode and grid they were worked with.
+#include "extras/adif_with_extras.h"
+#include "test_files.h"
+
+#include <QDate>
+#include <QDir>
+#include <QMap>
+#include <QtTest>
+
+using namespace ktl;
+
+namespace {
+
+// ADIF 3.1.6 modes that may be exported, each with its submodes.
+const char* const kModeList = R"(
+AM: ; ARDOP: ; ATV: ; CHIP: CHIP64 CHIP128 ; CLO: ; CONTESTI: ; CW: PCW ;
+DIGITALVOICE: C4FM DMR DSTAR FREEDV M17 ;
+DOMINO: DOM-M DOM4 DOM5 DOM8 DOM11 DOM16 DOM22 DOM44 DOM88 DOMINOEX DOMINOF ;
+DYNAMIC: VARA_HF VARA_SATELLITE VARA_FM_1200 VARA_FM_9600 ;
+FAX: ; FM: ; FSK: SCAMP_FAST SCAMP_SLOW SCAMP_VSLOW ; FSK441: ; FT8: ;
+HELL: FMHELL FSKH105 FSKH245 FSKHELL HELL80 HELLX5 HELLX9 HFSK PSKHELL SLOWHELL ;
+ISCAT: ISCAT-A ISCAT-B ; JT4: JT4A JT4B JT4C JT4D JT4E JT4F JT4G ; JT44: ;
+JT65: JT65A JT65B JT65B2 JT65C JT65C2 ; JT6M: ;
+JT9: JT9-1 JT9-2 JT9-5 JT9-10 JT9-30 JT9A JT9B JT9C JT9D JT9E JT9E_FAST JT9F JT9F_FAST JT9G JT9G_FAST JT9H JT9H_FAST ;
+MFSK: FSQCALL FST4 FST4W FT4 JS8 JTMS MFSK4 MFSK8 MFSK11 MFSK16 MFSK22 MFSK31 MFSK32 MFSK64 MFSK64L MFSK128 MFSK128L Q65 ;
+MSK144: ; MT63: ; MTONE: SCAMP_OO SCAMP_OO_SLW ;
+OLIVIA: OLIVIA_4/125 OLIVIA_4/250 OLIVIA_8/250 OLIVIA_8/500 OLIVIA_16/500 OLIVIA_16/1000 OLIVIA_32/1000 ;
+OPERA: OPERA-BEACON OPERA-QSO ; PAC: PAC2 PAC3 PAC4 ; PAX: PAX2 ; PKT: ;
+PSK: 8PSK125 8PSK125F 8PSK125FL 8PSK250 8PSK250F 8PSK250FL 8PSK500 8PSK500F 8PSK1000 8PSK1000F 8PSK1200F FSK31
+ PSK10 PSK31 PSK63 PSK63F PSK63RC4 PSK63RC5 PSK63RC10 PSK63RC20 PSK63RC32 PSK125 PSK125C12 PSK125R PSK125RC10
+ PSK125RC12 PSK125RC16 PSK125RC4 PSK125RC5 PSK250 PSK250C6 PSK250R PSK250RC2 PSK250RC3 PSK250RC5 PSK250RC6
+ PSK250RC7 PSK500 PSK500C2 PSK500C4 PSK500R PSK500RC2 PSK500RC3 PSK500RC4 PSK800C2 PSK800RC2 PSK1000 PSK1000C2
+ PSK1000R PSK1000RC2 PSKAM10 PSKAM31 PSKAM50 PSKFEC31 QPSK31 QPSK63 QPSK125 QPSK250 QPSK500 SIM31 ;
+PSK2K: ; Q15: ; QRA64: QRA64A QRA64B QRA64C QRA64D QRA64E ; ROS: ROS-EME ROS-HF ROS-MF ; RTTY: ASCI ; RTTYM: ;
+SSB: LSB USB ; SSTV: ; T10: ;
+THOR: THOR-M THOR4 THOR5 THOR8 THOR11 THOR16 THOR22 THOR25X4 THOR50X1 THOR50X2 THOR100 ;
+THRB: THRBX THRBX1 THRBX2 THRBX4 THROB1 THROB2 THROB4 ; TOR: AMTORFEC GTOR NAVTEX SITORB ; V4: ; VOI: ;
+WINMOR: ; WSPR: ;
+)";
+
+// ADIF bands: name, lowest and highest frequency in MHz.
+const char* const kBandList = R"(
+2190m .1357 .1378 | 630m .472 .479 | 560m .501 .504 | 160m 1.8 2 | 80m 3.5 4 | 60m 5.06 5.45 | 40m 7 7.3 |
+30m 10.1 10.15 | 20m 14 14.35 | 17m 18.068 18.168 | 15m 21 21.45 | 12m 24.89 24.99 | 10m 28 29.7 | 8m 40 45 |
+6m 50 54 | 5m 54.000001 69.9 | 4m 70 71 | 2m 144 148 | 1.25m 222 225 | 70cm 420 450 | 33cm 902 928 |
+23cm 1240 1300 | 13cm 2300 2450 | 9cm 3300 3500 | 6cm 5650 5925 | 3cm 10000 10500 | 1.25cm 24000 24250 |
+6mm 47000 47200 | 4mm 75500 81000 | 2.5mm 119980 123000 | 2mm 134000 149000 | 1mm 241000 250000 |
+submm 300000 7500000
+)";
+
+struct Validator {
+  QMap<QString, QStringList> modes;  // mode -> submodes
+  QMap<QString, std::pair<double, double>> bands;
+  Validator() {
+    for (const QString& row : QString::fromLatin1(kModeList).split(';', Qt::SkipEmptyParts)) {
+      const QStringList parts = row.split(':');
+      if (parts.size() != 2) continue;
+      QStringList subs = parts[1].simplified().split(' ', Qt::SkipEmptyParts);
+      for (QString& s : subs) s.replace('_', ' ');
+      modes.insert(parts[0].trimmed(), subs);
+    }
+    for (const QString& row : QString::fromLatin1(kBandList).split('|')) {
+      const QStringList parts = row.simplified().split(' ');
+      bands.insert(parts[0], {parts[1].toDouble(), parts[2].toDouble()});
+    }
+  }
+  static bool date(const QString& v) {
+    return v.size() == 8 && QDate::fromString(v, "yyyyMMdd").isValid() && v.left(4).toInt() >= 1930;
+  }
+  static bool time(const QString& v) {
+    if (v.size() != 4 && v.size() != 6) return false;
+    for (QChar c : v)
+      if (!c.isDigit()) return false;
+    return v.left(2).toInt() < 24 && v.mid(2, 2).toInt() < 60 && v.mid(4, 2).toInt() < 60;
+  }
+  // What is wrong with one record, or nothing.
+  QString fault(const QMap<QString, QString>& r) const {
+    for (auto it = r.begin(); it != r.end(); ++it)
+      if (it.value().trimmed().isEmpty()) return it.key() + " empty";
+    if (r.contains("BAND") && !bands.contains(r["BAND"])) return "BAND " + r["BAND"];
+    if (r.contains("MODE") && !modes.contains(r["MODE"])) return "MODE " + r["MODE"];
+    if (r.contains("SUBMODE") && !modes.value(r["MODE"]).contains(r["SUBMODE"]))
+      return "SUBMODE " + r["SUBMODE"] + " of " + r["MODE"];
+    if (r.contains("QSO_DATE") && !date(r["QSO_DATE"])) return "QSO_DATE " + r["QSO_DATE"];
+    if (r.contains("TIME_ON") && !time(r["TIME_ON"])) return "TIME_ON " + r["TIME_ON"];
+    if (r.contains("FREQ")) {
+      bool ok = false;
+      const double f = r["FREQ"].toDouble(&ok);
+      const auto range = bands.value(r["BAND"], {-1, -1});
+      if (!ok || f < range.first || f > range.second) return "FREQ " + r["FREQ"] + " in " + r["BAND"];
+    }
+    // The import's stand-ins for missing fields.
+    if (r.value("CALL") == "FXXXX") return "CALL FXXXX";
+    for (const char* tag : {"RST_RCVD", "RST_SENT"})
+      if (r.value(tag) == "XX") return QString(tag) + " XX";
+    return {};
+  }
+};
+
+// The records of an ADIF file by the lengths of their tags (tags upper-cased).
+QList<QMap<QString, QString>> readRecords(const QByteArray& file) {
+  QList<QMap<QString, QString>> out;
+  QMap<QString, QString> record;
+  qsizetype at = file.toUpper().indexOf("<EOH>");
+  at = at < 0 ? 0 : at + 5;
+  while ((at = file.indexOf('<', at)) >= 0) {
+    const qsizetype gt = file.indexOf('>', at);
+    if (gt < 0) break;
+    const QList<QByteArray> spec = file.mid(at + 1, gt - at - 1).split(':');
+    const QString tag = QString::fromLatin1(spec[0]).toUpper();
+    if (tag == "EOR") {
+      out << record;
+      record.clear();
+      at = gt + 1;
+      continue;
+    }
+    const int length = spec.size() > 1 ? spec[1].toInt() : 0;
+    record.insert(tag, QString::fromLatin1(file.mid(gt + 1, length)));
+    at = gt + 1 + length;
+  }
+  return out;
+}
+
+struct Exported {
+  QList<QMap<QString, QString>> records;
+  AdifExportResult result;
+};
+
+Exported importAndExport(const QString& sample, bool sigIsAward) {
+  QTemporaryDir tmp;
+  const QString log = tmp.filePath("F0ORB_KTL.log"), out = tmp.filePath("out.adi");
+  ExtrasStore store(log);
+  AdifImportOptions options;
+  options.sigIsAward = sigIsAward;
+  importAdifWithExtras(sample, log, options, {}, store);
+  StandardAdifHeader header;
+  header.station = "F0ORB";
+  header.programVersion = "1.0.1";
+  header.created = QDateTime(QDate(2016, 3, 4), QTime(9, 5), Qt::UTC);
+  Exported e;
+  e.result = exportStandardWithExtras(log, out, header, store);
+  e.records = readRecords(readFile(out));
+  return e;
+}
+
+QString sampleDir() { return QStringLiteral(KTL_SHARED_DIR "/adif-samples"); }
+
+}  // namespace
+
+class TestStandardValidity : public QObject {
+  Q_OBJECT
+ private slots:
+  void everySampleExportsValid_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<bool>("sigIsAward");
+    const QStringList samples = QDir(sampleDir()).entryList({"*.adi"}, QDir::Files, QDir::Name);
+    QCOMPARE(samples.size(), 20);  // one of them (cqGMA) holds no record
+    for (const QString& s : samples)
+      for (bool award : {false, true}) QTest::newRow(qPrintable(s + (award ? " SIG=award" : ""))) << s << award;
+  }
+  void everySampleExportsValid() {
+    QFETCH(QString, sample);
+    QFETCH(bool, sigIsAward);
+    static const Validator validator;
+    const Exported e = importAndExport(sampleDir() + "/" + sample, sigIsAward);
+    QCOMPARE(e.records.size(), e.result.records);
+    QStringList faults;
+    for (const auto& r : e.records)
+      if (const QString f = validator.fault(r); !f.isEmpty()) faults << r.value("CALL") + ": " + f;
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 5).join("; ")));
+    const StandardExportGaps& g = e.result.gaps;
+    qInfo("%lld records valid; left out: %lld callsigns, %lld dates, %lld times, %lld bands, %lld modes, "
+          "%lld reports",
+          qlonglong(e.records.size()), qlonglong(g.call), qlonglong(g.date), qlonglong(g.time), qlonglong(g.band),
+          qlonglong(g.mode), qlonglong(g.report));
+  }
+
+  // Logs made by WSJT-X and N1MM leave with what they came with: the same
+  // FREQ, BAND, MODE, SUBMODE and GRIDSQUARE for each QSO.
+  void workedValuesComeBack_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("qsos");
+    QTest::newRow("WSJT-X") << "wsjtx_kk7knb-v2.6.1.adi" << 528;
+    QTest::newRow("N1MM contest") << "n1mm_ki2d-arrl-dx-cw.adi" << 25;
+    QTest::newRow("LoTW, 13cm and FT4") << "lotw_r3lo-qsl-report.adi" << 85;
+  }
+  void workedValuesComeBack() {
+    QFETCH(QString, sample);
+    QFETCH(int, qsos);
+    const QString path = sampleDir() + "/" + sample;
+    const auto original = readRecords(readFile(path));
+    const Exported e = importAndExport(path, false);
+    QCOMPARE(original.size(), qsos);
+    QCOMPARE(e.records.size(), qsos);
+    const auto id = [](const QMap<QString, QString>& r) {
+      return r.value("CALL").toUpper() + r.value("QSO_DATE") + r.value("TIME_ON");
+    };
+    QMap<QString, QMap<QString, QString>> byId;
+    for (const auto& r : e.records) byId.insert(id(r), r);
+    int compared = 0;
+    for (const auto& o : original) {
+      QVERIFY2(byId.contains(id(o)), qPrintable(id(o)));
+      const auto& x = byId[id(o)];
+      for (const char* tag : {"FREQ", "BAND", "MODE", "SUBMODE", "GRIDSQUARE"}) {
+        const QString want = o.value(tag).trimmed();
+        if (want.isEmpty()) continue;
+        QVERIFY2(x.value(tag).compare(want, Qt::CaseInsensitive) == 0,
+                 qPrintable(id(o) + " " + tag + ": " + x.value(tag) + " for " + want));
+        ++compared;
+      }
+    }
+    QVERIFY(compared >= qsos * 3);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestStandardValidity)
+#include "test_standard_validity.moc"
