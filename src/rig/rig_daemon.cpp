@@ -138,7 +138,6 @@ void RigDaemon::finishWith(QProcess* process) {
 }
 
 void RigDaemon::stop() {
-  killTimer_.stop();
   if (QProcess* p = std::exchange(process_, nullptr)) {
     p->disconnect(this);
     if (p->state() == QProcess::NotRunning) {

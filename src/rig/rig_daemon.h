@@ -80,7 +80,6 @@ class RigDaemon : public QObject {
   void finishWith(QProcess* process);
 
   QProcess* process_ = nullptr;
-  QTimer killTimer_;
   State state_ = State::Stopped;
   QByteArray output_;
   QString startError_;

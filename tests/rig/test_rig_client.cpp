@@ -175,34 +175,39 @@ class RigClientTest : public QObject {
   // link given up and tried again after growing waits; a Hamlib error
   // keeps the link. Once the answers are right again, so is the status.
   void faultyAnswers_data() {
+    QTest::addColumn<QByteArray>("command");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<RigProblem>("problem");
     QTest::addColumn<int>("hamlibError");
     QTest::addColumn<bool>("linkUp");
-    QTest::newRow("rig error") << QByteArray("get_freq:\nRPRT -5\n") << RigProblem::RigError << -5 << true;
-    QTest::newRow("error without echo") << QByteArray("RPRT -20\n") << RigProblem::RigError << -20 << true;
-    QTest::newRow("unreadable frequency")
-        << QByteArray("get_freq:\nFrequency: 14.0xx\nRPRT 0\n") << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("no frequency") << QByteArray("get_freq:\nRPRT 0\n") << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("another command's answer")
-        << QByteArray("get_mode:\nMode: USB\nPassband: 0\nRPRT 0\n") << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("code not a number") << QByteArray("get_freq:\nRPRT zero\n") << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("lines without end")
-        << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n") << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("endless line") << QByteArray(5000, '\x01') << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("silence") << QByteArray() << RigProblem::NoAnswer << 0 << false;
-    QTest::newRow("closed") << QByteArray("CLOSE") << RigProblem::Closed << 0 << false;
+    QTest::newRow("rig error") << QByteArray("+f") << QByteArray("get_freq:\nRPRT -5\n") << RigProblem::RigError
+                               << -5 << true;
+    QTest::newRow("error without echo") << QByteArray("+f") << QByteArray("RPRT -20\n") << RigProblem::RigError
+                                        << -20 << true;
+    QTest::newRow("no mode reading") << QByteArray("+m") << QByteArray("get_mode:\nRPRT -11\n")
+                                     << RigProblem::RigError << -11 << true;
+    QTest::newRow("unreadable frequency") << QByteArray("+f") << QByteArray("get_freq:\nFrequency: 14.0xx\nRPRT 0\n")
+                                          << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("no frequency") << QByteArray("+f") << QByteArray("get_freq:\nRPRT 0\n") << RigProblem::Unreadable
+                                  << 0 << false;
+    QTest::newRow("code not a number") << QByteArray("+f") << QByteArray("get_freq:\nRPRT zero\n")
+                                       << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("lines without end") << QByteArray("+m") << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n")
+                                       << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("endless line") << QByteArray("+f") << QByteArray(5000, '\x01') << RigProblem::Unreadable << 0
+                                  << false;
+    QTest::newRow("silence") << QByteArray("+f") << QByteArray() << RigProblem::NoAnswer << 0 << false;
+    QTest::newRow("closed") << QByteArray("+m") << QByteArray("CLOSE") << RigProblem::Closed << 0 << false;
   }
   void faultyAnswers() {
+    QFETCH(QByteArray, command);
     QFETCH(QByteArray, answer);
     QFETCH(RigProblem, problem);
     QFETCH(int, hamlibError);
     QFETCH(bool, linkUp);
     FakeRigctld fake;
     bool faulty = true;
-    fake.answer = [&](const QByteArray& line) {
-      return faulty && line == "+f" ? answer : fake.rigctld(line);
-    };
+    fake.answer = [&](const QByteArray& line) { return faulty && line == command ? answer : fake.rigctld(line); };
     const quint16 port = fake.listen();
     RigClient client;
     client.setTiming(quickTiming());
@@ -213,18 +218,21 @@ class RigClientTest : public QObject {
     QCOMPARE(client.status().problem, problem);
     QCOMPARE(client.status().hamlibError, hamlibError);
     QCOMPARE(client.linkUp(), linkUp);
-    QCOMPARE(client.frequency(), 0);
+    // A rig error leaves the other value known.
+    const bool modeFails = command == "+m";
+    QCOMPARE(client.frequency(), linkUp && modeFails ? 7012000 : 0);
 
     // A second of it: a rig error is one signal whatever the number of
     // polls; a dropped link is tried again after 50, 100, 200, 400, 400 ms.
     QTest::qWait(1000);
-    QVERIFY(freq.isEmpty());
+    QCOMPARE(client.mode(), linkUp && !modeFails ? QStringLiteral("CW") : QString());
     if (linkUp) {
+      QCOMPARE(freq.size(), modeFails ? 1 : 0);
       QCOMPARE(fake.connections, 1);
-      QVERIFY(fake.receivedStarting("+f").size() >= 10);
+      QVERIFY(fake.receivedStarting(command).size() >= 10);
       QCOMPARE(status.size(), 3);  // connecting, connected, error
-      QCOMPARE(client.mode(), QStringLiteral("CW"));  // the mode is still read
     } else {
+      QVERIFY(freq.size() <= fake.connections * 2);
       QList<int> waits;
       for (const auto& args : status) {
         const auto s = args.at(0).value<RigStatus>();
@@ -237,6 +245,7 @@ class RigClientTest : public QObject {
     faulty = false;
     QTRY_COMPARE_WITH_TIMEOUT(client.state(), RigState::Connected, 3000);
     QTRY_COMPARE(client.frequency(), 7012000);
+    QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
     QCOMPARE(client.status(), RigStatus{RigState::Connected});
   }
 
@@ -295,6 +304,16 @@ class RigClientTest : public QObject {
     QCOMPARE(client.state(), RigState::Connected);
     QCOMPARE(fake.receivedStarting("+M"), QByteArrayList{});
     QCOMPARE(fake.receivedStarting("+F"), QByteArrayList{"+F 14025000"});
+
+    // rotctld, Hamlib's rotator daemon, on the rig's port: "M" moves the
+    // rotator, and its answer is no set_mode answer.
+    fake.answer = [&fake](const QByteArray& line) {
+      return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
+    };
+    QVERIFY(client.setMode(QStringLiteral("CW")));
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().problem, RigProblem::Unreadable);
+    QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
   }
 
   // Nothing listening, then a rigctld that appears; stop() ends it all.

@@ -17,6 +17,7 @@ class RigTablesTest : public QObject {
     QTest::addColumn<QString>("adif");  // MODE/SUBMODE, "" when unknown
     QTest::addColumn<QString>("log");
     QTest::newRow("usb, any case") << "usb" << "SSB/USB" << "SSB";
+    QTest::newRow("LSB") << "LSB" << "SSB/LSB" << "SSB";
     QTest::newRow("CW") << "CW" << "CW/" << "CW";
     QTest::newRow("CWR") << "CWR" << "CW/" << "CW";
     QTest::newRow("RTTY") << "RTTY" << "RTTY/" << "DIGI";
