@@ -11,6 +11,7 @@ qt6-webengine-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
 qt6-translations-l10n
 fonts-dejavu-core fonts-liberation2
 poppler-utils
+libhamlib-utils
 xvfb xauth
 librsvg2-bin
 libqt6sql6-sqlite

@@ -1,0 +1,87 @@
+#pragma once
+// Hamlib's rigctld for the rig tests: the dummy rig (model 1, the real
+// protocol) on a free loopback port, and rigctl talking to it from the
+// outside. A rigctld that cannot be found or started fails the test.
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <sys/prctl.h>
+
+#include <csignal>
+
+namespace ktl {
+
+// A loopback port nothing listens on just now.
+inline quint16 freePort() {
+  QTcpServer probe;
+  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+  return probe.serverPort();
+}
+
+// Waits until something accepts connections on `port`.
+inline bool listening(quint16 port, int timeoutMs = 5000) {
+  return QTest::qWaitFor(
+      [port] {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, port);
+        const bool up = s.waitForConnected(100);
+        s.abort();
+        if (!up) QTest::qWait(50);
+        return up;
+      },
+      timeoutMs);
+}
+
+struct Rigctld {
+  QProcess process;
+  quint16 port = 0;
+  QString error;
+
+  // Starts the dummy rig on `port` (a free one when 0) and waits until it
+  // listens.
+  bool start(quint16 wanted = 0) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
+    if (program.isEmpty()) {
+      error = QStringLiteral("rigctld not found: scripts/install-deps.sh installs libhamlib-utils");
+      return false;
+    }
+    port = wanted ? wanted : freePort();
+    // Ends with the test, even one that crashed.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-t"), QString::number(port),
+                            QStringLiteral("-T"), QStringLiteral("127.0.0.1")});
+    if (!process.waitForStarted(5000) || !listening(port)) {
+      error = QStringLiteral("rigctld did not start on port %1").arg(port);
+      return false;
+    }
+    return true;
+  }
+  void kill() {
+    if (process.state() == QProcess::NotRunning) return;
+    process.kill();
+    process.waitForFinished(5000);
+  }
+  ~Rigctld() { kill(); }
+};
+
+// rigctl through rigctld ("NET rigctl", model 2): what it prints, trimmed
+// and with its lines joined by blanks.
+inline QString rigctl(quint16 port, const QStringList& command) {
+  QProcess p;
+  p.start(QStringLiteral("rigctl"),
+          QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
+                      QStringLiteral("127.0.0.1:%1").arg(port)} +
+              command);
+  if (!p.waitForFinished(10000)) {
+    p.kill();
+    p.waitForFinished();
+    return QStringLiteral("(rigctl hung)");
+  }
+  return QString::fromLatin1(p.readAllStandardOutput()).simplified();
+}
+
+}  // namespace ktl

@@ -1,0 +1,385 @@
+// The rig client against Hamlib's rigctld with its dummy rig (set here,
+// read back with rigctl, and the other way round; rigctld killed and
+// started again), against a rigctld played by the test that answers
+// wrongly, late or not at all, and rigctld started by the program.
+#include "rig/rig_client.h"
+#include "rig/rig_daemon.h"
+
+#include "rigctld.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace ktl;
+
+namespace {
+
+RigClient::Timing quickTiming() {
+  RigClient::Timing t;
+  t.pollMs = 50;
+  t.replyTimeoutMs = 400;
+  t.connectTimeoutMs = 1000;
+  t.firstRetryMs = 50;
+  t.maxRetryMs = 400;
+  t.stableMs = 60000;
+  return t;
+}
+
+// A rigctld played by the test: each line the client sends is recorded and
+// answered by `answer` (nothing for an empty answer; the connection is
+// closed for "CLOSE"), after `delayMs`. By default it answers as rigctld's
+// extended protocol does, keeping a frequency and a mode.
+struct FakeRigctld {
+  QTcpServer server;
+  QList<QTcpSocket*> peers;
+  QByteArrayList received;
+  int connections = 0;
+  int delayMs = 0;
+  QByteArray frequency = "7012000";
+  QByteArray mode = "CW";
+  QByteArray passband = "500";
+  std::function<QByteArray(const QByteArray&)> answer = [this](const QByteArray& line) { return rigctld(line); };
+
+  quint16 listen() {
+    if (!server.listen(QHostAddress::LocalHost, 0)) qFatal("cannot listen");
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+      while (QTcpSocket* peer = server.nextPendingConnection()) {
+        ++connections;
+        peers << peer;
+        QObject::connect(peer, &QTcpSocket::readyRead, peer, [this, peer] {
+          while (peer->canReadLine()) {
+            const QByteArray line = peer->readLine().trimmed();
+            received << line;
+            const QByteArray reply = answer(line);
+            auto send = [peer, reply] {
+              if (reply == "CLOSE")
+                peer->close();
+              else if (peer->state() == QAbstractSocket::ConnectedState)
+                peer->write(reply);
+            };
+            if (delayMs > 0)
+              QTimer::singleShot(delayMs, peer, send);
+            else
+              send();
+          }
+        });
+      }
+    });
+    return server.serverPort();
+  }
+
+  QByteArray rigctld(const QByteArray& line) {
+    if (line == "+f") return "get_freq:\nFrequency: " + frequency + "\nRPRT 0\n";
+    if (line == "+m") return "get_mode:\nMode: " + mode + "\nPassband: " + passband + "\nRPRT 0\n";
+    const QByteArrayList words = line.split(' ');
+    if (words.value(0) == "+F") {
+      frequency = words.value(1);
+      return "set_freq: " + frequency + "\nRPRT 0\n";
+    }
+    if (words.value(0) == "+M") {
+      mode = words.value(1);
+      return "set_mode: " + mode + ' ' + words.value(2) + "\nRPRT 0\n";
+    }
+    return "RPRT -11\n";
+  }
+
+  QByteArrayList receivedStarting(QByteArrayView start) const {
+    QByteArrayList lines;
+    for (const QByteArray& l : received)
+      if (l.startsWith(start)) lines << l;
+    return lines;
+  }
+};
+
+QList<qint64> frequencies(const QSignalSpy& spy) {
+  QList<qint64> values;
+  for (const auto& args : spy) values << args.at(0).toLongLong();
+  return values;
+}
+
+}  // namespace
+
+class RigClientTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // Set through the client, read back with rigctl; set with rigctl, seen
+  // through the client's signals; no signal while nothing changes.
+  void dummyRigBothWays() {
+    Rigctld rig;
+    QVERIFY2(rig.start(), qPrintable(rig.error));
+    RigClient client;
+    client.setTiming(quickTiming());
+    QSignalSpy freq(&client, &RigClient::frequencyChanged);
+    QSignalSpy mode(&client, &RigClient::modeChanged);
+    client.start(QStringLiteral("127.0.0.1"), rig.port);
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QTRY_VERIFY(client.frequency() > 0 && !client.mode().isEmpty());
+
+    QVERIFY(client.setFrequency(14025300));
+    QVERIFY(client.setMode(QStringLiteral("cw"), 500));
+    QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("f")}), QStringLiteral("14025300"));
+    QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("m")}), QStringLiteral("CW 500"));
+    QTRY_COMPARE(client.frequency(), 14025300);
+    QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
+    QCOMPARE(client.passband(), 500);
+
+    freq.clear();
+    mode.clear();
+    QCOMPARE(rigctl(rig.port, {QStringLiteral("F"), QStringLiteral("7012000")}), QString());
+    QCOMPARE(rigctl(rig.port, {QStringLiteral("M"), QStringLiteral("LSB"), QStringLiteral("2400")}), QString());
+    QTRY_COMPARE(frequencies(freq), QList<qint64>{7012000});
+    QTRY_COMPARE(mode.size(), 1);
+    QCOMPARE(mode.at(0).at(0).toString(), QStringLiteral("LSB"));
+    QCOMPARE(mode.at(0).at(1).toInt(), 2400);
+
+    // Ten polls of an unchanged rig: read, and nothing said.
+    const quint64 answered = client.counters().answered;
+    QTest::qWait(10 * quickTiming().pollMs);
+    QVERIFY(client.counters().answered >= answered + 10);
+    QCOMPARE(freq.size(), 1);
+    QCOMPARE(mode.size(), 1);
+    QCOMPARE(client.state(), RigState::Connected);
+  }
+
+  // rigctld killed under the client and started again: the status says so,
+  // the values are no longer known, and both come back.
+  void rigctldRestarted() {
+    Rigctld rig;
+    QVERIFY2(rig.start(), qPrintable(rig.error));
+    RigClient client;
+    client.setTiming(quickTiming());
+    QSignalSpy freq(&client, &RigClient::frequencyChanged);
+    client.start(QStringLiteral("127.0.0.1"), rig.port);
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QVERIFY(client.setFrequency(3650000));
+    QTRY_COMPARE(client.frequency(), 3650000);
+
+    rig.kill();
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QVERIFY(!client.linkUp());
+    QVERIFY(client.status().problem == RigProblem::Closed || client.status().problem == RigProblem::Refused);
+    QCOMPARE(client.frequency(), 0);
+    QCOMPARE(freq.last().at(0).toLongLong(), 0);
+    QVERIFY(!client.setFrequency(7000000));
+
+    Rigctld again;
+    QVERIFY2(again.start(rig.port), qPrintable(again.error));
+    QCOMPARE(rigctl(again.port, {QStringLiteral("F"), QStringLiteral("10116000")}), QString());
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QTRY_COMPARE(client.frequency(), 10116000);
+  }
+
+  // Answers that are not rigctld's, or none: a status with its reason, the
+  // link given up and tried again after growing waits; a Hamlib error
+  // keeps the link. Once the answers are right again, so is the status.
+  void faultyAnswers_data() {
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<RigProblem>("problem");
+    QTest::addColumn<int>("hamlibError");
+    QTest::addColumn<bool>("linkUp");
+    QTest::newRow("rig error") << QByteArray("+f") << QByteArray("get_freq:\nRPRT -5\n") << RigProblem::RigError
+                               << -5 << true;
+    QTest::newRow("error without echo") << QByteArray("+f") << QByteArray("RPRT -20\n") << RigProblem::RigError
+                                        << -20 << true;
+    QTest::newRow("no mode reading") << QByteArray("+m") << QByteArray("get_mode:\nRPRT -11\n")
+                                     << RigProblem::RigError << -11 << true;
+    QTest::newRow("unreadable frequency") << QByteArray("+f") << QByteArray("get_freq:\nFrequency: 14.0xx\nRPRT 0\n")
+                                          << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("no frequency") << QByteArray("+f") << QByteArray("get_freq:\nRPRT 0\n") << RigProblem::Unreadable
+                                  << 0 << false;
+    QTest::newRow("code not a number") << QByteArray("+f") << QByteArray("get_freq:\nRPRT zero\n")
+                                       << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("lines without end") << QByteArray("+m") << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n")
+                                       << RigProblem::Unreadable << 0 << false;
+    QTest::newRow("endless line") << QByteArray("+f") << QByteArray(5000, '\x01') << RigProblem::Unreadable << 0
+                                  << false;
+    QTest::newRow("silence") << QByteArray("+f") << QByteArray() << RigProblem::NoAnswer << 0 << false;
+    QTest::newRow("closed") << QByteArray("+m") << QByteArray("CLOSE") << RigProblem::Closed << 0 << false;
+  }
+  void faultyAnswers() {
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, answer);
+    QFETCH(RigProblem, problem);
+    QFETCH(int, hamlibError);
+    QFETCH(bool, linkUp);
+    FakeRigctld fake;
+    bool faulty = true;
+    fake.answer = [&](const QByteArray& line) { return faulty && line == command ? answer : fake.rigctld(line); };
+    const quint16 port = fake.listen();
+    RigClient client;
+    client.setTiming(quickTiming());
+    QSignalSpy status(&client, &RigClient::statusChanged);
+    QSignalSpy freq(&client, &RigClient::frequencyChanged);
+    client.start(QStringLiteral("127.0.0.1"), port);
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().problem, problem);
+    QCOMPARE(client.status().hamlibError, hamlibError);
+    QCOMPARE(client.linkUp(), linkUp);
+    // A rig error leaves the other value known.
+    const bool modeFails = command == "+m";
+    QCOMPARE(client.frequency(), linkUp && modeFails ? 7012000 : 0);
+
+    // A second of it: a rig error is one signal whatever the number of
+    // polls; a dropped link is tried again after 50, 100, 200, 400, 400 ms.
+    QTest::qWait(1000);
+    QCOMPARE(client.mode(), linkUp && !modeFails ? QStringLiteral("CW") : QString());
+    if (linkUp) {
+      QCOMPARE(freq.size(), modeFails ? 1 : 0);
+      QCOMPARE(fake.connections, 1);
+      QVERIFY(fake.receivedStarting(command).size() >= 10);
+      QCOMPARE(status.size(), 3);  // connecting, connected, error
+    } else {
+      QVERIFY(freq.size() <= fake.connections * 2);
+      QList<int> waits;
+      for (const auto& args : status) {
+        const auto s = args.at(0).value<RigStatus>();
+        if (s.state == RigState::Error) waits << s.retryMs;
+      }
+      QVERIFY2(fake.connections >= 3 && fake.connections <= 8, qPrintable(QString::number(fake.connections)));
+      QCOMPARE(waits.mid(0, 5), (QList<int>{50, 100, 200, 400, 400}.mid(0, waits.size())));
+    }
+
+    faulty = false;
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), RigState::Connected, 3000);
+    QTRY_COMPARE(client.frequency(), 7012000);
+    QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
+    QCOMPARE(client.status(), RigStatus{RigState::Connected});
+  }
+
+  // A slow rigctld and a flood of sets: the queue stays within its bound,
+  // each newer set replacing the waiting one, and the rig ends where the
+  // last one asked.
+  void floodOfSetsStaysBounded() {
+    FakeRigctld fake;
+    fake.delayMs = 20;
+    const quint16 port = fake.listen();
+    RigClient client;
+    client.setTiming(quickTiming());
+    client.start(QStringLiteral("127.0.0.1"), port);
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QTRY_COMPARE(client.frequency(), 7012000);
+    fake.received.clear();
+    for (int i = 1; i <= 10000; ++i) {
+      QVERIFY(client.setFrequency(14000000 + i));
+      QVERIFY(client.setMode(i % 2 ? QStringLiteral("CW") : QStringLiteral("USB"), 0));
+      QVERIFY(client.queued() <= 4);
+      if (i % 1000 == 0) QTest::qWait(1);  // a few answers come in meanwhile
+    }
+    QTRY_COMPARE(client.frequency(), 14010000);
+    QTRY_COMPARE(client.mode(), QStringLiteral("USB"));
+    QVERIFY(client.counters().maxQueued <= 4);
+    const QByteArrayList sets = fake.receivedStarting("+F");
+    QVERIFY2(sets.size() <= 12, qPrintable(QString::number(sets.size())));
+    QCOMPARE(sets.last(), QByteArray("+F 14010000"));
+    QCOMPARE(fake.receivedStarting("+M").last(), QByteArray("+M USB 0"));
+    // Polls skipped while the sets kept the one command in flight busy.
+    QVERIFY(client.counters().pollsSkipped > 0);
+  }
+
+  // What is refused before anything is sent, and a set the rig refuses.
+  void refusedSets() {
+    FakeRigctld fake;
+    fake.answer = [&fake](const QByteArray& line) {
+      return line.startsWith("+F") ? QByteArray("set_freq: 1\nRPRT -9\n") : fake.rigctld(line);
+    };
+    const quint16 port = fake.listen();
+    RigClient client;
+    client.setTiming(quickTiming());
+    QVERIFY(!client.setFrequency(14000000));  // not connected
+    client.start(QStringLiteral("127.0.0.1"), port);
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QVERIFY(!client.setFrequency(0));
+    QVERIFY(!client.setFrequency(-7000000));
+    QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")));
+    QVERIFY(!client.setMode(QString()));
+    QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
+    QSignalSpy refused(&client, &RigClient::setRefused);
+    QVERIFY(client.setFrequency(14025000));
+    QTRY_COMPARE(refused.size(), 1);
+    QCOMPARE(refused.at(0).at(0).value<RigClient::Command>(), RigClient::Command::SetFrequency);
+    QCOMPARE(refused.at(0).at(1).toInt(), -9);
+    QCOMPARE(client.state(), RigState::Connected);
+    QCOMPARE(fake.receivedStarting("+M"), QByteArrayList{});
+    QCOMPARE(fake.receivedStarting("+F"), QByteArrayList{"+F 14025000"});
+
+    // rotctld, Hamlib's rotator daemon, on the rig's port: "M" moves the
+    // rotator, and its answer is no set_mode answer.
+    fake.answer = [&fake](const QByteArray& line) {
+      return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
+    };
+    QVERIFY(client.setMode(QStringLiteral("CW")));
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().problem, RigProblem::Unreadable);
+    QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
+  }
+
+  // Nothing listening, then a rigctld that appears; stop() ends it all.
+  void refusedThenStopped() {
+    const quint16 port = freePort();
+    RigClient client;
+    client.setTiming(quickTiming());
+    QSignalSpy status(&client, &RigClient::statusChanged);
+    client.start(QStringLiteral("127.0.0.1"), port);
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().problem, RigProblem::Refused);
+    FakeRigctld fake;
+    const quint16 again = fake.listen();
+    client.start(QStringLiteral("127.0.0.1"), again);
+    QTRY_COMPARE(client.frequency(), 7012000);
+    client.stop();
+    QCOMPARE(client.state(), RigState::Disconnected);
+    QCOMPARE(client.frequency(), 0);
+    const int connections = fake.connections;
+    status.clear();
+    QTest::qWait(300);
+    QCOMPARE(fake.connections, connections);
+    QVERIFY(status.isEmpty());
+  }
+
+  // rigctld started and stopped by the program, reached by the client; a
+  // model Hamlib does not know, or no program, is a failure with its words.
+  void daemonStartsAndStops() {
+    RigDaemon daemon;
+    RigDaemonSettings settings;
+    settings.port = freePort();
+    daemon.start(settings);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
+    const qint64 pid = daemon.processId();
+    QVERIFY(pid > 0);
+    QVERIFY(listening(settings.port));
+    RigClient client;
+    client.setTiming(quickTiming());
+    client.start(QStringLiteral("127.0.0.1"), settings.port);
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    daemon.stop();
+    QCOMPARE(daemon.state(), RigDaemon::State::Stopped);
+    QTRY_VERIFY(::kill(pid_t(pid), 0) != 0);
+    QTRY_COMPARE(client.state(), RigState::Error);
+
+    settings.model = 999999;
+    daemon.start(settings);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Failed);
+    QVERIFY(daemon.exitCode() != 0);
+    QVERIFY2(daemon.lastOutput().contains(QStringLiteral("999999")), qPrintable(daemon.lastOutput()));
+  }
+
+  // Hamlib's own list, through rigctl.
+  void modelsFromRigctl() {
+    RigModelQuery query;
+    QSignalSpy done(&query, &RigModelQuery::finished);
+    query.start();
+    QVERIFY(done.wait(10000));
+    const auto models = done.at(0).at(0).value<QList<RigModel>>();
+    QCOMPARE(done.at(0).at(1).toString(), QString());
+    QVERIFY(models.size() > 100);
+    QVERIFY(models.contains(RigModel{1, QStringLiteral("Hamlib"), QStringLiteral("Dummy"), QStringLiteral("Stable")}));
+    QVERIFY(models.contains(
+        RigModel{2, QStringLiteral("Hamlib"), QStringLiteral("NET rigctl"), QStringLiteral("Stable")}));
+  }
+};
+
+QTEST_GUILESS_MAIN(RigClientTest)
+#include "test_rig_client.moc"
