@@ -246,24 +246,20 @@ void ExtrasStore::rollbackImport() {
 
 QsoExtrasLookup ExtrasStore::lookup() {
   if (!d->open(false)) return {};
-  // The hashes that have rows, read once: most lines of an old log have
-  // none and cost no query.
-  auto hashes = std::make_shared<QSet<qint64>>();
+  // Every row read in one pass, in the order it was stored: one query for
+  // the whole export instead of one per line.
+  auto rows = std::make_shared<QHash<QByteArray, QList<QByteArray>>>();
   {
     QSqlQuery q(d->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT hash FROM qso"))) return {};
-    while (q.next()) hashes->insert(q.value(0).toLongLong());
+    if (!q.exec(QStringLiteral("SELECT line, fields FROM qso ORDER BY id"))) return {};
+    while (q.next()) (*rows)[q.value(0).toByteArray()].append(q.value(1).toByteArray());
   }
-  if (hashes->isEmpty()) return {};
-  auto seen = std::make_shared<QHash<QByteArray, int>>();
-  return [this, hashes, seen](QByteArrayView keyView) -> QByteArray {
-    const QByteArray key = bytesOf(keyView);
-    if (!hashes->contains(qsoKeyHash(key))) return {};
-    const auto rows = d->rowsOf(key);
-    if (rows.isEmpty()) return {};
-    const int n = (*seen)[key]++;
-    return n < rows.size() ? rows[n].second : QByteArray();
+  if (rows->isEmpty()) return {};
+  return [rows](QByteArrayView key) -> QByteArray {
+    const auto it = rows->find(bytesOf(key));
+    if (it == rows->end() || it->isEmpty()) return {};
+    return it->takeFirst();
   };
 }
 
