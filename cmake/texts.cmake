@@ -1,4 +1,17 @@
-# The texts of the three interface languages and the checks behind the
-# Enter key of each entry field.
-target_sources(ktl_core PRIVATE src/entry/entry_checks.cpp)
+# The texts of the interface languages and the checks behind the Enter key
+# of each entry field. Every text is written in French in the sources; the
+# other languages are the translation files of translations/, compiled by
+# lrelease into the core library's resources (":/i18n/orb_ktl_<code>.qm").
+# `cmake --build build --target update_translations` runs lupdate over the
+# sources after a text was added or changed; Qt Linguist edits the files.
+target_sources(ktl_core PRIVATE src/entry/entry_checks.cpp src/texts/language.cpp src/texts/command_line_texts.cpp)
+set(KTL_TS_FILES
+  ${CMAKE_SOURCE_DIR}/translations/orb_ktl_en.ts
+  ${CMAKE_SOURCE_DIR}/translations/orb_ktl_it.ts
+  ${CMAKE_SOURCE_DIR}/translations/orb_ktl_de.ts)
+qt_add_translations(ktl_core
+  TS_FILES ${KTL_TS_FILES}
+  RESOURCE_PREFIX /i18n
+  LUPDATE_OPTIONS -no-obsolete -locations none
+  LRELEASE_OPTIONS -nounfinished -silent)
 ktl_core_test(test_entry_checks tests/entry/test_entry_checks.cpp)

@@ -1,5 +1,6 @@
 #include "adif/adif_fields.h"
 
+#include "log/bands.h"
 #include "log/text_codec.h"
 
 #include <array>
@@ -7,29 +8,6 @@
 
 namespace ktl {
 namespace {
-
-struct BandRow {
-  QByteArrayView log;
-  QByteArrayView adif;  // as the export writes it
-  std::array<QByteArrayView, 3> mhz;  // start of the band as older files write it
-};
-
-// The twelve bands of the entry window. The import accepts the ADIF name in
-// any case and the MHz forms; the first matching row wins.
-constexpr BandRow kBands[] = {
-    {"1.8 Mhz", "160m", {"1.8"}},
-    {"3.5 Mhz", "80m", {"3.5", "3.6", "3"}},
-    {"7.0 Mhz", "40m", {"7"}},
-    {"10 Mhz", "30m", {"10"}},
-    {"14 Mhz", "20m", {"14"}},
-    {"18 Mhz", "17m", {"18"}},
-    {"21 Mhz", "15m", {"21"}},
-    {"24 Mhz", "12m", {"24"}},
-    {"28 Mhz", "10m", {"28"}},
-    {"50 Mhz", "6m", {"50"}},
-    {"144 Mhz", "2m", {"144", "145"}},
-    {"432 Mhz", "70cm", {"432"}},
-};
 
 bool equalsIgnoringAsciiCase(QByteArrayView a, QByteArrayView b) {
   if (a.size() != b.size()) return false;
@@ -84,16 +62,17 @@ int utf8Character(const unsigned char* p, qsizetype left, char32_t& cp) {
 
 QByteArrayView adifBandForLogBand(QByteArrayView logBand) {
   const QByteArrayView band = trimmedBlanks(logBand);
-  for (const BandRow& row : kBands)
-    if (band == row.log) return row.adif;
-  return {};
+  const int i = bandOfLogText(band);
+  return i < 0 ? QByteArrayView() : QByteArrayView(kBands[i].adif);
 }
 
 QByteArrayView logBandForAdifBand(QByteArrayView adifBand) {
-  for (const BandRow& row : kBands) {
-    if (equalsIgnoringAsciiCase(adifBand, row.adif)) return row.log;
-    for (QByteArrayView mhz : row.mhz)
-      if (!mhz.isEmpty() && adifBand == mhz) return row.log;
+  // The ADIF name in any case, or one of the MHz forms; the first matching
+  // band wins.
+  for (const Band& band : kBands) {
+    if (equalsIgnoringAsciiCase(adifBand, band.adif)) return band.log;
+    for (const char* mhz : band.adifMhz)
+      if (mhz && adifBand == QByteArrayView(mhz)) return band.log;
   }
   return {};
 }

@@ -85,7 +85,7 @@ void ImportAdifWindow::importFile() {
   const Language lang = state_.language();
   if (const auto& why = state_.readOnly()) {
     // Another program holds the log: nothing is imported into it.
-    platform_.message(this, writeRefusedMessage(*why, lang == Language::Other ? Language::French : lang));
+    platform_.message(this, writeRefusedMessage(*why, spoken(lang)));
     close();
     return;
   }

@@ -12,26 +12,76 @@
 #include "state/log_lock.h"
 #include "state/program_state.h"
 #include "state/station_name.h"
+#include "platform/toolkit_translation.h"
+#include "texts/command_line_texts.h"
 #include "texts/program_texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cstring>
+#include <memory>
 
 namespace ktl {
 
-bool isCommandLineRun(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    const char* a = argv[i];
-    if (std::strncmp(a, "--", 2) == 0 || std::strcmp(a, "-h") == 0 || std::strcmp(a, "-v") == 0 ||
-        std::strcmp(a, "-?") == 0)
+namespace {
+
+// Qt's own options of a window start ("-platform offscreen", "-reverse"),
+// with one dash or two; those of the first list take a value.
+constexpr const char* kWindowOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "session", "style", "stylesheet", "display", "geometry", "title", "name", "visual", "ncols", "font", "fn", "bg",
+    "fg", "btn", "im", "inputstyle", "qmljsdebugger"};
+constexpr const char* kWindowFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// The name of a window option ("style" for "-style" or "--style=fusion"),
+// and whether it takes the next argument as its value.
+bool isWindowOption(const char* arg, bool* takesNext) {
+  if (arg[0] != '-') return false;
+  const char* name = arg + (arg[1] == '-' ? 2 : 1);
+  const char* eq = std::strchr(name, '=');
+  const std::size_t length = eq ? std::size_t(eq - name) : std::strlen(name);
+  for (const char* o : kWindowOptionsWithValue)
+    if (std::strlen(o) == length && std::strncmp(o, name, length) == 0) {
+      *takesNext = !eq;
       return true;
+    }
+  for (const char* o : kWindowFlags)
+    if (std::strlen(o) == length && std::strncmp(o, name, length) == 0 && !eq) {
+      *takesNext = false;
+      return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+bool isCommandLineRun(int argc, char** argv) {
+  // Anything but Qt's own window options is the command line's: a mistyped
+  // option or a stray file name is told and refused, never the window.
+  for (int i = 1; i < argc; ++i) {
+    bool takesNext = false;
+    if (!isWindowOption(argv[i], &takesNext)) return true;
+    if (takesNext) ++i;
   }
   return false;
+}
+
+Language commandLineLanguage(const QString& lcAll, const QString& lcMessages, const QString& lang,
+                             Language stationLanguage) {
+  // The first of the locale variables that is set names the language, as
+  // for every program of the system; one that is not ours, or none, leaves
+  // the station's.
+  for (const QString& value : {lcAll, lcMessages, lang}) {
+    if (value.isEmpty()) continue;
+    const Language l = languageFromCode(value);
+    return l == Language::Other ? spoken(stationLanguage) : l;
+  }
+  return spoken(stationLanguage);
 }
 
 namespace {
@@ -47,9 +97,55 @@ int fail(int code, const QString& text) {
   return code;
 }
 
-// The station's messages in its language; English for an unknown one, so
-// a run never fails in silence.
+// A message in the run's language (never an unknown one: see
+// commandLineLanguage()).
 QString say(Msg msg, Language language) { return *message(msg, language); }
+QString say(CliText text, Language language) { return pick(cliText(text), language); }
+
+// The run's language from the environment, then the station's.
+Language runLanguage(Language stationLanguage) {
+  return commandLineLanguage(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
+                             qEnvironmentVariable("LANG"), stationLanguage);
+}
+
+// "-" for a file: standard input, copied whole into a file of the data
+// folder for the import (an ADIF file is read twice), removed after.
+struct StandardInput {
+  std::unique_ptr<QTemporaryFile> file;
+  QString error;
+};
+StandardInput readStandardInput(const QString& dataDir) {
+  StandardInput in;
+  in.file = std::make_unique<QTemporaryFile>(dataDir + QStringLiteral("/stdin-XXXXXX.adi"));
+  QFile input;
+  if (!in.file->open() || !input.open(stdin, QIODevice::ReadOnly)) {
+    in.error = in.file->errorString();
+    return in;
+  }
+  for (;;) {
+    const QByteArray block = input.read(1 << 20);
+    if (block.isEmpty()) break;
+    if (in.file->write(block) != block.size()) {
+      in.error = in.file->errorString();
+      return in;
+    }
+  }
+  if (input.error() != QFileDevice::NoError) in.error = input.errorString();
+  in.file->flush();
+  return in;
+}
+
+// "-" for the file written: the export goes to a file of the data folder,
+// then to standard output.
+bool copyToStandardOutput(const QString& path) {
+  QFile from(path), out;
+  if (!from.open(QIODevice::ReadOnly) || !out.open(stdout, QIODevice::WriteOnly)) return false;
+  while (!from.atEnd()) {
+    const QByteArray block = from.read(1 << 20);
+    if (out.write(block) != block.size()) return false;
+  }
+  return out.flush();
+}
 
 int importFile(const QString& file, const QString& logPath, const QString& call, const AdifImportOptions& options,
                Language lang) {
@@ -121,95 +217,117 @@ int runCommandLine(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("orb-ktl"));
   QCoreApplication::setApplicationVersion(ProgramState::revision().trimmed());
 
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "ORB_KTL, the logbook of the KTL castles award. Without options it opens its window; with the options "
-      "below it works on a station's log without any window and exits.\n"
-      "Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wrong options or unknown "
-      "station, 3 the station's log is held by another program, a window or another import (nothing imported), "
-      "4 the log's lock could not be taken (nothing imported)."));
-  const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption station(
-      QStringLiteral("station"),
-      QStringLiteral("The station whose log is used (\"/\" may be typed as \"_\"); by default the station the "
-                     "window opens."),
-      QStringLiteral("CALL"));
-  const QCommandLineOption import(QStringLiteral("import"),
-                                  QStringLiteral("Merge an ADIF file into the station's log and sort it."),
-                                  QStringLiteral("FILE.adi"));
-  const QCommandLineOption sigAward(
-      QStringLiteral("sig-award"),
-      QStringLiteral("With --import: SIG names the award and SIG_INFO holds the castle reference (the castle's "
-                     "name then comes from QTH), for records whose SIG is a castle award (WCA, COTA, KTL or the "
-                     "award of the settings); other records (WWFF, POTA, ...) get no castle."));
-  const QCommandLineOption exportOwn(
-      QStringLiteral("export"),
-      QStringLiteral("Write the log as the window's export does, to FILE or to <CALL>_KTL.adi in the data folder."));
-  const QCommandLineOption exportStandard(
-      QStringLiteral("export-standard"),
-      QStringLiteral("Write the log as a standard ADIF 3.1 file (SIG = award, SIG_INFO = reference, castle name in "
-                     "QTH) for logging services."),
-      QStringLiteral("FILE"));
-  for (const QCommandLineOption& o : {station, import, sigAward, exportOwn, exportStandard}) parser.addOption(o);
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --export: the file to write."),
-                               QStringLiteral("[FILE]"));
+  // Before the station is known, the language of the station the window
+  // opens: usage errors and the help speak the run's language too.
+  const SettingsStore settings(SettingsStore::defaultFile());
+  const QString defaultStation = settings.read(keys::StationCallsign, {});
+  Language lang = runLanguage(isStationName(defaultStation)
+                                  ? languageFromSetting(settings.read(keys::Language, defaultStation))
+                                  : Language::Other);
+  ToolkitTranslation translation;  // Qt's own texts of the help and of the parser's errors
+  translation.use(lang);
 
-  const auto usage = [](const QString& text) {
-    return fail(kExitUsage, text + QStringLiteral("\nTry 'orb-ktl --help'."));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(say(CliText::Description, lang));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                say(CliText::HelpOption, lang));
+  const QCommandLineOption helpAll(QStringLiteral("help-all"), say(CliText::HelpAllOption, lang));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, say(CliText::VersionOption, lang));
+  const QCommandLineOption station(QStringLiteral("station"), say(CliText::StationOption, lang), QStringLiteral("CALL"));
+  const QCommandLineOption import(QStringLiteral("import"), say(CliText::ImportOption, lang),
+                                  QStringLiteral("FILE.adi"));
+  const QCommandLineOption sigAward(QStringLiteral("sig-award"), say(CliText::SigAwardOption, lang));
+  const QCommandLineOption exportOwn(QStringLiteral("export"), say(CliText::ExportOption, lang));
+  const QCommandLineOption exportStandard(QStringLiteral("export-standard"), say(CliText::ExportStandardOption, lang),
+                                          QStringLiteral("FILE"));
+  for (const QCommandLineOption& o : {help, helpAll, version, station, import, sigAward, exportOwn, exportStandard})
+    parser.addOption(o);
+  parser.addPositionalArgument(QStringLiteral("FILE"), say(CliText::FileArgument, lang), QStringLiteral("[FILE]"));
+
+  const auto usage = [&lang](const QString& text) {
+    return fail(kExitUsage, text + QLatin1Char('\n') + say(CliText::TryHelp, lang));
   };
   if (!parser.parse(QCoreApplication::arguments())) return usage(parser.errorText());
-  if (parser.isSet(help)) parser.showHelp(kExitDone);
-  if (parser.isSet(version)) parser.showVersion();
+  if (parser.isSet(helpAll)) {
+    print(stdout, parser.helpText() + QLatin1Char('\n') + say(CliText::WindowOptions, lang));
+    return kExitDone;
+  }
+  if (parser.isSet(help)) {
+    print(stdout, parser.helpText());
+    return kExitDone;
+  }
+  if (parser.isSet(version)) {
+    print(stdout, QStringLiteral("orb-ktl ") + QCoreApplication::applicationVersion());
+    return kExitDone;
+  }
   const int actions = int(parser.isSet(import)) + int(parser.isSet(exportOwn)) + int(parser.isSet(exportStandard));
-  if (actions != 1) return usage(QStringLiteral("Give one of --import, --export and --export-standard."));
-  if (parser.isSet(sigAward) && !parser.isSet(import)) return usage(QStringLiteral("--sig-award goes with --import."));
+  if (actions != 1) return usage(say(CliText::OneAction, lang));
+  if (parser.isSet(sigAward) && !parser.isSet(import)) return usage(say(CliText::SigWithImport, lang));
   const QStringList files = parser.positionalArguments();
   if (files.size() > (parser.isSet(exportOwn) ? 1 : 0))
-    return usage(QStringLiteral("Unexpected argument: ") + files.join(QLatin1Char(' ')));
+    return usage(say(CliText::Unexpected, lang) + files.join(QLatin1Char(' ')));
 
-  const SettingsStore settings(SettingsStore::defaultFile());
   // As typed on the command line ("f0orb/p" is F0ORB_P), or the stored form
   // of the settings file, taken as it is.
-  const QString given = parser.isSet(station) ? parser.value(station) : settings.read(keys::StationCallsign, {});
+  const QString given = parser.isSet(station) ? parser.value(station) : defaultStation;
   QString call = given;
   if (parser.isSet(station)) call = call.toUpper().replace(QLatin1Char('/'), QLatin1Char('_'));
-  if (call.isEmpty() || call == kNoStation)
-    return usage(QStringLiteral("No station: give --station CALL (none has been chosen in the window yet)."));
+  if (call.isEmpty() || call == kNoStation) return usage(say(CliText::NoStation, lang));
   // The station window's rule for a callsign.
-  if (!isStationName(call))
-    return usage(QStringLiteral("Not a station callsign: ") + given +
-                 QStringLiteral(" (letters, digits and \"/\" or \"_\", 12 at most)."));
+  if (!isStationName(call)) return usage(say(CliText::NotCallsign, lang).arg(given));
   const QString dataDir = dataDirectory();
   const QString logPath = logFilePath(dataDir, call);
   // A mistyped callsign never makes a new log: stations are made in the window.
   if (!QFileInfo::exists(logPath))
-    return usage(QStringLiteral("No log for station ") + ProgramState::shownForm(call) + QStringLiteral(": ") +
-                 logPath + QStringLiteral(" does not exist."));
+    return usage(say(CliText::NoLog, lang).arg(ProgramState::shownForm(call), logPath));
 
   const Language stored = languageFromSetting(settings.read(keys::Language, call));
-  const Language lang = stored == Language::Other ? Language::English : stored;
+  if (lang != runLanguage(stored)) {
+    lang = runLanguage(stored);
+    translation.use(lang);
+  }
   if (parser.isSet(import)) {
     AdifImportOptions options;
     options.sigIsAward = parser.isSet(sigAward);
     options.awardName = toFileBytes(settings.read(keys::AwardName, {}));
-    return importFile(parser.value(import), logPath, call, options, lang);
+    QString file = parser.value(import);
+    StandardInput in;
+    if (file == u"-") {
+      in = readStandardInput(dataDir);
+      if (!in.error.isEmpty()) return fail(kExitFailed, say(CliText::StdinUnreadable, lang).arg(in.error));
+      file = in.file->fileName();
+    }
+    return importFile(file, logPath, call, options, lang);
   }
+  // "-": written to a file of the data folder first, then to standard
+  // output, which then carries the file alone (what is told goes to the
+  // error output).
+  const bool toStdout = (parser.isSet(exportOwn) ? files.value(0) : parser.value(exportStandard)) == u"-";
+  QTemporaryFile outFile(dataDir + QStringLiteral("/stdout-XXXXXX.adi"));
+  if (toStdout && !outFile.open())
+    return fail(kExitFailed, fileErrorMessage(lang, FileAction::Write, outFile.fileTemplate(), outFile.errorString()));
+  const auto finish = [&](const AdifExportResult& r, const QString& target, const QString& done) -> int {
+    if (!toStdout) return reportExport(r, logPath, target, lang, done);
+    if (!r.ok()) return reportExport(r, logPath, target, lang, done);
+    if (!copyToStandardOutput(target)) return fail(kExitFailed, fileErrorMessage(lang, FileAction::Write, QStringLiteral("-"), {}));
+    if (auto gaps = exportGapsSummary(r.gaps, lang)) print(stderr, *gaps);
+    return kExitDone;
+  };
   if (parser.isSet(exportOwn)) {
     // The title names the station as the window's label shows it after a
     // start, in the stored form; the language is the station's stored one
     // (no title for an unknown one, as in the window).
-    const QString target = files.isEmpty() ? adifExportPath(dataDir, call) : files.first();
-    return reportExport(exportAdif(logPath, target, adifTitleLine(stored, call)), logPath, target, lang,
-                        say(Msg::ExportDone, lang));
+    const QString target =
+        toStdout ? outFile.fileName() : files.isEmpty() ? adifExportPath(dataDir, call) : files.first();
+    return finish(exportAdif(logPath, target, adifTitleLine(stored, call)), target, say(Msg::ExportDone, lang));
   }
-  const QString target = parser.value(exportStandard);
+  const QString target = toStdout ? outFile.fileName() : parser.value(exportStandard);
   const StandardAdifHeader header = makeStandardAdifHeader(settings, ProgramState::shownForm(call),
                                                            ProgramState::revision(), SystemClock().now());
   ExtrasStore store(logPath);
   const AdifExportResult exported = exportStandardWithExtras(logPath, target, header, store);
   if (auto trouble = store.takeReport(lang)) print(stderr, *trouble);
-  return reportExport(exported, logPath, target, lang, pick(programText(ProgramText::StandardExportDone), lang));
+  return finish(exported, target, pick(programText(ProgramText::StandardExportDone), lang));
 }
 
 }  // namespace ktl

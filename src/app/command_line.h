@@ -2,6 +2,10 @@
 // The program without a window, for scripts: import an ADIF file into a
 // station's log, or write its exports, with the same core code and the same
 // atomic writes as the window.
+#include "texts/language.h"
+
+#include <QString>
+
 namespace ktl {
 
 // Exit codes of a command-line run.
@@ -14,10 +18,17 @@ enum CommandLineExit {
                        // that is a folder, ...): nothing imported
 };
 
-// Whether the arguments ask for a run without window: any "--" option, or
-// -h, -v, -?. Qt's own one-dash options (-platform, -style, ...) still go
-// to the window.
+// Whether the arguments ask for a run without window: any argument but Qt's
+// own window options (-platform NAME, -style STYLE, -reverse, ...), which
+// go to the window. A mistyped option or a stray file name is thus the
+// command line's, refused with exit code 2, never a window.
 bool isCommandLineRun(int argc, char** argv);
+
+// The language the run speaks: the first of LC_ALL, LC_MESSAGES and LANG
+// that is set ("de_DE.UTF-8" is German), else, or when that one is not a
+// language of the program, the station's, and French for an unknown one.
+Language commandLineLanguage(const QString& lcAll, const QString& lcMessages, const QString& lang,
+                             Language stationLanguage);
 
 // Runs the command line in a QCoreApplication of its own (no window, no
 // message box, no splash) and returns the exit code.

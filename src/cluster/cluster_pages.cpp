@@ -1,27 +1,20 @@
 #include "cluster/cluster_pages.h"
 
 #include "cluster/host_name.h"
+#include "log/bands.h"
 
 namespace ktl {
 
 const std::array<ClusterBand, kClusterBandCount>& clusterBands() {
-  static constexpr std::array<ClusterBand, kClusterBandCount> kBands = {{
-      {"All HF", "HF", true},
-      {"1.8 Mhz", "1.8", false},
-      {"3.5 Mhz", "3.5", false},
-      {"7.0 Mhz", "7", false},
-      {"10 Mhz", "10", false},
-      {"14 Mhz", "14", false},
-      {"18 Mhz", "18", false},
-      {"21 Mhz", "21", false},
-      {"24 Mhz", "24", false},
-      {"28 Mhz", "28", false},
-      {"50 Mhz", "50", false},
-      {"144 Mhz", "144", false},
-      {"432 Mhz", "430", false},  // the server names the 70 cm pages 430
-      {"All VHF", "VHF", true},
-  }};
-  return kBands;
+  // The twelve bands of the log between the two band groups.
+  static constexpr std::array<ClusterBand, kClusterBandCount> kPages = [] {
+    std::array<ClusterBand, kClusterBandCount> pages{};
+    pages.front() = {"All HF", "HF", true};
+    for (std::size_t i = 0; i < kBands.size(); ++i) pages[i + 1] = {kBands[i].log, kBands[i].clusterPage, false};
+    pages.back() = {"All VHF", "VHF", true};
+    return pages;
+  }();
+  return kPages;
 }
 
 namespace {

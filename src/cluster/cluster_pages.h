@@ -15,7 +15,7 @@ struct ClusterBand {
   bool wide;          // a band group: "top_250_<token>.html", else "top_50_<token>_MHz.html"
 };
 
-inline constexpr int kClusterBandCount = 14;
+inline constexpr int kClusterBandCount = 14;  // the twelve bands of the log and two groups
 // In list order: "All HF", the twelve bands, "All VHF". "432 Mhz" is
 // addressed as 430.
 const std::array<ClusterBand, kClusterBandCount>& clusterBands();

@@ -17,14 +17,6 @@
 
 namespace ktl {
 
-namespace {
-// Our own texts in an unknown language are shown as the captions are: in French.
-QString text(const Tri& t, Language language) {
-  const QString s = pick(t, language);
-  return s.isNull() ? pick(t, Language::French) : s;
-}
-}  // namespace
-
 ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* parent)
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Cluster"));
@@ -117,7 +109,7 @@ void ClusterWindow::retranslate() {
   Afficher->setAccessibleName(Afficher->text());
   Adresse_CL->setAccessibleName(Label4->text());
   Enregistre_CL->setAccessibleName(Enregistre_CL->text());
-  WebBrowser1->setAccessibleName(text(clusterText(ClusterText::ViewName), language));
+  WebBrowser1->setAccessibleName(pick(clusterText(ClusterText::ViewName), spoken(language)));
 }
 
 void ClusterWindow::selectStoredBand() {
@@ -166,7 +158,7 @@ void ClusterWindow::saveAddress() {
 }
 
 QString ClusterWindow::noAddressPage() const {
-  const QString note = text(clusterText(ClusterText::NoAddressPage), state_.language())
+  const QString note = pick(clusterText(ClusterText::NoAddressPage), spoken(state_.language()))
                            .arg(Label4->text(), Enregistre_CL->text())
                            .toHtmlEscaped();
   return QStringLiteral(

@@ -124,12 +124,6 @@ QString applyTypedErasures(QStringView text) {
   return out;
 }
 
-int spotBandIndex(double khz) {
-  for (int i = 0; i < int(kSpotBands.size()); ++i)
-    if (khz >= kSpotBands[i].lowKhz && khz <= kSpotBands[i].highKhz) return i;
-  return -1;
-}
-
 std::optional<Spot> parseSpot(QStringView line) {
   line = line.trimmed();
   static constexpr QStringView kHead = u"DX de ";
@@ -181,7 +175,7 @@ std::optional<Spot> parseSpot(QStringView line) {
   spot.spotter = spotter.toString().toUpper();
   spot.frequency = freqWord->text.toString();
   spot.khz = *khz;
-  spot.band = spotBandIndex(*khz);
+  spot.band = bandOfKhz(*khz);
   spot.dxCall = callWord->text.toString().toUpper();
   spot.comment = applyTypedErasures(typed).trimmed();
   spot.time = *time;

@@ -5,6 +5,8 @@
 // colon) read into their parts, and the band of the entry window a
 // frequency falls in. Every other line (announcements, WWV, talk, prompts)
 // is left to the console.
+#include "log/bands.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -13,38 +15,11 @@
 
 namespace ktl {
 
-struct SpotBand {
-  const char* text;  // as Bande_A lists it
-  double lowKhz;
-  double highKhz;
-};
-
-// The twelve bands of Bande_A with the amateur band edges (all three
-// regions together: 70 cm is taken from 420 to 450 MHz).
-inline constexpr std::array<SpotBand, 12> kSpotBands{{
-    {"1.8 Mhz", 1800, 2000},
-    {"3.5 Mhz", 3500, 4000},
-    {"7.0 Mhz", 7000, 7300},
-    {"10 Mhz", 10100, 10150},
-    {"14 Mhz", 14000, 14350},
-    {"18 Mhz", 18068, 18168},
-    {"21 Mhz", 21000, 21450},
-    {"24 Mhz", 24890, 24990},
-    {"28 Mhz", 28000, 29700},
-    {"50 Mhz", 50000, 54000},
-    {"144 Mhz", 144000, 148000},
-    {"432 Mhz", 420000, 450000},
-}};
-
-// The index in kSpotBands of the band holding `khz`, or -1 (60 m, 4 m,
-// 23 cm and anything else outside the twelve).
-int spotBandIndex(double khz);
-
 struct Spot {
   QString spotter;    // without its ":"
   QString frequency;  // kHz, as the node wrote it ("14025.0")
   double khz = 0;
-  int band = -1;      // index in kSpotBands, -1 outside them
+  int band = -1;      // index in kBands, -1 outside them
   QString dxCall;     // upper case
   QString comment;    // trimmed, typed erasures applied, may be empty
   QString time;       // UTC, "HH:MM"
@@ -54,7 +29,7 @@ struct Spot {
   // cut what the spotter wrote, in the middle of its last word.
   bool commentMayBeCut = false;
 
-  QString bandText() const { return band < 0 ? QString() : QString::fromLatin1(kSpotBands[band].text); }
+  QString bandText() const { return band < 0 ? QString() : QString::fromLatin1(kBands[band].log); }
 };
 
 // The narrowest comment column of the nodes: they cut longer comments.

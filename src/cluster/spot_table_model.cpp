@@ -12,8 +12,7 @@ namespace {
 // A text in the window's language; our texts in an unknown language are
 // shown in French, as the captions are.
 QString text(SpotsText id, Language language) {
-  const QString s = pick(spotsText(id), language);
-  return s.isNull() ? pick(spotsText(id), Language::French) : s;
+  return pick(spotsText(id), spoken(language));
 }
 
 QString statusText(SpotStatus status, Language language) {

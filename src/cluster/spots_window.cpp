@@ -89,7 +89,7 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   Label3_SP = named(new QLabel, "Label3_SP");
   Bande_SP = named(new QComboBox, "Bande_SP");
   Bande_SP->addItem(QString());  // all bands; worded by retranslate()
-  for (const SpotBand& band : kSpotBands) Bande_SP->addItem(QString::fromLatin1(band.text));
+  for (const Band& band : kBands) Bande_SP->addItem(QString::fromLatin1(band.log));
   Aide_SP = named(new QLabel, "Aide_SP");
   filterRow->addWidget(Chateaux_SP);
   filterRow->addSpacing(20);
@@ -156,7 +156,7 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
 void SpotsWindow::retranslate() {
   const Language language = state_.language();
   // Our own texts in an unknown language are shown in French.
-  const Language shown = language == Language::Other ? Language::French : language;
+  const Language shown = spoken(language);
   applyCaptions(this, spotsCaptions(), shown);
   Bande_SP->setItemText(0, pick(spotsText(SpotsText::AllBands), shown));
   nameAfterLabel(Hote_SP, Label1_SP);
@@ -174,7 +174,7 @@ void SpotsWindow::retranslate() {
 QString SpotsWindow::nodeName() const { return Hote_SP->text().trimmed() + u':' + Port_SP->text().trimmed(); }
 
 void SpotsWindow::showState() {
-  const Language language = state_.language() == Language::Other ? Language::French : state_.language();
+  const Language language = spoken(state_.language());
   const auto say = [language](SpotsText id) { return pick(spotsText(id), language); };
   QString text;
   switch (client_.state()) {
@@ -258,7 +258,7 @@ void SpotsWindow::sendCommand() {
     Console_SP->appendPlainText(QStringLiteral("> ") + command);
     Commande_SP->clear();
   } else {
-    const Language language = state_.language() == Language::Other ? Language::French : state_.language();
+    const Language language = spoken(state_.language());
     Console_SP->appendPlainText(pick(spotsText(SpotsText::NotSent), language));
   }
 }

@@ -1,6 +1,7 @@
 #include "cluster/worked_index.h"
 
 #include "cluster/spot_parser.h"
+#include "log/bands.h"
 #include "log/lines.h"
 #include "log/log_list_model.h"
 #include "log/qso_record.h"
@@ -31,12 +32,6 @@ std::string referenceKey(QByteArrayView prefix, QByteArrayView number) {
     key.append(5 - number.size(), '0');
   appendUpper(key, number);
   return key;
-}
-
-int bandOfLogText(QByteArrayView band) {
-  for (int i = 0; i < int(kSpotBands.size()); ++i)
-    if (band == QByteArrayView(kSpotBands[i].text)) return i;
-  return -1;
 }
 
 }  // namespace

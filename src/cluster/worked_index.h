@@ -37,12 +37,12 @@ class WorkedIndex {
   void rebuild(QByteArrayView logBytes);
 
   // A spot with castle reference `ref` (null: none) for `dxCall` on band
-  // `band` (an index of kSpotBands, -1 for none).
+  // `band` (an index of kBands, -1 for none).
   SpotStatus status(const CastleRef* ref, const QString& dxCall, int band) const;
   std::size_t referenceCount() const { return refs_.size(); }
 
  private:
-  // Bit i: worked on band i of kSpotBands; kOtherBand: on a band text of
+  // Bit i: worked on band i of kBands; kOtherBand: on a band text of
   // the log that is none of them.
   using BandMask = std::uint16_t;
   static constexpr BandMask kOtherBand = 0x8000;

@@ -2,6 +2,7 @@
 
 #include "entry/entry_checks.h"
 #include "extras/extras_store.h"
+#include "log/bands.h"
 #include "log/clock.h"
 #include "log/log_file.h"
 #include "log/qso_record.h"
@@ -33,10 +34,6 @@ namespace ktl {
 namespace {
 
 const QStringList kModes = {QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM"), QStringLiteral("DIGI")};
-const QStringList kBands = {QStringLiteral("1.8 Mhz"), QStringLiteral("3.5 Mhz"), QStringLiteral("7.0 Mhz"),
-                            QStringLiteral("10 Mhz"),  QStringLiteral("14 Mhz"),  QStringLiteral("18 Mhz"),
-                            QStringLiteral("21 Mhz"),  QStringLiteral("24 Mhz"),  QStringLiteral("28 Mhz"),
-                            QStringLiteral("50 Mhz"),  QStringLiteral("144 Mhz"), QStringLiteral("432 Mhz")};
 
 QLineEdit* entryBox(const char* name, Qt::Alignment align) {
   auto* e = named(new QLineEdit, name);
@@ -253,7 +250,7 @@ void EntryForm::fitFieldWidths() {
 
 void EntryForm::fillLists() {
   Bande_A->clear();
-  Bande_A->addItems(kBands);
+  for (const Band& band : kBands) Bande_A->addItem(QString::fromLatin1(band.log));
   Mode_A->clear();
   Mode_A->addItems(kModes);
   fitFieldWidths();
@@ -563,7 +560,7 @@ void EntryForm::onCommit() {
 bool EntryForm::refusedReadOnly() {
   const auto& why = state_.readOnly();
   if (!why) return false;
-  const Language lang = state_.language() == Language::Other ? Language::French : state_.language();
+  const Language lang = spoken(state_.language());
   platform_.message(this, writeRefusedMessage(*why, lang));
   return true;
 }

@@ -265,10 +265,11 @@ void MainWindow::buildMenus() {
   languages_ = new QActionGroup(this);
   // With an unknown stored language no item carries the mark.
   languages_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  const std::array<std::tuple<QAction**, const char*, const char*, Language>, 3> items = {
+  const std::array<std::tuple<QAction**, const char*, const char*, Language>, 4> items = {
       {{&Mnu_Francais, "Mnu_Francais", "Français", Language::French},
        {&Mnu_Anglais, "Mnu_Anglais", "Anglais", Language::English},
-       {&Mnu_Italien, "Mnu_Italien", "Italien", Language::Italian}}};
+       {&Mnu_Italien, "Mnu_Italien", "Italien", Language::Italian},
+       {&Mnu_Allemand, "Mnu_Allemand", "Allemand", Language::German}}};
   for (const auto& [slot, name, caption, lang] : items) {
     QAction* a = named(language->addAction(QString::fromUtf8(caption)), name);
     a->setCheckable(true);
@@ -333,7 +334,7 @@ void MainWindow::startUp() {
   // 3. Station, 4. and its language.
   state_.loadFromSettings();
   if (!state_.rejectedStation().isEmpty())
-    platform_.message(this, pick(programText(ProgramText::StoredStationRefused), spokenLanguage())
+    platform_.message(this, pick(programText(ProgramText::StoredStationRefused), spoken(state_.language()))
                                 .arg(state_.rejectedStation()));
   I_Station->setText(state_.stationCallsign());
   if (state_.language() != Language::Other)
@@ -370,15 +371,9 @@ void MainWindow::startUp() {
   form_->restoreBandAndMode(true);
 }
 
-Language MainWindow::spokenLanguage() const {
-  // The program's own notices are never silent: French for an unknown
-  // language.
-  return state_.language() == Language::Other ? Language::French : state_.language();
-}
-
 void MainWindow::showLogAccess() {
   const auto& why = state_.readOnly();
-  Etat_Log->setText(why ? readOnlyState(*why, spokenLanguage()) : QString());
+  Etat_Log->setText(why ? readOnlyState(*why, spoken(state_.language())) : QString());
   Etat_Log->setAccessibleName(Etat_Log->text());
   Etat_Log->setVisible(why.has_value());
 }
@@ -429,11 +424,11 @@ void MainWindow::exportLog() {
     platform_.message(this, *text + adifExportFileName(state_.stationCallsign()));
 }
 
-// Captions_Francais / Captions_Anglais / Captions_Italien: the language is
-// already stored by the state.
+// The captions of the chosen language; the language is already stored by
+// the state.
 void MainWindow::applyLanguage() {
   const Language lang = state_.language();
-  const std::array<QAction*, 3> marks = {Mnu_Francais, Mnu_Anglais, Mnu_Italien};
+  const std::array<QAction*, 4> marks = {Mnu_Francais, Mnu_Anglais, Mnu_Italien, Mnu_Allemand};
   marks[int(lang)]->setChecked(true);
   applyCaptions(this, mainCaptions(), lang);
   applyCaptions(this, fileMenuCaptions(), lang);

@@ -56,7 +56,6 @@ class MainWindow : public QMainWindow {
   void showStation();
   // The state line under the entry: why the log is read-only, when it is.
   void showLogAccess();
-  Language spokenLanguage() const;
   void selectRow(int row);
   void reloadAfterImport();
   void exportLog();
@@ -71,7 +70,7 @@ class MainWindow : public QMainWindow {
   QTimer* Timer1;
   QActionGroup *languages_, *dateEntry_;
   QList<QShortcut*> menuKeys_;
-  QAction *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_Date_Auto_Oui, *Mnu_Date_Auto_Non;
+  QAction *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_Allemand, *Mnu_Date_Auto_Oui, *Mnu_Date_Auto_Non;
 };
 
 }  // namespace ktl

@@ -202,7 +202,7 @@ LogResult writeFileAtomically(const QString& path, const std::function<bool(cons
   };
   if (!produce(sink)) {
     out.cancel();
-    return {LogResult::ReadFailed, QFile::tr("cannot read %1").arg(path)};
+    return {LogResult::ReadFailed, qt_error_string(EIO)};
   }
   if (!error) error = out.write(chunk);
   if (!error) error = out.commit();

@@ -59,7 +59,7 @@ class Platform {
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }
-  void say(QWidget* parent, Language language, const Tri& text) {
+  void say(QWidget* parent, Language language, const Tx& text) {
     const QString t = pick(text, language);
     if (!t.isNull()) message(parent, t);
   }
@@ -72,7 +72,7 @@ class Platform {
     const auto text = ktl::message(msg, language);
     return text && question(parent, *text);
   }
-  bool ask(QWidget* parent, Language language, const Tri& text) {
+  bool ask(QWidget* parent, Language language, const Tx& text) {
     const QString t = pick(text, language);
     return !t.isNull() && question(parent, t);
   }

@@ -5,19 +5,24 @@
 
 namespace ktl {
 
-ToolkitTranslation::~ToolkitTranslation() {
-  if (installed_) QCoreApplication::removeTranslator(&translator_);
+ToolkitTranslation::~ToolkitTranslation() { removeAll(); }
+
+void ToolkitTranslation::removeAll() {
+  if (qtInstalled_) QCoreApplication::removeTranslator(&qt_);
+  if (programInstalled_) QCoreApplication::removeTranslator(&program_);
+  qtInstalled_ = programInstalled_ = false;
 }
 
 void ToolkitTranslation::use(Language language) {
-  if (installed_) QCoreApplication::removeTranslator(&translator_);
-  installed_ = false;
-  const char* code = language == Language::French ? "fr" : language == Language::Italian ? "it" : nullptr;
-  if (!code) return;
+  removeAll();
+  const QString code = languageCode(language);
+  if (code.isEmpty()) return;
   // A missing translation file leaves the toolkit in English.
-  if (translator_.load(QStringLiteral("qtbase_") + QLatin1String(code),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    installed_ = QCoreApplication::installTranslator(&translator_);
+  if (language != Language::English &&
+      qt_.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    qtInstalled_ = QCoreApplication::installTranslator(&qt_);
+  if (language != Language::French && program_.load(QStringLiteral(":/i18n/orb_ktl_") + code))
+    programInstalled_ = QCoreApplication::installTranslator(&program_);
 }
 
 }  // namespace ktl

@@ -1,7 +1,8 @@
 #pragma once
-// The toolkit's own texts (the Yes and No of the question boxes, the edit
-// menu of the text boxes, the file dialog) in the interface language, from
-// the translations Qt ships.
+// The one switch of the program's language for what the toolkit shows
+// itself (the Yes and No of the question boxes, the edit menu of the text
+// boxes, the file and print dialogs) and for any tr() of the program: Qt's
+// own translation and the program's, for the interface language.
 #include "texts/language.h"
 
 #include <QTranslator>
@@ -11,13 +12,15 @@ namespace ktl {
 class ToolkitTranslation {
  public:
   ~ToolkitTranslation();
-  // French and Italian load Qt's translation for that language; English
-  // and an unknown language leave Qt's own English.
+  // Installs the translations of `language`; French loads Qt's French
+  // (the program's texts are written in French), English needs none of
+  // Qt's, and an unknown language leaves both in their source.
   void use(Language language);
 
  private:
-  QTranslator translator_;
-  bool installed_ = false;
+  void removeAll();
+  QTranslator qt_, program_;
+  bool qtInstalled_ = false, programInstalled_ = false;
 };
 
 }  // namespace ktl

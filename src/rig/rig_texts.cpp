@@ -6,34 +6,29 @@ namespace ktl {
 
 namespace {
 
-constexpr Tri kTexts[] = {
-    {"Radio non connectée", "Rig not connected", "Radio non connessa"},
-    {"Connexion à rigctld (%1)…", "Connecting to rigctld (%1)…", "Connessione a rigctld (%1)…"},
-    {"Radio connectée (%1)", "Rig connected (%1)", "Radio connessa (%1)"},
-    {"nouvel essai dans %1 s", "trying again in %1 s", "nuovo tentativo tra %1 s"},
-    {"rigctld ne tourne pas sur %1", "rigctld is not running at %1", "rigctld non è in esecuzione su %1"},
-    {"Hôte inconnu (%1)", "Unknown host (%1)", "Host sconosciuto (%1)"},
-    {"rigctld ne répond pas (%1)", "rigctld does not answer (%1)", "rigctld non risponde (%1)"},
-    {"rigctld a fermé la connexion (%1)", "rigctld closed the connection (%1)",
-     "rigctld ha chiuso la connessione (%1)"},
-    {"Réponse illisible de %1 : « %2 »", "Unreadable answer from %1: \"%2\"", "Risposta illeggibile da %1: «%2»"},
-    {"Erreur de la radio : %1", "Rig error: %1", "Errore della radio: %1"},
-    {"Erreur réseau (%1) : %2", "Network error (%1): %2", "Errore di rete (%1): %2"},
-    {"La radio refuse la fréquence : %1", "The rig refuses the frequency: %1", "La radio rifiuta la frequenza: %1"},
-    {"La radio refuse le mode : %1", "The rig refuses the mode: %1", "La radio rifiuta il modo: %1"},
-    {"paramètre invalide", "invalid parameter", "parametro non valido"},
-    {"fonction absente de Hamlib pour ce modèle", "not implemented in Hamlib for this model",
-     "funzione non implementata in Hamlib per questo modello"},
-    {"la radio ne répond pas (délai dépassé)", "the rig does not answer (timed out)",
-     "la radio non risponde (tempo scaduto)"},
-    {"erreur d'entrée-sortie (câble, port série)", "input/output error (cable, serial port)",
-     "errore di ingresso/uscita (cavo, porta seriale)"},
-    {"erreur de protocole", "protocol error", "errore di protocollo"},
-    {"commande rejetée par la radio", "command rejected by the rig", "comando rifiutato dalla radio"},
-    {"fonction non disponible sur cette radio", "function not available on this rig",
-     "funzione non disponibile su questa radio"},
-    {"la radio est éteinte", "the rig is switched off", "la radio è spenta"},
-    {"erreur Hamlib %1", "Hamlib error %1", "errore Hamlib %1"},
+constexpr Tx kTexts[] = {
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Radio non connectée", "rig/Texts/Disconnected"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Connexion à rigctld (%1)…", "rig/Texts/Connecting"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Radio connectée (%1)", "rig/Texts/Connected"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "nouvel essai dans %1 s", "rig/Texts/RetryIn"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "rigctld ne tourne pas sur %1", "rig/Texts/Refused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Hôte inconnu (%1)", "rig/Texts/HostNotFound"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "rigctld ne répond pas (%1)", "rig/Texts/NoAnswer"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "rigctld a fermé la connexion (%1)", "rig/Texts/Closed"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Réponse illisible de %1 : « %2 »", "rig/Texts/Unreadable"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Erreur de la radio : %1", "rig/Texts/RigError"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Erreur réseau (%1) : %2", "rig/Texts/Network"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "La radio refuse la fréquence : %1", "rig/Texts/FrequencyRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "La radio refuse le mode : %1", "rig/Texts/ModeRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "paramètre invalide", "rig/Texts/HamlibInvalid"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "fonction absente de Hamlib pour ce modèle", "rig/Texts/HamlibNotImplemented"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "la radio ne répond pas (délai dépassé)", "rig/Texts/HamlibTimeout"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "erreur d'entrée-sortie (câble, port série)", "rig/Texts/HamlibIo"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "erreur de protocole", "rig/Texts/HamlibProtocol"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "commande rejetée par la radio", "rig/Texts/HamlibRejected"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "fonction non disponible sur cette radio", "rig/Texts/HamlibUnavailable"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "la radio est éteinte", "rig/Texts/HamlibPowerOff"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "erreur Hamlib %1", "rig/Texts/HamlibOther"),
 };
 static_assert(std::size(kTexts) == int(RigText::HamlibOther) + 1);
 
@@ -41,7 +36,7 @@ QString text(RigText id, Language language) { return pick(kTexts[int(id)], langu
 
 }  // namespace
 
-const Tri& rigText(RigText id) { return kTexts[int(id)]; }
+const Tx& rigText(RigText id) { return kTexts[int(id)]; }
 
 // With a language other than the three, no text at all, as pick() gives.
 QString hamlibErrorText(int code, Language language) {

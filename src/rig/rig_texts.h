@@ -31,7 +31,7 @@ enum class RigText {
   HamlibPowerOff,        // -20
   HamlibOther,           // %1 the code
 };
-const Tri& rigText(RigText id);
+const Tx& rigText(RigText id);
 
 // "Rig connected (127.0.0.1:4532)", "rigctld is not running at
 // 127.0.0.1:4532, trying again in 4 s", ...

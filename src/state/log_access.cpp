@@ -24,7 +24,8 @@ QString readOnlyState(const LogLock::Attempt& why, Language language) {
   return around(ProgramText::ReadOnlyState, why, language);
 }
 QString readOnlyMessage(const LogLock::Attempt& why, Language language) {
-  return around(ProgramText::ReadOnlyBox, why, language);
+  return around(ProgramText::ReadOnlyBox, why, language) + QStringLiteral("\r\n") +
+         pick(programText(ProgramText::ReadOnlyBoxTail), language);
 }
 QString writeRefusedMessage(const LogLock::Attempt& why, Language language) {
   return around(ProgramText::WriteRefused, why, language);

@@ -14,16 +14,6 @@
 
 namespace ktl {
 
-namespace {
-
-// Like the file-failure messages, these are never silent: French for an
-// unknown language.
-Language spoken(const ProgramState& state) {
-  return state.language() == Language::Other ? Language::French : state.language();
-}
-
-}  // namespace
-
 StationUpkeep::StationUpkeep(ProgramState& state, Platform& platform, QObject* parent)
     : QObject(parent), state_(state), platform_(platform) {
   // The list is rebuilt from the log at start-up, on a station change and
@@ -59,7 +49,7 @@ void StationUpkeep::logLoaded() {
     return;
   }
   state_.setReadOnly(attempt);
-  platform_.message(nullptr, readOnlyMessage(attempt, spoken(state_)));
+  platform_.message(nullptr, readOnlyMessage(attempt, spoken(state_.language())));
   retry_.start();
 }
 
@@ -89,7 +79,7 @@ void StationUpkeep::tookLock() {
   if (!backup.ok() && !backupFailureShown_) {
     // Once a run: a folder that cannot be written stays so.
     backupFailureShown_ = true;
-    platform_.message(nullptr, pick(programText(ProgramText::BackupFailed), spoken(state_)) + QStringLiteral("\r\n") +
+    platform_.message(nullptr, pick(programText(ProgramText::BackupFailed), spoken(state_.language())) + QStringLiteral("\r\n") +
                                    backup.path + QStringLiteral("\r\n") + backup.detail);
   }
 }

@@ -18,6 +18,6 @@ enum class ClusterText {
   NoAddressPage,   // the view without a server: %1 is the field's caption, %2 the button's
   ViewName,        // what a screen reader calls the web view
 };
-const Tri& clusterText(ClusterText id);
+const Tx& clusterText(ClusterText id);
 
 }  // namespace ktl

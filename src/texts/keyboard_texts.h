@@ -6,6 +6,6 @@ namespace ktl {
 
 // Head of the menu bar's tooltip, followed by "Alt+F Fichier, ..." for each
 // menu in the current captions.
-inline constexpr Tri kMenuKeysHint = {"Menus : F10, ou", "Menus: F10, or", "Menu: F10, o"};
+inline constexpr Tx kMenuKeysHint = QT_TRANSLATE_NOOP3("ORB_KTL", "Menus : F10, ou", "keyboard/MenuKeysHint");
 
 }  // namespace ktl

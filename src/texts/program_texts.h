@@ -24,6 +24,7 @@ enum class ProgramText {
   LockFailed,
   ReadOnlyState,
   ReadOnlyBox,
+  ReadOnlyBoxTail,    // after ReadOnlyBox and a line break
   WriteRefused,
   LogHeldByWindow,    // the command line found it taken: %1 the station, %2 the process
   LogHeldByImport,    // the same, by another command-line import
@@ -31,7 +32,7 @@ enum class ProgramText {
   StoredStationRefused,   // %1 the value of the settings file
   StandardExportDone, // followed by the path of the file
 };
-const Tri& programText(ProgramText id);
+const Tx& programText(ProgramText id);
 
 // The settings file could not be written (its path, the system's reason);
 // never silent: French for an unknown language.

@@ -5,65 +5,52 @@ namespace ktl {
 namespace {
 
 constexpr CaptionRow kSpotsCaptions[] = {
-    {"Spots_Direct", {"Spots en direct", "Live spots", "Spot in diretta"}},
-    {"Label1_SP", {"Nœud du cluster", "Cluster node", "Nodo del cluster"}},
-    {"Label2_SP", {"Port", "Port", "Porta"}},
-    {"Label6_SP", {"Silence maximal (min)", "Longest silence (min)", "Silenzio massimo (min)"}},
+    {"Spots_Direct", QT_TRANSLATE_NOOP3("ORB_KTL", "Spots en direct", "Spots/Spots_Direct")},
+    {"Label1_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Nœud du cluster", "Spots/Label1_SP")},
+    {"Label2_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Port", "Spots/Label2_SP")},
+    {"Label6_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Silence maximal (min)", "Spots/Label6_SP")},
     {"Silence_SP",
-     {"Sans rien recevoir du nœud pendant ce temps, la connexion est refaite",
-      "When nothing comes from the node for this long, the connection is made again",
-      "Se dal nodo non arriva nulla per questo tempo, la connessione viene rifatta"},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Sans rien recevoir du nœud pendant ce temps, la connexion est refaite", "Spots/Silence_SP (tooltip)"),
      true},
-    {"Chateaux_SP", {"Seulement les spots de châteaux", "Castle spots only", "Solo spot di castelli"}},
-    {"Label3_SP", {"Bande", "Band", "Banda"}},
-    {"Label4_SP", {"Messages du nœud", "Node messages", "Messaggi del nodo"}},
-    {"Label5_SP", {"Commande", "Command", "Comando"}},
-    {"Envoi_SP", {"Envoyer", "Send", "Invia"}},
+    {"Chateaux_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Seulement les spots de châteaux", "Spots/Chateaux_SP")},
+    {"Label3_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Bande", "Spots/Label3_SP")},
+    {"Label4_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Messages du nœud", "Spots/Label4_SP")},
+    {"Label5_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Commande", "Spots/Label5_SP")},
+    {"Envoi_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Envoyer", "Spots/Envoi_SP")},
     {"Aide_SP",
-     {"Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie",
-      "Enter or double click on a spot: callsign, reference and band into the entry",
-      "Invio o doppio clic su uno spot: nominativo, referenza e banda nell'inserimento"}},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie", "Spots/Aide_SP")},
 };
 
-constexpr Tri kTexts[] = {
-    {"Spots en direct", "Live spots", "Spot in diretta"},
-    {"Connecter", "Connect", "Connetti"},
-    {"Déconnecter", "Disconnect", "Disconnetti"},
-    {"Toutes", "All bands", "Tutte"},
-    {"Non connecté", "Not connected", "Non connesso"},
-    {"Connexion à %1…", "Connecting to %1…", "Connessione a %1…"},
-    {"Connecté à %1", "Connected to %1", "Connesso a %1"},
-    {"Nouvel essai dans %1 s (%2)", "Trying again in %1 s (%2)", "Nuovo tentativo tra %1 s (%2)"},
-    {"Entrez le nom ou l'adresse du nœud et son port (de 1 à 65535)",
-     "Enter the node's host name or address and its port (1 to 65535)",
-     "Inserire il nome o l'indirizzo del nodo e la sua porta (da 1 a 65535)"},
-    {"Choisissez d'abord l'indicatif de la station : le nœud le demande à la connexion",
-     "Choose the station callsign first: the node asks for it when connecting",
-     "Scegliere prima il nominativo della stazione: il nodo lo chiede alla connessione"},
-    {"Non connecté : commande non envoyée", "Not connected: command not sent", "Non connesso: comando non inviato"},
-    {"Spots", "Spots", "Spot"},
-    {"Messages du nœud", "Node messages", "Messaggi del nodo"},
-    {"Heure", "Time", "Ora"},
-    {"Fréquence", "Frequency", "Frequenza"},
-    {"Bande", "Band", "Banda"},
-    {"Indicatif DX", "DX call", "Nominativo DX"},
-    {"Référence", "Reference", "Referenza"},
-    {"Statut", "Status", "Stato"},
-    {"Commentaire", "Comment", "Commento"},
-    {"Spotteur", "Spotter", "Spotter"},
-    {"NOUVEAU", "NEW", "NUOVO"},
-    {"CONTACTÉ", "WORKED", "COLLEGATO"},
-    {"CONTACTÉ SUR CETTE BANDE", "WORKED ON THIS BAND", "COLLEGATO SU QUESTA BANDA"},
-    {"CONTACTÉ (indicatif)", "WORKED (call)", "COLLEGATO (nominativo)"},
-    {"CONTACTÉ SUR CETTE BANDE (indicatif)", "WORKED ON THIS BAND (call)", "COLLEGATO SU QUESTA BANDA (nominativo)"},
-    {"Rien reçu du nœud depuis %2 : nouvel essai dans %1 s", "Nothing from the node for %2: trying again in %1 s",
-     "Niente dal nodo da %2: nuovo tentativo tra %1 s"},
-    {"Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au "
-     "plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…",
-     "Node refused: its name takes only unaccented letters, digits, dots and hyphens, 253 at most. A name written "
-     "in another script is typed in its xn--… form",
-     "Nodo rifiutato: il suo nome accetta solo lettere senza accento, cifre, punti e trattini, 253 al massimo. Un "
-     "nome scritto in un altro alfabeto si inserisce nella sua forma xn--…"},
+constexpr Tx kTexts[] = {
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Spots en direct", "spots/Texts/MenuItem"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Connecter", "spots/Texts/Connect"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Déconnecter", "spots/Texts/Disconnect"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Toutes", "spots/Texts/AllBands"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Non connecté", "spots/Texts/StateIdle"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Connexion à %1…", "spots/Texts/StateConnecting"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Connecté à %1", "spots/Texts/StateConnected"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Nouvel essai dans %1 s (%2)", "spots/Texts/StateWaiting"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez le nom ou l'adresse du nœud et son port (de 1 à 65535)", "spots/Texts/NodeRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Choisissez d'abord l'indicatif de la station : le nœud le demande à la connexion", "spots/Texts/NoStation"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Non connecté : commande non envoyée", "spots/Texts/NotSent"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Spots", "spots/Texts/TableName"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Messages du nœud", "spots/Texts/ConsoleName"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Heure", "spots/Texts/ColumnTime"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Fréquence", "spots/Texts/ColumnFrequency"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Bande", "spots/Texts/ColumnBand"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif DX", "spots/Texts/ColumnDxCall"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Référence", "spots/Texts/ColumnReference"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Statut", "spots/Texts/ColumnStatus"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Commentaire", "spots/Texts/ColumnComment"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Spotteur", "spots/Texts/ColumnSpotter"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "NOUVEAU", "spots/Texts/StatusNew"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "CONTACTÉ", "spots/Texts/StatusWorked"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "CONTACTÉ SUR CETTE BANDE", "spots/Texts/StatusWorkedOnBand"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "CONTACTÉ (indicatif)", "spots/Texts/StatusCallWorked"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "CONTACTÉ SUR CETTE BANDE (indicatif)", "spots/Texts/StatusCallWorkedOnBand"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Rien reçu du nœud depuis %2 : nouvel essai dans %1 s", "spots/Texts/StateSilent"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au "
+     "plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…", "spots/Texts/HostRefused"),
 };
 static_assert(std::size(kTexts) == int(SpotsText::HostRefused) + 1);
 
@@ -71,6 +58,6 @@ static_assert(std::size(kTexts) == int(SpotsText::HostRefused) + 1);
 
 std::span<const CaptionRow> spotsCaptions() { return kSpotsCaptions; }
 
-const Tri& spotsText(SpotsText id) { return kTexts[int(id)]; }
+const Tx& spotsText(SpotsText id) { return kTexts[int(id)]; }
 
 }  // namespace ktl

@@ -46,6 +46,6 @@ enum class SpotsText {
   // Message box: the node's host is not a plain ASCII name or address.
   HostRefused,
 };
-const Tri& spotsText(SpotsText id);
+const Tx& spotsText(SpotsText id);
 
 }  // namespace ktl

@@ -8,115 +8,80 @@ namespace ktl {
 
 namespace {
 
-constexpr Tri FrenchOnly(const char* french) { return {french, french, french}; }
-
 struct MessageRow {
   Msg id;
-  Tri text;
-  // Shown in French whatever the language, even an unknown one: the import's
-  // replacement notices, and our file-failure messages, which must never be
-  // silent.
+  Tx text;
+  // Shown whatever the language, an unknown one in French (spoken()): the
+  // import's replacement notices, French in every language, and our
+  // file-failure messages, which must never be silent.
   bool everyLanguage = false;
 };
 
 // One row per Msg value, in the order of the enumeration.
 constexpr MessageRow kMessages[] = {
-    {Msg::FirstUse, "Premiere installation, vous devez entrer votre Indicatif",
-     "First, you must enter your callsign", "Prima installazione devi immettere il tuo nominativo"},
-    {Msg::CallsignEmpty, "Entrez un indicatif", "Enter your call", "Immettere un nominativo"},
-    {Msg::CallsignTooLong, "12 caracteres maxi pour l'indicatif", "12 characters maximum for the callsign",
-     "12 caratteri max per il nominativo"},
-    {Msg::PrefixEmpty, "Entrez un Diplome", "Enter a Award", "Immettere un Diploma"},
-    {Msg::PrefixTooLong, "4 caracteres maxi pour le Diplome", "4 characters max for the Award",
-     "4 caratteri max per il Diploma"},
-    {Msg::ReferenceEmpty, "Entrez une Reference", "Enter a Reference", "Immettere un Referenze"},
-    {Msg::ReferenceTooLong, "5 caracteres maxi pour la reference", "5 characters max for reference",
-     "Max 5 caratteri per la referenza"},
-    {Msg::AlreadyContacted, "Chateau deja contacté le ", "Chateau already contacted ", "Castelli collegati le "},
-    {Msg::DateEmpty, "Entrez une date", "Enter a date", "Immettere una data"},
-    {Msg::DateFormat, "Le format de la date doit etre JJ/MM/AA", "The date format should be DD / MM / YY",
-     "Il formato della data dev'essere GG/MM/AA"},
-    {Msg::TimeEmpty, "Entrez une Heure", " Enter the time", "Immettere una Ora"},
-    {Msg::TimeFormat, "Le format de l'heure doit etre HH:MM", "The time format should be HH:MM",
-     "Il formato dell'ora dev'essere HH:MM"},
-    {Msg::ModeEmpty, "Entrez un Mode", "Enter a mode", "Immettere un Modo"},
-    {Msg::ModeTooLong, "6 caracteres maxi pour le Mode", "6 characters max for Mode", "6 caratteri max per il Modo"},
-    {Msg::BandEmpty, "Entrez une QRG", "Enter a QRG", "Immettere una QRG"},
-    {Msg::BandTooLong, "7 caracteres maxi pour la QRG", "7 characters or less for the QRG",
-     "7 caratteri max per il QRG"},
-    {Msg::ReportEmpty, "Entrez un Report", "Enter a Report", "Immettere un Rapporto"},
-    {Msg::ReportTooLong, "3 caracteres maxi pour le Report", "3 characters max for the Report",
-     "3 caratteri max per il Rapporto"},
-    {Msg::RstReceivedReadability, "R de(RST)doit etre compris entre 0 et 5", "R (RST) must be between 0 and 5",
-     "R di(RST) : solo valori tra 0 e 5)"},
-    {Msg::RstSentReadability, "R (de RST)doit etre compris entre 0 et 5", "R (RST) must be between 0 and 5",
-     "R (di RST) : solo valori tra 0 e 5)"},
-    {Msg::CastleNameTooLong, "60 caracteres maxi pour le nom du Chateau",
-     "Maximum 60 characters for the name of Castel", "Max 60caratteri per il nome del Castello"},
-    {Msg::ClickNoLine, "Cliquez sur une ligne pour l'editer", "Click a QSO to edit",
-     "Cliccare su una linea per editarla"},
-    {Msg::DoubleClickNoLine, "Cliquez sur un QSO pour l'editer", "Click a QSO to edit",
-     "Cliccare su una QSO per editarla"},
-    {Msg::DeleteNoLine, "Cliquez sur un QSO pour l'annuler", "Click on a QSO to cancel",
-     "Cliccare su una QSO per annullarla"},
-    {Msg::SaveQuestion, "Voulez vous enregistrer ces données ?", "You want to save the data? ",
-     "Vuoi registrare questi dati?"},
-    {Msg::DeleteQuestion, "Voulez vous Supprimer ce QSO ?", "Do you want to delete this QSO?",
-     "Volete eliminare queso QSO ?"},
-    {Msg::EntryNew, "Saisie QSO", "Enter QSO", "Aggiunta QSO"},
-    {Msg::EntryNewAfterSwitch, "Saisie QSO", "Entering QSO", "Aggiunta QSO"},
-    {Msg::EntryInsert, "Insertion QSO", "insert QSO", "Immissione QSO"},
-    {Msg::EntryChange, "Modification QSO", "Changing QSO", "Modifica QSO"},
-    {Msg::EntryDeleting, "Suppression QSO", "Delete QSO", "Eliminazione QSO"},
-    {Msg::DateRealTime, "en temps réel", "in realtime", "in tempo reale"},
-    {Msg::DateDeferred, "en Differé", "in deferred", "in differisce"},
+    {Msg::FirstUse, QT_TRANSLATE_NOOP3("ORB_KTL", "Premiere installation, vous devez entrer votre Indicatif", "Msg/FirstUse")},
+    {Msg::CallsignEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un indicatif", "Msg/CallsignEmpty")},
+    {Msg::CallsignTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "12 caracteres maxi pour l'indicatif", "Msg/CallsignTooLong")},
+    {Msg::PrefixEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un Diplome", "Msg/PrefixEmpty")},
+    {Msg::PrefixTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "4 caracteres maxi pour le Diplome", "Msg/PrefixTooLong")},
+    {Msg::ReferenceEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez une Reference", "Msg/ReferenceEmpty")},
+    {Msg::ReferenceTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "5 caracteres maxi pour la reference", "Msg/ReferenceTooLong")},
+    {Msg::AlreadyContacted, QT_TRANSLATE_NOOP3("ORB_KTL", "Chateau deja contacté le ", "Msg/AlreadyContacted")},
+    {Msg::DateEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez une date", "Msg/DateEmpty")},
+    {Msg::DateFormat, QT_TRANSLATE_NOOP3("ORB_KTL", "Le format de la date doit etre JJ/MM/AA", "Msg/DateFormat")},
+    {Msg::TimeEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez une Heure", "Msg/TimeEmpty")},
+    {Msg::TimeFormat, QT_TRANSLATE_NOOP3("ORB_KTL", "Le format de l'heure doit etre HH:MM", "Msg/TimeFormat")},
+    {Msg::ModeEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un Mode", "Msg/ModeEmpty")},
+    {Msg::ModeTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "6 caracteres maxi pour le Mode", "Msg/ModeTooLong")},
+    {Msg::BandEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez une QRG", "Msg/BandEmpty")},
+    {Msg::BandTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "7 caracteres maxi pour la QRG", "Msg/BandTooLong")},
+    {Msg::ReportEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un Report", "Msg/ReportEmpty")},
+    {Msg::ReportTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "3 caracteres maxi pour le Report", "Msg/ReportTooLong")},
+    {Msg::RstReceivedReadability, QT_TRANSLATE_NOOP3("ORB_KTL", "R de(RST)doit etre compris entre 0 et 5", "Msg/RstReceivedReadability")},
+    {Msg::RstSentReadability, QT_TRANSLATE_NOOP3("ORB_KTL", "R (de RST)doit etre compris entre 0 et 5", "Msg/RstSentReadability")},
+    {Msg::CastleNameTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "60 caracteres maxi pour le nom du Chateau", "Msg/CastleNameTooLong")},
+    {Msg::ClickNoLine, QT_TRANSLATE_NOOP3("ORB_KTL", "Cliquez sur une ligne pour l'editer", "Msg/ClickNoLine")},
+    {Msg::DoubleClickNoLine, QT_TRANSLATE_NOOP3("ORB_KTL", "Cliquez sur un QSO pour l'editer", "Msg/DoubleClickNoLine")},
+    {Msg::DeleteNoLine, QT_TRANSLATE_NOOP3("ORB_KTL", "Cliquez sur un QSO pour l'annuler", "Msg/DeleteNoLine")},
+    {Msg::SaveQuestion, QT_TRANSLATE_NOOP3("ORB_KTL", "Voulez vous enregistrer ces données ?", "Msg/SaveQuestion")},
+    {Msg::DeleteQuestion, QT_TRANSLATE_NOOP3("ORB_KTL", "Voulez vous Supprimer ce QSO ?", "Msg/DeleteQuestion")},
+    {Msg::EntryNew, QT_TRANSLATE_NOOP3("ORB_KTL", "Saisie QSO", "Msg/EntryNew")},
+    {Msg::EntryNewAfterSwitch, QT_TRANSLATE_NOOP3("ORB_KTL", "Saisie QSO", "Msg/EntryNewAfterSwitch")},
+    {Msg::EntryInsert, QT_TRANSLATE_NOOP3("ORB_KTL", "Insertion QSO", "Msg/EntryInsert")},
+    {Msg::EntryChange, QT_TRANSLATE_NOOP3("ORB_KTL", "Modification QSO", "Msg/EntryChange")},
+    {Msg::EntryDeleting, QT_TRANSLATE_NOOP3("ORB_KTL", "Suppression QSO", "Msg/EntryDeleting")},
+    {Msg::DateRealTime, QT_TRANSLATE_NOOP3("ORB_KTL", "en temps réel", "Msg/DateRealTime")},
+    {Msg::DateDeferred, QT_TRANSLATE_NOOP3("ORB_KTL", "en Differé", "Msg/DateDeferred")},
     // The header is drawn over the fixed-pitch list; its blanks are kept as
     // the operators know them.
     {Msg::ListHeader,
-     "     N°   Indicatif                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                         QSL",
-     "     N°   Callsign                     Ref         Date      QTR  Mode   QRG    RstR RstE                   Castel name                                                               QSL",
-     "     N°   Nominativo               Ref         Data      QTR  Modo   QRG    RstR RstE                   Nome del Castello                                                      QSL"},
-    {Msg::StationEmpty, "Vous devez entrer un indicatif", "You must enter your call", "Devi immettere un nominativo"},
-    {Msg::StationTooLong, "12 caracteres maxi pour l'indicatif", "12 characters maximum for the callsign",
-     "12 caratteri max per il nominativo"},
-    {Msg::StationBadCharacter, "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
-     "The callsign should contain only letters, numbers or the sign '_'",
-     "Il nominativo ammette solo lettere, cifre, ed il signo '_'"},
-    {Msg::ExportTitle, "Exportation du log de la station %1 au format ADIF",
-     "Exporting the log of the station %1 to ADIF format", "Esportare il Log della stazione %1 in formato ADIF"},
-    {Msg::ExportDone, "Le fichier a été enregistré sous le nom : ", "The file was registered under the name : ",
-     "Il file è stato registrato con il nome di : "},
-    {Msg::ImportNoFile, "selectionnez un fichier ou quitter", "select a file or leave", "selezionare un file o lasciare"},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "     N°   Indicatif                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                         QSL", "Msg/ListHeader")},
+    {Msg::StationEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Vous devez entrer un indicatif", "Msg/StationEmpty")},
+    {Msg::StationTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "12 caracteres maxi pour l'indicatif", "Msg/StationTooLong")},
+    {Msg::StationBadCharacter, QT_TRANSLATE_NOOP3("ORB_KTL", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", "Msg/StationBadCharacter")},
+    {Msg::ExportTitle, QT_TRANSLATE_NOOP3("ORB_KTL", "Exportation du log de la station %1 au format ADIF", "Msg/ExportTitle")},
+    {Msg::ExportDone, QT_TRANSLATE_NOOP3("ORB_KTL", "Le fichier a été enregistré sous le nom : ", "Msg/ExportDone")},
+    {Msg::ImportNoFile, QT_TRANSLATE_NOOP3("ORB_KTL", "selectionnez un fichier ou quitter", "Msg/ImportNoFile")},
     // The import messages below are ours.
-    {Msg::ImportUnreadable, "Ce fichier ne peut pas être lu, rien n'a été importé : ",
-     "This file cannot be read, nothing was imported: ", "Impossibile leggere questo file, nulla è stato importato: "},
-    {Msg::ImportNoRecord, "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.",
-     "This file holds no QSO (no <EOR>): nothing was imported.",
-     "Questo file non contiene alcun QSO (nessun <EOR>): nulla è stato importato."},
-    {Msg::ImportNotAdif, "Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.",
-     "This is not a readable ADIF file: nothing was imported.",
-     "Questo non è un file ADIF leggibile: nulla è stato importato."},
-    {Msg::ImportTooLate, "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.",
-     "The first QSO of the file is dated after 31/12/2050: nothing was imported.",
-     "Il primo QSO del file è datato dopo il 31/12/2050: nulla è stato importato."},
-    {Msg::ImportSummary, "Champs absents remplacés : %1.", "Missing fields replaced: %1.",
-     "Campi mancanti sostituiti: %1."},
-    {Msg::NoticeCallsign, FrenchOnly("Indicatif absent, remplacé par FXXXX"), true},
-    {Msg::NoticeDate, FrenchOnly("Date absente, remplacée par 01/01/2000"), true},
-    {Msg::NoticeTime, FrenchOnly("Heure absente, remplacée par 00:00"), true},
-    {Msg::NoticeBand, FrenchOnly("Bande absente, remplacée par 1.8 Mhz"), true},
+    {Msg::ImportUnreadable, QT_TRANSLATE_NOOP3("ORB_KTL", "Ce fichier ne peut pas être lu, rien n'a été importé : ", "Msg/ImportUnreadable")},
+    {Msg::ImportNoRecord, QT_TRANSLATE_NOOP3("ORB_KTL", "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.", "Msg/ImportNoRecord")},
+    {Msg::ImportNotAdif, QT_TRANSLATE_NOOP3("ORB_KTL", "Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.", "Msg/ImportNotAdif")},
+    {Msg::ImportTooLate, QT_TRANSLATE_NOOP3("ORB_KTL", "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.", "Msg/ImportTooLate")},
+    {Msg::ImportSummary, QT_TRANSLATE_NOOP3("ORB_KTL", "Champs absents remplacés : %1.", "Msg/ImportSummary")},
+    {Msg::NoticeCallsign, QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif absent, remplacé par FXXXX", "Msg/NoticeCallsign"), true},
+    {Msg::NoticeDate, QT_TRANSLATE_NOOP3("ORB_KTL", "Date absente, remplacée par 01/01/2000", "Msg/NoticeDate"), true},
+    {Msg::NoticeTime, QT_TRANSLATE_NOOP3("ORB_KTL", "Heure absente, remplacée par 00:00", "Msg/NoticeTime"), true},
+    {Msg::NoticeBand, QT_TRANSLATE_NOOP3("ORB_KTL", "Bande absente, remplacée par 1.8 Mhz", "Msg/NoticeBand"), true},
     {Msg::FileReadFailed,
-     {"Impossible de lire ce fichier :", "This file could not be read:", "Impossibile leggere questo file:"},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Impossible de lire ce fichier :", "Msg/FileReadFailed"),
      true},
     {Msg::FileWriteFailed,
-     {"Impossible d'écrire ce fichier ; il n'a pas été modifié :", "This file could not be written; it is unchanged:",
-      "Impossibile scrivere questo file; non è stato modificato:"},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Impossible d'écrire ce fichier ; il n'a pas été modifié :", "Msg/FileWriteFailed"),
      true},
-    {Msg::SearchCallsignEmpty, "Entrez un indicatif", "Enter a call", "Immettere un nominativo"},
-    {Msg::SearchReferenceTooLong, "10 caracteres maxi pour la reference", "10 characters max for reference",
-     "Max 10 caratteri per la referenza"},
-    {Msg::SearchCountryEmpty, "Entrez un Pays", "Enter a Country", "Immettere un Paese"},
-    {Msg::SearchNotFound, "Pas de QSO trouvé", "No QSO found", "Nessun qso trovato"},
+    {Msg::SearchCallsignEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un indicatif", "Msg/SearchCallsignEmpty")},
+    {Msg::SearchReferenceTooLong, QT_TRANSLATE_NOOP3("ORB_KTL", "10 caracteres maxi pour la reference", "Msg/SearchReferenceTooLong")},
+    {Msg::SearchCountryEmpty, QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez un Pays", "Msg/SearchCountryEmpty")},
+    {Msg::SearchNotFound, QT_TRANSLATE_NOOP3("ORB_KTL", "Pas de QSO trouvé", "Msg/SearchNotFound")},
 };
 
 constexpr bool messagesInEnumOrder() {
@@ -128,91 +93,76 @@ constexpr bool messagesInEnumOrder() {
 static_assert(messagesInEnumOrder(), "kMessages must hold one row per Msg, in enumeration order");
 
 constexpr CaptionRow kMainCaptions[] = {
-    {"Liste_KTL", "Cliquez sur une ligne pour l'editer ou l'annuler", "Click a QSO to edit or cancel",
-     "Cliccare su una linea per editarla o annullarla", true},
-    {"Frame3", "Saisie ou modification d'un QSO", "Entering or changing a QSO", "Inserire o modificare un QSO", false},
-    {"Label2", "Indicatif de la station  :  ", "Callsign of the station  :  ", "Stazione nominativo : ", false},
-    {"Label3", "QSL R", "QSL R", "QSL R", false},
-    {"Label8", "Indicatif", "call", "Nominativo", false},
-    {"Label36", "Pays", "Country", "Paese", false},
-    {"Label1", "Ref Chateau", "Ref Castel", "Ref Castello", false},
-    {"Label5", "Date", "Date", "Data", false},
-    {"Label40", "Heure UTC", "Time UTC", "Ora UTC", false},
-    {"Label16", "Mode", "Mode", "Modo", false},
-    {"Label4", "Nom du Chateau (optionel)", "Name of Castel (optional)", "Nome del Castello (opzionale)", false},
-    {"Label10", "Bande", "Band", "Banda", false},
-    {"L_Communes", "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer",
-     "A click on a QSO to view or delete it, double-click to edit",
-     "Un clic su un QSO per visualizzare o eliminare, fare doppio clic per modificare", false},
-    {"Mnu_Fichier", "Fichier", "File", "File", false},
+    {"Liste_KTL", QT_TRANSLATE_NOOP3("ORB_KTL", "Cliquez sur une ligne pour l'editer ou l'annuler", "Main/Liste_KTL (tooltip)"), true},
+    {"Frame3", QT_TRANSLATE_NOOP3("ORB_KTL", "Saisie ou modification d'un QSO", "Main/Frame3"), false},
+    {"Label2", QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif de la station  :  ", "Main/Label2"), false},
+    {"Label3", QT_TRANSLATE_NOOP3("ORB_KTL", "QSL R", "Main/Label3"), false},
+    {"Label8", QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif", "Main/Label8"), false},
+    {"Label36", QT_TRANSLATE_NOOP3("ORB_KTL", "Pays", "Main/Label36"), false},
+    {"Label1", QT_TRANSLATE_NOOP3("ORB_KTL", "Ref Chateau", "Main/Label1"), false},
+    {"Label5", QT_TRANSLATE_NOOP3("ORB_KTL", "Date", "Main/Label5"), false},
+    {"Label40", QT_TRANSLATE_NOOP3("ORB_KTL", "Heure UTC", "Main/Label40"), false},
+    {"Label16", QT_TRANSLATE_NOOP3("ORB_KTL", "Mode", "Main/Label16"), false},
+    {"Label4", QT_TRANSLATE_NOOP3("ORB_KTL", "Nom du Chateau (optionel)", "Main/Label4"), false},
+    {"Label10", QT_TRANSLATE_NOOP3("ORB_KTL", "Bande", "Main/Label10"), false},
+    {"L_Communes", QT_TRANSLATE_NOOP3("ORB_KTL", "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer", "Main/L_Communes"), false},
+    {"Mnu_Fichier", QT_TRANSLATE_NOOP3("ORB_KTL", "Fichier", "Main/Mnu_Fichier"), false},
     // The Italian wording of this item and of Mnu_Anglais is ours.
-    {"Mnu_Quitter", "Quitter ORB_KTL", "Exit ORB_KTL", "Esci da ORB_KTL", false},
-    {"Mnu_Import_ADIF", "Importer un fichier au format ADIF", "Import the log in ADIF format",
-     "Importazione un file log .ADIF", false},
-    {"Mnu_Export_ADIF", "Exporter le log au format ADIF", "Export the log in ADIF format",
-     "Esportare il log in formato ADIF", false},
-    {"mnu_Langue", "Langage", "Language", "Lingua", false},
-    {"Mnu_Francais", "Francais", "French", "Francese", false},
-    {"Mnu_Anglais", "Anglais", "English", "Inglese", false},
-    {"Mnu_Italien", "Italien", "Italian", "Italiano", false},
-    {"Mnu_Station", "Station", "Callsign", "Stazione", false},
-    {"Mnu_New_Indicatif", "Nouvel Indicatif", "New callsign", "Nuovo Nominativo", false},
-    {"Mnu_Affichage", "Affichage", "Display", "Display", false},
-    {"Mnu_Aff_Contact", "Alphanumerique des Chateaux d'un diplome", "Alphanumeric Castel of a award",
-     "Alfanumerico Chateaux di un diploma", false},
-    {"Mnu_Aide", "Aide", "Help", "Aiuto", false},
-    {"Mnu_A_Propos", "A propos", "About", "Programma", false},
-    {"Mnu_Historique", "Historique", "historic", "Storico", false},
-    {"Mnu_Aff_Prefixes", "des préfixes contactés", "contacts prefix", "prefisso contatti", false},
-    {"Mnu_Edit_Pays", "Editer un préfixe", "Edit a prefix", "Modifica di un prefisso", false},
-    {"Annule_Saisie", "Supprimer un QSO", "Delete a QSO", "Cancella un QSO", false},
-    {"Valide_A", "Valider le QSO", "Validate QSO", "Convalida QSO", false},
-    {"Efface_A", "Effacer saisie en cours", "Clear current input", "Cancella inserzione", false},
-    {"Rechercher", "Rechercher un QSO", "Search a QSO", "Trova QSO", false},
-    {"Insert_Saisie", "Inserer un QSO", "Insert a QSO", "Immetti QSO", false},
+    {"Mnu_Quitter", QT_TRANSLATE_NOOP3("ORB_KTL", "Quitter ORB_KTL", "Main/Mnu_Quitter"), false},
+    {"Mnu_Import_ADIF", QT_TRANSLATE_NOOP3("ORB_KTL", "Importer un fichier au format ADIF", "Main/Mnu_Import_ADIF"), false},
+    {"Mnu_Export_ADIF", QT_TRANSLATE_NOOP3("ORB_KTL", "Exporter le log au format ADIF", "Main/Mnu_Export_ADIF"), false},
+    {"mnu_Langue", QT_TRANSLATE_NOOP3("ORB_KTL", "Langage", "Main/mnu_Langue"), false},
+    {"Mnu_Francais", QT_TRANSLATE_NOOP3("ORB_KTL", "Francais", "Main/Mnu_Francais"), false},
+    {"Mnu_Anglais", QT_TRANSLATE_NOOP3("ORB_KTL", "Anglais", "Main/Mnu_Anglais"), false},
+    {"Mnu_Italien", QT_TRANSLATE_NOOP3("ORB_KTL", "Italien", "Main/Mnu_Italien"), false},
+    {"Mnu_Allemand", QT_TRANSLATE_NOOP3("ORB_KTL", "Allemand", "Main/Mnu_Allemand"), false},
+    {"Mnu_Station", QT_TRANSLATE_NOOP3("ORB_KTL", "Station", "Main/Mnu_Station"), false},
+    {"Mnu_New_Indicatif", QT_TRANSLATE_NOOP3("ORB_KTL", "Nouvel Indicatif", "Main/Mnu_New_Indicatif"), false},
+    {"Mnu_Affichage", QT_TRANSLATE_NOOP3("ORB_KTL", "Affichage", "Main/Mnu_Affichage"), false},
+    {"Mnu_Aff_Contact", QT_TRANSLATE_NOOP3("ORB_KTL", "Alphanumerique des Chateaux d'un diplome", "Main/Mnu_Aff_Contact"), false},
+    {"Mnu_Aide", QT_TRANSLATE_NOOP3("ORB_KTL", "Aide", "Main/Mnu_Aide"), false},
+    {"Mnu_A_Propos", QT_TRANSLATE_NOOP3("ORB_KTL", "A propos", "Main/Mnu_A_Propos"), false},
+    {"Mnu_Historique", QT_TRANSLATE_NOOP3("ORB_KTL", "Historique", "Main/Mnu_Historique"), false},
+    {"Mnu_Aff_Prefixes", QT_TRANSLATE_NOOP3("ORB_KTL", "des préfixes contactés", "Main/Mnu_Aff_Prefixes"), false},
+    {"Mnu_Edit_Pays", QT_TRANSLATE_NOOP3("ORB_KTL", "Editer un préfixe", "Main/Mnu_Edit_Pays"), false},
+    {"Annule_Saisie", QT_TRANSLATE_NOOP3("ORB_KTL", "Supprimer un QSO", "Main/Annule_Saisie"), false},
+    {"Valide_A", QT_TRANSLATE_NOOP3("ORB_KTL", "Valider le QSO", "Main/Valide_A"), false},
+    {"Efface_A", QT_TRANSLATE_NOOP3("ORB_KTL", "Effacer saisie en cours", "Main/Efface_A"), false},
+    {"Rechercher", QT_TRANSLATE_NOOP3("ORB_KTL", "Rechercher un QSO", "Main/Rechercher"), false},
+    {"Insert_Saisie", QT_TRANSLATE_NOOP3("ORB_KTL", "Inserer un QSO", "Main/Insert_Saisie"), false},
 };
 
 constexpr CaptionRow kStationCaptions[] = {
-    {"Station", "Selection Indicaif", "Callsign selection", "Selezione Nominativo", false},
-    {"Label2", "Indicatif de la Station", "Callsign of the Station", "Nominativo della Stazione", false},
-    {"Label3", "Indicatif", "Callsign", "Nominativo", false},
-    {"Label5", "!!! Pour la saisie la '/' est remplacée par le '_'", "!!! To capture the '/' is replaced by the '_'",
-     "!!! In entra la '/' è sostituita da '_'", false},
-    {"Validation", "Validez", "confirm", "Convalida", false},
+    {"Station", QT_TRANSLATE_NOOP3("ORB_KTL", "Selection Indicaif", "Station/Station"), false},
+    {"Label2", QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif de la Station", "Station/Label2"), false},
+    {"Label3", QT_TRANSLATE_NOOP3("ORB_KTL", "Indicatif", "Station/Label3"), false},
+    {"Label5", QT_TRANSLATE_NOOP3("ORB_KTL", "!!! Pour la saisie la '/' est remplacée par le '_'", "Station/Label5"), false},
+    {"Validation", QT_TRANSLATE_NOOP3("ORB_KTL", "Validez", "Station/Validation"), false},
 };
 
 constexpr CaptionRow kImportCaptions[] = {
-    {"Import_ADIF", "Importation d'un fichier ADIF", "Importing an ADIF file", "importazione di un file ADIF", false},
-    {"Label11", "Importation d'un fichier ADIF", "Importing an ADIF file", "Importazione di un file ADIF", false},
-    {"Label2", "Attention la référence du Chateau doit comporter :",
-     "Please note the reference of the Castle must include :",
-     "Si prega di notare il riferimento del castello deve includere :", false},
-    {"Label1", "Le Pays + le signe moins + le numéro du Chateau", "Country + minus sign + Castel number",
-     "Paese + segno meno + numero Castello", false},
-    {"Label3", "Exemple OK-08815  ou  F-01051", "Example OK-08815  or  F-01051", "esempio OK-08815  dove  F-01051",
+    {"Import_ADIF", QT_TRANSLATE_NOOP3("ORB_KTL", "Importation d'un fichier ADIF", "Import/Import_ADIF"), false},
+    {"Label11", QT_TRANSLATE_NOOP3("ORB_KTL", "Importation d'un fichier ADIF", "Import/Label11"), false},
+    {"Label2", QT_TRANSLATE_NOOP3("ORB_KTL", "Attention la référence du Chateau doit comporter :", "Import/Label2"), false},
+    {"Label1", QT_TRANSLATE_NOOP3("ORB_KTL", "Le Pays + le signe moins + le numéro du Chateau", "Import/Label1"), false},
+    {"Label3", QT_TRANSLATE_NOOP3("ORB_KTL", "Exemple OK-08815  ou  F-01051", "Import/Label3"),
      false},
-    {"Label5", "Référence du chateau dans <SIG> et nom du chateau dans <SIG_INFO>",
-     "Castle reference in <SIG> and name of the castle in <SIG_INFO>",
-     "Riferimento castello in <SIG> e il nome del castello in <SIG_INFO>", false},
-    {"Messages_Remplacement", "Un message par champ remplacé", "One message per replaced field",
-     "Un messaggio per ogni campo sostituito", false},
-    {"SIG_Diplome", "SIG = diplôme, SIG_INFO = référence", "SIG = award, SIG_INFO = reference",
-     "SIG = diploma, SIG_INFO = referenza", false},
-    {"Importer", "Importer le fichier", "Importing file", "Importa file", false},
+    {"Label5", QT_TRANSLATE_NOOP3("ORB_KTL", "Référence du chateau dans <SIG> et nom du chateau dans <SIG_INFO>", "Import/Label5"), false},
+    {"Messages_Remplacement", QT_TRANSLATE_NOOP3("ORB_KTL", "Un message par champ remplacé", "Import/Messages_Remplacement"), false},
+    {"SIG_Diplome", QT_TRANSLATE_NOOP3("ORB_KTL", "SIG = diplôme, SIG_INFO = référence", "Import/SIG_Diplome"), false},
+    {"Importer", QT_TRANSLATE_NOOP3("ORB_KTL", "Importer le fichier", "Import/Importer"), false},
 };
 
 constexpr CaptionRow kSearchCaptions[] = {
-    {"Recherche_Indicatif", "Rechercher un QSO", "Search a QSO", "Ricercare un QSO"},
-    {"Label3", "Rechercher un QSO par ...", "Search a QSO by ...", "Ricerca QSO per ..."},
-    {"Option1(1)", "Station", "Callsign", "Nominativo"},
+    {"Recherche_Indicatif", QT_TRANSLATE_NOOP3("ORB_KTL", "Rechercher un QSO", "Search/Recherche_Indicatif")},
+    {"Label3", QT_TRANSLATE_NOOP3("ORB_KTL", "Rechercher un QSO par ...", "Search/Label3")},
+    {"Option1(1)", QT_TRANSLATE_NOOP3("ORB_KTL", "Station", "Search/Option1(1)")},
     // The Italian wording of the reference option is ours.
-    {"Option1(2)", "Reference", "Reference", "Referenza"},
-    {"Option1(3)", "Pays", "Country", "Paese"},
-    {"Command1", "Quitter", "Exit", "Chiudi"},
+    {"Option1(2)", QT_TRANSLATE_NOOP3("ORB_KTL", "Reference", "Search/Option1(2)")},
+    {"Option1(3)", QT_TRANSLATE_NOOP3("ORB_KTL", "Pays", "Search/Option1(3)")},
+    {"Command1", QT_TRANSLATE_NOOP3("ORB_KTL", "Quitter", "Search/Command1")},
     {"Label13",
-     "     N°   Indicatif                   Ref          Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                        QSL",
-     "     N°   Callsign                    Ref         Date      QTR  Mode   QRG    RstR RstE                   Castle Name                                                               QSL",
-     "      N°   Nominativo             Ref          Date      QTR  Mode   QRG    RstR RstE                   Nome del Castello                                                       QSL"},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "     N°   Indicatif                   Ref          Date      QTR  Mode   QRG    RstR RstE                   Mom du Chateau                                                        QSL", "Search/Label13")},
 };
 
 std::optional<QString> wrapFirstUse(Language language, bool trailingBreakInEnglish) {
@@ -225,30 +175,9 @@ std::optional<QString> wrapFirstUse(Language language, bool trailingBreakInEngli
 
 }  // namespace
 
-QString pick(const Tri& text, Language language) {
-  switch (language) {
-    case Language::French: return QString::fromUtf8(text.french);
-    case Language::English: return QString::fromUtf8(text.english);
-    case Language::Italian: return QString::fromUtf8(text.italian);
-    case Language::Other: break;
-  }
-  return {};
-}
-
-Language languageFromSetting(const QString& value) {
-  if (value == u"Francais") return Language::French;
-  if (value == u"Anglais") return Language::English;
-  if (value == u"Italien") return Language::Italian;
-  return Language::Other;
-}
-
-QString settingFromLanguage(Language language) {
-  return pick({"Francais", "Anglais", "Italien"}, language);
-}
-
 std::optional<QString> message(Msg msg, Language language) {
   const MessageRow& row = kMessages[std::size_t(msg)];
-  if (row.everyLanguage && language == Language::Other) language = Language::French;
+  if (row.everyLanguage) language = spoken(language);
   QString text = pick(row.text, language);
   if (text.isNull()) return std::nullopt;
   return text;
@@ -273,14 +202,14 @@ std::span<const CaptionRow> searchCaptions() { return kSearchCaptions; }
 std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& n, Language language) {
   // Each count with its noun in the right number ("1 bande", "2 bandes").
   static constexpr CountedNoun kNouns[4] = {
-      {{"%1 indicatif (FXXXX)", "%1 callsign (FXXXX)", "%1 nominativo (FXXXX)"},
-       {"%1 indicatifs (FXXXX)", "%1 callsigns (FXXXX)", "%1 nominativi (FXXXX)"}},
-      {{"%1 date (01/01/2000)", "%1 date (01/01/2000)", "%1 data (01/01/2000)"},
-       {"%1 dates (01/01/2000)", "%1 dates (01/01/2000)", "%1 date (01/01/2000)"}},
-      {{"%1 heure (00:00)", "%1 time (00:00)", "%1 ora (00:00)"},
-       {"%1 heures (00:00)", "%1 times (00:00)", "%1 ore (00:00)"}},
-      {{"%1 bande (1.8 Mhz)", "%1 band (1.8 Mhz)", "%1 banda (1.8 Mhz)"},
-       {"%1 bandes (1.8 Mhz)", "%1 bands (1.8 Mhz)", "%1 bande (1.8 Mhz)"}},
+      {QT_TRANSLATE_NOOP3("ORB_KTL", "%1 indicatif (FXXXX)", "texts/Nouns/0/one"),
+       QT_TRANSLATE_NOOP3("ORB_KTL", "%1 indicatifs (FXXXX)", "texts/Nouns/0/many")},
+      {QT_TRANSLATE_NOOP3("ORB_KTL", "%1 date (01/01/2000)", "texts/Nouns/1/one"),
+       QT_TRANSLATE_NOOP3("ORB_KTL", "%1 dates (01/01/2000)", "texts/Nouns/1/many")},
+      {QT_TRANSLATE_NOOP3("ORB_KTL", "%1 heure (00:00)", "texts/Nouns/2/one"),
+       QT_TRANSLATE_NOOP3("ORB_KTL", "%1 heures (00:00)", "texts/Nouns/2/many")},
+      {QT_TRANSLATE_NOOP3("ORB_KTL", "%1 bande (1.8 Mhz)", "texts/Nouns/3/one"),
+       QT_TRANSLATE_NOOP3("ORB_KTL", "%1 bandes (1.8 Mhz)", "texts/Nouns/3/many")},
   };
   auto text = message(Msg::ImportSummary, language);
   QStringList parts;
@@ -292,7 +221,7 @@ std::optional<QString> replacementSummary(const std::array<qsizetype, 4>& n, Lan
 }
 
 QString countedText(qsizetype n, const CountedNoun& noun, Language language) {
-  // French counts 0 and 1 in the singular; English and Italian 1 only.
+  // French counts 0 and 1 in the singular; English, Italian and German 1 only.
   const bool one = language == Language::French ? n <= 1 : n == 1;
   return pick(one ? noun.one : noun.many, language).arg(n);
 }

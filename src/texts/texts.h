@@ -5,10 +5,14 @@
 // know them, blanks, accents and spellings included, so nothing here is to
 // be "corrected".
 //
-// The windows added later keep their own caption tables and texts (as Tri
-// values) in files of this folder beside this one, read the same way.
+// Each text is its French source, marked with QT_TRANSLATE_NOOP3 in the
+// context "ORB_KTL" with an id that tells it apart (two texts with one
+// French wording may read differently in another language); lupdate finds
+// them, and the other languages live in translations/orb_ktl_<code>.ts.
+// The windows keep their own caption tables and texts in files of this
+// folder beside this one, read the same way.
 //
-// With a language value other than the three known ones nothing is shown:
+// With a language value other than the known ones nothing is shown:
 // message() returns no value and pick() a null QString, which the windows
 // take as "leave the caption as it is".
 #include "texts/language.h"
@@ -21,14 +25,16 @@
 
 namespace ktl {
 
-// One text in the three interface languages, UTF-8.
-struct Tri {
-  const char* french;
-  const char* english;
-  const char* italian;
+// One text of the program: its French source (UTF-8) and its id, as
+// QT_TRANSLATE_NOOP3("ORB_KTL", source, id) gives them.
+struct Tx {
+  const char* source;
+  const char* id;
 };
-// The one way a text is taken in a language: a null QString for Other.
-QString pick(const Tri& text, Language language);
+inline constexpr char kTextContext[] = "ORB_KTL";
+// The one way a text is taken in a language: its translation (the French
+// source where the translation lacks it), a null QString for Other.
+QString pick(const Tx& text, Language language);
 
 enum class Msg {
   // Start-up and every key in Ind_A while no station is chosen; see also
@@ -108,13 +114,13 @@ std::optional<QString> firstUseAtStartup(Language language);
 // before and after, English with one before only.
 std::optional<QString> firstUseOnKey(Language language);
 
-// A control's text in the three languages. A row whose tooltip flag is set
+// A control's text in every language. A row whose tooltip flag is set
 // gives the control's tooltip instead of its caption; a row named as the
 // window itself gives its title. A null language text keeps the caption the
 // control has (the Italian Mnu_Anglais, say).
 struct CaptionRow {
   const char* control;
-  Tri text;
+  Tx text;
   bool tooltip = false;
 };
 QString captionText(const CaptionRow& row, Language language);
@@ -130,8 +136,8 @@ std::span<const CaptionRow> searchCaptions();      // "Recherche_Indicatif" is t
 // A count with its noun, singular and plural, each a "%1 ..." text: the
 // number the language puts the noun in for n (French: 0 and 1 singular).
 struct CountedNoun {
-  Tri one;
-  Tri many;
+  Tx one;
+  Tx many;
 };
 QString countedText(qsizetype n, const CountedNoun& noun, Language language);
 

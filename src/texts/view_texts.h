@@ -17,34 +17,34 @@ std::span<const CaptionRow> prefixEditorCaptions(); // Ajout_Ref
 namespace view_text {
 
 // Type_B of Aff_Contacte, Enter.
-extern const Tri CountryEmpty;
-extern const Tri CountryTooLong;  // 5 characters or more
+extern const Tx CountryEmpty;
+extern const Tx CountryTooLong;  // 5 characters or more
 
 // The contacted-castles report: %1 the station, %2 today dd/mm/yyyy. The
 // title follows 20 blanks.
-extern const Tri CastleReportTitle;
-extern const Tri CastleReportHeading;
+extern const Tx CastleReportTitle;
+extern const Tx CastleReportHeading;
 // %1 the station, %2 the prefix asked for, %3 today dd_mm_yy.
-extern const Tri CastleFileName;
+extern const Tx CastleFileName;
 // After a report is saved, followed directly by the file name.
-extern const Tri ReportSaved;
+extern const Tx ReportSaved;
 
 // The saved and printed search results (ours): %1 the station, %2 today
 // dd/mm/yyyy; the file name is French in every language, as the buttons
 // that save and print are.
-extern const Tri SearchReportTitle;
+extern const Tx SearchReportTitle;
 inline constexpr const char* kSearchFileName = "%1_QSO_Trouves_%2.txt";  // station, dd_mm_yy
 
 // Printing (ours).
-extern const Tri NoPrinter;
-extern const Tri PrintFailed;  // followed by a line break and the printer or file
+extern const Tx NoPrinter;
+extern const Tx PrintFailed;  // followed by a line break and the printer or file
 
 // Ajout_Ref.
-extern const Tri EditorPrefixEmpty;
-extern const Tri EditorPrefixTooLong;  // more than 2 characters; the English wording is ours
-extern const Tri EditorCountryEmpty;
-extern const Tri EditorSemicolon;      // ours: a ";" would split the table's line
-extern const Tri EditorDeleteQuestion; // Yes / No
+extern const Tx EditorPrefixEmpty;
+extern const Tx EditorPrefixTooLong;  // more than 2 characters; the English wording is ours
+extern const Tx EditorCountryEmpty;
+extern const Tx EditorSemicolon;      // ours: a ";" would split the table's line
+extern const Tx EditorDeleteQuestion; // Yes / No
 
 }  // namespace view_text
 }  // namespace ktl

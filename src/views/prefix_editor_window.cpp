@@ -113,7 +113,7 @@ bool PrefixEditorWindow::eventFilter(QObject* watched, QEvent* event) {
   return watched == Ref_E && retypeKey(watched, *key, upperTyped);
 }
 
-const Tri* PrefixEditorWindow::prefixRefusal() const {
+const Tx* PrefixEditorWindow::prefixRefusal() const {
   const QString p = Ref_E->text();
   if (p.isEmpty()) return &view_text::EditorPrefixEmpty;
   if (p.size() > 2) return &view_text::EditorPrefixTooLong;
@@ -121,7 +121,7 @@ const Tri* PrefixEditorWindow::prefixRefusal() const {
   return nullptr;
 }
 
-const Tri* PrefixEditorWindow::countryRefusal() const {
+const Tx* PrefixEditorWindow::countryRefusal() const {
   // A ";" would end the country field early and break the table's line.
   const QString c = Pays_E->text();
   if (c.isEmpty()) return &view_text::EditorCountryEmpty;
@@ -130,7 +130,7 @@ const Tri* PrefixEditorWindow::countryRefusal() const {
 }
 
 void PrefixEditorWindow::prefixEntered() {
-  if (const Tri* refused = prefixRefusal()) {
+  if (const Tx* refused = prefixRefusal()) {
     platform_.say(this, state_.language(), *refused);
     return;
   }
@@ -155,7 +155,7 @@ void PrefixEditorWindow::prefixEntered() {
 }
 
 void PrefixEditorWindow::countryEntered() {
-  if (const Tri* refused = countryRefusal()) {
+  if (const Tx* refused = countryRefusal()) {
     platform_.say(this, state_.language(), *refused);
     return;
   }
@@ -169,7 +169,7 @@ void PrefixEditorWindow::record() {
   const Language lang = state_.language();
   // The fields stay open while Enregistre waits: they are checked again as
   // they are now, so no empty or broken line reaches the table.
-  const Tri* refused = prefixRefusal();
+  const Tx* refused = prefixRefusal();
   QLineEdit* field = Ref_E;
   if (!refused && mode_ != Mode::Delete) {
     refused = countryRefusal();

@@ -17,7 +17,7 @@ namespace ktl {
 
 class Platform;
 class ProgramState;
-struct Tri;
+struct Tx;
 
 class PrefixEditorWindow : public QDialog {
   Q_OBJECT
@@ -39,8 +39,8 @@ class PrefixEditorWindow : public QDialog {
   void record();
   void reset();
   // The message a field's text is refused with, or null when it may be written.
-  const Tri* prefixRefusal() const;
-  const Tri* countryRefusal() const;
+  const Tx* prefixRefusal() const;
+  const Tx* countryRefusal() const;
   QString tablePath() const;
 
   ProgramState& state_;

@@ -39,7 +39,7 @@ void printReport(QWidget* parent, Platform& platform, Language language, const R
     case PrintResult::NoPrinter: platform.say(parent, language, view_text::NoPrinter); break;
     case PrintResult::Failed: {
       // A failure is told even in an unknown language, as file failures are.
-      const QString head = pick(view_text::PrintFailed, language == Language::Other ? Language::French : language);
+      const QString head = pick(view_text::PrintFailed, spoken(language));
       platform.message(parent, head + QStringLiteral("\r\n") + printed.target);
       break;
     }

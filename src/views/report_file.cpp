@@ -8,10 +8,8 @@
 namespace ktl {
 namespace {
 
-Language fileLanguage(Language language) { return language == Language::Other ? Language::French : language; }
-
-QByteArray titleLine(const Tri& title, Language language, const QString& station, const ReportDate& date) {
-  return QByteArray(20, ' ') + toFileBytes(pick(title, fileLanguage(language)).arg(station, date.shown));
+QByteArray titleLine(const Tx& title, Language language, const QString& station, const ReportDate& date) {
+  return QByteArray(20, ' ') + toFileBytes(pick(title, spoken(language)).arg(station, date.shown));
 }
 
 }  // namespace
@@ -44,12 +42,12 @@ QByteArray reportFooter() {
 
 Report castleReport(Language language, const QString& station, const ReportDate& date, QByteArrayList rows) {
   return {titleLine(view_text::CastleReportTitle, language, station, date),
-          toFileBytes(pick(view_text::CastleReportHeading, fileLanguage(language))), std::move(rows), reportFooter()};
+          toFileBytes(pick(view_text::CastleReportHeading, spoken(language))), std::move(rows), reportFooter()};
 }
 
 QString castleReportFileName(Language language, const QString& station, const QString& prefix,
                              const ReportDate& date) {
-  return pick(view_text::CastleFileName, fileLanguage(language)).arg(station, prefix, date.stamp);
+  return pick(view_text::CastleFileName, spoken(language)).arg(station, prefix, date.stamp);
 }
 
 Report searchReport(Language language, const QString& station, const ReportDate& date, const QString& heading,

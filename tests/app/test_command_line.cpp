@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 #include "state/log_lock.h"
 #include "test_files.h"
+#include "test_log_lines.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -34,14 +35,19 @@ struct Station {
     const QString path = data + "/F0ORB_KTL.log";
     return QFile::exists(path) ? readFile(path) : QByteArray("<missing>");
   }
-  Run run(const QStringList& args) const {
+  // A run with LANG (and no LC_ALL or LC_MESSAGES) as given; `input` on
+  // its standard input.
+  Run run(const QStringList& args, const QString& lang = "C.UTF-8", const QByteArray& input = {}) const {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KTL_DATA_DIR", data);
     env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
-    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"}) env.remove(var);
+    env.insert("LANG", lang);
     p.setProcessEnvironment(env);
     p.start(KTL_PROGRAM, args);
+    p.write(input);
+    p.closeWriteChannel();
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
   }
@@ -104,6 +110,65 @@ class TestCommandLine : public QObject {
     QVERIFY(!adi.contains("<SIG:3>KTL <SIG_INFO:9>ONFF"));
   }
 
+  // The run speaks the language of LANG, else the station's (English
+  // here), else French; what scripts test, the exit code, stays.
+  void languageFromTheEnvironment_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("station's") << "C.UTF-8" << "No log for station F0XYZ: ";
+    QTest::newRow("LANG=it") << "it_IT.UTF-8" << "Nessun log per la stazione F0XYZ: ";
+    QTest::newRow("LANG=fr") << "fr_FR.UTF-8" << "Aucun log pour la station F0XYZ : ";
+    QTest::newRow("LANG=de") << "de_DE.UTF-8" << "Kein Log für die Station F0XYZ: ";
+    QTest::newRow("LANG not ours") << "pt_BR.UTF-8" << "No log for station F0XYZ: ";
+  }
+  void languageFromTheEnvironment() {
+    QFETCH(QString, lang);
+    QFETCH(QString, error);
+    Station s;
+    const Run r = s.run({"--station", "F0XYZ", "--export"}, lang);
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+  }
+
+  // Scripts get what they expect: every help, an error for anything else
+  // (never a window, which would need a display), "-" for standard input
+  // and output.
+  void scripts_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");  // the start of standard output
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << 0 << "Usage: ";
+    QTest::newRow("single dash long option") << QStringList{"-station", "F0ORB", "-import", kSample} << 2 << "";
+    QTest::newRow("a bare file name") << QStringList{kSample} << 2 << "";
+    QTest::newRow("export to standard output") << QStringList{"--export", "-"} << 0
+                                               << "Exporting the log of the station F0ORB to ADIF format\r\n";
+  }
+  void scripts() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    Station s;
+    QVERIFY(writeFile(s.data + "/F0ORB_KTL.log",
+                      logLineOf("G1AAA|G-00001||01/01/16|12:00|SSB|14 Mhz|59||N|59") + "\r\n"));
+    const Run r = s.run(args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
+    if (code == 2) QVERIFY2(r.err.endsWith("Try 'orb-ktl --help'.\n"), qPrintable(r.err));
+    if (args.first() == "--help-all") QVERIFY(r.out.contains("-platform NAME"));
+    if (args.contains("-")) {
+      QVERIFY(r.out.contains("<CALL:5>G1AAA"));
+      QCOMPARE(QDir(s.data).entryList(QDir::Files), QStringList{"F0ORB_KTL.log"});
+    }
+  }
+
+  void importFromStandardInput() {
+    Station s;
+    const Run r = s.run({"--import", "-"}, "C.UTF-8", readFile(kSample));
+    QCOMPARE(r.code, 0);
+    QCOMPARE(s.log().count('\n'), 114);
+    QVERIFY(!QDir(s.data).entryList(QDir::Files).join(' ').contains("stdin"));
+  }
+
   void failuresLeaveTheLogAlone_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("code");
@@ -113,7 +178,7 @@ class TestCommandLine : public QObject {
     QTest::newRow("a read-only log") << QStringList{"--import", kSample} << 1
                                      << "This file could not be written; it is unchanged:\n" << "" << true;
     QTest::newRow("stored station climbing out") << QStringList{"--import", kSample} << 2
-                                                 << "Not a station callsign: ../../x" << "../../x" << false;
+                                                 << "Pas un indicatif de station : ../../x" << "../../x" << false;
     QTest::newRow("missing file") << QStringList{"--import", "/nonexistent/x.adi"} << 1
                                   << "This file cannot be read, nothing was imported: \n/nonexistent/x.adi\n" << "" << false;
     QTest::newRow("no record") << QStringList{"--import", KTL_SHARED_DIR "/adif-samples/cqgma_dp9x-malformed.adi"}
