@@ -16,3 +16,7 @@ target_link_libraries(ktl_award_charts PUBLIC ktl_core Qt6::Widgets Qt6::Charts)
 target_compile_options(ktl_award_charts PRIVATE -Wall -Wextra)
 target_link_libraries(ktl_gui PUBLIC ktl_award_charts)
 target_sources(ktl_gui PRIVATE src/awards/award_models.cpp src/awards/awards_window.cpp)
+# The window in the running program, and the built program's options.
+ktl_gui_test(test_awards_window tests/awards/test_awards_window.cpp)
+add_dependencies(test_awards_window orb-ktl)
+target_compile_definitions(test_awards_window PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>")

@@ -3,7 +3,12 @@
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
 #include "adif/adif_standard.h"
+#include "awards/award_bands.h"
+#include "awards/award_list.h"
+#include "awards/award_report.h"
+#include "awards/award_tally.h"
 #include "log/clock.h"
+#include "log/log_list_model.h"
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
 #include "state/daily_backup.h"
@@ -11,6 +16,7 @@
 #include "state/program_state.h"
 #include "state/station_name.h"
 #include "texts/program_texts.h"
+#include "views/prefix_table.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,6 +110,33 @@ int reportExport(const AdifExportResult& r, const QString& logPath, const QStrin
               fileErrorMessage(lang, read ? FileAction::Read : FileAction::Write, read ? logPath : target, r.detail));
 }
 
+// --award-list: the award's list replaced by the file's castles, or kept
+// when the file gives none.
+int importAwardListFile(const QString& file, const QString& dataDir, Language lang) {
+  const AwardListImport r = importAwardList(file, dataDir, SystemClock().now());
+  if (r.status == AwardListImport::WriteFailed)
+    return fail(kExitFailed, fileErrorMessage(lang, FileAction::Write, awardListPath(dataDir), r.detail));
+  if (!r.ok()) return fail(kExitFailed, awardImportMessage(r, lang) + QLatin1Char('\n') + file);
+  print(stdout, awardImportMessage(r, lang) + QLatin1Char('\n') + awardListPath(dataDir));
+  return kExitDone;
+}
+
+// --progress: the award's figures of the log, against the list when there
+// is one; JSON for scripts.
+int printProgress(const QString& logPath, const QString& dataDir, const QString& call, Language lang, bool json) {
+  LogListModel log;
+  if (!log.load(logPath)) return fail(kExitFailed, fileErrorMessage(lang, FileAction::Read, logPath, log.errorString()));
+  AwardTally tally(awardBands());
+  tally.setList(loadAwardList(awardListPath(dataDir)));
+  tally.update(log);
+  const CountryNames names = countryNamesFrom(prefixTablePath(dataDir));
+  if (json)
+    QTextStream(stdout) << QString::fromUtf8(progressJson(tally, names, ProgramState::shownForm(call)));
+  else
+    print(stdout, progressText(tally, names, ProgramState::shownForm(call), lang));
+  return kExitDone;
+}
+
 }  // namespace
 
 int runCommandLine(int argc, char** argv) {
@@ -141,6 +174,17 @@ int runCommandLine(int argc, char** argv) {
                      "QTH) for logging services."),
       QStringLiteral("FILE"));
   for (const QCommandLineOption& o : {station, import, sigAward, exportOwn, exportStandard}) parser.addOption(o);
+  const QCommandLineOption awardList(
+      QStringLiteral("award-list"),
+      QStringLiteral("Import the award's published list of castles (CSV, semicolon or tab file, UTF-8 or "
+                     "Windows-1252) into the data folder, replacing the list kept there; no station needed."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption progress(
+      QStringLiteral("progress"),
+      QStringLiteral("Print the award's figures of the station's log: castles worked and confirmed, countries, "
+                     "and per country; with the award's list, how many castles it has."));
+  const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("With --progress: the figures as JSON."));
+  for (const QCommandLineOption& o : {awardList, progress, json}) parser.addOption(o);
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("With --export: the file to write."),
                                QStringLiteral("[FILE]"));
 
@@ -151,13 +195,22 @@ int runCommandLine(int argc, char** argv) {
   if (parser.isSet(help)) parser.showHelp(kExitDone);
   if (parser.isSet(version)) parser.showVersion();
   const int actions = int(parser.isSet(import)) + int(parser.isSet(exportOwn)) + int(parser.isSet(exportStandard));
-  if (actions != 1) return usage(QStringLiteral("Give one of --import, --export and --export-standard."));
+  const int awardActions = int(parser.isSet(awardList)) + int(parser.isSet(progress));
+  if (actions + awardActions != 1)
+    return usage(QStringLiteral("Give one of --import, --export, --export-standard, --award-list and --progress."));
+  if (parser.isSet(json) && !parser.isSet(progress)) return usage(QStringLiteral("--json goes with --progress."));
   if (parser.isSet(sigAward) && !parser.isSet(import)) return usage(QStringLiteral("--sig-award goes with --import."));
   const QStringList files = parser.positionalArguments();
   if (files.size() > (parser.isSet(exportOwn) ? 1 : 0))
     return usage(QStringLiteral("Unexpected argument: ") + files.join(QLatin1Char(' ')));
 
   const SettingsStore settings(SettingsStore::defaultFile());
+  if (parser.isSet(awardList)) {
+    // The messages in the language of the station the window opens.
+    const Language stored = languageFromSetting(settings.read(keys::Language, settings.read(keys::StationCallsign, {})));
+    return importAwardListFile(parser.value(awardList), dataDirectory(),
+                               stored == Language::Other ? Language::English : stored);
+  }
   // As typed on the command line ("f0orb/p" is F0ORB_P), or the stored form
   // of the settings file, taken as it is.
   const QString given = parser.isSet(station) ? parser.value(station) : settings.read(keys::StationCallsign, {});
@@ -178,6 +231,7 @@ int runCommandLine(int argc, char** argv) {
 
   const Language stored = languageFromSetting(settings.read(keys::Language, call));
   const Language lang = stored == Language::Other ? Language::English : stored;
+  if (parser.isSet(progress)) return printProgress(logPath, dataDir, call, lang, parser.isSet(json));
   if (parser.isSet(import)) return importFile(parser.value(import), logPath, call, parser.isSet(sigAward), lang);
   if (parser.isSet(exportOwn)) {
     // The title names the station as the window's label shows it after a

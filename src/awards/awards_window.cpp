@@ -141,7 +141,11 @@ AwardsWindow::AwardsWindow(ProgramState& state, Platform& platform, QWidget* par
   Grille->setFocus();
 }
 
-AwardsWindow::~AwardsWindow() = default;
+AwardsWindow::~AwardsWindow() {
+  // The views may still ask the grid while the window is taken down, after
+  // the tally is gone.
+  grid_->reset(nullptr, {}, Language::French);
+}
 
 void AwardsWindow::rebuild() {
   list_ = store_.list();
