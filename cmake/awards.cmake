@@ -20,3 +20,8 @@ target_sources(ktl_gui PRIVATE src/awards/award_models.cpp src/awards/awards_win
 ktl_gui_test(test_awards_window tests/awards/test_awards_window.cpp)
 add_dependencies(test_awards_window orb-ktl)
 target_compile_definitions(test_awards_window PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>")
+# ktl-award-bench: the list, the figures and the window on 100,000 QSOs and
+# 50,000 castles.
+add_executable(ktl-award-bench bench/award_bench.cpp bench/bench.cpp)
+target_include_directories(ktl-award-bench PRIVATE bench)
+target_link_libraries(ktl-award-bench PRIVATE ktl_gui)

@@ -2,6 +2,8 @@
 
 #include "adif/adif_fields.h"
 
+#include <cstring>
+
 namespace ktl {
 
 const QByteArrayList& awardBands() {
@@ -24,8 +26,10 @@ const QByteArrayList& awardBands() {
 
 int awardBandIndex(const QByteArrayList& bands, QByteArrayView field) {
   const QByteArrayView band = field.trimmed();
-  for (int i = 0; i < bands.size(); ++i)
-    if (bands[i] == band) return i;
+  for (int i = 0; i < bands.size(); ++i) {
+    const QByteArray& b = bands[i];
+    if (b.size() == band.size() && std::memcmp(b.constData(), band.data(), band.size()) == 0) return i;
+  }
   return int(bands.size());
 }
 

@@ -1,5 +1,6 @@
 #include "awards/award_list.h"
 
+#include "log/lines.h"
 #include "log/qso_record.h"
 #include "log/text_codec.h"
 #include "state/program_state.h"
@@ -14,12 +15,6 @@
 
 namespace ktl {
 namespace {
-
-// Blanks around a part removed, letters in capitals.
-void appendUpperTrimmed(QByteArray& out, QByteArrayView part) {
-  part = part.trimmed();
-  for (const char c : part) out += char(kUpper1252[static_cast<unsigned char>(c)]);
-}
 
 bool isReferenceChar(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); }
 
@@ -192,20 +187,17 @@ constexpr QByteArrayView kStoredHead = "#ORB_KTL award list";
 
 }  // namespace
 
-QByteArray castleKey(QByteArrayView prefix, QByteArrayView number) {
-  QByteArray key;
-  key.reserve(prefix.size() + number.size() + 1);
-  appendUpperTrimmed(key, prefix);
-  if (key.isEmpty()) return {};
-  key += '-';
-  const qsizetype before = key.size();
-  appendUpperTrimmed(key, number);
-  if (key.size() == before) return {};
-  return key;
-}
-
-QByteArray castleKeyOfLine(QByteArrayView line) {
-  return castleKey(logFieldView(line, QsoField::CountryPrefix), logFieldView(line, QsoField::CastleNumber));
+CastleCode castleCodeOfLine(QByteArrayView line) {
+  const QByteArrayView prefix = logFieldView(line, QsoField::CountryPrefix).trimmed(),
+                       number = logFieldView(line, QsoField::CastleNumber).trimmed();
+  CastleCode c;
+  if (prefix.isEmpty() || number.isEmpty() || prefix.size() + 1 + number.size() > CastleCode::kMost) return c;
+  char* out = c.bytes.data();
+  for (const char ch : prefix) *out++ = char(kUpper1252[static_cast<unsigned char>(ch)]);
+  *out++ = '-';
+  for (const char ch : number) *out++ = char(kUpper1252[static_cast<unsigned char>(ch)]);
+  c.bytes[11] = char(out - c.bytes.data());
+  return c;
 }
 
 QString castleNameForLog(const QString& name) {
@@ -226,11 +218,6 @@ QString castleNameForLog(const QString& name) {
 }
 
 // ---- the list ---------------------------------------------------------------
-
-const ListedCastle* AwardList::find(QByteArrayView key) const {
-  const auto it = index_.find(std::string_view(key.data(), key.size()));
-  return it == index_.end() ? nullptr : &castles_[it->second];
-}
 
 QString AwardList::nameOf(QStringView prefix, QStringView number) const {
   if (castles_.empty()) return {};
@@ -255,10 +242,24 @@ const std::vector<qsizetype>& AwardList::castlesOf(QByteArrayView prefix) const 
   return it == byPrefix_.end() ? none : it->second;
 }
 
+void AwardList::reserve(qsizetype castles) {
+  castles = std::min(castles, kAwardListMaxCastles);
+  castles_.reserve(castles);
+  index_.reserve(castles);
+}
+
 bool AwardList::add(ListedCastle castle) {
   const qsizetype at = qsizetype(castles_.size());
-  if (!index_.emplace(std::string(castle.key.constData(), castle.key.size()), at).second) return false;
-  std::vector<qsizetype>& ofPrefix = byPrefix_[castle.prefix().toByteArray()];
+  const CastleCode code = CastleCode::of(castle.key);
+  bool added = false;
+  if (code.isEmpty() || castle.key.indexOf('-') < 1) return false;
+  index_.insert(code, int(at), &added);
+  if (!added) return false;
+  if (!lastOfPrefix_ || castle.prefix() != lastPrefix_) {
+    lastPrefix_ = castle.prefix().toByteArray();
+    lastOfPrefix_ = &byPrefix_[lastPrefix_];
+  }
+  std::vector<qsizetype>& ofPrefix = *lastOfPrefix_;
   // Lists come in reference order mostly: the place is found from the end.
   auto pos = ofPrefix.end();
   while (pos != ofPrefix.begin() && castle.key < castles_[*(pos - 1)].key) --pos;
@@ -401,30 +402,65 @@ LogResult storeAwardList(const QString& path, const AwardList& list) {
   });
 }
 
+namespace {
+
+// A key as the stored list writes it: 1 to 4 capitals and digits, "-", 1
+// to 5 more.
+bool storedKey(QByteArrayView key) {
+  const qsizetype dash = key.indexOf('-');
+  if (dash < 1 || dash > 4 || key.size() - dash - 1 < 1 || key.size() - dash - 1 > 5) return false;
+  for (qsizetype i = 0; i < key.size(); ++i) {
+    const char c = key[i];
+    if (i != dash && !((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+// The fields of a stored line, cut at its tabs without a copy.
+std::array<QByteArrayView, 5> tabFields(QByteArrayView line) {
+  std::array<QByteArrayView, 5> f;
+  for (std::size_t i = 0; i < f.size() && !line.isNull(); ++i) {
+    const qsizetype tab = line.indexOf('\t');
+    f[i] = tab < 0 ? line : line.first(tab);
+    line = tab < 0 ? QByteArrayView() : line.sliced(tab + 1);
+  }
+  return f;
+}
+
+}  // namespace
+
 std::shared_ptr<const AwardList> loadAwardList(const QString& path, LogResult* result) {
   auto list = std::make_shared<AwardList>();
+  if (result) *result = {};
+  QFile file(path);
+  if (!file.exists()) return list;
+  QByteArray bytes;
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kAwardListMaxBytes * 2 ||
+      (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+    if (result) *result = {LogResult::ReadFailed, file.errorString()};
+    return list;
+  }
+  list->reserve(bytes.count('\n'));
   bool head = true;
-  const LogResult read = forEachLine(path, [&](const QByteArray& line) {
+  forEachLineIn(bytes, [&](QByteArrayView line) {
+    const std::array<QByteArrayView, 5> f = tabFields(line);
     if (std::exchange(head, false) && line.startsWith(kStoredHead)) {
-      const QByteArrayList parts = line.split('\t');
-      list->source = QString::fromUtf8(parts.value(1));
-      list->imported = QDateTime::fromString(QString::fromLatin1(parts.value(2)), Qt::ISODate);
-      return true;
+      list->source = QString::fromUtf8(f[1]);
+      list->imported = QDateTime::fromString(QString::fromLatin1(f[2]), Qt::ISODate);
+      return;
     }
-    const QByteArrayList f = line.split('\t');
-    const auto ref = listReference(QString::fromLatin1(f.value(0)));
-    if (!ref) return true;  // a line edited by hand: not a castle
+    if (!storedKey(f[0])) return;  // a line edited by hand: not a castle
     ListedCastle c;
-    c.key = *ref;
-    c.name = QString::fromUtf8(f.value(1));
-    c.region = QString::fromUtf8(f.value(2));
-    bool okLat = false, okLon = false;
-    const double lat = f.value(3).toDouble(&okLat), lon = f.value(4).toDouble(&okLon);
-    if (okLat && okLon) c.latitude = lat, c.longitude = lon;
+    c.key = f[0].toByteArray();
+    c.name = QString::fromUtf8(f[1]);
+    if (!f[2].isEmpty()) c.region = QString::fromUtf8(f[2]);
+    if (!f[3].isEmpty() && !f[4].isEmpty()) {
+      bool okLat = false, okLon = false;
+      const double lat = f[3].toByteArray().toDouble(&okLat), lon = f[4].toByteArray().toDouble(&okLon);
+      if (okLat && okLon) c.latitude = lat, c.longitude = lon;
+    }
     list->add(std::move(c));
-    return true;
   });
-  if (result) *result = read;
   return list;
 }
 

@@ -16,6 +16,7 @@
 // data folder (awardListPath): UTF-8, tab-separated, CR LF, one castle a
 // line after a first line naming the file imported and when; a newer import
 // replaces it at once through the one atomic write.
+#include "awards/castle_code.h"
 #include "log/log_file.h"
 
 #include <QByteArray>
@@ -30,20 +31,16 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ktl {
 
 class ProgramState;
 
-// "OK-08815" from the two parts as the log holds them ("  OK", "08815"):
-// blanks around each removed, letters in capitals (Windows-1252 case). An
-// empty text when either part is empty.
-QByteArray castleKey(QByteArrayView prefix, QByteArrayView number);
-// The castle of a log line (columns 14-23); empty when it has none.
-QByteArray castleKeyOfLine(QByteArrayView logLine);
+// The castle of a log line: "OK-08815" from its two parts ("  OK",
+// "08815"), blanks around each removed, letters in capitals (Windows-1252
+// case); empty when either part is empty.
+CastleCode castleCodeOfLine(QByteArrayView logLine);
 
 // A castle name from the list as the log can keep it: a letter that
 // Windows-1252 lacks loses its accent ("Český" becomes "Ceský"), anything
@@ -65,7 +62,11 @@ class AwardList {
   qsizetype size() const { return qsizetype(castles_.size()); }
   const std::vector<ListedCastle>& castles() const { return castles_; }
   // The castle of `key` ("OK-08815"), or null.
-  const ListedCastle* find(QByteArrayView key) const;
+  const ListedCastle* find(QByteArrayView key) const { return find(CastleCode::of(key)); }
+  const ListedCastle* find(const CastleCode& code) const {
+    const int i = index_.find(code);
+    return i < 0 ? nullptr : &castles_[i];
+  }
   // The castle's name for a reference as typed or spotted ("ok", "08815"):
   // empty when the list does not know it. What the entry and the live spots
   // show beside a reference.
@@ -82,15 +83,16 @@ class AwardList {
 
   // Adds a castle; false (nothing added) when its key is already there.
   bool add(ListedCastle castle);
+  void reserve(qsizetype castles);
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
   std::vector<ListedCastle> castles_;
-  std::unordered_map<std::string, qsizetype, Hash, std::equal_to<>> index_;
+  CastleCodeMap index_;
   std::map<QByteArray, std::vector<qsizetype>> byPrefix_;
+  // The prefix of the castle added last, and its castles: a list comes
+  // country by country.
+  QByteArray lastPrefix_;
+  std::vector<qsizetype>* lastOfPrefix_ = nullptr;
 };
 
 // What an import found, for the operator's message.

@@ -13,8 +13,6 @@
 namespace ktl {
 namespace {
 
-std::string_view view(QByteArrayView v) { return std::string_view(v.data(), v.size()); }
-
 // yyyymm of a line's date, 0 when it has none readable.
 std::int32_t monthOf(QByteArrayView line) {
   const qint64 key = dateKey(line, CenturyRule::Sort);
@@ -23,44 +21,44 @@ std::int32_t monthOf(QByteArrayView line) {
   return month % 100 >= 1 && month % 100 <= 12 ? month : 0;
 }
 
+constexpr int kFirstYear = 1950, kYears = 100;
+int monthSlot(int yearMonth) { return (yearMonth / 100 - kFirstYear) * 12 + yearMonth % 100 - 1; }
+
 }  // namespace
 
-AwardTally::AwardTally(QByteArrayList bands) : bands_(std::move(bands)) {
+AwardTally::AwardTally(QByteArrayList bands) : bands_(std::move(bands)), months_(kYears * 12) {
   if (bands_.size() > 31) bands_.resize(31);
 }
 
-int AwardTally::countryIndex(QByteArrayView prefix) const {
-  const auto it = countryIndex_.find(view(prefix));
-  return it == countryIndex_.end() ? -1 : it->second;
-}
+int AwardTally::countryIndex(QByteArrayView prefix) const { return countryIndex_.find(CastleCode::of(prefix)); }
 
 int AwardTally::countryOf(QByteArrayView prefix, Update* update) {
-  const auto it = countryIndex_.find(view(prefix));
-  if (it != countryIndex_.end()) return it->second;
+  const int known = countryIndex_.find(CastleCode::of(prefix));
+  if (known >= 0) return known;
   Country c;
   c.prefix = prefix.toByteArray();
   c.bandWorked.assign(bands_.size() + 1, 0);
   c.bandConfirmed.assign(bands_.size() + 1, 0);
   countries_.push_back(std::move(c));
   const int index = int(countries_.size() - 1);
-  countryIndex_.emplace(std::string(view(prefix)), index);
+  countryIndex_.insert(CastleCode::of(prefix), index);
   if (update) update->countriesAdded = true;
   return index;
 }
 
 AwardTally::Line AwardTally::readLine(QByteArrayView text, std::uint64_t hash, Update* update) {
   Line l{hash, -1, {0, 0, false}};
-  const QByteArray key = castleKeyOfLine(text);
-  if (key.isEmpty()) return l;
-  auto it = castleIndex_.find(view(key));
-  if (it == castleIndex_.end()) {
+  const CastleCode code = castleCodeOfLine(text);
+  if (code.isEmpty()) return l;
+  bool added = false;
+  l.castle = castleIndex_.insert(code, int(castles_.size()), &added);
+  if (added) {
     Castle c;
-    c.country = countryOf(QByteArrayView(key).first(key.indexOf('-')), update);
-    if (list_) c.listed = list_->find(key);
+    c.code = code;
+    c.country = countryOf(code.key().first(code.key().indexOf('-')), update);
+    if (list_) c.listed = list_->find(code);
     castles_.push_back(std::move(c));
-    it = castleIndex_.emplace(std::string(view(key)), int(castles_.size() - 1)).first;
   }
-  l.castle = it->second;
   l.qso = {monthOf(text), std::int16_t(awardBandIndex(bands_, logFieldView(text, QsoField::Band))),
            logFieldView(text, QsoField::QslReceived) == QByteArrayView("*")};
   return l;
@@ -81,8 +79,8 @@ void AwardTally::retire(Castle& c) {
   } else if (list()) {
     --k.notInList;
   }
-  if (c.firstMonth) --months_[c.firstMonth].first; else --undated_;
-  if (c.firstConfirmedMonth) --months_[c.firstConfirmedMonth].second;
+  if (c.firstMonth) --months_[monthSlot(c.firstMonth)].first; else --undated_;
+  if (c.firstConfirmedMonth) --months_[monthSlot(c.firstConfirmedMonth)].second;
 }
 
 void AwardTally::admit(Castle& c) {
@@ -108,8 +106,8 @@ void AwardTally::admit(Castle& c) {
   } else if (list()) {
     ++k.notInList;
   }
-  if (c.firstMonth) ++months_[c.firstMonth].first; else ++undated_;
-  if (c.firstConfirmedMonth) ++months_[c.firstConfirmedMonth].second;
+  if (c.firstMonth) ++months_[monthSlot(c.firstMonth)].first; else ++undated_;
+  if (c.firstConfirmedMonth) ++months_[monthSlot(c.firstConfirmedMonth)].second;
 }
 
 void AwardTally::clear() {
@@ -118,7 +116,7 @@ void AwardTally::clear() {
   castles_.clear();
   castleIndex_.clear();
   lines_.clear();
-  months_.clear();
+  months_.assign(kYears * 12, {0, 0});
   undated_ = 0;
 }
 
@@ -131,7 +129,7 @@ void AwardTally::countListed() {
 void AwardTally::setList(std::shared_ptr<const AwardList> list) {
   for (Castle& c : castles_) retire(c);
   list_ = std::move(list);
-  for (const auto& [key, index] : castleIndex_) castles_[index].listed = list_ ? list_->find(key) : nullptr;
+  for (Castle& c : castles_) c.listed = list_ ? list_->find(c.code) : nullptr;
   countListed();
   for (Castle& c : castles_) admit(c);
 }
@@ -158,8 +156,14 @@ AwardTally::Update AwardTally::update(qsizetype count, const std::function<QByte
     clear();
     list_ = list;
     lines_.reserve(count);
+    castleIndex_.reserve(std::min<qsizetype>(count, 1 << 20));
     for (qsizetype i = 0; i < count; ++i) lines_.push_back(readLine(line(i), hashes[i], &u));
     countListed();
+    // Each castle's QSOs in one allocation: counted first.
+    std::vector<int> qsos(castles_.size(), 0);
+    for (const Line& l : lines_)
+      if (l.castle >= 0) ++qsos[l.castle];
+    for (std::size_t c = 0; c < castles_.size(); ++c) castles_[c].qsos.reserve(qsos[c]);
     for (const Line& l : lines_)
       if (l.castle >= 0) castles_[l.castle].qsos.push_back(l.qso);
     for (Castle& c : castles_) admit(c);
@@ -232,19 +236,20 @@ int AwardTally::listedCountries() const {
 }
 
 bool AwardTally::worked(QByteArrayView key) const {
-  const auto it = castleIndex_.find(view(key));
-  return it != castleIndex_.end() && !castles_[it->second].qsos.empty();
+  const int i = castleIndex_.find(CastleCode::of(key));
+  return i >= 0 && !castles_[i].qsos.empty();
 }
 
 bool AwardTally::confirmed(QByteArrayView key) const {
-  const auto it = castleIndex_.find(view(key));
-  return it != castleIndex_.end() && castles_[it->second].confirmedBands != 0;
+  const int i = castleIndex_.find(CastleCode::of(key));
+  return i >= 0 && castles_[i].confirmedBands != 0;
 }
 
 std::vector<AwardTally::Month> AwardTally::months() const {
   std::vector<Month> out;
-  for (const auto& [month, counts] : months_)
-    if (counts.first || counts.second) out.push_back({month, counts.first, counts.second});
+  for (int i = 0; i < int(months_.size()); ++i)
+    if (months_[i].first || months_[i].second)
+      out.push_back({(kFirstYear + i / 12) * 100 + i % 12 + 1, months_[i].first, months_[i].second});
   return out;
 }
 

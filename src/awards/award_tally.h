@@ -15,11 +15,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ktl {
@@ -98,6 +94,7 @@ class AwardTally {
     bool operator==(const Qso&) const = default;
   };
   struct Castle {
+    CastleCode code;
     int country;
     const ListedCastle* listed = nullptr;
     std::vector<Qso> qsos;
@@ -110,10 +107,6 @@ class AwardTally {
     std::uint64_t hash;
     int castle;  // -1: no castle reference
     Qso qso;
-  };
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
 
   int countryOf(QByteArrayView prefix, Update* update);
@@ -128,11 +121,13 @@ class AwardTally {
   QByteArrayList bands_;
   std::shared_ptr<const AwardList> list_;
   std::vector<Country> countries_;
-  std::unordered_map<std::string, int, Hash, std::equal_to<>> countryIndex_;
+  CastleCodeMap countryIndex_;  // by the prefix
   std::vector<Castle> castles_;
-  std::unordered_map<std::string, int, Hash, std::equal_to<>> castleIndex_;
+  CastleCodeMap castleIndex_;
   std::vector<Line> lines_;
-  std::map<int, std::pair<int, int>> months_;  // yyyymm -> castles first worked, first confirmed
+  // Castles first worked and first confirmed in each month from January
+  // 1950 (a two-digit year is 1950 to 2049), by monthSlot().
+  std::vector<std::pair<int, int>> months_;
   int undated_ = 0;
 };
 
