@@ -45,12 +45,12 @@ QChartView* makeChartView(QWidget* parent) {
   view->setRenderHint(QPainter::Antialiasing);
   view->setFocusPolicy(Qt::NoFocus);
   view->chart()->legend()->setAlignment(Qt::AlignBottom);
-  followPalette(view);
+  followPalette(view, view->palette());
   return view;
 }
 
-void followPalette(QChartView* view) {
-  const QChart::ChartTheme theme = darkPalette(view->palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+void followPalette(QChartView* view, const QPalette& palette) {
+  const QChart::ChartTheme theme = darkPalette(palette) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
   if (view->chart()->theme() != theme) view->chart()->setTheme(theme);
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 class QChartView;
+class QPalette;
 class QWidget;
 
 namespace ktl {
@@ -33,9 +34,9 @@ struct CountryBar {
 // it has.
 void showCountries(QChartView* view, const std::vector<CountryBar>& bars, bool withList, const ChartTexts& texts);
 
-// The dark or light theme of the chart, as the view's palette is: its
-// texts, axes and grid lines take the theme's colours.
-void followPalette(QChartView* view);
+// The dark or light theme of the chart, as `palette` (the window's) is:
+// its texts, axes and grid lines take the theme's colours.
+void followPalette(QChartView* view, const QPalette& palette);
 
 // The chart as a PNG picture of `size` (1000 x 600 when empty).
 QByteArray chartPng(QChartView* view, QSize size = {});

@@ -274,8 +274,8 @@ void AwardsWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // A desktop switched to a dark theme (or back) redraws the charts in it.
   if (event->type() == QEvent::PaletteChange) {
-    followPalette(Graphique_Temps);
-    followPalette(Graphique_Pays);
+    followPalette(Graphique_Temps, palette());
+    followPalette(Graphique_Pays, palette());
   }
 }
 

@@ -104,6 +104,9 @@ class TestAwardFigures : public QObject {
     QTest::newRow("bad lines counted, duplicates: the first wins")
         << QByteArray("OK-00001;Prvni\nnot a castle;x\nOK-00001;Druhy\nOK-123456;too long\n\nOK-00002;Dva\n")
         << ok << 2 << 2 << 1 << "OK-00001" << "Prvni" << ";" << true;
+    QTest::newRow("a line longer than any list's")
+        << ("OK-00001;" + QByteArray(5000, 'x') + "\nOK-00002;Dva\n") << ok << 1 << 1 << 0 << "OK-00002" << "Dva"
+        << ";" << true;
     QTest::newRow("empty") << QByteArray() << int(AwardListImport::Empty) << 0 << 0 << 0 << "" << "" << ";" << true;
     QTest::newRow("blanks only") << QByteArray(" \r\n\t\r\n") << int(AwardListImport::Empty) << 0 << 0 << 0 << ""
                                  << "" << ";" << true;
@@ -128,6 +131,19 @@ class TestAwardFigures : public QObject {
     QTEST(list.castles().front().name, "firstName");
     QTEST(QString(QChar(r.separator)), "separator");
     QTEST(r.utf8, "utf8");
+  }
+
+  void namesAsTheLogKeepsThem_data() {
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("Windows-1252 letters kept") << "Château d'Évian ?" << "Château d'Évian ?";
+    QTest::newRow("other accents dropped") << "Hrad Český Krumlov, Łańcut" << "Hrad Ceský Krumlov, ?ancut";
+    QTest::newRow("a character beyond 16 bits is one column") << "Zamek \U0001F3F0 X" << "Zamek ? X";
+    QTest::newRow("cut to 60 columns") << QString(70, u'a') << QString(60, u'a');
+  }
+  void namesAsTheLogKeepsThem() {
+    QFETCH(QString, listed);
+    QTEST(castleNameForLog(listed), "logged");
   }
 
   void badLinesAndCoordinates() {

@@ -9,6 +9,8 @@
 #include "station_fixture.h"
 #include "test_log_lines.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,6 +111,12 @@ class TestAwardsWindow : public QObject {
     Progress::grid(win)->sortByColumn(2, Qt::DescendingOrder);
     QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("OK"));
     QCOMPARE(Progress::row(win, 2).first(), QStringLiteral("Total"));
+
+    // A dark desktop: the charts take the dark theme.
+    QPalette dark = win->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    win->setPalette(dark);
+    QCOMPARE(Progress::in<QChartView>(win, "Graphique_Temps")->chart()->theme(), QChart::ChartThemeDark);
 
     // Escape closes it.
     QPointer<AwardsWindow> guard(win);
