@@ -114,6 +114,301 @@
         <translation>Hamlib error %1</translation>
     </message>
     <message>
+        <source>Progression du diplôme</source>
+        <comment>Award/Progression</comment>
+        <translation>Award progress</translation>
+    </message>
+    <message>
+        <source>Pays :</source>
+        <comment>Award/Label_Pays</comment>
+        <translation>Country:</translation>
+    </message>
+    <message>
+        <source>Enregistrer la grille (CSV)</source>
+        <comment>Award/Enregistrer_CSV</comment>
+        <translation>Save the grid (CSV)</translation>
+    </message>
+    <message>
+        <source>Graphiques en PNG</source>
+        <comment>Award/Enregistrer_PNG</comment>
+        <translation>Charts as PNG</translation>
+    </message>
+    <message>
+        <source>Graphiques en PDF</source>
+        <comment>Award/Enregistrer_PDF</comment>
+        <translation>Charts as PDF</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <comment>Award/Imprimer</comment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <comment>Award/Quitter</comment>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Progression du diplôme</source>
+        <comment>award/Texts/MenuItem</comment>
+        <translation>Award progress</translation>
+    </message>
+    <message>
+        <source>Importer la liste du diplôme</source>
+        <comment>award/Texts/ImportMenuItem</comment>
+        <translation>Import the award's list</translation>
+    </message>
+    <message>
+        <source>Listes (*.csv *.txt);;Tous les fichiers (*)</source>
+        <comment>award/Texts/ImportFilter</comment>
+        <translation>Lists (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Grille par bande</source>
+        <comment>award/Texts/TabGrid</comment>
+        <translation>Grid by band</translation>
+    </message>
+    <message>
+        <source>Châteaux manquants</source>
+        <comment>award/Texts/TabNeeded</comment>
+        <translation>Needed castles</translation>
+    </message>
+    <message>
+        <source>Au fil du temps</source>
+        <comment>award/Texts/TabTime</comment>
+        <translation>Over time</translation>
+    </message>
+    <message>
+        <source>Par pays</source>
+        <comment>award/Texts/TabCountries</comment>
+        <translation>By country</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés : %1</source>
+        <comment>award/Texts/Worked</comment>
+        <translation>Castles worked: %1</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés : %1 sur %2</source>
+        <comment>award/Texts/WorkedOf</comment>
+        <translation>Castles worked: %1 of %2</translation>
+    </message>
+    <message>
+        <source>confirmés : %1</source>
+        <comment>award/Texts/Confirmed</comment>
+        <translation>confirmed: %1</translation>
+    </message>
+    <message>
+        <source>pays : %1</source>
+        <comment>award/Texts/Countries</comment>
+        <translation>countries: %1</translation>
+    </message>
+    <message>
+        <source>pays : %1 sur %2</source>
+        <comment>award/Texts/CountriesOf</comment>
+        <translation>countries: %1 of %2</translation>
+    </message>
+    <message>
+        <source>hors liste : %1</source>
+        <comment>award/Texts/NotInList</comment>
+        <translation>not in the list: %1</translation>
+    </message>
+    <message>
+        <source>Liste du diplôme : %1 châteaux (%2, importée le %3)</source>
+        <comment>award/Texts/ListState</comment>
+        <translation>Award list: %1 castles (%2, imported %3)</translation>
+    </message>
+    <message>
+        <source>Sans liste du diplôme, les totaux viennent du log seul (Fichier, Importer la liste du diplôme)</source>
+        <comment>award/Texts/NoList</comment>
+        <translation>Without the award's list the totals come from the log alone (File, Import the award's list)</translation>
+    </message>
+    <message>
+        <source>Préfixe</source>
+        <comment>award/Texts/ColumnPrefix</comment>
+        <translation>Prefix</translation>
+    </message>
+    <message>
+        <source>Pays</source>
+        <comment>award/Texts/ColumnCountry</comment>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Contactés</source>
+        <comment>award/Texts/ColumnWorked</comment>
+        <translation>Worked</translation>
+    </message>
+    <message>
+        <source>Confirmés</source>
+        <comment>award/Texts/ColumnConfirmed</comment>
+        <translation>Confirmed</translation>
+    </message>
+    <message>
+        <source>Sur la liste</source>
+        <comment>award/Texts/ColumnListed</comment>
+        <translation>Listed</translation>
+    </message>
+    <message>
+        <source>Hors liste</source>
+        <comment>award/Texts/ColumnNotInList</comment>
+        <translation>Not in the list</translation>
+    </message>
+    <message>
+        <source>Référence</source>
+        <comment>award/Texts/ColumnReference</comment>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Nom du château</source>
+        <comment>award/Texts/ColumnName</comment>
+        <translation>Castle name</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <comment>award/Texts/ColumnRegion</comment>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>award/Texts/TotalRow</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>award/Texts/CellWorked</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 QSL)</source>
+        <comment>award/Texts/CellConfirmed</comment>
+        <translation>%1 (%2 QSL)</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <comment>award/Texts/CellNone</comment>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 châteaux contactés, %4 confirmés</source>
+        <comment>award/Texts/SpokenCell</comment>
+        <translation>%1, %2: %3 castles worked, %4 confirmed</translation>
+    </message>
+    <message>
+        <source>%1, %2 : aucun</source>
+        <comment>award/Texts/SpokenNone</comment>
+        <translation>%1, %2: none</translation>
+    </message>
+    <message>
+        <source>Pays par bande : contactés et confirmés</source>
+        <comment>award/Texts/GridName</comment>
+        <translation>Countries by band: worked and confirmed</translation>
+    </message>
+    <message>
+        <source>Châteaux manquants du pays choisi</source>
+        <comment>award/Texts/NeededName</comment>
+        <translation>Needed castles of the chosen country</translation>
+    </message>
+    <message>
+        <source>%1 châteaux manquants</source>
+        <comment>award/Texts/NeededCount</comment>
+        <translation>%1 castles needed</translation>
+    </message>
+    <message>
+        <source>Importez la liste du diplôme (menu Fichier) pour voir les châteaux manquants.</source>
+        <comment>award/Texts/NeededNoList</comment>
+        <translation>Import the award's list (File menu) to see the castles needed.</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés et confirmés, cumul par mois</source>
+        <comment>award/Texts/ChartTime</comment>
+        <translation>Castles worked and confirmed, cumulative by month</translation>
+    </message>
+    <message>
+        <source>Châteaux par pays</source>
+        <comment>award/Texts/ChartCountries</comment>
+        <translation>Castles by country</translation>
+    </message>
+    <message>
+        <source>Contactés</source>
+        <comment>award/Texts/SeriesWorked</comment>
+        <translation>Worked</translation>
+    </message>
+    <message>
+        <source>Confirmés</source>
+        <comment>award/Texts/SeriesConfirmed</comment>
+        <translation>Confirmed</translation>
+    </message>
+    <message>
+        <source>Sur la liste</source>
+        <comment>award/Texts/SeriesListed</comment>
+        <translation>Listed</translation>
+    </message>
+    <message>
+        <source>Fichier enregistré : </source>
+        <comment>award/Texts/Saved</comment>
+        <translation>File saved: </translation>
+    </message>
+    <message>
+        <source>Progression du diplôme KTL de %1 au %2</source>
+        <comment>award/Texts/PrintTitle</comment>
+        <translation>KTL award progress of %1 on %2</translation>
+    </message>
+    <message>
+        <source>Liste du diplôme importée : %1 châteaux (%2, séparateur « %3 »).</source>
+        <comment>award/Texts/ImportDone</comment>
+        <translation>Award list imported: %1 castles (%2, separator "%3").</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles ignorées (la première : ligne %2).</source>
+        <comment>award/Texts/ImportMalformed</comment>
+        <translation>%1 unreadable lines skipped (the first: line %2).</translation>
+    </message>
+    <message>
+        <source>%1 références en double : la première ligne de chacune compte.</source>
+        <comment>award/Texts/ImportDuplicates</comment>
+        <translation>%1 duplicate references: the first line of each counts.</translation>
+    </message>
+    <message>
+        <source>%1 pays de la liste sont inconnus de la table des préfixes.</source>
+        <comment>award/Texts/ImportUnknownCountries</comment>
+        <translation>%1 of the list's countries are not in the prefix table.</translation>
+    </message>
+    <message>
+        <source>Attention : aucun pays de cette liste n'est dans la table des préfixes. Est-ce la liste d'un autre diplôme ?</source>
+        <comment>award/Texts/ImportAnotherAward</comment>
+        <translation>Warning: none of this list's countries is in the prefix table. Is it the list of another award?</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportEmpty</comment>
+        <translation>The file is empty: the award list has not changed.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n'est pas une liste (fichier binaire) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportNotText</comment>
+        <translation>This file is not a list (a binary file): the award list has not changed.</translation>
+    </message>
+    <message>
+        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportNoReference</comment>
+        <translation>No line of this file holds a castle reference (such as OK-08815): the award list has not changed.</translation>
+    </message>
+    <message>
+        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportTooLarge</comment>
+        <translation>File too large for a list (64 MB and a million castles at most): the award list has not changed.</translation>
+    </message>
+    <message>
+        <source>Le fichier ne peut pas être lu : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportUnreadable</comment>
+        <translation>The file cannot be read: the award list has not changed.</translation>
+    </message>
+    <message>
+        <source>Progression du diplôme KTL de %1</source>
+        <comment>award/Texts/ProgressTitle</comment>
+        <translation>KTL award progress of %1</translation>
+    </message>
+    <message>
         <source>Bande</source>
         <comment>Cluster/Label3</comment>
         <translation>Band</translation>
@@ -186,7 +481,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>With --import: SIG names the award and SIG_INFO holds the castle reference (the castle's name then comes from QTH), for records whose SIG is a castle award (WCA, COTA, KTL or the award of the settings); other records (WWFF, POTA, ...) get no castle.</translation>
     </message>
     <message>
-        <source>Écrit le log comme l'export de la fenêtre, dans FICHIER ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
+        <source>Écrit le log comme l'export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportOption</comment>
         <translation>Write the log as the window's export does, to FILE or to &lt;CALL&gt;_KTL.adi in the data folder; "-" writes to standard output.</translation>
     </message>
@@ -226,9 +521,9 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Try 'orb-ktl --help'.</translation>
     </message>
     <message>
-        <source>Donnez une des options --import, --export et --export-standard.</source>
+        <source>Donnez une des options --import, --export, --export-standard, --award-list et --progress.</source>
         <comment>cli/OneAction</comment>
-        <translation>Give one of --import, --export and --export-standard.</translation>
+        <translation>Give one of --import, --export, --export-standard, --award-list and --progress.</translation>
     </message>
     <message>
         <source>--sig-award va avec --import.</source>
@@ -241,7 +536,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Unexpected argument: </translation>
     </message>
     <message>
-        <source>Aucune station : donnez --station INDICATIF (aucune n'a encore été choisie dans la fenêtre).</source>
+        <source>Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).</source>
         <comment>cli/NoStation</comment>
         <translation>No station: give --station CALL (none has been chosen in the window yet).</translation>
     </message>
@@ -259,6 +554,26 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <source>L'entrée standard n'a pas pu être lue : %1</source>
         <comment>cli/StdinUnreadable</comment>
         <translation>Standard input could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Importe la liste publiée des châteaux du diplôme (fichier CSV, à points-virgules ou à tabulations, UTF-8 ou Windows-1252) dans le dossier des données, à la place de la liste qui y est ; sans station.</source>
+        <comment>cli/AwardListOption</comment>
+        <translation>Import the award's published list of castles (CSV, semicolon or tab file, UTF-8 or Windows-1252) into the data folder, replacing the list kept there; no station needed.</translation>
+    </message>
+    <message>
+        <source>Affiche les chiffres du diplôme du log de la station : châteaux contactés et confirmés, pays, et par pays ; avec la liste du diplôme, combien de châteaux elle compte.</source>
+        <comment>cli/ProgressOption</comment>
+        <translation>Print the award's figures of the station's log: castles worked and confirmed, countries, and per country; with the award's list, how many castles it has.</translation>
+    </message>
+    <message>
+        <source>Avec --progress : les chiffres en JSON.</source>
+        <comment>cli/JsonOption</comment>
+        <translation>With --progress: the figures as JSON.</translation>
+    </message>
+    <message>
+        <source>--json va avec --progress.</source>
+        <comment>cli/JsonWithProgress</comment>
+        <translation>--json goes with --progress.</translation>
     </message>
     <message>
         <source>Menus : F10, ou</source>

@@ -114,6 +114,301 @@
         <translation>errore Hamlib %1</translation>
     </message>
     <message>
+        <source>Progression du diplôme</source>
+        <comment>Award/Progression</comment>
+        <translation>Progresso del diploma</translation>
+    </message>
+    <message>
+        <source>Pays :</source>
+        <comment>Award/Label_Pays</comment>
+        <translation>Paese:</translation>
+    </message>
+    <message>
+        <source>Enregistrer la grille (CSV)</source>
+        <comment>Award/Enregistrer_CSV</comment>
+        <translation>Salva la griglia (CSV)</translation>
+    </message>
+    <message>
+        <source>Graphiques en PNG</source>
+        <comment>Award/Enregistrer_PNG</comment>
+        <translation>Grafici in PNG</translation>
+    </message>
+    <message>
+        <source>Graphiques en PDF</source>
+        <comment>Award/Enregistrer_PDF</comment>
+        <translation>Grafici in PDF</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <comment>Award/Imprimer</comment>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <comment>Award/Quitter</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Progression du diplôme</source>
+        <comment>award/Texts/MenuItem</comment>
+        <translation>Progresso del diploma</translation>
+    </message>
+    <message>
+        <source>Importer la liste du diplôme</source>
+        <comment>award/Texts/ImportMenuItem</comment>
+        <translation>Importa l'elenco del diploma</translation>
+    </message>
+    <message>
+        <source>Listes (*.csv *.txt);;Tous les fichiers (*)</source>
+        <comment>award/Texts/ImportFilter</comment>
+        <translation>Elenchi (*.csv *.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Grille par bande</source>
+        <comment>award/Texts/TabGrid</comment>
+        <translation>Griglia per banda</translation>
+    </message>
+    <message>
+        <source>Châteaux manquants</source>
+        <comment>award/Texts/TabNeeded</comment>
+        <translation>Castelli mancanti</translation>
+    </message>
+    <message>
+        <source>Au fil du temps</source>
+        <comment>award/Texts/TabTime</comment>
+        <translation>Nel tempo</translation>
+    </message>
+    <message>
+        <source>Par pays</source>
+        <comment>award/Texts/TabCountries</comment>
+        <translation>Per paese</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés : %1</source>
+        <comment>award/Texts/Worked</comment>
+        <translation>Castelli collegati: %1</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés : %1 sur %2</source>
+        <comment>award/Texts/WorkedOf</comment>
+        <translation>Castelli collegati: %1 su %2</translation>
+    </message>
+    <message>
+        <source>confirmés : %1</source>
+        <comment>award/Texts/Confirmed</comment>
+        <translation>confermati: %1</translation>
+    </message>
+    <message>
+        <source>pays : %1</source>
+        <comment>award/Texts/Countries</comment>
+        <translation>paesi: %1</translation>
+    </message>
+    <message>
+        <source>pays : %1 sur %2</source>
+        <comment>award/Texts/CountriesOf</comment>
+        <translation>paesi: %1 su %2</translation>
+    </message>
+    <message>
+        <source>hors liste : %1</source>
+        <comment>award/Texts/NotInList</comment>
+        <translation>fuori elenco: %1</translation>
+    </message>
+    <message>
+        <source>Liste du diplôme : %1 châteaux (%2, importée le %3)</source>
+        <comment>award/Texts/ListState</comment>
+        <translation>Elenco del diploma: %1 castelli (%2, importato il %3)</translation>
+    </message>
+    <message>
+        <source>Sans liste du diplôme, les totaux viennent du log seul (Fichier, Importer la liste du diplôme)</source>
+        <comment>award/Texts/NoList</comment>
+        <translation>Senza l'elenco del diploma i totali vengono dal solo log (File, Importa l'elenco del diploma)</translation>
+    </message>
+    <message>
+        <source>Préfixe</source>
+        <comment>award/Texts/ColumnPrefix</comment>
+        <translation>Prefisso</translation>
+    </message>
+    <message>
+        <source>Pays</source>
+        <comment>award/Texts/ColumnCountry</comment>
+        <translation>Paese</translation>
+    </message>
+    <message>
+        <source>Contactés</source>
+        <comment>award/Texts/ColumnWorked</comment>
+        <translation>Collegati</translation>
+    </message>
+    <message>
+        <source>Confirmés</source>
+        <comment>award/Texts/ColumnConfirmed</comment>
+        <translation>Confermati</translation>
+    </message>
+    <message>
+        <source>Sur la liste</source>
+        <comment>award/Texts/ColumnListed</comment>
+        <translation>In elenco</translation>
+    </message>
+    <message>
+        <source>Hors liste</source>
+        <comment>award/Texts/ColumnNotInList</comment>
+        <translation>Fuori elenco</translation>
+    </message>
+    <message>
+        <source>Référence</source>
+        <comment>award/Texts/ColumnReference</comment>
+        <translation>Referenza</translation>
+    </message>
+    <message>
+        <source>Nom du château</source>
+        <comment>award/Texts/ColumnName</comment>
+        <translation>Nome del castello</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <comment>award/Texts/ColumnRegion</comment>
+        <translation>Regione</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>award/Texts/TotalRow</comment>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>award/Texts/CellWorked</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 QSL)</source>
+        <comment>award/Texts/CellConfirmed</comment>
+        <translation>%1 (%2 QSL)</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <comment>award/Texts/CellNone</comment>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 châteaux contactés, %4 confirmés</source>
+        <comment>award/Texts/SpokenCell</comment>
+        <translation>%1, %2: %3 castelli collegati, %4 confermati</translation>
+    </message>
+    <message>
+        <source>%1, %2 : aucun</source>
+        <comment>award/Texts/SpokenNone</comment>
+        <translation>%1, %2: nessuno</translation>
+    </message>
+    <message>
+        <source>Pays par bande : contactés et confirmés</source>
+        <comment>award/Texts/GridName</comment>
+        <translation>Paesi per banda: collegati e confermati</translation>
+    </message>
+    <message>
+        <source>Châteaux manquants du pays choisi</source>
+        <comment>award/Texts/NeededName</comment>
+        <translation>Castelli mancanti del paese scelto</translation>
+    </message>
+    <message>
+        <source>%1 châteaux manquants</source>
+        <comment>award/Texts/NeededCount</comment>
+        <translation>%1 castelli mancanti</translation>
+    </message>
+    <message>
+        <source>Importez la liste du diplôme (menu Fichier) pour voir les châteaux manquants.</source>
+        <comment>award/Texts/NeededNoList</comment>
+        <translation>Importare l'elenco del diploma (menu File) per vedere i castelli mancanti.</translation>
+    </message>
+    <message>
+        <source>Châteaux contactés et confirmés, cumul par mois</source>
+        <comment>award/Texts/ChartTime</comment>
+        <translation>Castelli collegati e confermati, cumulativo per mese</translation>
+    </message>
+    <message>
+        <source>Châteaux par pays</source>
+        <comment>award/Texts/ChartCountries</comment>
+        <translation>Castelli per paese</translation>
+    </message>
+    <message>
+        <source>Contactés</source>
+        <comment>award/Texts/SeriesWorked</comment>
+        <translation>Collegati</translation>
+    </message>
+    <message>
+        <source>Confirmés</source>
+        <comment>award/Texts/SeriesConfirmed</comment>
+        <translation>Confermati</translation>
+    </message>
+    <message>
+        <source>Sur la liste</source>
+        <comment>award/Texts/SeriesListed</comment>
+        <translation>In elenco</translation>
+    </message>
+    <message>
+        <source>Fichier enregistré : </source>
+        <comment>award/Texts/Saved</comment>
+        <translation>File salvato: </translation>
+    </message>
+    <message>
+        <source>Progression du diplôme KTL de %1 au %2</source>
+        <comment>award/Texts/PrintTitle</comment>
+        <translation>Progresso del diploma KTL di %1 al %2</translation>
+    </message>
+    <message>
+        <source>Liste du diplôme importée : %1 châteaux (%2, séparateur « %3 »).</source>
+        <comment>award/Texts/ImportDone</comment>
+        <translation>Elenco del diploma importato: %1 castelli (%2, separatore "%3").</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles ignorées (la première : ligne %2).</source>
+        <comment>award/Texts/ImportMalformed</comment>
+        <translation>%1 righe illeggibili ignorate (la prima: riga %2).</translation>
+    </message>
+    <message>
+        <source>%1 références en double : la première ligne de chacune compte.</source>
+        <comment>award/Texts/ImportDuplicates</comment>
+        <translation>%1 referenze doppie: conta la prima riga di ciascuna.</translation>
+    </message>
+    <message>
+        <source>%1 pays de la liste sont inconnus de la table des préfixes.</source>
+        <comment>award/Texts/ImportUnknownCountries</comment>
+        <translation>%1 paesi dell'elenco non sono nella tabella dei prefissi.</translation>
+    </message>
+    <message>
+        <source>Attention : aucun pays de cette liste n'est dans la table des préfixes. Est-ce la liste d'un autre diplôme ?</source>
+        <comment>award/Texts/ImportAnotherAward</comment>
+        <translation>Attenzione: nessun paese di questo elenco è nella tabella dei prefissi. È l'elenco di un altro diploma?</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportEmpty</comment>
+        <translation>Il file è vuoto: l'elenco del diploma non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n'est pas une liste (fichier binaire) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportNotText</comment>
+        <translation>Questo file non è un elenco (file binario): l'elenco del diploma non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportNoReference</comment>
+        <translation>Nessuna riga di questo file contiene una referenza di castello (come OK-08815): l'elenco del diploma non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportTooLarge</comment>
+        <translation>File troppo grande per un elenco (64 MB e un milione di castelli al massimo): l'elenco del diploma non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Le fichier ne peut pas être lu : la liste du diplôme n'a pas changé.</source>
+        <comment>award/Texts/ImportUnreadable</comment>
+        <translation>Il file non può essere letto: l'elenco del diploma non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Progression du diplôme KTL de %1</source>
+        <comment>award/Texts/ProgressTitle</comment>
+        <translation>Progresso del diploma KTL di %1</translation>
+    </message>
+    <message>
         <source>Bande</source>
         <comment>Cluster/Label3</comment>
         <translation>Banda</translation>
@@ -186,7 +481,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Con --import: SIG nomina il diploma e SIG_INFO contiene la referenza del castello (il nome del castello viene allora da QTH), per i record il cui SIG è un diploma di castelli (WCA, COTA, KTL o il diploma delle impostazioni); gli altri (WWFF, POTA, ...) non hanno castello.</translation>
     </message>
     <message>
-        <source>Écrit le log comme l'export de la fenêtre, dans FICHIER ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
+        <source>Écrit le log comme l'export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportOption</comment>
         <translation>Scrive il log come l'esportazione della finestra, in FILE o in &lt;CALL&gt;_KTL.adi nella cartella dei dati; "-" scrive sullo standard output.</translation>
     </message>
@@ -226,9 +521,9 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Provare 'orb-ktl --help'.</translation>
     </message>
     <message>
-        <source>Donnez une des options --import, --export et --export-standard.</source>
+        <source>Donnez une des options --import, --export, --export-standard, --award-list et --progress.</source>
         <comment>cli/OneAction</comment>
-        <translation>Dare una delle opzioni --import, --export e --export-standard.</translation>
+        <translation>Dare una delle opzioni --import, --export, --export-standard, --award-list e --progress.</translation>
     </message>
     <message>
         <source>--sig-award va avec --import.</source>
@@ -241,9 +536,9 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Argomento inatteso: </translation>
     </message>
     <message>
-        <source>Aucune station : donnez --station INDICATIF (aucune n'a encore été choisie dans la fenêtre).</source>
+        <source>Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).</source>
         <comment>cli/NoStation</comment>
-        <translation>Nessuna stazione: dare --station NOMINATIVO (nessuna è ancora stata scelta nella finestra).</translation>
+        <translation>Nessuna stazione: dare --station CALL (nessuna è ancora stata scelta nella finestra).</translation>
     </message>
     <message>
         <source>Pas un indicatif de station : %1 (des lettres, des chiffres et « / » ou « _ », 12 au plus).</source>
@@ -259,6 +554,26 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <source>L'entrée standard n'a pas pu être lue : %1</source>
         <comment>cli/StdinUnreadable</comment>
         <translation>Lo standard input non ha potuto essere letto: %1</translation>
+    </message>
+    <message>
+        <source>Importe la liste publiée des châteaux du diplôme (fichier CSV, à points-virgules ou à tabulations, UTF-8 ou Windows-1252) dans le dossier des données, à la place de la liste qui y est ; sans station.</source>
+        <comment>cli/AwardListOption</comment>
+        <translation>Importa l'elenco pubblicato dei castelli del diploma (file CSV, a punto e virgola o a tabulazioni, UTF-8 o Windows-1252) nella cartella dei dati, al posto dell'elenco che vi si trova; senza stazione.</translation>
+    </message>
+    <message>
+        <source>Affiche les chiffres du diplôme du log de la station : châteaux contactés et confirmés, pays, et par pays ; avec la liste du diplôme, combien de châteaux elle compte.</source>
+        <comment>cli/ProgressOption</comment>
+        <translation>Mostra le cifre del diploma del log della stazione: castelli collegati e confermati, paesi, e per paese; con l'elenco del diploma, quanti castelli conta.</translation>
+    </message>
+    <message>
+        <source>Avec --progress : les chiffres en JSON.</source>
+        <comment>cli/JsonOption</comment>
+        <translation>Con --progress: le cifre in JSON.</translation>
+    </message>
+    <message>
+        <source>--json va avec --progress.</source>
+        <comment>cli/JsonWithProgress</comment>
+        <translation>--json va con --progress.</translation>
     </message>
     <message>
         <source>Menus : F10, ou</source>

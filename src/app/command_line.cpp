@@ -5,7 +5,12 @@
 #include "adif/adif_standard.h"
 #include "extras/adif_with_extras.h"
 #include "log/text_codec.h"
+#include "awards/award_bands.h"
+#include "awards/award_list.h"
+#include "awards/award_report.h"
+#include "awards/award_tally.h"
 #include "log/clock.h"
+#include "log/log_list_model.h"
 #include "platform/data_dir.h"
 #include "platform/settings_store.h"
 #include "state/daily_backup.h"
@@ -15,6 +20,7 @@
 #include "platform/toolkit_translation.h"
 #include "texts/command_line_texts.h"
 #include "texts/program_texts.h"
+#include "views/prefix_table.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -210,6 +216,33 @@ int reportExport(const AdifExportResult& r, const QString& logPath, const QStrin
               fileErrorMessage(lang, read ? FileAction::Read : FileAction::Write, read ? logPath : target, r.detail));
 }
 
+// --award-list: the award's list replaced by the file's castles, or kept
+// when the file gives none.
+int importAwardListFile(const QString& file, const QString& dataDir, Language lang) {
+  const AwardListImport r = importAwardList(file, dataDir, SystemClock().now());
+  if (r.status == AwardListImport::WriteFailed)
+    return fail(kExitFailed, fileErrorMessage(lang, FileAction::Write, awardListPath(dataDir), r.detail));
+  if (!r.ok()) return fail(kExitFailed, awardImportMessage(r, lang) + QLatin1Char('\n') + file);
+  print(stdout, awardImportMessage(r, lang) + QLatin1Char('\n') + awardListPath(dataDir));
+  return kExitDone;
+}
+
+// --progress: the award's figures of the log, against the list when there
+// is one; JSON for scripts.
+int printProgress(const QString& logPath, const QString& dataDir, const QString& call, Language lang, bool json) {
+  LogListModel log;
+  if (!log.load(logPath)) return fail(kExitFailed, fileErrorMessage(lang, FileAction::Read, logPath, log.errorString()));
+  AwardTally tally(awardBands());
+  tally.setList(loadAwardList(awardListPath(dataDir)));
+  tally.update(log);
+  const CountryNames names = countryNamesFrom(prefixTablePath(dataDir));
+  if (json)
+    QTextStream(stdout) << QString::fromUtf8(progressJson(tally, names, ProgramState::shownForm(call)));
+  else
+    print(stdout, progressText(tally, names, ProgramState::shownForm(call), lang));
+  return kExitDone;
+}
+
 }  // namespace
 
 int runCommandLine(int argc, char** argv) {
@@ -240,7 +273,12 @@ int runCommandLine(int argc, char** argv) {
   const QCommandLineOption exportOwn(QStringLiteral("export"), say(CliText::ExportOption, lang));
   const QCommandLineOption exportStandard(QStringLiteral("export-standard"), say(CliText::ExportStandardOption, lang),
                                           QStringLiteral("FILE"));
-  for (const QCommandLineOption& o : {help, helpAll, version, station, import, sigAward, exportOwn, exportStandard})
+  const QCommandLineOption awardList(QStringLiteral("award-list"), say(CliText::AwardListOption, lang),
+                                     QStringLiteral("FILE"));
+  const QCommandLineOption progress(QStringLiteral("progress"), say(CliText::ProgressOption, lang));
+  const QCommandLineOption json(QStringLiteral("json"), say(CliText::JsonOption, lang));
+  for (const QCommandLineOption& o :
+       {help, helpAll, version, station, import, sigAward, exportOwn, exportStandard, awardList, progress, json})
     parser.addOption(o);
   parser.addPositionalArgument(QStringLiteral("FILE"), say(CliText::FileArgument, lang), QStringLiteral("[FILE]"));
 
@@ -261,12 +299,16 @@ int runCommandLine(int argc, char** argv) {
     return kExitDone;
   }
   const int actions = int(parser.isSet(import)) + int(parser.isSet(exportOwn)) + int(parser.isSet(exportStandard));
-  if (actions != 1) return usage(say(CliText::OneAction, lang));
+  const int awardActions = int(parser.isSet(awardList)) + int(parser.isSet(progress));
+  if (actions + awardActions != 1) return usage(say(CliText::OneAction, lang));
+  if (parser.isSet(json) && !parser.isSet(progress)) return usage(say(CliText::JsonWithProgress, lang));
   if (parser.isSet(sigAward) && !parser.isSet(import)) return usage(say(CliText::SigWithImport, lang));
   const QStringList files = parser.positionalArguments();
   if (files.size() > (parser.isSet(exportOwn) ? 1 : 0))
     return usage(say(CliText::Unexpected, lang) + files.join(QLatin1Char(' ')));
 
+  // The award's list is the program's, not a station's.
+  if (parser.isSet(awardList)) return importAwardListFile(parser.value(awardList), dataDirectory(), lang);
   // As typed on the command line ("f0orb/p" is F0ORB_P), or the stored form
   // of the settings file, taken as it is.
   const QString given = parser.isSet(station) ? parser.value(station) : defaultStation;
@@ -286,6 +328,7 @@ int runCommandLine(int argc, char** argv) {
     lang = runLanguage(stored);
     translation.use(lang);
   }
+  if (parser.isSet(progress)) return printProgress(logPath, dataDir, call, lang, parser.isSet(json));
   if (parser.isSet(import)) {
     AdifImportOptions options;
     options.sigIsAward = parser.isSet(sigAward);

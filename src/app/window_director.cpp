@@ -1,6 +1,7 @@
 #include "app/window_director.h"
 
 #include "adif/import_adif_window.h"
+#include "awards/awards_window.h"
 #include "cluster/cluster_window.h"
 #include "cluster/spots_window.h"
 #include "station/station_window.h"
@@ -25,6 +26,7 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::PrefixEditor: return new PrefixEditorWindow(state_, platform_, owner_);
     case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
     case WindowId::LiveSpots: return new SpotsWindow(state_, platform_, owner_);
+    case WindowId::AwardProgress: return new AwardsWindow(state_, platform_, owner_);
     default: return nullptr;
   }
 }
@@ -38,7 +40,8 @@ bool WindowDirector::has(WindowId id) const {
     case WindowId::ContactedPrefixes:
     case WindowId::PrefixEditor:
     case WindowId::Cluster:
-    case WindowId::LiveSpots: return true;
+    case WindowId::LiveSpots:
+    case WindowId::AwardProgress: return true;
     default: return false;
   }
 }

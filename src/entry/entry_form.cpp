@@ -1,5 +1,6 @@
 #include "entry/entry_form.h"
 
+#include "awards/award_list.h"
 #include "entry/entry_checks.h"
 #include "extras/extras_store.h"
 #include "log/bands.h"
@@ -356,6 +357,10 @@ bool EntryForm::onEnter(Field f) {
       if (auto date = findCastleNumber(state_.logPath(), toFileBytes(text))) {
         alreadyContacted_ = true;
         platform_.sayText(this, alreadyContactedMessage(fromFileBytes(*date), state_.language()));
+      } else if (Rem_A->text().isEmpty()) {
+        // A castle the log does not know yet: the award's list offers its
+        // name, which the operator may change or clear.
+        Rem_A->setText(castleNameForLog(AwardListStore::of(state_).nameOf(fieldText(Type), text)));
       }
     }
     if (state_.realTimeEntry() && entryMode_ == EntryMode::NewEntry) {

@@ -3,6 +3,7 @@
 #include "adif/adif_export.h"
 #include "adif/adif_standard.h"
 #include "extras/adif_with_extras.h"
+#include "awards/awards_window.h"
 #include "entry/entry_form.h"
 #include "entry/loading_splash.h"
 #include "entry/qso_list.h"
@@ -13,6 +14,7 @@
 #include "state/log_access.h"
 #include "state/program_state.h"
 #include "state/window_opener.h"
+#include "texts/award_texts.h"
 #include "texts/keyboard_texts.h"
 #include "texts/spots_texts.h"
 #include "texts/program_texts.h"
@@ -260,6 +262,14 @@ void MainWindow::buildMenus() {
     if (!platform_.openFolder(folder) && !where.isNull()) platform_.message(this, where + QDir::toNativeSeparators(folder));
   });
   windowItem(file, "Mnu_Edit_Pays", QStringLiteral("Editer la liste des pays"), int(WindowId::PrefixEditor));
+  // The award's published list of castles, for the progress window and the
+  // castle names offered at entry.
+  QAction* awardList = named(file->addAction(pick(awardText(AwardText::ImportMenuItem), Language::French)), "Mnu_Import_Liste");
+  connect(awardList, &QAction::triggered, this, [this] { importAwardListChosen(this, state_, platform_); });
+  connect(&state_, &ProgramState::languageChanged, awardList, [this, awardList] {
+    const QString caption = pick(awardText(AwardText::ImportMenuItem), state_.language());
+    if (!caption.isNull()) awardList->setText(caption);
+  });
 
   QMenu* language = named(bar->addMenu(QStringLiteral("Language")), "mnu_Langue");
   languages_ = new QActionGroup(this);
@@ -305,7 +315,13 @@ void MainWindow::buildMenus() {
     const QString caption = pick(spotsText(SpotsText::MenuItem), state_.language());
     if (!caption.isNull()) spots->setText(caption);
   });
-  display->menuAction()->setVisible(contact || prefixes || spots->isVisible());
+  QAction* progress = windowItem(display, "Mnu_Progression", pick(awardText(AwardText::MenuItem), Language::French),
+                                 int(WindowId::AwardProgress));
+  connect(&state_, &ProgramState::languageChanged, progress, [this, progress] {
+    const QString caption = pick(awardText(AwardText::MenuItem), state_.language());
+    if (!caption.isNull()) progress->setText(caption);
+  });
+  display->menuAction()->setVisible(contact || prefixes || spots->isVisible() || progress->isVisible());
 
   // A menu-bar item of its own, without sub-items: choosing it opens the window.
   QAction* cluster = named(bar->addAction(QStringLiteral("Cluster")), "Mnu_Cluster");

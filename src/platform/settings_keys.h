@@ -43,6 +43,9 @@ inline constexpr SettingKey SpotsSilence{SettingKey::Station, "Spots Silence", "
 // The award the standard ADIF export names in SIG, the castle reference
 // going in SIG_INFO.
 inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};
+// The country whose needed castles the award's progress window lists, by
+// its prefix ("OK"); empty until the operator chooses one.
+inline constexpr SettingKey AwardNeededCountry{SettingKey::Station, "Progression Pays", ""};
 }  // namespace keys
 
 }  // namespace ktl

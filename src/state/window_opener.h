@@ -15,6 +15,7 @@ enum class WindowId {
   ContactedPrefixes,  // Liste_Prefixes
   Cluster,            // Cluster
   LiveSpots,
+  AwardProgress,      // Progression
 };
 
 class WindowOpener {

@@ -30,7 +30,7 @@ constexpr Tx kTexts[] = {
         "diplôme des réglages) ; les autres (WWFF, POTA, ...) n'ont pas de château.",
         "cli/SigAwardOption"),
     QT_TRANSLATE_NOOP3("ORB_KTL",
-                       "Écrit le log comme l'export de la fenêtre, dans FICHIER ou dans <CALL>_KTL.adi du dossier "
+                       "Écrit le log comme l'export de la fenêtre, dans FILE ou dans <CALL>_KTL.adi du dossier "
                        "des données ; « - » écrit sur la sortie standard.",
                        "cli/ExportOption"),
     QT_TRANSLATE_NOOP3("ORB_KTL",
@@ -47,20 +47,32 @@ constexpr Tx kTexts[] = {
         "STYLE, -stylesheet FICHIER, -qwindowgeometry LxH+X+Y, -qwindowtitle TITRE, -reverse.",
         "cli/WindowOptions"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Essayez « orb-ktl --help ».", "cli/TryHelp"),
-    QT_TRANSLATE_NOOP3("ORB_KTL", "Donnez une des options --import, --export et --export-standard.",
+    QT_TRANSLATE_NOOP3("ORB_KTL",
+                       "Donnez une des options --import, --export, --export-standard, --award-list et --progress.",
                        "cli/OneAction"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "--sig-award va avec --import.", "cli/SigWithImport"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Argument inattendu : ", "cli/Unexpected"),
     QT_TRANSLATE_NOOP3("ORB_KTL",
-                       "Aucune station : donnez --station INDICATIF (aucune n'a encore été choisie dans la fenêtre).",
+                       "Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).",
                        "cli/NoStation"),
     QT_TRANSLATE_NOOP3("ORB_KTL",
                        "Pas un indicatif de station : %1 (des lettres, des chiffres et « / » ou « _ », 12 au plus).",
                        "cli/NotCallsign"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Aucun log pour la station %1 : %2 n'existe pas.", "cli/NoLog"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "L'entrée standard n'a pas pu être lue : %1", "cli/StdinUnreadable"),
+    QT_TRANSLATE_NOOP3("ORB_KTL",
+                       "Importe la liste publiée des châteaux du diplôme (fichier CSV, à points-virgules ou à "
+                       "tabulations, UTF-8 ou Windows-1252) dans le dossier des données, à la place de la liste qui "
+                       "y est ; sans station.",
+                       "cli/AwardListOption"),
+    QT_TRANSLATE_NOOP3("ORB_KTL",
+                       "Affiche les chiffres du diplôme du log de la station : châteaux contactés et confirmés, "
+                       "pays, et par pays ; avec la liste du diplôme, combien de châteaux elle compte.",
+                       "cli/ProgressOption"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Avec --progress : les chiffres en JSON.", "cli/JsonOption"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "--json va avec --progress.", "cli/JsonWithProgress"),
 };
-static_assert(std::size(kTexts) == int(CliText::StdinUnreadable) + 1);
+static_assert(std::size(kTexts) == int(CliText::JsonWithProgress) + 1);
 
 }  // namespace
 

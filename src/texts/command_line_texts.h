@@ -24,6 +24,10 @@ enum class CliText {
   NotCallsign,       // %1 the value given
   NoLog,             // %1 the station, %2 the log's path
   StdinUnreadable,   // %1 the system's reason
+  AwardListOption,
+  ProgressOption,
+  JsonOption,
+  JsonWithProgress,
 };
 const Tx& cliText(CliText id);
 

@@ -221,10 +221,10 @@ class MainWindowTest : public QObject {
     StationFixture s;
     QCOMPARE(::tree(s.w.menuBar()->actions()),
              QStringLiteral("Mnu_Fichier[Mnu_Quitter Mnu_Import_ADIF Mnu_Export_ADIF Mnu_Export_ADIF_Standard "
-                            "Mnu_Sauvegardes Mnu_Edit_Pays] "
+                            "Mnu_Sauvegardes Mnu_Edit_Pays Mnu_Import_Liste] "
                             "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] Mnu_Station[Mnu_New_Indicatif] "
                             "Mnu_Options[Mnu_Date_Auto[Mnu_Date_Auto_Oui Mnu_Date_Auto_Non]] "
-                            "Mnu_Affichage[Mnu_Aff_Contact Mnu_Aff_Prefixes Mnu_Spots] "
+                            "Mnu_Affichage[Mnu_Aff_Contact Mnu_Aff_Prefixes Mnu_Spots Mnu_Progression] "
                             "Mnu_Cluster "
                             "Mnu_Aide[Mnu_Historique Mnu_A_Propos]"));
     QCOMPARE(s.c<QMenu>("Mnu_Date_Auto")->title(), QStringLiteral("Saisie du log"));

@@ -1,0 +1,301 @@
+// The award's progress in the running program: the window opened from the
+// display menu over a log, kept up to date by the entry's commits, the
+// award's list imported from the file menu (and refused when it is no
+// list), the name the list offers at entry, the files saved and printed;
+// and the built program's --award-list and --progress.
+#include "awards/award_list.h"
+#include "awards/award_models.h"
+#include "awards/awards_window.h"
+#include "station_fixture.h"
+#include "test_log_lines.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+
+using namespace ktl;
+
+namespace {
+
+QByteArray qso(const char* call, const char* ref, const char* date, const char* band, bool qsl = false) {
+  return logLineOf(QByteArray(call) + '|' + ref + "| |" + date + "|10:00|SSB|" + band + "|59||" + (qsl ? "*" : " ") +
+                   "|59");
+}
+
+// OK: two castles, one confirmed on 14 Mhz; F: one castle.
+const QByteArray kLog = crlf({qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true),
+                              qso("OK1B", "  OK-00001", "06/03/16", "7.0 Mhz"),
+                              qso("OK1C", "  OK-00002", "07/04/16", "14 Mhz"),
+                              qso("F1A", "   F-01051", "08/04/16", "14 Mhz")});
+
+const QByteArray kList = "Reference;Name;Region\r\nOK-00001;Hrad Jedna;Kraj\r\nOK-00002;Hrad Dva;Kraj\r\n"
+                         "OK-00003;Hrad T\xC5\x99i;Kraj\r\nOK-00004;Hrad \xC4\x8Cty\xC5\x99i;Kraj\r\nF-01051;Foix;Ariège\r\n";
+
+struct Progress : StationFixture {
+  // QSOs typed in the entry are on 14 Mhz.
+  explicit Progress(const QByteArray& log = kLog, const QString& language = QStringLiteral("Anglais"))
+      : StationFixture(log, language, QStringLiteral("F0ORB"), [](FakePlatform& p) {
+          p.setSetting(stationSection("F0ORB"), "bande Utilisee", "4");
+        }) {
+    p.setSetting(kCommonSection, "Chemin Repertoire", p.dataDir());
+    writeFile(p.dataDir() + "/Liste_DXCC.csv", "OK;Czech Republic;\r\nF;France;\r\n");
+  }
+  AwardsWindow* open() {
+    c<QAction>("Mnu_Progression")->trigger();
+    return w.findChild<AwardsWindow*>();
+  }
+  // Imports a list through Fichier, the file dialog answering `file`.
+  QString importList(const QByteArray& bytes) {
+    const QString file = p.dataDir() + "/../published.csv";
+    writeFile(file, bytes);
+    p.files << file;
+    p.messages.clear();
+    c<QAction>("Mnu_Import_Liste")->trigger();
+    return p.messages.value(0);
+  }
+  static QTableView* grid(AwardsWindow* win) { return in<QTableView>(win, "Grille"); }
+  static QString totals(AwardsWindow* win) { return in<QLabel>(win, "Label_Totaux")->text(); }
+  // A row of the grid as its cells' texts.
+  static QStringList row(AwardsWindow* win, int r) {
+    QAbstractItemModel* m = grid(win)->model();
+    QStringList out;
+    for (int c = 0; c < m->columnCount(); ++c) out << m->index(r, c).data().toString();
+    return out;
+  }
+  static int column(AwardsWindow* win, const QString& header) {
+    QAbstractItemModel* m = grid(win)->model();
+    for (int c = 0; c < m->columnCount(); ++c)
+      if (m->headerData(c, Qt::Horizontal).toString() == header) return c;
+    return -1;
+  }
+};
+
+}  // namespace
+
+class TestAwardsWindow : public QObject {
+  Q_OBJECT
+ private slots:
+  void gridFromTheLogAlone() {
+    Progress f;
+    AwardsWindow* win = f.open();
+    QVERIFY(win);
+    QCOMPARE(f.open(), win);  // once
+    QCOMPARE(f.w.findChildren<AwardsWindow*>().size(), 1);
+    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 3, confirmed: 1, countries: 2"));
+    const int band14 = Progress::column(win, "14 Mhz"), band7 = Progress::column(win, "7.0 Mhz");
+    QVERIFY(band14 > 0 && band7 > 0);
+    // F, OK, then the totals.
+    QCOMPARE(Progress::row(win, 0).mid(0, 4), (QStringList{"F", "France", "1", "0"}));
+    QCOMPARE(Progress::row(win, 1).mid(0, 4), (QStringList{"OK", "Czech Republic", "2", "1"}));
+    QCOMPARE(Progress::row(win, 2).mid(0, 4), (QStringList{"Total", "", "3", "1"}));
+    QAbstractItemModel* m = Progress::grid(win)->model();
+    const QModelIndex okOn14 = m->index(1, band14), okOn7 = m->index(1, band7), fOn7 = m->index(0, band7);
+    QCOMPARE(okOn14.data().toString(), QStringLiteral("2 (1 QSL)"));
+    QCOMPARE(okOn7.data().toString(), QStringLiteral("1"));
+    QCOMPARE(fOn7.data().toString(), QStringLiteral("–"));
+    // Colour and text colour together; a screen reader hears the words.
+    QCOMPARE(okOn14.data(Qt::BackgroundRole).value<QColor>(), kConfirmedCell);
+    QCOMPARE(okOn7.data(Qt::BackgroundRole).value<QColor>(), kWorkedCell);
+    QCOMPARE(okOn7.data(Qt::ForegroundRole).value<QColor>(), kCellText);
+    QVERIFY(!fOn7.data(Qt::BackgroundRole).isValid());
+    QCOMPARE(okOn14.data(Qt::AccessibleTextRole).toString(), QStringLiteral("OK, 14 Mhz: 2 castles worked, 1 confirmed"));
+    QCOMPARE(fOn7.data(Qt::AccessibleTextRole).toString(), QStringLiteral("F, 7.0 Mhz: none"));
+
+    // Sorted by castles worked, most first: the totals stay last.
+    Progress::grid(win)->sortByColumn(2, Qt::DescendingOrder);
+    QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("OK"));
+    QCOMPARE(Progress::row(win, 2).first(), QStringLiteral("Total"));
+
+    // A dark desktop: the charts take the dark theme.
+    QPalette dark = win->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    win->setPalette(dark);
+    QCOMPARE(Progress::in<QChartView>(win, "Graphique_Temps")->chart()->theme(), QChart::ChartThemeDark);
+
+    // Escape closes it.
+    QPointer<AwardsWindow> guard(win);
+    QTest::keyClick(Progress::grid(win), Qt::Key_Escape);
+    QTRY_VERIFY(guard.isNull());
+  }
+
+  void commitsChangeOnlyTheirRow() {
+    Progress f;
+    AwardsWindow* win = f.open();
+    QAbstractItemModel* m = Progress::grid(win)->model();
+    QSignalSpy resets(m, &QAbstractItemModel::modelReset), changes(m, &QAbstractItemModel::dataChanged);
+    f.typeQso("F5XY", "F", "01052");
+    f.finishQso({}, true);
+    f.commit();
+    QCOMPARE(resets.count(), 0);
+    QList<int> rows;
+    for (const auto& args : changes) rows << args[0].toModelIndex().row();
+    QCOMPARE(rows, (QList<int>{0, 2}));  // F and the totals
+    QCOMPARE(Progress::row(win, 0).mid(0, 4), (QStringList{"F", "France", "2", "1"}));
+    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 4, confirmed: 2, countries: 2"));
+    // A country new to the log takes its row.
+    f.typeQso("DL1A", "DL", "00001");
+    f.finishQso();
+    f.commit();
+    QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("DL"));
+    QCOMPARE(Progress::row(win, 3).mid(0, 3), (QStringList{"Total", "", "5"}));
+  }
+
+  void awardListFromTheFileMenu() {
+    Progress f;
+    AwardsWindow* win = f.open();
+    const QString done = f.importList(kList + "OK-00004;Again\r\nnothing here\r\n");
+    QCOMPARE(done, QStringLiteral("Award list imported: 5 castles (UTF-8, separator \";\").\r\n"
+                                  "1 unreadable lines skipped (the first: line 8).\r\n"
+                                  "1 duplicate references: the first line of each counts."));
+    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2"));
+    QCOMPARE(Progress::row(win, 1).mid(0, 6), (QStringList{"OK", "Czech Republic", "2", "1", "2 / 4", "0"}));
+    // The needed castles of the country chosen.
+    auto* country = Progress::in<QComboBox>(win, "Pays_Manquants");
+    country->setCurrentIndex(country->findData("OK"));
+    QAbstractItemModel* needed = Progress::in<QTableView>(win, "Liste_Manquants")->model();
+    QCOMPARE(needed->rowCount(), 2);
+    QCOMPARE(needed->index(1, 0).data().toString(), QStringLiteral("OK-00004"));
+    QCOMPARE(needed->index(1, 1).data().toString(), QStringLiteral("Hrad Čtyři"));
+    QCOMPARE(f.p.setting(stationSection("F0ORB"), "Progression Pays"), QStringLiteral("OK"));
+    // Working a needed castle takes it off the list.
+    f.typeQso("OK1Z", "OK", "00004");
+    f.finishQso();
+    f.commit();
+    QCOMPARE(needed->rowCount(), 1);
+    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2"));
+
+    // A castle of the log the list does not know is counted apart.
+    f.typeQso("OK1Z", "OK", "00099");
+    f.finishQso();
+    f.commit();
+    QCOMPARE(Progress::totals(win),
+             QStringLiteral("Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1"));
+
+    // A file that is no list leaves the list as it was.
+    const QByteArray stored = readFile(awardListPath(f.p.dataDir()));
+    QCOMPARE(f.importList(QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)),
+             QStringLiteral("This file is not a list (a binary file): the award list has not changed."));
+    QCOMPARE(f.importList(""), QStringLiteral("The file is empty: the award list has not changed."));
+    QCOMPARE(readFile(awardListPath(f.p.dataDir())), stored);
+    QVERIFY(Progress::totals(win).contains(" of 5"));
+    // A list of another award.
+    QVERIFY(f.importList("ref;name;country\nW-00001;x;USA\n").endsWith(
+        "Warning: none of this list's countries is in the prefix table. Is it the list of another award?"));
+  }
+
+  void entryOffersTheListedName() {
+    Progress f(kLog, QStringLiteral("Francais"));
+    f.importList(kList);
+    auto* name = f.c<QLineEdit>("Rem_A");
+    // Not in the log: the list's name, without the letters the log cannot
+    // keep, for the operator to keep or change.
+    f.typeQso("OK1Z", "OK", "00004");
+    QCOMPARE(name->text(), QStringLiteral("Hrad Ctyri"));
+    f.finishQso(QStringLiteral("Mon nom"));
+    f.commit();
+    QVERIFY(f.lines().last().contains("Mon nom"));
+    // In the log: nothing offered, the already-worked warning instead.
+    f.typeQso("OK1Z", "OK", "00001");
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(f.p.messages.last(), QStringLiteral("Chateau deja contacté le 05/03/16"));
+    // Not in the list either: nothing.
+    f.c<QPushButton>("Efface_A")->click();
+    f.typeQso("OK1Z", "OK", "00777");
+    QCOMPARE(name->text(), QString());
+  }
+
+  void filesSavedAndPrinted() {
+    Progress f;
+    f.p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(12, 0), Qt::UTC);
+    AwardsWindow* win = f.open();
+    Progress::in<QPushButton>(win, "Enregistrer_CSV")->click();
+    const QString csv = f.p.dataDir() + "/F0ORB_Progression_31_12_50.csv";
+    QCOMPARE(f.p.messages.last(), "File saved: " + QDir::toNativeSeparators(csv));
+    const QList<QByteArray> lines = fileLines(csv);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[2].startsWith("OK;Czech Republic;2;1;"));
+
+    Progress::in<QPushButton>(win, "Enregistrer_PNG")->click();
+    for (const char* chart : {"Temps", "Pays"}) {
+      const QString png = f.p.dataDir() + "/F0ORB_Progression_" + chart + "_31_12_50.png";
+      QVERIFY2(f.p.messages.last().contains(QDir::toNativeSeparators(png)), qPrintable(f.p.messages.last()));
+      const QImage image(png);
+      QCOMPARE(image.size(), QSize(1000, 600));
+      // Something is drawn: more than the background's colour.
+      QVERIFY(image.pixel(500, 300) != image.pixel(2, 2) || image.pixel(300, 550) != image.pixel(2, 2));
+    }
+
+    // The PDF holds the charts as text and lines, titles and country
+    // prefixes readable.
+    Progress::in<QPushButton>(win, "Enregistrer_PDF")->click();
+    const QString pdf = f.p.dataDir() + "/F0ORB_Progression_31_12_50.pdf";
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY2(text.waitForFinished(30000) && text.exitCode() == 0, "pdftotext (poppler-utils) is needed");
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(words.contains("cumulative by month") && words.contains("Castles by country") &&
+                 words.contains("OK"),
+             qPrintable(words));
+
+    Progress::in<QPushButton>(win, "Imprimer")->click();
+    const QStringList printed = f.p.printed.last();
+    QVERIFY(printed.first().startsWith("KTL award progress of F0ORB on 31/12/2050"));
+    QVERIFY(printed.contains("Castles worked: 3, confirmed: 1, countries: 2"));
+    QVERIFY(std::any_of(printed.begin(), printed.end(), [](const QString& l) {
+      return l.startsWith("OK      Czech Republic") && l.contains("2 (1 QSL)");
+    }));
+  }
+
+  void commandLine() {
+    QTemporaryDir tmp;
+    const QString data = tmp.filePath("data");
+    QDir().mkpath(data);
+    writeFile(data + "/F0ORB_KTL.log", kLog);
+    writeFile(data + "/Liste_DXCC.csv", "OK;Czech Republic;\r\n");
+    writeFile(tmp.filePath("list.csv"), kList);
+    SettingsStore settings(tmp.filePath("config/KTL/KTL.ini"));
+    settings.save(kCommonSection, "Indicatif Station", "F0ORB");
+    settings.save(stationSection("F0ORB"), "Language", "Anglais");
+    const auto run = [&](const QStringList& args, QString* out = nullptr) {
+      QProcess p;
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      env.insert("KTL_DATA_DIR", data);
+      env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
+      for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
+      p.setProcessEnvironment(env);
+      p.start(KTL_PROGRAM, args);
+      if (!p.waitForFinished(60000)) return -1;
+      if (out) *out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+      return p.exitCode();
+    };
+    QString out;
+    QCOMPARE(run({"--award-list", tmp.filePath("list.csv")}, &out), 0);
+    QVERIFY2(out.startsWith("Award list imported: 5 castles"), qPrintable(out));
+    QCOMPARE(run({"--award-list", tmp.filePath("missing.csv")}, &out), 1);
+    QCOMPARE(run({"--json"}), 2);
+    QCOMPARE(run({"--progress", "--export"}), 2);
+
+    QCOMPARE(run({"--station", "f0orb", "--progress", "--json"}, &out), 0);
+    const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
+    QCOMPARE(root["worked"].toInt(), 3);
+    QCOMPARE(root["confirmed"].toInt(), 1);
+    QCOMPARE(root["listed"].toInt(), 5);
+    const QJsonObject ok = root["per_country"].toArray()[1].toObject();
+    QCOMPARE(ok["prefix"].toString(), QStringLiteral("OK"));
+    QCOMPARE(ok["listed"].toInt(), 4);
+    QCOMPARE(ok["worked"].toInt(), 2);
+
+    QCOMPARE(run({"--progress"}, &out), 0);
+    QVERIFY2(out.contains("Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2"), qPrintable(out));
+    QVERIFY2(out.contains(QRegularExpression("\n +OK  Czech Republic +2 +1 +4\n")), qPrintable(out));
+  }
+};
+
+QTEST_MAIN(TestAwardsWindow)
+#include "test_awards_window.moc"
