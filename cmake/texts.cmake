@@ -15,3 +15,5 @@ qt_add_translations(ktl_core
   LUPDATE_OPTIONS -no-obsolete -locations none
   LRELEASE_OPTIONS -nounfinished -silent)
 ktl_core_test(test_entry_checks tests/entry/test_entry_checks.cpp)
+ktl_core_test(test_translations tests/texts/test_translations.cpp)
+target_compile_definitions(test_translations PRIVATE KTL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -5,9 +5,7 @@
 
 namespace ktl {
 
-// The log's band names, each once, lowest first. Read from the band table
-// of the ADIF exchange, the one place that knows every band of the log by
-// its ADIF name: this is the one function to change when that table moves.
+// The log's band names (the band table of log/bands.h), lowest first.
 const QByteArrayList& awardBands();
 
 // The index in `bands` of a log line's band field (blanks around it

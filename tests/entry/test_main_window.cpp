@@ -152,6 +152,7 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("validate");
     QTest::newRow("english") << "Anglais" << "Mnu_Anglais" << "Validate QSO";
     QTest::newRow("italian") << "Italien" << "Mnu_Italien" << "Convalida QSO";
+    QTest::newRow("german") << "Allemand" << "Mnu_Allemand" << "QSO übernehmen";
     QTest::newRow("unknown value") << "francais" << "" << "Valider le QSO";
   }
   void storedLanguageAppliesCaptions() {
@@ -164,7 +165,7 @@ class MainWindowTest : public QObject {
     Program prog(p);
     MainWindow& w = prog.main;
     w.startUp();
-    for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien"})
+    for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien", "Mnu_Allemand"})
       QCOMPARE(w.findChild<QAction*>(QString::fromLatin1(item))->isChecked(), checked == QLatin1String(item));
     QCOMPARE(child<QPushButton>(w, "Valide_A")->text(), validate);
     // The fields are named for screen readers after the label over them.

@@ -1,0 +1,119 @@
+// The translation files: every text of the program has its translation in
+// every language, with the same placeholders and the same blanks at its
+// ends as its French source (a value or a path is put after many of them);
+// and the files are those the program reads.
+#include "texts/language.h"
+#include "texts/texts.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace ktl;
+
+namespace {
+
+struct Message {
+  QString source, id, translation;
+  bool unfinished = false;
+};
+
+QList<Message> readTs(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QXmlStreamReader xml(&f);
+  QList<Message> out;
+  Message m;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == u"message") m = {};
+    if (xml.name() == u"source") m.source = xml.readElementText();
+    if (xml.name() == u"comment") m.id = xml.readElementText();
+    if (xml.name() == u"translation") {
+      m.unfinished = xml.attributes().value(QStringLiteral("type")) == QStringLiteral("unfinished");
+      m.translation = xml.readElementText();
+      out << m;
+    }
+  }
+  return out;
+}
+
+QStringList placeholders(const QString& text) {
+  static const QRegularExpression marker(QStringLiteral("%\\d"));
+  QStringList found;
+  for (const auto& m : marker.globalMatch(text)) found << m.captured();
+  found.sort();
+  return found;
+}
+
+// Texts whose blanks at their ends are the design's own, in one language.
+const QStringList kOwnBlanks = {"Msg/ListHeader", "Msg/TimeEmpty", "Msg/SaveQuestion", "Msg/StationBadCharacter",
+                                 "Main/Label2", "Search/Label13", "view/CastleReportTitle"};
+
+qsizetype leading(const QString& s) { return s.size() - QString(s).remove(QRegularExpression("^ +")).size(); }
+qsizetype trailing(const QString& s) { return s.size() - QString(s).remove(QRegularExpression(" +$")).size(); }
+
+}  // namespace
+
+class TestTranslations : public QObject {
+  Q_OBJECT
+ private slots:
+  void everyTextInEveryLanguage_data() {
+    QTest::addColumn<QString>("code");
+    for (const LanguageInfo& l : languages())
+      if (l.language != Language::French) QTest::newRow(l.code) << QString::fromLatin1(l.code);
+  }
+  void everyTextInEveryLanguage() {
+    QFETCH(QString, code);
+    const QList<Message> messages = readTs(KTL_SOURCE_DIR "/translations/orb_ktl_" + code + ".ts");
+    QVERIFY(messages.size() > 300);
+    QSet<QString> ids;
+    for (const Message& m : messages) {
+      const QString where = m.id + ": " + m.translation;
+      QVERIFY2(!m.unfinished && !m.translation.isEmpty(), qPrintable(where));
+      QVERIFY2(!ids.contains(m.id), qPrintable("twice: " + m.id));
+      ids << m.id;
+      QVERIFY2(placeholders(m.translation) == placeholders(m.source), qPrintable(where));
+      // A value follows a text that ends in a blank.
+      const bool own = kOwnBlanks.contains(m.id);
+      QVERIFY2(own || trailing(m.translation) == trailing(m.source), qPrintable(where));
+      QVERIFY2(own || leading(m.translation) == leading(m.source), qPrintable(where));
+    }
+  }
+
+  // What the program reads is what the files hold: a text of each kind in
+  // each language, and French, the source, for an untranslated text.
+  void theProgramReadsThem_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fr") << int(Language::French) << "Valider le QSO";
+    QTest::newRow("en") << int(Language::English) << "Validate QSO";
+    QTest::newRow("it") << int(Language::Italian) << "Convalida QSO";
+    QTest::newRow("de") << int(Language::German) << "QSO übernehmen";
+    QTest::newRow("unknown") << int(Language::Other) << QString();
+  }
+  void theProgramReadsThem() {
+    QFETCH(int, language);
+    QFETCH(QString, text);
+    const Tx validate{"Valider le QSO", "Main/Valide_A"};
+    QCOMPARE(pick(validate, Language(language)), text);
+    const Tx unknown{"Un texte sans traduction", "test/none"};
+    if (language != int(Language::Other)) QCOMPARE(pick(unknown, Language(language)), "Un texte sans traduction");
+  }
+
+  void languagesBySettingAndCode() {
+    QCOMPARE(languageFromSetting("Allemand"), Language::German);
+    QCOMPARE(languageFromSetting("allemand"), Language::Other);
+    QCOMPARE(settingFromLanguage(Language::Italian), "Italien");
+    QCOMPARE(languageFromCode("de_AT.UTF-8"), Language::German);
+    QCOMPARE(languageFromCode("en"), Language::English);
+    QCOMPARE(languageFromCode("C.UTF-8"), Language::Other);
+    QCOMPARE(languageFromCode("deu"), Language::Other);
+    QCOMPARE(spoken(Language::Other), Language::French);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "test_translations.moc"
