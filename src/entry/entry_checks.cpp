@@ -54,6 +54,7 @@ FieldRule ruleOf(EntryField field) {
     case EntryField::RST_A:
     case EntryField::RST_B: return {Msg::ReportEmpty, 3, Msg::ReportTooLong};
     case EntryField::Rem_A: return {std::nullopt, 60, Msg::CastleNameTooLong};
+    case EntryField::QSL_A: break;
   }
   Q_UNREACHABLE();
   return {Msg::CallsignEmpty, 12, Msg::CallsignTooLong};
@@ -72,6 +73,7 @@ bool verifHeure(QStringView text) {
 }
 
 std::optional<Msg> checkField(EntryField field, QStringView text) {
+  if (field == EntryField::QSL_A) return std::nullopt;  // a tick box
   const FieldRule rule = ruleOf(field);
   if (text.isEmpty()) return rule.empty;
   if (rule.maxLength > 0 && characterCount(text) > rule.maxLength) return rule.tooLong;

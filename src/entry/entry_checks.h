@@ -11,8 +11,10 @@
 
 namespace ktl {
 
-// The entry fields in chain order (QSL_A has no check).
-enum class EntryField { Ind_A, Type_A, Ref_A, Date_A, Heure_A, Mode_A, Bande_A, RST_A, RST_B, Rem_A };
+// The entry fields in chain order, named as the window names them (QSL_A
+// has no check).
+enum class EntryField { Ind_A, Type_A, Ref_A, Date_A, Heure_A, Mode_A, Bande_A, RST_A, RST_B, Rem_A, QSL_A };
+inline constexpr int kEntryFieldCount = int(EntryField::QSL_A) + 1;
 
 // dd/mm/yy: eight characters, ASCII digits and two slashes, day at most 31,
 // month at most 12. No lower bound and no calendar: 00/00/00 and 31/02/16

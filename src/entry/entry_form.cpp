@@ -36,14 +36,67 @@ namespace {
 
 const QStringList kModes = {QStringLiteral("SSB"), QStringLiteral("CW"), QStringLiteral("FM"), QStringLiteral("DIGI")};
 
-QLineEdit* entryBox(const char* name, Qt::Alignment align) {
-  auto* e = named(new QLineEdit, name);
-  e->setAlignment(align);
-  QFont f = e->font();
+// The fields of the entry, in the order of their Enter chain: each with
+// its label, the kind of control, the alignment of its text and the room it
+// needs (a width in characters, or a text of that width).
+struct FieldDesign {
+  EntryField id;
+  const char* name;
+  const char* label;
+  const char* labelText;  // the design's caption, before a language puts its own
+  enum Kind { Text, List, Tick } kind;
+  Qt::Alignment align;
+  int chars;              // 0: as wide as `widest`, or stretched (the castle name)
+  const char* widest;
+};
+constexpr FieldDesign kFields[kEntryFieldCount] = {
+    {EntryField::Ind_A, "Ind_A", "Label8", "Indicatif", FieldDesign::Text, Qt::AlignCenter, 12, nullptr},
+    {EntryField::Type_A, "Type_A", "Label36", "Pays", FieldDesign::Text, Qt::AlignRight, 4, nullptr},
+    {EntryField::Ref_A, "Ref_A", "Label1", "Référence", FieldDesign::Text, Qt::AlignLeft, 5, nullptr},
+    {EntryField::Date_A, "Date_A", "Label5", "Date", FieldDesign::Text, Qt::AlignCenter, 0, "00/00/00"},
+    {EntryField::Heure_A, "Heure_A", "Label40", "Heure", FieldDesign::Text, Qt::AlignCenter, 0, "00:00"},
+    {EntryField::Mode_A, "Mode_A", "Label16", "Mode", FieldDesign::List, Qt::AlignLeft, 6, nullptr},
+    {EntryField::Bande_A, "Bande_A", "Label10", "Bande", FieldDesign::List, Qt::AlignLeft, 7, nullptr},
+    {EntryField::RST_A, "RST_A", "Label41", "RST R", FieldDesign::Text, Qt::AlignCenter, 3, nullptr},
+    {EntryField::RST_B, "RST_B", "Label6", "RST E", FieldDesign::Text, Qt::AlignCenter, 3, nullptr},
+    {EntryField::Rem_A, "Rem_A", "Label4", "Nom du Chateau", FieldDesign::Text, Qt::AlignCenter, 0, nullptr},
+    {EntryField::QSL_A, "QSL_A", "Label3", "QSL R", FieldDesign::Tick, Qt::AlignCenter, 0, nullptr},
+};
+constexpr bool fieldsInChainOrder() {
+  for (int i = 0; i < kEntryFieldCount; ++i)
+    if (int(kFields[i].id) != i) return false;
+  return true;
+}
+static_assert(fieldsInChainOrder(), "kFields must hold the fields in their EntryField order");
+
+QWidget* makeField(const FieldDesign& d) {
+  QWidget* w = nullptr;
+  if (d.kind == FieldDesign::Tick) return named(new QCheckBox, d.name);
+  if (d.kind == FieldDesign::List) {
+    auto* c = new QComboBox;
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    w = c;
+  } else {
+    auto* e = new QLineEdit;
+    e->setAlignment(d.align);
+    w = e;
+  }
+  QFont f = w->font();
   f.setBold(true);
   f.setPointSize(12);
-  e->setFont(f);
-  return e;
+  w->setFont(f);
+  return named(w, d.name);
+}
+
+// What a field shows of a log value: the value without the blanks that pad
+// it to its columns (the padding is the log line's business).
+QString shown(const QByteArray& logValue) {
+  QString s = fromFileBytes(logValue);
+  qsizetype end = s.size();
+  while (end > 0 && s.at(end - 1) == u' ') --end;
+  s.truncate(end);
+  return s;
 }
 
 // Puts a stored list position into a combo. A valid position selects that
@@ -85,7 +138,7 @@ ExtrasStore& EntryForm::extras() {
 
 void EntryForm::storeExtras(const QByteArray& line, const QByteArray& oldLine) {
   EntryKnown known;
-  known.typedMode = toFileBytes(fieldText(Mode)).trimmed();
+  known.typedMode = toFileBytes(fieldText(F::Mode_A)).trimmed();
   ExtrasStore& store = extras();
   if (entryMode_ == EntryMode::EditEntry) {
     store.replace(oldLine, line, known);
@@ -101,112 +154,74 @@ void EntryForm::storeExtras(const QByteArray& line, const QByteArray& oldLine) {
 void EntryForm::build() {
   auto* root = new QVBoxLayout(this);
   root->setContentsMargins(0, 0, 0, 0);
-  Frame3 = named(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
-  auto* grid = new QGridLayout(Frame3);
+  auto* frame = named(new QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), "Frame3");
+  auto* grid = new QGridLayout(frame);
   // Tight columns: the row of fields fits the design width of the window.
   grid->setHorizontalSpacing(4);
   grid->setContentsMargins(6, grid->contentsMargins().top(), 6, 6);
-  Ind_A = entryBox("Ind_A", Qt::AlignCenter);
-  Type_A = entryBox("Type_A", Qt::AlignRight);
-  Ref_A = entryBox("Ref_A", Qt::AlignLeft);
-  Date_A = entryBox("Date_A", Qt::AlignCenter);
-  Heure_A = entryBox("Heure_A", Qt::AlignCenter);
-  RST_A = entryBox("RST_A", Qt::AlignCenter);
-  RST_B = entryBox("RST_B", Qt::AlignCenter);
-  Rem_A = entryBox("Rem_A", Qt::AlignCenter);
-  Mode_A = named(new QComboBox, "Mode_A");
-  Bande_A = named(new QComboBox, "Bande_A");
-  for (QComboBox* c : {Mode_A, Bande_A}) {
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    QFont f = c->font();
-    f.setBold(true);
-    f.setPointSize(12);
-    c->setFont(f);
+  for (const FieldDesign& d : kFields) {
+    fields_[int(d.id)] = makeField(d);
+    labels_[int(d.id)] = named(new QLabel(QString::fromUtf8(d.labelText)), d.label);
   }
-  QSL_A = named(new QCheckBox, "QSL_A");
-  Label8 = named(new QLabel(QStringLiteral("Indicatif")), "Label8");
-  Label36 = named(new QLabel(QStringLiteral("Pays")), "Label36");
-  Label11 = named(new QLabel(QStringLiteral("-")), "Label11");
-  Label1 = named(new QLabel(QStringLiteral("Référence")), "Label1");
-  Label5 = named(new QLabel(QStringLiteral("Date")), "Label5");
-  Label40 = named(new QLabel(QStringLiteral("Heure")), "Label40");
-  Label16 = named(new QLabel(QStringLiteral("Mode")), "Label16");
-  Label10 = named(new QLabel(QStringLiteral("Bande")), "Label10");
-  Label41 = named(new QLabel(QStringLiteral("RST R")), "Label41");
-  Label6 = named(new QLabel(QStringLiteral("RST E")), "Label6");
-  Label4 = named(new QLabel(QStringLiteral("Nom du Chateau")), "Label4");
-  Label3 = named(new QLabel(QStringLiteral("QSL R")), "Label3");
-  const std::array<std::pair<QLabel*, QWidget*>, 10> row = {{{Label8, Ind_A},
-                                                              {Label36, Type_A},
-                                                              {Label1, Ref_A},
-                                                              {Label5, Date_A},
-                                                              {Label40, Heure_A},
-                                                              {Label16, Mode_A},
-                                                              {Label10, Bande_A},
-                                                              {Label41, RST_A},
-                                                              {Label6, RST_B},
-                                                              {Label3, QSL_A}}};
+  // One row of labels over their fields, a dash between the prefix and the
+  // number; the castle name on the row below, taking the extra width.
   int col = 0;
-  for (const auto& [label, field] : row) {
-    grid->addWidget(label, 0, col, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(field, 1, col, field == QSL_A ? Qt::AlignHCenter : Qt::Alignment());
-    if (field == Type_A) grid->addWidget(Label11, 1, ++col);
+  for (const FieldDesign& d : kFields) {
+    if (d.id == F::Rem_A) continue;
+    grid->addWidget(labels_[int(d.id)], 0, col, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(field(d.id), 1, col, d.kind == FieldDesign::Tick ? Qt::AlignHCenter : Qt::Alignment());
+    if (d.id == F::Type_A) grid->addWidget(named(new QLabel(QStringLiteral("-")), "Label11"), 1, ++col);
     ++col;
   }
   fitFieldWidths();
-  // Extra width goes to the castle name, after the fields.
   grid->setColumnStretch(col, 1);
-  grid->addWidget(Label4, 2, 0, 1, 3, Qt::AlignRight | Qt::AlignVCenter);
-  grid->addWidget(Rem_A, 2, 3, 1, col - 2);
-  Label7 = named(new QLabel(QStringLiteral("Saisie QSO")), "Label7");
-  QFont bold = Label7->font();
+  grid->addWidget(labels_[int(F::Rem_A)], 2, 0, 1, 3, Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(field(F::Rem_A), 2, 3, 1, col - 2);
+  stateCaption_ = named(new QLabel(QStringLiteral("Saisie QSO")), "Label7");
+  QFont bold = stateCaption_->font();
   bold.setBold(true);
   bold.setPointSize(bold.pointSize() + 2);
-  Label7->setFont(bold);
-  setLabelColour(Label7, QColor(0, 0, 0));
-  grid->addWidget(Label7, 3, 0, 1, 3, Qt::AlignLeft);
-  root->addWidget(Frame3);
+  stateCaption_->setFont(bold);
+  setLabelColour(stateCaption_, QColor(0, 0, 0));
+  grid->addWidget(stateCaption_, 3, 0, 1, 3, Qt::AlignLeft);
+  root->addWidget(frame);
 
   auto* buttons = new QHBoxLayout;
-  Valide_A = named(new QPushButton(QStringLiteral("Valider le QSO")), "Valide_A");
-  Valide_A->setToolTip(QStringLiteral("Valide la saisie du QSO en cours"));
-  Efface_A = named(new QPushButton(QStringLiteral("Effacer saisie en cours")), "Efface_A");
-  Efface_A->setToolTip(QStringLiteral("Efface la saisie en cours"));
-  Insert_Saisie = named(new QPushButton(QStringLiteral("Inserer un QSO")), "Insert_Saisie");
-  Insert_Saisie->setToolTip(QStringLiteral("Insert un QSO "));
-  Annule_Saisie = named(new QPushButton(QStringLiteral("Supprimer un QSO")), "Annule_Saisie");
-  Annule_Saisie->setToolTip(QStringLiteral("Annuler la saisie d'un QSO contacté"));
-  Rechercher = named(new QPushButton(QStringLiteral("Rechercher un QSO")), "Rechercher");
-  Rechercher->setToolTip(QStringLiteral("Permet une recherche dans la liste des QSO contactés"));
-  for (QPushButton* b : {Valide_A, Efface_A, Insert_Saisie, Annule_Saisie, Rechercher}) {
+  const auto button = [&](const char* name, const char* caption, const char* tip) {
+    auto* b = named(new QPushButton(QString::fromUtf8(caption)), name);
+    b->setToolTip(QString::fromUtf8(tip));
     b->setAutoDefault(false);
     buttons->addWidget(b);
-  }
-  Valide_A->setEnabled(false);
-  Annule_Saisie->setEnabled(false);
+    return b;
+  };
+  commitButton_ = button("Valide_A", "Valider le QSO", "Valide la saisie du QSO en cours");
+  clearButton_ = button("Efface_A", "Effacer saisie en cours", "Efface la saisie en cours");
+  insertButton_ = button("Insert_Saisie", "Inserer un QSO", "Insert un QSO ");
+  deleteButton_ = button("Annule_Saisie", "Supprimer un QSO", "Annuler la saisie d'un QSO contacté");
+  searchButton_ = button("Rechercher", "Rechercher un QSO", "Permet une recherche dans la liste des QSO contactés");
+  commitButton_->setEnabled(false);
+  deleteButton_->setEnabled(false);
   root->addLayout(buttons);
 
-  for (int f = Ind; f < FieldCount; ++f) fieldWidget(Field(f))->installEventFilter(this);
-  Mode_A->lineEdit()->installEventFilter(this);
-  Bande_A->lineEdit()->installEventFilter(this);
-  for (int f = Ind; f < Qsl; ++f) setTabOrder(fieldWidget(Field(f)), fieldWidget(Field(f + 1)));
-  setTabOrder(QSL_A, Valide_A);
+  for (QWidget* f : fields_) f->installEventFilter(this);
+  for (F f : {F::Mode_A, F::Bande_A}) list(f)->lineEdit()->installEventFilter(this);
+  for (int f = 0; f + 1 < kEntryFieldCount; ++f) setTabOrder(fields_[f], fields_[f + 1]);
+  setTabOrder(field(F::QSL_A), commitButton_);
 
   // Design-time state of the fields.
-  RST_A->setText(QStringLiteral("59"));
-  RST_B->setText(QStringLiteral("59"));
-  for (int f = Type; f < FieldCount; ++f) {
-    fieldWidget(Field(f))->setEnabled(false);
-    setFieldColour(fieldWidget(Field(f)), false);
+  text(F::RST_A)->setText(QStringLiteral("59"));
+  text(F::RST_B)->setText(QStringLiteral("59"));
+  for (int f = int(F::Type_A); f < kEntryFieldCount; ++f) {
+    fields_[f]->setEnabled(false);
+    setFieldColour(fields_[f], false);
   }
-  setFieldColour(Ind_A, true);
+  setFieldColour(field(F::Ind_A), true);
 
-  connect(Valide_A, &QPushButton::clicked, this, &EntryForm::onCommit);
-  connect(Efface_A, &QPushButton::clicked, this, &EntryForm::effaceQso);
-  connect(Insert_Saisie, &QPushButton::clicked, this, &EntryForm::onInsert);
-  connect(Annule_Saisie, &QPushButton::clicked, this, &EntryForm::onDelete);
-  connect(Rechercher, &QPushButton::clicked, this, &EntryForm::searchRequested);
+  connect(commitButton_, &QPushButton::clicked, this, &EntryForm::onCommit);
+  connect(clearButton_, &QPushButton::clicked, this, &EntryForm::effaceQso);
+  connect(insertButton_, &QPushButton::clicked, this, &EntryForm::onInsert);
+  connect(deleteButton_, &QPushButton::clicked, this, &EntryForm::onDelete);
+  connect(searchButton_, &QPushButton::clicked, this, &EntryForm::searchRequested);
   // Escape drops the QSO being typed, as Efface_A does, wherever the focus
   // is in Main (a list open in a combo box takes its Escape first).
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -219,164 +234,154 @@ void EntryForm::fitFieldWidths() {
   // Each box as wide as the longest text it takes, in its own font, plus its
   // frame and margins: the date and the time by their format, the others by
   // their length at the mean width of the capitals and digits callsigns and
-  // references are made of; the band box fits its longest list item too.
-  const QFontMetricsF fm(Ind_A->font());
+  // references are made of; a list fits its longest item too.
+  const QFontMetricsF fm(field(F::Ind_A)->font());
   const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
   const qreal meanChar = fm.horizontalAdvance(letters) / letters.size();
-  const auto chars = [&](int n) { return n * meanChar; };
-  const std::array<std::pair<QWidget*, qreal>, 9> texts = {{{Ind_A, chars(12)},
-                                                            {Type_A, chars(4)},
-                                                            {Ref_A, chars(5)},
-                                                            {Date_A, fm.horizontalAdvance(QStringLiteral("00/00/00"))},
-                                                            {Heure_A, fm.horizontalAdvance(QStringLiteral("00:00"))},
-                                                            {Mode_A, chars(6)},
-                                                            {Bande_A, chars(7)},
-                                                            {RST_A, chars(3)},
-                                                            {RST_B, chars(3)}}};
-  for (const auto& [w, width] : texts) {
-    int text = qCeil(width);
+  for (const FieldDesign& d : kFields) {
+    if (d.chars == 0 && !d.widest) continue;
+    int width = qCeil(d.widest ? fm.horizontalAdvance(QString::fromLatin1(d.widest)) : d.chars * meanChar);
+    QWidget* w = field(d.id);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      for (int i = 0; i < combo->count(); ++i) text = qMax(text, qCeil(fm.horizontalAdvance(combo->itemText(i))));
+      for (int i = 0; i < combo->count(); ++i) width = qMax(width, qCeil(fm.horizontalAdvance(combo->itemText(i))));
       QStyleOptionComboBox opt;
       opt.initFrom(combo);
       opt.editable = true;
-      w->setFixedWidth(combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(text, int(fm.height())), combo).width());
+      w->setFixedWidth(
+          combo->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(width, int(fm.height())), combo).width());
     } else {
       // QLineEdit's smallest size is its frame and margins around the widest glyph.
       auto* edit = static_cast<QLineEdit*>(w);
-      w->setFixedWidth(edit->minimumSizeHint().width() - QFontMetrics(edit->font()).maxWidth() + text);
+      w->setFixedWidth(edit->minimumSizeHint().width() - QFontMetrics(edit->font()).maxWidth() + width);
     }
   }
 }
 
 void EntryForm::fillLists() {
-  Bande_A->clear();
-  for (const Band& band : kBands) Bande_A->addItem(QString::fromLatin1(band.log));
-  Mode_A->clear();
-  Mode_A->addItems(kModes);
+  list(F::Bande_A)->clear();
+  for (const Band& band : kBands) list(F::Bande_A)->addItem(QString::fromLatin1(band.log));
+  list(F::Mode_A)->clear();
+  list(F::Mode_A)->addItems(kModes);
   fitFieldWidths();
 }
 
 void EntryForm::restoreBandAndMode(bool startUp) {
-  applyStoredIndex(Bande_A, state_.setting(keys::BandUsed), startUp);
-  applyStoredIndex(Mode_A, state_.setting(keys::ModeUsed), startUp);
+  applyStoredIndex(list(F::Bande_A), state_.setting(keys::BandUsed), startUp);
+  applyStoredIndex(list(F::Mode_A), state_.setting(keys::ModeUsed), startUp);
 }
 
-void EntryForm::setDeleteEnabled(bool on) { Annule_Saisie->setEnabled(on); }
+void EntryForm::setDeleteEnabled(bool on) { deleteButton_->setEnabled(on); }
 
 void EntryForm::focusCallsign() {
-  Ind_A->setEnabled(true);
-  Ind_A->setFocus();
+  text(F::Ind_A)->setEnabled(true);
+  text(F::Ind_A)->setFocus();
 }
 
 void EntryForm::say(Msg msg) { platform_.say(this, state_.language(), msg); }
 
 // ---- entry fields ----------------------------------------------------------
 
-QWidget* EntryForm::fieldWidget(Field f) const {
-  const std::array<QWidget*, FieldCount> fields = {Ind_A, Type_A, Ref_A, Date_A, Heure_A, Mode_A,
-                                                   Bande_A, RST_A, RST_B, Rem_A, QSL_A};
-  return fields[f];
-}
+QLineEdit* EntryForm::text(F f) const { return static_cast<QLineEdit*>(field(f)); }
+QComboBox* EntryForm::list(F f) const { return static_cast<QComboBox*>(field(f)); }
+QCheckBox* EntryForm::qslBox() const { return static_cast<QCheckBox*>(field(F::QSL_A)); }
 
-QString EntryForm::fieldText(Field f) const {
-  if (f == Mode) return Mode_A->currentText();
-  if (f == Bande) return Bande_A->currentText();
-  if (auto* e = qobject_cast<QLineEdit*>(fieldWidget(f))) return e->text();
+QString EntryForm::fieldText(F f) const {
+  if (auto* c = qobject_cast<QComboBox*>(field(f))) return c->currentText();
+  if (auto* e = qobject_cast<QLineEdit*>(field(f))) return e->text();
   return {};
 }
 
-void EntryForm::setFieldText(Field f, const QString& text) {
-  if (f == Mode || f == Bande) {
+void EntryForm::setFieldText(F f, const QString& value) {
+  if (auto* c = qobject_cast<QComboBox*>(field(f))) {
     // A list line holds "CW " for CW: the item is selected, and the padding
     // comes back when the line is built again.
-    auto* c = static_cast<QComboBox*>(fieldWidget(f));
-    int i = c->findText(text, Qt::MatchExactly);
-    if (i < 0) i = c->findText(QString(text).remove(QRegularExpression(QStringLiteral(" +$"))), Qt::MatchExactly);
+    int i = c->findText(value, Qt::MatchExactly);
+    if (i < 0) i = c->findText(QString(value).remove(QRegularExpression(QStringLiteral(" +$"))), Qt::MatchExactly);
     if (i >= 0)
       c->setCurrentIndex(i);
     else
-      c->setEditText(text);
-  } else if (auto* e = qobject_cast<QLineEdit*>(fieldWidget(f))) {
-    e->setText(text);
+      c->setEditText(value);
+  } else if (auto* e = qobject_cast<QLineEdit*>(field(f))) {
+    e->setText(value);
   }
 }
 
-void EntryForm::openField(Field from, Field to) {
-  QWidget* next = to == FieldCount ? static_cast<QWidget*>(Valide_A) : fieldWidget(to);
+// Opens field `to` (kEntryFieldCount: the commit button) after `from`.
+void EntryForm::openField(F from, int to) {
+  QWidget* next = to == kEntryFieldCount ? static_cast<QWidget*>(commitButton_) : fields_[to];
   next->setEnabled(true);
-  setFieldColour(fieldWidget(from), false);
+  setFieldColour(field(from), false);
   setFieldColour(next, true);
   next->setFocus();
 }
 
 bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  std::optional<Field> field;
-  for (int f = Ind; f < FieldCount; ++f)
-    if (watched == fieldWidget(Field(f))) field = Field(f);
-  if (watched == Mode_A->lineEdit()) field = Mode;
-  if (watched == Bande_A->lineEdit()) field = Bande;
-  if (!field) return QWidget::eventFilter(watched, event);
+  std::optional<F> which;
+  for (int f = 0; f < kEntryFieldCount; ++f)
+    if (watched == fields_[f]) which = F(f);
+  if (watched == list(F::Mode_A)->lineEdit()) which = F::Mode_A;
+  if (watched == list(F::Bande_A)->lineEdit()) which = F::Bande_A;
+  if (!which) return QWidget::eventFilter(watched, event);
 
   auto* key = static_cast<QKeyEvent*>(event);
-  if (*field == Ind && !state_.hasStation()) platform_.sayText(this, firstUseOnKey(state_.language()));
+  if (*which == F::Ind_A && !state_.hasStation()) platform_.sayText(this, firstUseOnKey(state_.language()));
   if (isEnterKey(*key)) {
-    if (onEnter(*field)) writeListPosition(*field);
+    if (onEnter(*which)) writeListPosition(*which);
     return true;
   }
-  if (*field == Qsl) return false;  // the space bar ticks the box as usual
+  if (*which == F::QSL_A) return false;  // the space bar ticks the box as usual
   if (!retypeKey(watched, *key, upperTyped)) watched->event(event);
-  writeListPosition(*field);
+  writeListPosition(*which);
   return true;
 }
 
-void EntryForm::writeListPosition(Field f) {
-  if (f != Mode && f != Bande) return;
-  auto* combo = f == Mode ? Mode_A : Bande_A;
+void EntryForm::writeListPosition(F f) {
+  if (f != F::Mode_A && f != F::Bande_A) return;
+  QComboBox* combo = list(f);
   const int position = combo->findText(combo->currentText(), Qt::MatchExactly);
-  state_.saveSetting(f == Mode ? keys::ModeUsed : keys::BandUsed, QString::number(position));
+  state_.saveSetting(f == F::Mode_A ? keys::ModeUsed : keys::BandUsed, QString::number(position));
 }
 
-bool EntryForm::onEnter(Field f) {
-  if (f == Qsl) {
-    setFieldColour(QSL_A, false);
-    Valide_A->setEnabled(true);
-    setFieldColour(Valide_A, true);
-    Valide_A->setFocus();
+bool EntryForm::onEnter(F f) {
+  if (f == F::QSL_A) {
+    setFieldColour(qslBox(), false);
+    commitButton_->setEnabled(true);
+    setFieldColour(commitButton_, true);
+    commitButton_->setFocus();
     return true;
   }
-  const QString text = fieldText(f);
-  if (auto refused = checkField(static_cast<EntryField>(f), text)) {
+  const QString value = fieldText(f);
+  if (auto refused = checkField(f, value)) {
     say(*refused);
     return false;
   }
-  if (f == Ref) {
+  if (f == F::Ref_A) {
     alreadyContacted_ = false;
     if (entryMode_ != EntryMode::EditEntry) {
-      if (auto date = findCastleNumber(state_.logPath(), toFileBytes(text))) {
+      if (auto date = findCastleNumber(state_.logPath(), toFileBytes(value))) {
         alreadyContacted_ = true;
         platform_.sayText(this, alreadyContactedMessage(fromFileBytes(*date), state_.language()));
-      } else if (Rem_A->text().isEmpty()) {
+      } else if (text(F::Rem_A)->text().isEmpty()) {
         // A castle the log does not know yet: the award's list offers its
         // name, which the operator may change or clear.
-        Rem_A->setText(castleNameForLog(AwardListStore::of(state_).nameOf(fieldText(Type), text)));
+        text(F::Rem_A)->setText(castleNameForLog(AwardListStore::of(state_).nameOf(fieldText(F::Type_A), value)));
       }
     }
     if (state_.realTimeEntry() && entryMode_ == EntryMode::NewEntry) {
       // The UTC date and time of the clock, to the minute, as the clock
       // labels show them.
       const Clock& clock = platform_.clock();
-      Date_A->setText(utcDateText(clock));
-      Heure_A->setText(utcTimeText(clock).left(5));
-      setFieldColour(Ref_A, false);
-      Mode_A->setEnabled(true);
-      setFieldColour(Mode_A, true);
-      Mode_A->setFocus();
+      text(F::Date_A)->setText(utcDateText(clock));
+      text(F::Heure_A)->setText(utcTimeText(clock).left(5));
+      setFieldColour(text(F::Ref_A), false);
+      list(F::Mode_A)->setEnabled(true);
+      setFieldColour(list(F::Mode_A), true);
+      list(F::Mode_A)->setFocus();
       return true;
     }
   }
-  openField(f, Field(f + 1));
+  openField(f, int(f) + 1);
   return true;
 }
 
@@ -387,56 +392,56 @@ void EntryForm::setEntryCaption(EntryState state, bool fromLanguageSwitch) {
   const QString caption = entryStateCaption(
       state, state_.language(),
       fromLanguageSwitch ? StateCaptionSource::LanguageSwitch : StateCaptionSource::EntryAction);
-  if (!caption.isNull()) Label7->setText(caption);  // an unknown language keeps the caption
-  if (!fromLanguageSwitch) setLabelColour(Label7, state == EntryState::New ? QColor(0, 0, 0) : QColor(255, 0, 0));
+  if (!caption.isNull()) stateCaption_->setText(caption);  // an unknown language keeps the caption
+  if (!fromLanguageSwitch) setLabelColour(stateCaption_, state == EntryState::New ? QColor(0, 0, 0) : QColor(255, 0, 0));
 }
 
 void EntryForm::effaceQso() {
-  for (QLineEdit* e : {Type_A, Ref_A, Date_A, Heure_A, Rem_A}) {
+  for (QLineEdit* e : {text(F::Type_A), text(F::Ref_A), text(F::Date_A), text(F::Heure_A), text(F::Rem_A)}) {
     e->clear();
     e->setEnabled(false);
     setFieldColour(e, false);
   }
-  for (QComboBox* c : {Mode_A, Bande_A}) {
+  for (QComboBox* c : {list(F::Mode_A), list(F::Bande_A)}) {
     c->setEnabled(false);
     setFieldColour(c, false);
   }
-  for (QLineEdit* e : {RST_A, RST_B}) {
+  for (QLineEdit* e : {text(F::RST_A), text(F::RST_B)}) {
     e->setText(QStringLiteral("59"));
     e->setEnabled(false);
     setFieldColour(e, false);
   }
-  QSL_A->setChecked(false);
-  QSL_A->setEnabled(false);
-  Ind_A->clear();
-  setFieldColour(Ind_A, true);
-  Ind_A->setEnabled(true);
-  Ind_A->setFocus();
+  qslBox()->setChecked(false);
+  qslBox()->setEnabled(false);
+  text(F::Ind_A)->clear();
+  setFieldColour(text(F::Ind_A), true);
+  text(F::Ind_A)->setEnabled(true);
+  text(F::Ind_A)->setFocus();
   setEntryCaption(EntryState::New);
   entryMode_ = EntryMode::NewEntry;
 }
 
 void EntryForm::onInsert() {
   entryMode_ = EntryMode::InsertEntry;
-  Ind_A->setEnabled(true);
-  setFieldColour(Ind_A, true);
+  text(F::Ind_A)->setEnabled(true);
+  setFieldColour(text(F::Ind_A), true);
   setEntryCaption(EntryState::Insert);
-  Ind_A->setFocus();
+  text(F::Ind_A)->setFocus();
 }
 
 void EntryForm::fillFieldsFromLine(const QByteArray& displayLine) {
   const QsoRecord q = fromDisplayLine(displayLine);
-  Ind_A->setText(fromFileBytes(q.callsign));
-  Type_A->setText(fromFileBytes(q.countryPrefix));
-  Ref_A->setText(fromFileBytes(q.castleNumber));
-  Date_A->setText(fromFileBytes(q.qsoDate));
-  Heure_A->setText(fromFileBytes(q.qsoTime));
-  setFieldText(Mode, fromFileBytes(q.mode));
-  setFieldText(Bande, fromFileBytes(q.band));
-  RST_A->setText(fromFileBytes(q.rstReceived));
-  RST_B->setText(fromFileBytes(q.rstSent));
-  Rem_A->setText(fromFileBytes(q.castleName));
-  QSL_A->setChecked(q.qslReceived);
+  text(F::Ind_A)->setText(shown(q.callsign));
+  text(F::Type_A)->setText(shown(q.countryPrefix));
+  text(F::Ref_A)->setText(shown(q.castleNumber));
+  text(F::Date_A)->setText(shown(q.qsoDate));
+  text(F::Heure_A)->setText(shown(q.qsoTime));
+  setFieldText(F::Mode_A, shown(q.mode));
+  setFieldText(F::Bande_A, shown(q.band));
+  text(F::RST_A)->setText(shown(q.rstReceived));
+  text(F::RST_B)->setText(shown(q.rstSent));
+  text(F::Rem_A)->setText(shown(q.castleName));
+  qslBox()->setChecked(q.qslReceived);
 }
 
 void EntryForm::showLineForChange(int row) {
@@ -449,9 +454,9 @@ void EntryForm::showLineForChange(int row) {
 void EntryForm::showRow(int row) {
   if (row < 0 || row >= state_.logModel().rowCount()) return;
   showLineForChange(row);
-  Ind_A->setEnabled(false);
-  setFieldColour(Ind_A, false);
-  Annule_Saisie->setEnabled(true);
+  text(F::Ind_A)->setEnabled(false);
+  setFieldColour(text(F::Ind_A), false);
+  deleteButton_->setEnabled(true);
 }
 
 void EntryForm::openRowForChange(int row) {
@@ -460,35 +465,35 @@ void EntryForm::openRowForChange(int row) {
     return;
   }
   showLineForChange(row);
-  for (int f = Type; f < FieldCount; ++f) fieldWidget(Field(f))->setEnabled(true);
-  Valide_A->setEnabled(true);
-  Annule_Saisie->setEnabled(false);
-  Ind_A->setEnabled(true);
-  setFieldColour(Ind_A, true);
-  Ind_A->setFocus();
+  for (int f = int(F::Type_A); f < kEntryFieldCount; ++f) fields_[f]->setEnabled(true);
+  commitButton_->setEnabled(true);
+  deleteButton_->setEnabled(false);
+  text(F::Ind_A)->setEnabled(true);
+  setFieldColour(text(F::Ind_A), true);
+  text(F::Ind_A)->setFocus();
 }
 
 void EntryForm::fillFromSpot(const QString& callsign, const QString& prefix, const QString& number,
                              const QString& band) {
   effaceQso();
-  Ind_A->setText(callsign);
-  Type_A->setText(prefix);
-  Ref_A->setText(number);
-  // The band is remembered for the station as a band typed in Bande_A is.
+  text(F::Ind_A)->setText(callsign);
+  text(F::Type_A)->setText(prefix);
+  text(F::Ref_A)->setText(number);
+  // The band is remembered for the station as a band typed in list(F::Bande_A) is.
   if (!band.isEmpty()) {
-    setFieldText(Bande, band);
-    writeListPosition(Bande);
+    setFieldText(F::Bande_A, band);
+    writeListPosition(F::Bande_A);
   }
   window()->raise();
   window()->activateWindow();
-  Ind_A->setFocus();
+  text(F::Ind_A)->setFocus();
 }
 
-std::optional<EntryForm::Field> EntryForm::firstIncompleteField(Msg* msg) const {
-  for (int f = Ind; f < Qsl; ++f) {
-    if (auto refused = checkField(static_cast<EntryField>(f), fieldText(Field(f)))) {
+std::optional<EntryForm::F> EntryForm::firstIncompleteField(Msg* msg) const {
+  for (int f = 0; f < kEntryFieldCount; ++f) {
+    if (auto refused = checkField(F(f), fieldText(F(f)))) {
       *msg = *refused;
-      return Field(f);
+      return F(f);
     }
   }
   return std::nullopt;
@@ -496,27 +501,27 @@ std::optional<EntryForm::Field> EntryForm::firstIncompleteField(Msg* msg) const 
 
 QByteArray EntryForm::lineFromFields() const {
   // Control characters (pasted text) would break the line: they become blanks.
-  const auto bytes = [this](Field f) {
+  const auto bytes = [this](F f) {
     QByteArray b = toFileBytes(fieldText(f));
     for (char& c : b)
       if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
     return b;
   };
   QsoRecord q;
-  q.callsign = bytes(Ind);
-  q.countryPrefix = bytes(Type);
-  q.castleNumber = bytes(Ref);
+  q.callsign = bytes(F::Ind_A);
+  q.countryPrefix = bytes(F::Type_A);
+  q.castleNumber = bytes(F::Ref_A);
   q.repeatMark = alreadyContacted_;
-  q.qsoDate = bytes(Date);
-  q.qsoTime = bytes(Heure);
+  q.qsoDate = bytes(F::Date_A);
+  q.qsoTime = bytes(F::Heure_A);
   // A mode has three columns in the log: a longer one ("DIGI") is stored as
   // its first three letters, which the list then shows.
-  q.mode = bytes(Mode);
-  q.band = bytes(Bande);
-  q.rstReceived = bytes(RstA);
-  q.castleName = bytes(Rem);
-  q.qslReceived = QSL_A->isChecked();
-  q.rstSent = bytes(RstB);
+  q.mode = bytes(F::Mode_A);
+  q.band = bytes(F::Bande_A);
+  q.rstReceived = bytes(F::RST_A);
+  q.castleName = bytes(F::Rem_A);
+  q.qslReceived = qslBox()->isChecked();
+  q.rstSent = bytes(F::RST_B);
   return toLogLine(q);
 }
 
@@ -531,9 +536,9 @@ void EntryForm::onCommit() {
   // clear) are refused with the message of the first such field: a line
   // that is written is always a complete QSO.
   Msg refused{};
-  if (auto field = firstIncompleteField(&refused)) {
+  if (auto incomplete = firstIncompleteField(&refused)) {
     say(refused);
-    if (fieldWidget(*field)->isEnabled()) fieldWidget(*field)->setFocus();
+    if (field(*incomplete)->isEnabled()) field(*incomplete)->setFocus();
     return;
   }
   if (refusedReadOnly()) return;  // the typed QSO stays in the fields
@@ -557,8 +562,8 @@ void EntryForm::onCommit() {
   }
   state_.selectLastRow();
   entryMode_ = EntryMode::NewEntry;
-  Valide_A->setEnabled(false);
-  setFieldColour(Valide_A, false);
+  commitButton_->setEnabled(false);
+  setFieldColour(commitButton_, false);
   effaceQso();
 }
 
@@ -599,18 +604,7 @@ void EntryForm::retranslate() {
 }
 
 void EntryForm::nameFields() {
-  const std::array<std::pair<QWidget*, QLabel*>, 11> pairs = {{{Ind_A, Label8},
-                                                               {Type_A, Label36},
-                                                               {Ref_A, Label1},
-                                                               {Date_A, Label5},
-                                                               {Heure_A, Label40},
-                                                               {Mode_A, Label16},
-                                                               {Bande_A, Label10},
-                                                               {RST_A, Label41},
-                                                               {RST_B, Label6},
-                                                               {Rem_A, Label4},
-                                                               {QSL_A, Label3}}};
-  for (const auto& [field, label] : pairs) nameAfterLabel(field, label);
+  for (int f = 0; f < kEntryFieldCount; ++f) nameAfterLabel(fields_[f], labels_[f]);
 }
 
 }  // namespace ktl

@@ -2,11 +2,13 @@
 // The QSO entry of Main: the fields in their Enter chain, the entry-state
 // caption and the buttons that commit, clear, insert, delete and search.
 #include "adif/qso_extras.h"
+#include "entry/entry_checks.h"
 #include "texts/texts.h"
 
 #include <QByteArray>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -73,7 +75,7 @@ class EntryForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum Field { Ind, Type, Ref, Date, Heure, Mode, Bande, RstA, RstB, Rem, Qsl, FieldCount };
+  using F = EntryField;
 
   void build();
   void fitFieldWidths();
@@ -81,12 +83,17 @@ class EntryForm : public QWidget {
   // Each field named for screen readers after the label over it.
   void nameFields();
   void setEntryCaption(EntryState state, bool fromLanguageSwitch = false);
-  void openField(Field from, Field to);
-  QWidget* fieldWidget(Field f) const;
-  QString fieldText(Field f) const;
-  void setFieldText(Field f, const QString& text);
-  bool onEnter(Field f);
-  void writeListPosition(Field f);
+  void openField(F from, int to);
+  // The fields by their place in the chain; the line edits, the two lists
+  // and the QSL box as what they are.
+  QWidget* field(F f) const { return fields_[int(f)]; }
+  QLineEdit* text(F f) const;
+  QComboBox* list(F f) const;
+  QCheckBox* qslBox() const;
+  QString fieldText(F f) const;
+  void setFieldText(F f, const QString& text);
+  bool onEnter(F f);
+  void writeListPosition(F f);
   void fillFieldsFromLine(const QByteArray& displayLine);
   void showLineForChange(int row);
   void onCommit();
@@ -95,7 +102,7 @@ class EntryForm : public QWidget {
   // refused with why, and nothing is written.
   bool refusedReadOnly();
   void onDelete();
-  std::optional<Field> firstIncompleteField(Msg* msg) const;
+  std::optional<F> firstIncompleteField(Msg* msg) const;
   QByteArray lineFromFields() const;
   void reloadLog();
   // The QSO's fields beyond its line, beside the log, after the log is
@@ -111,13 +118,10 @@ class EntryForm : public QWidget {
   EntryKnown known_;
   std::unique_ptr<ExtrasStore> extras_;
 
-  QLineEdit *Ind_A, *Type_A, *Ref_A, *Date_A, *Heure_A, *RST_A, *RST_B, *Rem_A;
-  QComboBox *Mode_A, *Bande_A;
-  QCheckBox* QSL_A;
-  QPushButton *Valide_A, *Efface_A, *Insert_Saisie, *Annule_Saisie, *Rechercher;
-  QLabel *Label7, *Label8, *Label36, *Label1, *Label5, *Label40, *Label16, *Label10, *Label41, *Label6, *Label4,
-      *Label3, *Label11;
-  QGroupBox* Frame3;
+  std::array<QWidget*, kEntryFieldCount> fields_{};
+  std::array<QLabel*, kEntryFieldCount> labels_{};
+  QPushButton *commitButton_, *clearButton_, *insertButton_, *deleteButton_, *searchButton_;
+  QLabel* stateCaption_;  // new QSO, insert, change, delete
 };
 
 }  // namespace ktl

@@ -223,15 +223,30 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'annuler")});
   }
 
+  // A QSO opened for a change shows its values without the blanks that pad
+  // them to their columns: typing at the end of the castle's name adds to
+  // the name, and the QSO written back is the same but for what was typed.
   void keyboardOnlyEditFromTheList() {
-    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00"),
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn"),
                     logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
     auto* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
     QTest::keyClick(list, Qt::Key_Up);
     QCOMPARE(s.state.selectedLine(), s.state.logModel().displayLine(0));
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(s.c("Valide_A")->isEnabled());
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA"));
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
+    auto* name = s.c<QLineEdit>("Rem_A");
+    QCOMPARE(name->text(), QStringLiteral("Karlstejn"));
+    name->end(false);
+    QTest::keyClicks(name, " Castle");  // typed letters become capitals
+    s.enter("Ind_A", "G1AAA");
+    for (const char* f : {"Type_A", "Ref_A", "Date_A", "Heure_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A",
+                          "QSL_A"})
+      QTest::keyClick(s.c(f), Qt::Key_Return);
+    s.commit();
+    QVERIFY(s.p.messages.isEmpty());
+    QCOMPARE(s.lines().first(), logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn CASTLE"));
   }
 
   void namedForScreenReaders() {
