@@ -49,12 +49,12 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   form_ = new EntryForm(state_, platform_);
   root->addWidget(form_);
   // Shown only while the log is read-only, saying why.
-  Etat_Log = named(new QLabel, "Etat_Log");
-  Etat_Log->setWordWrap(true);
-  Etat_Log->setMargin(3);
-  setLabelColour(Etat_Log, QColor(128, 0, 0));
-  Etat_Log->hide();
-  root->addWidget(Etat_Log);
+  logAccessLine_ = named(new QLabel, "Etat_Log");
+  logAccessLine_->setWordWrap(true);
+  logAccessLine_->setMargin(3);
+  setLabelColour(logAccessLine_, QColor(128, 0, 0));
+  logAccessLine_->hide();
+  root->addWidget(logAccessLine_);
   list_ = new QsoList(state_.logModel());
   root->addWidget(list_, 1);
   setCentralWidget(central);
@@ -70,17 +70,17 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   connect(&state_, &ProgramState::stationChanged, this, &MainWindow::showStation);
   connect(&state_, &ProgramState::logImported, this, &MainWindow::reloadAfterImport);
   connect(&state_, &ProgramState::realTimeEntryChanged, this, [this](bool on) {
-    (on ? Mnu_Date_Auto_Oui : Mnu_Date_Auto_Non)->setChecked(true);
+    (on ? realTimeItem_ : deferredItem_)->setChecked(true);
     const QString caption = dateEntryCaption(on, state_.language());
-    if (!caption.isNull()) Label12->setText(caption);
+    if (!caption.isNull()) dateEntryCaption_->setText(caption);
   });
 
-  Timer1 = named(new QTimer(this), "Timer1");
-  Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, &MainWindow::clockTick);
+  clockTimer_ = named(new QTimer(this), "Timer1");
+  clockTimer_->setInterval(1000);
+  connect(clockTimer_, &QTimer::timeout, this, &MainWindow::clockTick);
   // The labels show the time from the start rather than placeholders.
   clockTick();
-  Timer1->start();
+  clockTimer_->start();
   resize(designSize());
 }
 
@@ -174,22 +174,22 @@ void MainWindow::buildTop(QWidget* central) {
   auto* top = new QHBoxLayout;
   auto* frame1 = named(new QFrame, "Frame1");
   auto* f1 = new QHBoxLayout(frame1);
-  Label2 = named(new QLabel(QStringLiteral("Indicatif de la station : ")), "Label2");
-  I_Station = named(new QLabel, "I_Station");
-  QFont bold = I_Station->font();
+  stationCaption_ = named(new QLabel(QStringLiteral("Indicatif de la station : ")), "Label2");
+  stationCallsign_ = named(new QLabel, "I_Station");
+  QFont bold = stationCallsign_->font();
   bold.setBold(true);
-  I_Station->setFont(bold);
-  setLabelColour(I_Station, QColor(255, 0, 0));
-  f1->addWidget(Label2);
-  f1->addWidget(I_Station);
+  stationCallsign_->setFont(bold);
+  setLabelColour(stationCallsign_, QColor(255, 0, 0));
+  f1->addWidget(stationCaption_);
+  f1->addWidget(stationCallsign_);
   top->addWidget(frame1);
   top->addStretch();
   auto* frame2 = named(new QFrame, "Frame2");
   auto* f2 = new QHBoxLayout(frame2);
-  Label37 = named(new QLabel, "Label37");
-  Label34 = named(new QLabel, "Label34");
-  Label33 = named(new QLabel, "Label33");
-  for (QLabel* l : {Label37, Label34, Label33}) {
+  utcTime_ = named(new QLabel, "Label37");
+  localTime_ = named(new QLabel, "Label34");
+  utcDate_ = named(new QLabel, "Label33");
+  for (QLabel* l : {utcTime_, localTime_, utcDate_}) {
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -198,8 +198,8 @@ void MainWindow::buildTop(QWidget* central) {
   top->addWidget(frame2);
   auto* frame7 = named(new QFrame, "Frame7");
   auto* f7 = new QHBoxLayout(frame7);
-  Label12 = named(new QLabel(QStringLiteral("en temps réel")), "Label12");
-  f7->addWidget(Label12);
+  dateEntryCaption_ = named(new QLabel(QStringLiteral("en temps réel")), "Label12");
+  f7->addWidget(dateEntryCaption_);
   top->addWidget(frame7);
   root->addLayout(top);
   auto* line1 = named(new QFrame, "Line1");
@@ -276,10 +276,10 @@ void MainWindow::buildMenus() {
   // With an unknown stored language no item carries the mark.
   languages_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   const std::array<std::tuple<QAction**, const char*, const char*, Language>, 4> items = {
-      {{&Mnu_Francais, "Mnu_Francais", "Français", Language::French},
-       {&Mnu_Anglais, "Mnu_Anglais", "Anglais", Language::English},
-       {&Mnu_Italien, "Mnu_Italien", "Italien", Language::Italian},
-       {&Mnu_Allemand, "Mnu_Allemand", "Allemand", Language::German}}};
+      {{&frenchItem_, "Mnu_Francais", "Français", Language::French},
+       {&englishItem_, "Mnu_Anglais", "Anglais", Language::English},
+       {&italianItem_, "Mnu_Italien", "Italien", Language::Italian},
+       {&germanItem_, "Mnu_Allemand", "Allemand", Language::German}}};
   for (const auto& [slot, name, caption, lang] : items) {
     QAction* a = named(language->addAction(QString::fromUtf8(caption)), name);
     a->setCheckable(true);
@@ -287,7 +287,7 @@ void MainWindow::buildMenus() {
     connect(a, &QAction::triggered, this, [this, lang = lang] { state_.setLanguage(lang); });
     *slot = a;
   }
-  Mnu_Francais->setChecked(true);
+  frenchItem_->setChecked(true);
 
   QMenu* station = named(bar->addMenu(QStringLiteral("Station")), "Mnu_Station");
   windowItem(station, "Mnu_New_Indicatif", QStringLiteral("Nouvel Indicatif"), int(WindowId::Station));
@@ -295,15 +295,15 @@ void MainWindow::buildMenus() {
   QMenu* options = named(bar->addMenu(QStringLiteral("Options")), "Mnu_Options");
   QMenu* dateEntry = named(options->addMenu(QStringLiteral("Saisie du log")), "Mnu_Date_Auto");
   dateEntry_ = new QActionGroup(this);
-  Mnu_Date_Auto_Oui = named(dateEntry->addAction(QStringLiteral("en temps réel")), "Mnu_Date_Auto_Oui");
-  Mnu_Date_Auto_Non = named(dateEntry->addAction(QStringLiteral("en différé")), "Mnu_Date_Auto_Non");
-  for (QAction* a : {Mnu_Date_Auto_Oui, Mnu_Date_Auto_Non}) {
+  realTimeItem_ = named(dateEntry->addAction(QStringLiteral("en temps réel")), "Mnu_Date_Auto_Oui");
+  deferredItem_ = named(dateEntry->addAction(QStringLiteral("en différé")), "Mnu_Date_Auto_Non");
+  for (QAction* a : {realTimeItem_, deferredItem_}) {
     a->setCheckable(true);
     dateEntry_->addAction(a);
   }
-  Mnu_Date_Auto_Oui->setChecked(true);
-  connect(Mnu_Date_Auto_Oui, &QAction::triggered, this, [this] { state_.setRealTimeEntry(true); });
-  connect(Mnu_Date_Auto_Non, &QAction::triggered, this, [this] { state_.setRealTimeEntry(false); });
+  realTimeItem_->setChecked(true);
+  connect(realTimeItem_, &QAction::triggered, this, [this] { state_.setRealTimeEntry(true); });
+  connect(deferredItem_, &QAction::triggered, this, [this] { state_.setRealTimeEntry(false); });
 
   QMenu* display = named(bar->addMenu(QStringLiteral("Affichage")), "Mnu_Affichage");
   const bool contact = windowItem(display, "Mnu_Aff_Contact", QStringLiteral("Alphanumerique des Chateaux contactés"),
@@ -352,7 +352,7 @@ void MainWindow::startUp() {
   if (!state_.rejectedStation().isEmpty())
     platform_.message(this, pick(programText(ProgramText::StoredStationRefused), spoken(state_.language()))
                                 .arg(state_.rejectedStation()));
-  I_Station->setText(state_.stationCallsign());
+  stationCallsign_->setText(state_.stationCallsign());
   if (state_.language() != Language::Other)
     state_.setLanguage(state_.language());  // stores it, ticks its item, puts its captions
   else
@@ -389,13 +389,13 @@ void MainWindow::startUp() {
 
 void MainWindow::showLogAccess() {
   const auto& why = state_.readOnly();
-  Etat_Log->setText(why ? readOnlyState(*why, spoken(state_.language())) : QString());
-  Etat_Log->setAccessibleName(Etat_Log->text());
-  Etat_Log->setVisible(why.has_value());
+  logAccessLine_->setText(why ? readOnlyState(*why, spoken(state_.language())) : QString());
+  logAccessLine_->setAccessibleName(logAccessLine_->text());
+  logAccessLine_->setVisible(why.has_value());
 }
 
 void MainWindow::showStation() {
-  I_Station->setText(ProgramState::shownForm(state_.stationCallsign()));
+  stationCallsign_->setText(ProgramState::shownForm(state_.stationCallsign()));
   form_->restoreBandAndMode(false);
 }
 
@@ -419,17 +419,17 @@ void MainWindow::reloadAfterImport() {
 
 void MainWindow::clockTick() {
   const Clock& clock = platform_.clock();
-  Label37->setEnabled(true);
-  Label37->setText(utcTimeText(clock).left(5) + QStringLiteral(" Utc"));
-  Label34->setEnabled(true);
-  Label34->setText(localTimeText(clock).left(5) + QStringLiteral(" Loc"));
-  Label33->setText(utcDateText(clock));
+  utcTime_->setEnabled(true);
+  utcTime_->setText(utcTimeText(clock).left(5) + QStringLiteral(" Utc"));
+  localTime_->setEnabled(true);
+  localTime_->setText(localTimeText(clock).left(5) + QStringLiteral(" Loc"));
+  utcDate_->setText(utcDateText(clock));
 }
 
 void MainWindow::exportLog() {
   const QString target = adifExportPath(platform_.dataDir(), state_.stationCallsign());
   const Language lang = state_.language();
-  const AdifExportResult result = exportAdif(state_.logPath(), target, adifTitleLine(lang, I_Station->text()));
+  const AdifExportResult result = exportAdif(state_.logPath(), target, adifTitleLine(lang, stationCallsign_->text()));
   if (!result.ok()) {
     const bool read = result.status == AdifExportResult::LogReadFailed;
     platform_.reportFileError(this, lang, read ? FileAction::Read : FileAction::Write,
@@ -444,12 +444,12 @@ void MainWindow::exportLog() {
 // the state.
 void MainWindow::applyLanguage() {
   const Language lang = state_.language();
-  const std::array<QAction*, 4> marks = {Mnu_Francais, Mnu_Anglais, Mnu_Italien, Mnu_Allemand};
+  const std::array<QAction*, 4> marks = {frenchItem_, englishItem_, italianItem_, germanItem_};
   marks[int(lang)]->setChecked(true);
   applyCaptions(this, mainCaptions(), lang);
   applyCaptions(this, fileMenuCaptions(), lang);
   list_->setHeader(listHeader(lang));
-  Label12->setText(dateEntryCaption(state_.realTimeEntry(), lang));
+  dateEntryCaption_->setText(dateEntryCaption(state_.realTimeEntry(), lang));
   form_->retranslate();
   list_->view()->setAccessibleName(list_->title());
   bindMenuKeys();

@@ -66,11 +66,11 @@ class MainWindow : public QMainWindow {
   EntryForm* form_;
   QsoList* list_;
 
-  QLabel *Label12, *Label37, *Label34, *Label33, *I_Station, *Label2, *Etat_Log;
-  QTimer* Timer1;
+  QLabel *dateEntryCaption_, *utcTime_, *localTime_, *utcDate_, *stationCallsign_, *stationCaption_, *logAccessLine_;
+  QTimer* clockTimer_;
   QActionGroup *languages_, *dateEntry_;
   QList<QShortcut*> menuKeys_;
-  QAction *Mnu_Francais, *Mnu_Anglais, *Mnu_Italien, *Mnu_Allemand, *Mnu_Date_Auto_Oui, *Mnu_Date_Auto_Non;
+  QAction *frenchItem_, *englishItem_, *italianItem_, *germanItem_, *realTimeItem_, *deferredItem_;
 };
 
 }  // namespace ktl
