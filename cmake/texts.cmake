@@ -17,3 +17,4 @@ qt_add_translations(ktl_core
 ktl_core_test(test_entry_checks tests/entry/test_entry_checks.cpp)
 ktl_core_test(test_translations tests/texts/test_translations.cpp)
 target_compile_definitions(test_translations PRIVATE KTL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_link_libraries(test_entry_checks PRIVATE Qt6::Gui)  # the keyboard rules

@@ -1,5 +1,6 @@
 #include "app/enter_clicks.h"
 
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 
 #include <QAbstractButton>

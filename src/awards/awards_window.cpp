@@ -8,6 +8,7 @@
 #include "log/text_codec.h"
 #include "platform/platform.h"
 #include "platform/settings_keys.h"
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
 #include "texts/award_texts.h"

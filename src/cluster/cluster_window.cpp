@@ -3,6 +3,7 @@
 #include "cluster/cluster_pages.h"
 #include "platform/platform.h"
 #include "platform/web_view.h"
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
 #include "texts/cluster_texts.h"

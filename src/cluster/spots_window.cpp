@@ -2,6 +2,7 @@
 
 #include "cluster/host_name.h"
 #include "platform/platform.h"
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
 #include "texts/spots_texts.h"

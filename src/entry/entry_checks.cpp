@@ -96,9 +96,4 @@ std::optional<Msg> checkField(EntryField field, QStringView text) {
   return std::nullopt;
 }
 
-QChar upperTyped(QChar typed) {
-  if (typed >= u'a' && typed <= u'z') return QChar(typed.unicode() - 32);
-  return typed;
-}
-
 }  // namespace ktl

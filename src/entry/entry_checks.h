@@ -29,7 +29,4 @@ bool verifHeure(QStringView text);
 // characters), then the field's own format (date, time, readability of RST).
 std::optional<Msg> checkField(EntryField field, QStringView text);
 
-// A typed a-z becomes A-Z; every other character passes unchanged.
-QChar upperTyped(QChar typed);
-
 }  // namespace ktl

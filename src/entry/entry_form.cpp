@@ -9,6 +9,7 @@
 #include "log/qso_record.h"
 #include "log/text_codec.h"
 #include "platform/platform.h"
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 #include "state/log_access.h"
 #include "state/program_state.h"

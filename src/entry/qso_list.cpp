@@ -1,6 +1,7 @@
 #include "entry/qso_list.h"
 
 #include "log/log_list_model.h"
+#include "platform/keyboard.h"
 #include "platform/window_services.h"
 
 #include <QListView>

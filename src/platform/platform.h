@@ -3,7 +3,7 @@
 // dialogs, the clock, the settings store, the data folder and the splash
 // delay. The desktop build uses DesktopPlatform; tests substitute a scripted
 // one, so no test ever waits on a real dialog.
-#include "log/clock.h"
+#include "platform/clock.h"
 #include "platform/settings_store.h"
 #include "texts/texts.h"
 

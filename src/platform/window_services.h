@@ -72,21 +72,4 @@ QFont fixedListFont(const QString& family, qreal points);
 // Returns the controls the table names that the window does not have.
 QStringList applyCaptions(QWidget* window, std::span<const CaptionRow> rows, Language language);
 
-// Delivers a typed key to `target` with its character replaced, past the
-// key handlers: how fields turn a typed "a" into "A" before taking it.
-// Returns false when the key carries no single character to replace.
-template <typename Replace>
-bool retypeKey(QObject* target, const QKeyEvent& key, Replace replace) {
-  const QString text = key.text();
-  if (text.size() != 1) return false;
-  const QChar typed = replace(text[0]);
-  if (typed == text[0]) return false;
-  QKeyEvent replaced(QEvent::KeyPress, key.key(), key.modifiers(), QString(typed), key.isAutoRepeat(), key.count());
-  target->event(&replaced);
-  return true;
-}
-
-// Enter or the keypad's Enter, with no modifier but the keypad's.
-inline bool isEnterKey(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
-
 }  // namespace ktl

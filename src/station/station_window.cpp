@@ -1,7 +1,7 @@
 #include "station/station_window.h"
 
-#include "entry/entry_checks.h"
 #include "platform/data_dir.h"
+#include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"

@@ -1,8 +1,8 @@
 #include "views/castles_window.h"
 
-#include "entry/entry_checks.h"
 #include "log/lines_model.h"
 #include "log/text_codec.h"
+#include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"

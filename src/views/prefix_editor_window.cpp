@@ -1,7 +1,7 @@
 #include "views/prefix_editor_window.h"
 
-#include "entry/entry_checks.h"
 #include "log/text_codec.h"
+#include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"

@@ -1,7 +1,7 @@
 #include "views/search_window.h"
 
-#include "entry/entry_checks.h"
 #include "log/lines_model.h"
+#include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "entry/entry_checks.h"
+#include "platform/keyboard.h"
 #include "texts/texts.h"
 
 namespace ktl {
