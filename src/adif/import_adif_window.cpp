@@ -89,7 +89,6 @@ void ImportAdifWindow::importFile() {
     close();
     return;
   }
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   // Other programs also name their files .adif.
   const QString file =
       platform_.openFileName(this, windowTitle(), QStringLiteral("adi (*.adi);;adif (*.adif);;ADI (*.ADI *.ADIF)"));

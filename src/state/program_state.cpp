@@ -78,7 +78,6 @@ void ProgramState::setReadOnly(std::optional<LogLock::Attempt> why) {
 QString ProgramState::logPath() const { return logFilePath(dataDir_, station_); }
 
 bool ProgramState::loadLog(QString* error) {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   const bool ok = model_.load(logPath());
   if (!ok && error) *error = model_.errorString();
   return ok;

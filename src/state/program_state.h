@@ -53,8 +53,9 @@ class ProgramState : public QObject {
   QString logPath() const;
   LogListModel& logModel() { return model_; }
   const LogListModel& logModel() const { return model_; }
-  // Rebuilds the QSO list from the log file, pending window events first.
-  // False (list empty, reason in `error`) when the file cannot be read.
+  // Rebuilds the QSO list from the log file, within the call: no other
+  // event (a timer, a node's line) runs in the middle of a change of the
+  // log. False (list empty, reason in `error`) when the file cannot be read.
   bool loadLog(QString* error = nullptr);
 
   // Whether this program may write the open log: only while it holds the

@@ -225,6 +225,24 @@ class EntryWindowTest : public QObject {
 
   // A QSO opened for a change shows its values without the blanks that pad
   // them to their columns: typing at the end of the castle's name adds to
+  // Nothing runs in the middle of a commit: a timer or a node's line due
+  // while the QSO is written finds the log and its list both changed.
+  void nothingRunsInTheMiddleOfACommit() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    s.typeQso("G4XYZ", "G", "00002");
+    s.finishQso();
+    int listed = -1;
+    qsizetype written = -1;
+    QTimer::singleShot(0, [&] {
+      listed = s.state.logModel().rowCount();
+      written = s.lines().size();
+    });
+    s.commit();
+    QCOMPARE(listed, -1);  // not yet: the commit ran to its end first
+    QTRY_COMPARE(listed, 2);
+    QCOMPARE(written, 2);
+  }
+
   // the name, and the QSO written back is the same but for what was typed.
   void keyboardOnlyEditFromTheList() {
     Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn"),
