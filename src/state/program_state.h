@@ -7,6 +7,7 @@
 #include "log/log_list_model.h"
 #include "platform/settings_store.h"
 #include "state/log_lock.h"
+#include "state/rig_link.h"
 #include "texts/language.h"
 
 #include <QByteArray>
@@ -65,6 +66,14 @@ class ProgramState : public QObject {
   const std::optional<LogLock::Attempt>& readOnly() const { return readOnly_; }
   void setReadOnly(std::optional<LogLock::Attempt> why);
 
+  // The station's radio, when one is set up and the program talks to it;
+  // null otherwise. Owned by the program.
+  RigLink* rig() const { return rig_; }
+  void setRig(RigLink* rig) {
+    rig_ = rig;
+    emit rigChanged();
+  }
+
   QByteArray selectedLine() const { return selectedLine_; }
   void setSelectedLine(const QByteArray& displayLine) { selectedLine_ = displayLine; }
   // Selects a row of the QSO list as the operator's click does.
@@ -91,6 +100,7 @@ class ProgramState : public QObject {
  signals:
   void stationChanged();
   void logAccessChanged();
+  void rigChanged();
   void languageChanged();
   void realTimeEntryChanged(bool on);
   void logImported();
@@ -105,6 +115,7 @@ class ProgramState : public QObject {
   QString station_ = kNoStation;
   QString rejectedStation_;
   std::optional<LogLock::Attempt> readOnly_;
+  RigLink* rig_ = nullptr;
   Language language_ = Language::French;
   bool realTimeEntry_ = true;
   QByteArray selectedLine_;
