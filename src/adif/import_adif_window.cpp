@@ -28,52 +28,52 @@ ImportAdifWindow::ImportAdifWindow(ProgramState& state, Platform& platform, QWid
   auto* titleFrame = new QFrame;
   titleFrame->setFrameShape(QFrame::Box);
   auto* tf = new QVBoxLayout(titleFrame);
-  Label11 = new QLabel;
-  QFont big = Label11->font();
+  auto* title = new QLabel;
+  QFont big = title->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 3);
-  Label11->setFont(big);
-  Label11->setAlignment(Qt::AlignCenter);
-  tf->addWidget(Label11);
+  title->setFont(big);
+  title->setAlignment(Qt::AlignCenter);
+  tf->addWidget(title);
   layout->addWidget(titleFrame);
   auto* textFrame = new QFrame;
   textFrame->setFrameShape(QFrame::Box);
   auto* xf = new QVBoxLayout(textFrame);
-  Label2 = new QLabel;
-  Label1 = new QLabel;
-  Label3 = new QLabel;
-  Label5 = new QLabel;
-  for (QLabel* l : {Label2, Label1, Label3, Label5}) xf->addWidget(l);
+  auto* referenceWarning = new QLabel;
+  auto* referenceForm = new QLabel;
+  auto* referenceExample = new QLabel;
+  auto* sigNote = new QLabel;
+  for (QLabel* l : {referenceWarning, referenceForm, referenceExample, sigNote}) xf->addWidget(l);
   layout->addWidget(textFrame);
-  Messages_Remplacement = new QCheckBox;
-  SIG_Diplome = new QCheckBox;
-  layout->addWidget(Messages_Remplacement);
-  layout->addWidget(SIG_Diplome);
-  Importer = new QPushButton;
-  Importer->setAutoDefault(true);
-  Importer->setDefault(true);
-  layout->addWidget(Importer);
+  boxPerFieldCheck_ = new QCheckBox;
+  sigIsAwardCheck_ = new QCheckBox;
+  layout->addWidget(boxPerFieldCheck_);
+  layout->addWidget(sigIsAwardCheck_);
+  auto* importButton = new QPushButton;
+  importButton->setAutoDefault(true);
+  importButton->setDefault(true);
+  layout->addWidget(importButton);
 
-  const std::array<std::pair<QWidget*, const char*>, 9> named = {{{Label11, "Label11"},
-                                                                  {Label2, "Label2"},
-                                                                  {Label1, "Label1"},
-                                                                  {Label3, "Label3"},
-                                                                  {Label5, "Label5"},
-                                                                  {Messages_Remplacement, "Messages_Remplacement"},
-                                                                  {SIG_Diplome, "SIG_Diplome"},
-                                                                  {Importer, "Importer"},
+  const std::array<std::pair<QWidget*, const char*>, 9> named = {{{title, "Label11"},
+                                                                  {referenceWarning, "Label2"},
+                                                                  {referenceForm, "Label1"},
+                                                                  {referenceExample, "Label3"},
+                                                                  {sigNote, "Label5"},
+                                                                  {boxPerFieldCheck_, "Messages_Remplacement"},
+                                                                  {sigIsAwardCheck_, "SIG_Diplome"},
+                                                                  {importButton, "Importer"},
                                                                   {this, "Import_ADIF"}}};
   for (const auto& [w, name] : named) w->setObjectName(QString::fromLatin1(name));
   applyCaptions(this, importCaptions(), state_.language());
 
   const auto flag = [this](const SettingKey& key) { return state_.setting(key) == QLatin1String("1"); };
-  Messages_Remplacement->setChecked(flag(keys::ImportBoxEach));
-  SIG_Diplome->setChecked(flag(keys::ImportSigAward));
-  connect(Messages_Remplacement, &QCheckBox::toggled, this,
+  boxPerFieldCheck_->setChecked(flag(keys::ImportBoxEach));
+  sigIsAwardCheck_->setChecked(flag(keys::ImportSigAward));
+  connect(boxPerFieldCheck_, &QCheckBox::toggled, this,
           [this](bool on) { state_.saveSetting(keys::ImportBoxEach, on ? QStringLiteral("1") : QStringLiteral("0")); });
-  connect(SIG_Diplome, &QCheckBox::toggled, this,
+  connect(sigIsAwardCheck_, &QCheckBox::toggled, this,
           [this](bool on) { state_.saveSetting(keys::ImportSigAward, on ? QStringLiteral("1") : QStringLiteral("0")); });
-  connect(Importer, &QPushButton::clicked, this, &ImportAdifWindow::importFile);
+  connect(importButton, &QPushButton::clicked, this, &ImportAdifWindow::importFile);
 }
 
 void ImportAdifWindow::showEvent(QShowEvent* event) {
@@ -98,12 +98,12 @@ void ImportAdifWindow::importFile() {
     return;
   }
   AdifImportOptions options;
-  options.sigIsAward = SIG_Diplome->isChecked();
+  options.sigIsAward = sigIsAwardCheck_->isChecked();
   options.awardName = toFileBytes(state_.settings().read(keys::AwardName, {}));
   // Ticked, every replaced field gets its own box while the file is read;
   // unticked (a file with hundreds of band-less records), the closing
   // message says what was replaced.
-  const bool boxEach = Messages_Remplacement->isChecked();
+  const bool boxEach = boxPerFieldCheck_->isChecked();
   ExtrasStore store(state_.logPath());
   const ImportWithExtras imported = importAdifWithExtras(
       file, state_.logPath(), options,

@@ -4,8 +4,6 @@
 #include <QDialog>
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
 
 namespace ktl {
 
@@ -17,7 +15,7 @@ class ImportAdifWindow : public QDialog {
  public:
   ImportAdifWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
-  // The Importer button: choose a file, import it, close the window.
+  // The import button (Importer): choose a file, import it, close the window.
   void importFile();
 
  protected:
@@ -26,10 +24,8 @@ class ImportAdifWindow : public QDialog {
  private:
   ProgramState& state_;
   Platform& platform_;
-  QLabel *Label11, *Label2, *Label1, *Label3, *Label5;
-  QCheckBox* Messages_Remplacement;  // one box per replaced field, or a summary
-  QCheckBox* SIG_Diplome;            // SIG names the award, SIG_INFO the reference
-  QPushButton* Importer;
+  QCheckBox* boxPerFieldCheck_;  // one box per replaced field, or a summary
+  QCheckBox* sigIsAwardCheck_;   // SIG names the award, SIG_INFO the reference
 };
 
 }  // namespace ktl

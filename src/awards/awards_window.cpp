@@ -57,79 +57,79 @@ AwardsWindow::AwardsWindow(ProgramState& state, Platform& platform, QWidget* par
       needed_(new NeededModel(this)) {
   setObjectName(QStringLiteral("Progression"));
   auto* layout = new QVBoxLayout(this);
-  Label_Totaux = named(new QLabel, "Label_Totaux");
-  QFont bold = Label_Totaux->font();
+  totals_ = named(new QLabel, "Label_Totaux");
+  QFont bold = totals_->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() + 1);
-  Label_Totaux->setFont(bold);
-  Label_Totaux->setWordWrap(true);
-  Label_Totaux->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-  Label_Liste = named(new QLabel, "Label_Liste");
-  Label_Liste->setWordWrap(true);
-  layout->addWidget(Label_Totaux);
-  layout->addWidget(Label_Liste);
+  totals_->setFont(bold);
+  totals_->setWordWrap(true);
+  totals_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  listState_ = named(new QLabel, "Label_Liste");
+  listState_->setWordWrap(true);
+  layout->addWidget(totals_);
+  layout->addWidget(listState_);
 
-  Onglets = named(new QTabWidget, "Onglets");
-  Grille = tableView("Grille");
-  Grille->setModel(grid_);
-  Grille->setSortingEnabled(true);
-  Grille->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-  Grille->installEventFilter(this);
-  Onglets->addTab(Grille, QString());
+  tabs_ = named(new QTabWidget, "Onglets");
+  gridView_ = tableView("Grille");
+  gridView_->setModel(grid_);
+  gridView_->setSortingEnabled(true);
+  gridView_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+  gridView_->installEventFilter(this);
+  tabs_->addTab(gridView_, QString());
 
   auto* neededPage = new QWidget;
   auto* neededLayout = new QVBoxLayout(neededPage);
   auto* choice = new QHBoxLayout;
-  Label_Pays = named(new QLabel, "Label_Pays");
-  Pays_Manquants = named(new QComboBox, "Pays_Manquants");
-  Pays_Manquants->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  Label_Manquants = named(new QLabel, "Label_Manquants");
-  choice->addWidget(Label_Pays);
-  choice->addWidget(Pays_Manquants);
-  choice->addWidget(Label_Manquants, 1);
+  countryLabel_ = named(new QLabel, "Label_Pays");
+  neededCountryChoice_ = named(new QComboBox, "Pays_Manquants");
+  neededCountryChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  neededCount_ = named(new QLabel, "Label_Manquants");
+  choice->addWidget(countryLabel_);
+  choice->addWidget(neededCountryChoice_);
+  choice->addWidget(neededCount_, 1);
   neededLayout->addLayout(choice);
-  Liste_Manquants = tableView("Liste_Manquants");
-  Liste_Manquants->setModel(needed_);
-  Liste_Manquants->horizontalHeader()->setStretchLastSection(true);
-  Liste_Manquants->installEventFilter(this);
-  neededLayout->addWidget(Liste_Manquants, 1);
-  Onglets->addTab(neededPage, QString());
+  neededView_ = tableView("Liste_Manquants");
+  neededView_->setModel(needed_);
+  neededView_->horizontalHeader()->setStretchLastSection(true);
+  neededView_->installEventFilter(this);
+  neededLayout->addWidget(neededView_, 1);
+  tabs_->addTab(neededPage, QString());
 
-  Graphique_Temps = makeChartView();
-  Graphique_Temps->setObjectName(QStringLiteral("Graphique_Temps"));
-  Graphique_Pays = makeChartView();
-  Graphique_Pays->setObjectName(QStringLiteral("Graphique_Pays"));
-  Onglets->addTab(Graphique_Temps, QString());
-  Onglets->addTab(Graphique_Pays, QString());
-  layout->addWidget(Onglets, 1);
+  timeChart_ = makeChartView();
+  timeChart_->setObjectName(QStringLiteral("Graphique_Temps"));
+  countryChart_ = makeChartView();
+  countryChart_->setObjectName(QStringLiteral("Graphique_Pays"));
+  tabs_->addTab(timeChart_, QString());
+  tabs_->addTab(countryChart_, QString());
+  layout->addWidget(tabs_, 1);
 
   auto* buttons = new QHBoxLayout;
-  Enregistrer_CSV = named(new QPushButton, "Enregistrer_CSV");
-  Enregistrer_PNG = named(new QPushButton, "Enregistrer_PNG");
-  Enregistrer_PDF = named(new QPushButton, "Enregistrer_PDF");
-  Imprimer = named(new QPushButton, "Imprimer");
-  Quitter = named(new QPushButton, "Quitter");
+  auto* saveCsvButton = named(new QPushButton, "Enregistrer_CSV");
+  auto* savePngButton = named(new QPushButton, "Enregistrer_PNG");
+  auto* savePdfButton = named(new QPushButton, "Enregistrer_PDF");
+  auto* printButton = named(new QPushButton, "Imprimer");
+  auto* quitButton = named(new QPushButton, "Quitter");
   buttons->addStretch(1);
-  for (QPushButton* b : {Enregistrer_CSV, Enregistrer_PNG, Enregistrer_PDF, Imprimer, Quitter}) {
+  for (QPushButton* b : {saveCsvButton, savePngButton, savePdfButton, printButton, quitButton}) {
     b->setAutoDefault(true);
     buttons->addWidget(b);
   }
   layout->addLayout(buttons);
-  setTabOrder(Onglets, Grille);
-  setTabOrder(Grille, Pays_Manquants);
-  setTabOrder(Pays_Manquants, Liste_Manquants);
-  setTabOrder(Liste_Manquants, Enregistrer_CSV);
+  setTabOrder(tabs_, gridView_);
+  setTabOrder(gridView_, neededCountryChoice_);
+  setTabOrder(neededCountryChoice_, neededView_);
+  setTabOrder(neededView_, saveCsvButton);
 
-  connect(Enregistrer_CSV, &QPushButton::clicked, this, &AwardsWindow::saveCsv);
-  connect(Enregistrer_PNG, &QPushButton::clicked, this, &AwardsWindow::saveChartsPng);
-  connect(Enregistrer_PDF, &QPushButton::clicked, this, &AwardsWindow::saveChartsPdf);
-  connect(Imprimer, &QPushButton::clicked, this, &AwardsWindow::print);
-  connect(Quitter, &QPushButton::clicked, this, &QDialog::close);
-  connect(Pays_Manquants, &QComboBox::currentIndexChanged, this, [this] {
+  connect(saveCsvButton, &QPushButton::clicked, this, &AwardsWindow::saveCsv);
+  connect(savePngButton, &QPushButton::clicked, this, &AwardsWindow::saveChartsPng);
+  connect(savePdfButton, &QPushButton::clicked, this, &AwardsWindow::saveChartsPdf);
+  connect(printButton, &QPushButton::clicked, this, &AwardsWindow::print);
+  connect(quitButton, &QPushButton::clicked, this, &QDialog::close);
+  connect(neededCountryChoice_, &QComboBox::currentIndexChanged, this, [this] {
     state_.saveSetting(keys::AwardNeededCountry, neededCountry());
     showNeeded();
   });
-  connect(Onglets, &QTabWidget::currentChanged, this, [this] { refreshCharts(); });
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { refreshCharts(); });
 
   connect(&state_.logModel(), &QAbstractItemModel::modelReset, this, &AwardsWindow::logReloaded);
   connect(&store_, &AwardListStore::changed, this, &AwardsWindow::rebuild);
@@ -139,7 +139,7 @@ AwardsWindow::AwardsWindow(ProgramState& state, Platform& platform, QWidget* par
   retranslate();
   rebuild();
   resize(1000, 620);
-  Grille->setFocus();
+  gridView_->setFocus();
 }
 
 AwardsWindow::~AwardsWindow() {
@@ -157,7 +157,7 @@ void AwardsWindow::rebuild() {
   // The grid lets go of the old tally before it is freed.
   grid_->reset(tally.get(), names_, state_.language());
   tally_ = std::move(tally);
-  Grille->resizeColumnsToContents();
+  gridView_->resizeColumnsToContents();
   fillCountryChoice();
   showTotals();
   chartsDirty_ = true;
@@ -181,34 +181,34 @@ void AwardsWindow::logReloaded() {
 
 void AwardsWindow::showTotals() {
   const Language lang = state_.language();
-  Label_Totaux->setText(totalsText(*tally_, lang));
-  Label_Totaux->setAccessibleName(Label_Totaux->text());
+  totals_->setText(totalsText(*tally_, lang));
+  totals_->setAccessibleName(totals_->text());
   if (const AwardList* list = tally_->list())
-    Label_Liste->setText(awardString(AwardText::ListState, lang)
+    listState_->setText(awardString(AwardText::ListState, lang)
                              .arg(list->size())
                              .arg(list->source, list->imported.toUTC().toString(QStringLiteral("dd/MM/yyyy"))));
   else
-    Label_Liste->setText(awardString(AwardText::NoList, lang));
-  Label_Liste->setAccessibleName(Label_Liste->text());
+    listState_->setText(awardString(AwardText::NoList, lang));
+  listState_->setAccessibleName(listState_->text());
 }
 
-QString AwardsWindow::neededCountry() const { return Pays_Manquants->currentData().toString(); }
+QString AwardsWindow::neededCountry() const { return neededCountryChoice_->currentData().toString(); }
 
 void AwardsWindow::fillCountryChoice() {
-  const QSignalBlocker quiet(Pays_Manquants);
-  Pays_Manquants->clear();
+  const QSignalBlocker quiet(neededCountryChoice_);
+  neededCountryChoice_->clear();
   const AwardList* list = tally_ ? tally_->list() : nullptr;
   if (list) {
     for (const QByteArray& prefix : list->prefixes()) {
       const QString name = names_ ? names_(prefix) : QString();
-      Pays_Manquants->addItem(name.isEmpty() ? QString::fromLatin1(prefix)
+      neededCountryChoice_->addItem(name.isEmpty() ? QString::fromLatin1(prefix)
                                              : QString::fromLatin1(prefix) + QStringLiteral(" – ") + name,
                               QString::fromLatin1(prefix));
     }
-    const int stored = Pays_Manquants->findData(state_.setting(keys::AwardNeededCountry));
-    Pays_Manquants->setCurrentIndex(std::max(stored, 0));
+    const int stored = neededCountryChoice_->findData(state_.setting(keys::AwardNeededCountry));
+    neededCountryChoice_->setCurrentIndex(std::max(stored, 0));
   }
-  Pays_Manquants->setEnabled(list != nullptr);
+  neededCountryChoice_->setEnabled(list != nullptr);
   showNeeded();
 }
 
@@ -217,19 +217,19 @@ void AwardsWindow::showNeeded() {
   const AwardList* list = tally_->list();
   if (!list) {
     needed_->setRows(nullptr, {}, lang);
-    Label_Manquants->setText(awardString(AwardText::NeededNoList, lang));
+    neededCount_->setText(awardString(AwardText::NeededNoList, lang));
     return;
   }
   std::vector<qsizetype> rows = tally_->needed(neededCountry().toLatin1());
-  Label_Manquants->setText(awardString(AwardText::NeededCount, lang).arg(rows.size()));
+  neededCount_->setText(awardString(AwardText::NeededCount, lang).arg(rows.size()));
   needed_->setRows(list_, std::move(rows), lang);
-  Liste_Manquants->resizeColumnToContents(0);
+  neededView_->resizeColumnToContents(0);
 }
 
 void AwardsWindow::refreshCharts(bool evenHidden) {
   // Charts are drawn when seen or saved: a commit while they are hidden
   // costs nothing.
-  const bool shown = Onglets->currentIndex() == TimeTab || Onglets->currentIndex() == CountriesTab;
+  const bool shown = tabs_->currentIndex() == TimeTab || tabs_->currentIndex() == CountriesTab;
   if (!chartsDirty_ || !(shown || evenHidden)) return;
   const Language lang = state_.language();
   const ChartTexts texts{{}, awardString(AwardText::SeriesWorked, lang), awardString(AwardText::SeriesConfirmed, lang),
@@ -237,13 +237,13 @@ void AwardsWindow::refreshCharts(bool evenHidden) {
   ChartTexts time = texts, countries = texts;
   time.title = awardString(AwardText::ChartTime, lang);
   countries.title = awardString(AwardText::ChartCountries, lang);
-  showMonths(Graphique_Temps, tally_->months(), time);
+  showMonths(timeChart_, tally_->months(), time);
   std::vector<CountryBar> bars;
   for (int c : grid_->order()) {
     const AwardTally::Country& k = tally_->countries()[c];
     bars.push_back({QString::fromLatin1(k.prefix), k.worked, k.confirmed, k.listed});
   }
-  showCountries(Graphique_Pays, bars, tally_->list() != nullptr, countries);
+  showCountries(countryChart_, bars, tally_->list() != nullptr, countries);
   chartsDirty_ = false;
 }
 
@@ -252,11 +252,11 @@ void AwardsWindow::retranslate() {
   applyCaptions(this, awardCaptions(), lang);
   if (lang != Language::Other) {
     const AwardText tabs[] = {AwardText::TabGrid, AwardText::TabNeeded, AwardText::TabTime, AwardText::TabCountries};
-    for (int i = 0; i < 4; ++i) Onglets->setTabText(i, awardString(tabs[i], lang));
+    for (int i = 0; i < 4; ++i) tabs_->setTabText(i, awardString(tabs[i], lang));
   }
-  Grille->setAccessibleName(awardString(AwardText::GridName, lang));
-  Liste_Manquants->setAccessibleName(awardString(AwardText::NeededName, lang));
-  nameAfterLabel(Pays_Manquants, Label_Pays);
+  gridView_->setAccessibleName(awardString(AwardText::GridName, lang));
+  neededView_->setAccessibleName(awardString(AwardText::NeededName, lang));
+  nameAfterLabel(neededCountryChoice_, countryLabel_);
   grid_->setLanguage(lang);
   if (tally_) {
     showTotals();
@@ -275,14 +275,14 @@ void AwardsWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // A desktop switched to a dark theme (or back) redraws the charts in it.
   if (event->type() == QEvent::PaletteChange) {
-    followPalette(Graphique_Temps, palette());
-    followPalette(Graphique_Pays, palette());
+    followPalette(timeChart_, palette());
+    followPalette(countryChart_, palette());
   }
 }
 
 bool AwardsWindow::eventFilter(QObject* watched, QEvent* event) {
   // Enter in a table presses no button of the window.
-  if (event->type() == QEvent::KeyPress && (watched == Grille || watched == Liste_Manquants))
+  if (event->type() == QEvent::KeyPress && (watched == gridView_ || watched == neededView_))
     return isEnterKey(*static_cast<QKeyEvent*>(event));
   return QDialog::eventFilter(watched, event);
 }
@@ -320,14 +320,14 @@ void AwardsWindow::saveChartsPng() {
   const QString stamp = reportDate(platform_.clock()).stamp, call = state_.stationCallsign();
   writeFiles({QStringLiteral("%1_Progression_Temps_%2.png").arg(call, stamp),
               QStringLiteral("%1_Progression_Pays_%2.png").arg(call, stamp)},
-             {chartPng(Graphique_Temps), chartPng(Graphique_Pays)});
+             {chartPng(timeChart_), chartPng(countryChart_)});
 }
 
 void AwardsWindow::saveChartsPdf() {
   refreshCharts(true);
   const QString call = state_.stationCallsign();
   writeFiles({QStringLiteral("%1_Progression_%2.pdf").arg(call, reportDate(platform_.clock()).stamp)},
-             {chartsPdf({Graphique_Temps, Graphique_Pays},
+             {chartsPdf({timeChart_, countryChart_},
                         awardString(AwardText::ProgressTitle, state_.language()).arg(ProgramState::shownForm(call)))});
 }
 

@@ -15,7 +15,6 @@
 class QChartView;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QTabWidget;
 class QTableView;
 
@@ -71,12 +70,14 @@ class AwardsWindow : public QDialog {
 
   AwardGridModel* grid_;
   NeededModel* needed_;
-  QLabel *Label_Totaux, *Label_Liste, *Label_Pays, *Label_Manquants;
-  QTabWidget* Onglets;
-  QTableView *Grille, *Liste_Manquants;
-  QComboBox* Pays_Manquants;
-  QChartView *Graphique_Temps, *Graphique_Pays;
-  QPushButton *Enregistrer_CSV, *Enregistrer_PNG, *Enregistrer_PDF, *Imprimer, *Quitter;
+  QLabel* totals_;        // castles worked and confirmed, countries
+  QLabel* listState_;     // the award's list in use, or that there is none
+  QLabel* countryLabel_;  // names the needed list's country choice
+  QLabel* neededCount_;   // how many castles the chosen country still needs
+  QTabWidget* tabs_;      // grid, needed list, time chart, country chart
+  QTableView *gridView_, *neededView_;
+  QComboBox* neededCountryChoice_;
+  QChartView *timeChart_, *countryChart_;
 };
 
 // Fichier, "Import the award's list": the file chosen in the file dialog

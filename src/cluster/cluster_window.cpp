@@ -24,70 +24,70 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   setWindowTitle(QStringLiteral("Cluster"));
   auto* layout = new QVBoxLayout(this);
 
-  Label2 = named(new QLabel, "Label2");
-  Label2->setText(QStringLiteral("Cluster (DxCluster)"));
-  QFont heading = Label2->font();
-  heading.setBold(true);
-  heading.setPointSize(heading.pointSize() + 2);
-  Label2->setFont(heading);
-  layout->addWidget(Label2);
+  auto* heading = named(new QLabel, "Label2");
+  heading->setText(QStringLiteral("Cluster (DxCluster)"));
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSize(headingFont.pointSize() + 2);
+  heading->setFont(headingFont);
+  layout->addWidget(heading);
 
   auto* bandRow = new QHBoxLayout;
-  Label3 = named(new QLabel, "Label3");
-  Bande_CL = new QComboBox;
-  Bande_CL->setObjectName(QStringLiteral("Bande_CL"));
-  for (const ClusterBand& band : clusterBands()) Bande_CL->addItem(QString::fromLatin1(band.entry));
+  bandLabel_ = named(new QLabel, "Label3");
+  bandChoice_ = new QComboBox;
+  bandChoice_->setObjectName(QStringLiteral("Bande_CL"));
+  for (const ClusterBand& band : clusterBands()) bandChoice_->addItem(QString::fromLatin1(band.entry));
   // A list to choose from, drawn like the band list of Main: its text box
   // carries the light yellow, and it takes no typing. A click in it opens
   // the list; the arrow keys choose from the keyboard.
-  Bande_CL->setEditable(true);
-  Bande_CL->lineEdit()->setReadOnly(true);
-  Bande_CL->setInsertPolicy(QComboBox::NoInsert);
-  Bande_CL->lineEdit()->installEventFilter(this);
-  QFont bold = Bande_CL->font();
+  bandChoice_->setEditable(true);
+  bandChoice_->lineEdit()->setReadOnly(true);
+  bandChoice_->setInsertPolicy(QComboBox::NoInsert);
+  bandChoice_->lineEdit()->installEventFilter(this);
+  QFont bold = bandChoice_->font();
   bold.setBold(true);
-  Bande_CL->setFont(bold);
-  setFieldColour(Bande_CL, false);
-  Label3->setBuddy(Bande_CL);
-  Afficher = named(new QPushButton, "Afficher");
+  bandChoice_->setFont(bold);
+  setFieldColour(bandChoice_, false);
+  bandLabel_->setBuddy(bandChoice_);
+  showButton_ = named(new QPushButton, "Afficher");
   // Enter anywhere but the address field shows the chosen band's page.
-  Afficher->setDefault(true);
-  Label1 = named(new QLabel, "Label1");
-  bandRow->addWidget(Label3);
-  bandRow->addWidget(Bande_CL);
-  bandRow->addWidget(Afficher);
+  showButton_->setDefault(true);
+  auto* refreshNote = named(new QLabel, "Label1");
+  bandRow->addWidget(bandLabel_);
+  bandRow->addWidget(bandChoice_);
+  bandRow->addWidget(showButton_);
   bandRow->addSpacing(20);
-  bandRow->addWidget(Label1, 1);
+  bandRow->addWidget(refreshNote, 1);
   layout->addLayout(bandRow);
 
-  WebBrowser1 = platform_.createWebView(this);
-  WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-  layout->addWidget(WebBrowser1, 1);
+  pageView_ = platform_.createWebView(this);
+  pageView_->setObjectName(QStringLiteral("WebBrowser1"));
+  layout->addWidget(pageView_, 1);
 
   auto* addressRow = new QHBoxLayout;
-  Label4 = named(new QLabel, "Label4");
-  Adresse_CL = new QLineEdit(state_.setting(keys::ClusterAddress));
-  Adresse_CL->setObjectName(QStringLiteral("Adresse_CL"));
-  Adresse_CL->installEventFilter(this);
-  Label4->setBuddy(Adresse_CL);
-  Enregistre_CL = named(new QPushButton, "Enregistre_CL");
-  addressRow->addWidget(Label4);
-  addressRow->addWidget(Adresse_CL, 1);
-  addressRow->addWidget(Enregistre_CL);
+  addressLabel_ = named(new QLabel, "Label4");
+  addressField_ = new QLineEdit(state_.setting(keys::ClusterAddress));
+  addressField_->setObjectName(QStringLiteral("Adresse_CL"));
+  addressField_->installEventFilter(this);
+  addressLabel_->setBuddy(addressField_);
+  saveAddressButton_ = named(new QPushButton, "Enregistre_CL");
+  addressRow->addWidget(addressLabel_);
+  addressRow->addWidget(addressField_, 1);
+  addressRow->addWidget(saveAddressButton_);
   layout->addLayout(addressRow);
 
-  setTabOrder(Bande_CL, Afficher);
-  setTabOrder(Afficher, WebBrowser1);
-  setTabOrder(WebBrowser1, Adresse_CL);
-  setTabOrder(Adresse_CL, Enregistre_CL);
+  setTabOrder(bandChoice_, showButton_);
+  setTabOrder(showButton_, pageView_);
+  setTabOrder(pageView_, addressField_);
+  setTabOrder(addressField_, saveAddressButton_);
 
-  connect(Afficher, &QPushButton::clicked, this, &ClusterWindow::showPage);
-  connect(Enregistre_CL, &QPushButton::clicked, this, &ClusterWindow::saveAddress);
+  connect(showButton_, &QPushButton::clicked, this, &ClusterWindow::showPage);
+  connect(saveAddressButton_, &QPushButton::clicked, this, &ClusterWindow::saveAddress);
   // An open window follows the language, and the station: it turns to the
   // band that station chose last.
   connect(&state_, &ProgramState::languageChanged, this, [this] {
     retranslate();
-    if (showingNoAddressPage_) WebBrowser1->setHtml(noAddressPage());
+    if (showingNoAddressPage_) pageView_->setHtml(noAddressPage());
   });
   connect(&state_, &ProgramState::stationChanged, this, [this] {
     selectStoredBand();
@@ -99,22 +99,22 @@ ClusterWindow::ClusterWindow(ProgramState& state, Platform& platform, QWidget* p
   retranslate();
   resize(1000, 620);
   selectStoredBand();
-  Bande_CL->setFocus();
+  bandChoice_->setFocus();
   showPage();
 }
 
 void ClusterWindow::retranslate() {
   const Language language = state_.language();
   applyCaptions(this, clusterCaptions(), language);
-  Bande_CL->setAccessibleName(Label3->text());
-  Afficher->setAccessibleName(Afficher->text());
-  Adresse_CL->setAccessibleName(Label4->text());
-  Enregistre_CL->setAccessibleName(Enregistre_CL->text());
-  WebBrowser1->setAccessibleName(pick(clusterText(ClusterText::ViewName), spoken(language)));
+  bandChoice_->setAccessibleName(bandLabel_->text());
+  showButton_->setAccessibleName(showButton_->text());
+  addressField_->setAccessibleName(addressLabel_->text());
+  saveAddressButton_->setAccessibleName(saveAddressButton_->text());
+  pageView_->setAccessibleName(pick(clusterText(ClusterText::ViewName), spoken(language)));
 }
 
 void ClusterWindow::selectStoredBand() {
-  Bande_CL->setCurrentIndex(clusterBandFromSetting(state_.setting(keys::ClusterBand)));
+  bandChoice_->setCurrentIndex(clusterBandFromSetting(state_.setting(keys::ClusterBand)));
 }
 
 void ClusterWindow::showEvent(QShowEvent* event) {
@@ -123,18 +123,18 @@ void ClusterWindow::showEvent(QShowEvent* event) {
 }
 
 void ClusterWindow::showPage() {
-  const int index = Bande_CL->currentIndex();
+  const int index = bandChoice_->currentIndex();
   state_.saveSetting(keys::ClusterBand, QString::number(index));
   const QUrl page = clusterPageAddress(state_.setting(keys::ClusterAddress), index);
   showingNoAddressPage_ = page.isEmpty();
   if (showingNoAddressPage_)
-    WebBrowser1->setHtml(noAddressPage());
+    pageView_->setHtml(noAddressPage());
   else
-    WebBrowser1->load(page);
+    pageView_->load(page);
 }
 
 void ClusterWindow::saveAddress() {
-  const QString typed = Adresse_CL->text().trimmed();
+  const QString typed = addressField_->text().trimmed();
   // An emptied field takes the address away: the view says how to set one.
   const ClusterAddress address = typed.isEmpty() ? ClusterAddress{} : readClusterAddress(typed);
   if (address.problem != AddressProblem::None) {
@@ -149,18 +149,18 @@ void ClusterWindow::saveAddress() {
       case AddressProblem::NotWeb: platform_.say(this, language, clusterText(ClusterText::AddressRefused)); break;
       case AddressProblem::HostName: platform_.say(this, language, clusterText(ClusterText::HostRefused)); break;
     }
-    Adresse_CL->setFocus();
+    addressField_->setFocus();
     return;
   }
   const QString& base = address.base;
   state_.saveSetting(keys::ClusterAddress, base);
-  Adresse_CL->setText(base);
+  addressField_->setText(base);
   showPage();
 }
 
 QString ClusterWindow::noAddressPage() const {
   const QString note = pick(clusterText(ClusterText::NoAddressPage), spoken(state_.language()))
-                           .arg(Label4->text(), Enregistre_CL->text())
+                           .arg(addressLabel_->text(), saveAddressButton_->text())
                            .toHtmlEscaped();
   return QStringLiteral(
              "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Cluster</title></head>"
@@ -169,11 +169,11 @@ QString ClusterWindow::noAddressPage() const {
 }
 
 bool ClusterWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Bande_CL->lineEdit() && event->type() == QEvent::MouseButtonPress) {
-    Bande_CL->showPopup();
+  if (watched == bandChoice_->lineEdit() && event->type() == QEvent::MouseButtonPress) {
+    bandChoice_->showPopup();
     return true;
   }
-  if (watched == Adresse_CL && event->type() == QEvent::KeyPress && isEnterKey(*static_cast<QKeyEvent*>(event))) {
+  if (watched == addressField_ && event->type() == QEvent::KeyPress && isEnterKey(*static_cast<QKeyEvent*>(event))) {
     saveAddress();
     return true;
   }

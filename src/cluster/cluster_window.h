@@ -20,10 +20,12 @@ class ClusterWindow : public QDialog {
  public:
   ClusterWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
-  // Afficher: stores the chosen band for the station and opens its page.
+  // The show button (Afficher): stores the chosen band for the station and
+  // opens its page.
   void showPage();
-  // Enregistre_CL (or Enter in Adresse_CL): keeps an http or https address
-  // and shows the page from it; anything else is refused with a message.
+  // The save-address button (Enregistre_CL), or Enter in the address field:
+  // keeps an http or https address and shows the page from it; anything
+  // else is refused with a message.
   void saveAddress();
 
  protected:
@@ -37,11 +39,11 @@ class ClusterWindow : public QDialog {
 
   ProgramState& state_;
   Platform& platform_;
-  QLabel *Label1, *Label2, *Label3, *Label4;
-  QComboBox* Bande_CL;
-  QPushButton *Afficher, *Enregistre_CL;
-  QLineEdit* Adresse_CL;
-  WebView* WebBrowser1;
+  QLabel *bandLabel_, *addressLabel_;  // the accessible names of their fields
+  QComboBox* bandChoice_;
+  QPushButton *showButton_, *saveAddressButton_;
+  QLineEdit* addressField_;
+  WebView* pageView_;
   bool showingNoAddressPage_ = false;
 };
 

@@ -48,7 +48,7 @@ int silenceMinutesOf(const QString& stored) {
   return QString::fromLatin1(keys::SpotsSilence.fallback).toInt();
 }
 
-// A limit as Etat_SP words it: whole minutes, else seconds.
+// A limit as the state label words it: whole minutes, else seconds.
 QString limitText(int ms) {
   return ms % 60000 == 0 ? QStringLiteral("%1 min").arg(ms / 60000) : QStringLiteral("%1 s").arg((ms + 999) / 1000);
 }
@@ -61,80 +61,80 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   auto* layout = new QVBoxLayout(this);
 
   auto* nodeRow = new QHBoxLayout;
-  Label1_SP = named(new QLabel, "Label1_SP");
-  Hote_SP = named(new QLineEdit, "Hote_SP");
-  Label2_SP = named(new QLabel, "Label2_SP");
-  Port_SP = named(new QLineEdit, "Port_SP");
-  Port_SP->setMaxLength(5);
-  Port_SP->setMaximumWidth(Port_SP->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-  Label6_SP = named(new QLabel, "Label6_SP");
-  Silence_SP = named(new QSpinBox, "Silence_SP");
-  Silence_SP->setRange(kMinSilenceMinutes, kMaxSilenceMinutes);
+  hostLabel_ = named(new QLabel, "Label1_SP");
+  hostField_ = named(new QLineEdit, "Hote_SP");
+  portLabel_ = named(new QLabel, "Label2_SP");
+  portField_ = named(new QLineEdit, "Port_SP");
+  portField_->setMaxLength(5);
+  portField_->setMaximumWidth(portField_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+  silenceLabel_ = named(new QLabel, "Label6_SP");
+  silenceBox_ = named(new QSpinBox, "Silence_SP");
+  silenceBox_->setRange(kMinSilenceMinutes, kMaxSilenceMinutes);
   // Taken when the operator is done (Enter, leaving the field, an arrow
   // step), not at every digit typed.
-  Silence_SP->setKeyboardTracking(false);
-  Connexion_SP = button("Connexion_SP");
-  Etat_SP = named(new QLabel, "Etat_SP");
-  nodeRow->addWidget(Label1_SP);
-  nodeRow->addWidget(Hote_SP, 2);
-  nodeRow->addWidget(Label2_SP);
-  nodeRow->addWidget(Port_SP);
-  nodeRow->addWidget(Label6_SP);
-  nodeRow->addWidget(Silence_SP);
-  nodeRow->addWidget(Connexion_SP);
-  nodeRow->addWidget(Etat_SP, 3);
+  silenceBox_->setKeyboardTracking(false);
+  connectButton_ = button("Connexion_SP");
+  stateLabel_ = named(new QLabel, "Etat_SP");
+  nodeRow->addWidget(hostLabel_);
+  nodeRow->addWidget(hostField_, 2);
+  nodeRow->addWidget(portLabel_);
+  nodeRow->addWidget(portField_);
+  nodeRow->addWidget(silenceLabel_);
+  nodeRow->addWidget(silenceBox_);
+  nodeRow->addWidget(connectButton_);
+  nodeRow->addWidget(stateLabel_, 3);
   layout->addLayout(nodeRow);
 
   auto* filterRow = new QHBoxLayout;
-  Chateaux_SP = named(new QCheckBox, "Chateaux_SP");
-  Label3_SP = named(new QLabel, "Label3_SP");
-  Bande_SP = named(new QComboBox, "Bande_SP");
-  Bande_SP->addItem(QString());  // all bands; worded by retranslate()
-  for (const Band& band : kBands) Bande_SP->addItem(QString::fromLatin1(band.log));
-  Aide_SP = named(new QLabel, "Aide_SP");
-  filterRow->addWidget(Chateaux_SP);
+  castlesOnlyCheck_ = named(new QCheckBox, "Chateaux_SP");
+  bandLabel_ = named(new QLabel, "Label3_SP");
+  bandFilter_ = named(new QComboBox, "Bande_SP");
+  bandFilter_->addItem(QString());  // all bands; worded by retranslate()
+  for (const Band& band : kBands) bandFilter_->addItem(QString::fromLatin1(band.log));
+  helpLabel_ = named(new QLabel, "Aide_SP");
+  filterRow->addWidget(castlesOnlyCheck_);
   filterRow->addSpacing(20);
-  filterRow->addWidget(Label3_SP);
-  filterRow->addWidget(Bande_SP);
+  filterRow->addWidget(bandLabel_);
+  filterRow->addWidget(bandFilter_);
   filterRow->addStretch(1);
-  filterRow->addWidget(Aide_SP);
+  filterRow->addWidget(helpLabel_);
   layout->addLayout(filterRow);
 
-  Liste_SP = named(new QTableView, "Liste_SP");
-  Liste_SP->setModel(&model_);
-  Liste_SP->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Liste_SP->setSelectionMode(QAbstractItemView::SingleSelection);
-  Liste_SP->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Liste_SP->verticalHeader()->hide();
-  Liste_SP->verticalHeader()->setDefaultSectionSize(Liste_SP->fontMetrics().height() + 6);
-  Liste_SP->horizontalHeader()->setSectionResizeMode(SpotTableModel::Comment, QHeaderView::Stretch);
-  Liste_SP->installEventFilter(this);
-  layout->addWidget(Liste_SP, 3);
+  spotTable_ = named(new QTableView, "Liste_SP");
+  spotTable_->setModel(&model_);
+  spotTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  spotTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  spotTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  spotTable_->verticalHeader()->hide();
+  spotTable_->verticalHeader()->setDefaultSectionSize(spotTable_->fontMetrics().height() + 6);
+  spotTable_->horizontalHeader()->setSectionResizeMode(SpotTableModel::Comment, QHeaderView::Stretch);
+  spotTable_->installEventFilter(this);
+  layout->addWidget(spotTable_, 3);
 
-  Label4_SP = named(new QLabel, "Label4_SP");
-  Console_SP = named(new QPlainTextEdit, "Console_SP");
-  Console_SP->setReadOnly(true);
-  Console_SP->setMaximumBlockCount(kConsoleLines);
-  Console_SP->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
-  layout->addWidget(Label4_SP);
-  layout->addWidget(Console_SP, 1);
+  consoleLabel_ = named(new QLabel, "Label4_SP");
+  console_ = named(new QPlainTextEdit, "Console_SP");
+  console_->setReadOnly(true);
+  console_->setMaximumBlockCount(kConsoleLines);
+  console_->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
+  layout->addWidget(consoleLabel_);
+  layout->addWidget(console_, 1);
 
   auto* commandRow = new QHBoxLayout;
-  Label5_SP = named(new QLabel, "Label5_SP");
-  Commande_SP = named(new QLineEdit, "Commande_SP");
-  Envoi_SP = button("Envoi_SP");
-  commandRow->addWidget(Label5_SP);
-  commandRow->addWidget(Commande_SP, 1);
-  commandRow->addWidget(Envoi_SP);
+  commandLabel_ = named(new QLabel, "Label5_SP");
+  commandField_ = named(new QLineEdit, "Commande_SP");
+  auto* sendButton = button("Envoi_SP");
+  commandRow->addWidget(commandLabel_);
+  commandRow->addWidget(commandField_, 1);
+  commandRow->addWidget(sendButton);
   layout->addLayout(commandRow);
 
-  for (QLineEdit* e : {Hote_SP, Port_SP, Commande_SP}) e->installEventFilter(this);
-  connect(Connexion_SP, &QPushButton::clicked, this, &SpotsWindow::toggleConnection);
-  connect(Envoi_SP, &QPushButton::clicked, this, &SpotsWindow::sendCommand);
-  connect(Chateaux_SP, &QCheckBox::toggled, this, &SpotsWindow::applyFilter);
-  connect(Bande_SP, &QComboBox::currentIndexChanged, this, &SpotsWindow::applyFilter);
-  connect(Silence_SP, &QSpinBox::valueChanged, this, &SpotsWindow::applySilence);
-  connect(Liste_SP, &QTableView::doubleClicked, this, &SpotsWindow::fillEntry);
+  for (QLineEdit* e : {hostField_, portField_, commandField_}) e->installEventFilter(this);
+  connect(connectButton_, &QPushButton::clicked, this, &SpotsWindow::toggleConnection);
+  connect(sendButton, &QPushButton::clicked, this, &SpotsWindow::sendCommand);
+  connect(castlesOnlyCheck_, &QCheckBox::toggled, this, &SpotsWindow::applyFilter);
+  connect(bandFilter_, &QComboBox::currentIndexChanged, this, &SpotsWindow::applyFilter);
+  connect(silenceBox_, &QSpinBox::valueChanged, this, &SpotsWindow::applySilence);
+  connect(spotTable_, &QTableView::doubleClicked, this, &SpotsWindow::fillEntry);
   connect(&client_, &SpotClient::stateChanged, this, &SpotsWindow::showState);
   connect(&client_, &SpotClient::lineReceived, this, &SpotsWindow::onLine);
 
@@ -151,7 +151,7 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* paren
   retranslate();
   resize(940, 620);
   loadStationSettings();
-  Liste_SP->setFocus();
+  spotTable_->setFocus();
 }
 
 void SpotsWindow::retranslate() {
@@ -159,20 +159,20 @@ void SpotsWindow::retranslate() {
   // Our own texts in an unknown language are shown in French.
   const Language shown = spoken(language);
   applyCaptions(this, spotsCaptions(), shown);
-  Bande_SP->setItemText(0, pick(spotsText(SpotsText::AllBands), shown));
-  nameAfterLabel(Hote_SP, Label1_SP);
-  nameAfterLabel(Port_SP, Label2_SP);
-  nameAfterLabel(Silence_SP, Label6_SP);
-  nameAfterLabel(Bande_SP, Label3_SP);
-  nameAfterLabel(Console_SP, Label4_SP);
-  nameAfterLabel(Commande_SP, Label5_SP);
-  Liste_SP->setAccessibleName(pick(spotsText(SpotsText::TableName), shown));
-  Liste_SP->setAccessibleDescription(Aide_SP->text());
+  bandFilter_->setItemText(0, pick(spotsText(SpotsText::AllBands), shown));
+  nameAfterLabel(hostField_, hostLabel_);
+  nameAfterLabel(portField_, portLabel_);
+  nameAfterLabel(silenceBox_, silenceLabel_);
+  nameAfterLabel(bandFilter_, bandLabel_);
+  nameAfterLabel(console_, consoleLabel_);
+  nameAfterLabel(commandField_, commandLabel_);
+  spotTable_->setAccessibleName(pick(spotsText(SpotsText::TableName), shown));
+  spotTable_->setAccessibleDescription(helpLabel_->text());
   model_.setLanguage(shown);
   showState();
 }
 
-QString SpotsWindow::nodeName() const { return Hote_SP->text().trimmed() + u':' + Port_SP->text().trimmed(); }
+QString SpotsWindow::nodeName() const { return hostField_->text().trimmed() + u':' + portField_->text().trimmed(); }
 
 void SpotsWindow::showState() {
   const Language language = spoken(state_.language());
@@ -190,28 +190,28 @@ void SpotsWindow::showState() {
       break;
     }
   }
-  Etat_SP->setText(text);
-  Etat_SP->setAccessibleName(text);
+  stateLabel_->setText(text);
+  stateLabel_->setAccessibleName(text);
   const bool idle = client_.state() == SpotClient::State::Idle;
-  Connexion_SP->setText(say(idle ? SpotsText::Connect : SpotsText::Disconnect));
+  connectButton_->setText(say(idle ? SpotsText::Connect : SpotsText::Disconnect));
 }
 
 void SpotsWindow::loadStationSettings() {
   client_.stop();
-  Hote_SP->setText(state_.setting(keys::SpotsHost));
-  Port_SP->setText(state_.setting(keys::SpotsPort));
+  hostField_->setText(state_.setting(keys::SpotsHost));
+  portField_->setText(state_.setting(keys::SpotsPort));
   {
-    const QSignalBlocker quietBox(Chateaux_SP), quietBand(Bande_SP), quietSilence(Silence_SP);
-    Silence_SP->setValue(silenceMinutesOf(state_.setting(keys::SpotsSilence)));
-    Chateaux_SP->setChecked(state_.setting(keys::SpotsCastlesOnly) == QLatin1String("1"));
+    const QSignalBlocker quietBox(castlesOnlyCheck_), quietBand(bandFilter_), quietSilence(silenceBox_);
+    silenceBox_->setValue(silenceMinutesOf(state_.setting(keys::SpotsSilence)));
+    castlesOnlyCheck_->setChecked(state_.setting(keys::SpotsCastlesOnly) == QLatin1String("1"));
     const QString band = state_.setting(keys::SpotsBand);
-    const int found = band.isEmpty() ? -1 : Bande_SP->findText(band, Qt::MatchExactly);
-    Bande_SP->setCurrentIndex(found > 0 ? found : 0);
+    const int found = band.isEmpty() ? -1 : bandFilter_->findText(band, Qt::MatchExactly);
+    bandFilter_->setCurrentIndex(found > 0 ? found : 0);
   }
-  model_.setFilter(Chateaux_SP->isChecked(), Bande_SP->currentIndex() - 1);
-  client_.setIdleLimitMs(Silence_SP->value() * 60000);
+  model_.setFilter(castlesOnlyCheck_->isChecked(), bandFilter_->currentIndex() - 1);
+  client_.setIdleLimitMs(silenceBox_->value() * 60000);
   // With its node known the window connects at once.
-  if (checkHostName(Hote_SP->text().trimmed()) == HostCheck::Ok && portOf(Port_SP->text()) && state_.hasStation())
+  if (checkHostName(hostField_->text().trimmed()) == HostCheck::Ok && portOf(portField_->text()) && state_.hasStation())
     connectToNode();
 }
 
@@ -223,16 +223,16 @@ void SpotsWindow::toggleConnection() {
 }
 
 void SpotsWindow::connectToNode() {
-  const QString host = Hote_SP->text().trimmed();
-  const quint16 port = portOf(Port_SP->text());
+  const QString host = hostField_->text().trimmed();
+  const quint16 port = portOf(portField_->text());
   if (host.isEmpty() || !port) {
     platform_.say(this, state_.language(), spotsText(SpotsText::NodeRefused));
-    (host.isEmpty() ? Hote_SP : Port_SP)->setFocus();
+    (host.isEmpty() ? hostField_ : portField_)->setFocus();
     return;
   }
   if (checkHostName(host) != HostCheck::Ok) {
     platform_.say(this, state_.language(), spotsText(SpotsText::HostRefused));
-    Hote_SP->setFocus();
+    hostField_->setFocus();
     return;
   }
   if (!state_.hasStation()) {
@@ -241,7 +241,7 @@ void SpotsWindow::connectToNode() {
   }
   state_.saveSetting(keys::SpotsHost, host);
   state_.saveSetting(keys::SpotsPort, QString::number(port));
-  Port_SP->setText(QString::number(port));
+  portField_->setText(QString::number(port));
   client_.start(host, port, ProgramState::shownForm(state_.stationCallsign()));
 }
 
@@ -249,30 +249,30 @@ void SpotsWindow::onLine(const QString& line) {
   if (auto spot = parseSpot(line))
     model_.add(std::move(*spot));
   else
-    Console_SP->appendPlainText(applyTypedErasures(line));
+    console_->appendPlainText(applyTypedErasures(line));
 }
 
 void SpotsWindow::sendCommand() {
-  const QString command = Commande_SP->text().trimmed();
+  const QString command = commandField_->text().trimmed();
   if (command.isEmpty()) return;
   if (client_.send(command)) {
-    Console_SP->appendPlainText(QStringLiteral("> ") + command);
-    Commande_SP->clear();
+    console_->appendPlainText(QStringLiteral("> ") + command);
+    commandField_->clear();
   } else {
     const Language language = spoken(state_.language());
-    Console_SP->appendPlainText(pick(spotsText(SpotsText::NotSent), language));
+    console_->appendPlainText(pick(spotsText(SpotsText::NotSent), language));
   }
 }
 
 void SpotsWindow::applyFilter() {
-  state_.saveSetting(keys::SpotsCastlesOnly, Chateaux_SP->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-  state_.saveSetting(keys::SpotsBand, Bande_SP->currentIndex() > 0 ? Bande_SP->currentText() : QString());
-  model_.setFilter(Chateaux_SP->isChecked(), Bande_SP->currentIndex() - 1);
+  state_.saveSetting(keys::SpotsCastlesOnly, castlesOnlyCheck_->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+  state_.saveSetting(keys::SpotsBand, bandFilter_->currentIndex() > 0 ? bandFilter_->currentText() : QString());
+  model_.setFilter(castlesOnlyCheck_->isChecked(), bandFilter_->currentIndex() - 1);
 }
 
 void SpotsWindow::applySilence() {
-  state_.saveSetting(keys::SpotsSilence, QString::number(Silence_SP->value()));
-  client_.setIdleLimitMs(Silence_SP->value() * 60000);
+  state_.saveSetting(keys::SpotsSilence, QString::number(silenceBox_->value()));
+  client_.setIdleLimitMs(silenceBox_->value() * 60000);
 }
 
 void SpotsWindow::fillEntry(const QModelIndex& index) {
@@ -291,11 +291,11 @@ void SpotsWindow::showEvent(QShowEvent* event) {
 bool SpotsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !isEnterKey(*static_cast<QKeyEvent*>(event)))
     return QDialog::eventFilter(watched, event);
-  if (watched == Liste_SP)
-    fillEntry(Liste_SP->currentIndex());
-  else if (watched == Commande_SP)
+  if (watched == spotTable_)
+    fillEntry(spotTable_->currentIndex());
+  else if (watched == commandField_)
     sendCommand();
-  else if (watched == Hote_SP || watched == Port_SP)
+  else if (watched == hostField_ || watched == portField_)
     connectToNode();
   else
     return QDialog::eventFilter(watched, event);

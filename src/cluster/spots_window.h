@@ -29,9 +29,9 @@ class SpotsWindow : public QDialog {
   SpotsWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
   SpotClient& client() { return client_; }
-  // Console_SP keeps the last kConsoleLines lines.
+  // The node's console keeps the last kConsoleLines lines.
   static constexpr int kConsoleLines = 500;
-  // The node's longest silence, in minutes, that Silence_SP takes.
+  // The node's longest silence, in minutes, that the silence box takes.
   static constexpr int kMinSilenceMinutes = 1;
   static constexpr int kMaxSilenceMinutes = 1440;
 
@@ -45,8 +45,8 @@ class SpotsWindow : public QDialog {
   // The node and filters stored for the station; connects when both host
   // and port are set.
   void loadStationSettings();
-  // Connexion_SP: connects with the fields' node, stored for the station,
-  // or disconnects.
+  // The connect button (Connexion_SP): connects with the fields' node,
+  // stored for the station, or disconnects.
   void toggleConnection();
   void connectToNode();
   void onLine(const QString& line);
@@ -61,14 +61,17 @@ class SpotsWindow : public QDialog {
   WorkedIndex worked_;
   SpotTableModel model_;
   SpotClient client_;
-  QLabel *Label1_SP, *Label2_SP, *Label3_SP, *Label4_SP, *Label5_SP, *Label6_SP, *Etat_SP, *Aide_SP;
-  QLineEdit *Hote_SP, *Port_SP, *Commande_SP;
-  QSpinBox* Silence_SP;
-  QPushButton *Connexion_SP, *Envoi_SP;
-  QCheckBox* Chateaux_SP;
-  QComboBox* Bande_SP;
-  QTableView* Liste_SP;
-  QPlainTextEdit* Console_SP;
+  // The labels that name the fields beside them.
+  QLabel *hostLabel_, *portLabel_, *silenceLabel_, *bandLabel_, *consoleLabel_, *commandLabel_;
+  QLabel* stateLabel_;  // the connection's state, in words
+  QLabel* helpLabel_;   // how to take a spot; the table's description
+  QLineEdit *hostField_, *portField_, *commandField_;
+  QSpinBox* silenceBox_;  // the node's longest silence, in minutes
+  QPushButton* connectButton_;
+  QCheckBox* castlesOnlyCheck_;
+  QComboBox* bandFilter_;
+  QTableView* spotTable_;
+  QPlainTextEdit* console_;  // the node's lines that are not spots
 };
 
 }  // namespace ktl

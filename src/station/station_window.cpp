@@ -19,36 +19,36 @@ StationWindow::StationWindow(ProgramState& state, Platform& platform, QWidget* p
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Station"));
   auto* layout = new QVBoxLayout(this);
-  Label2 = new QLabel;
-  Label2->setObjectName(QStringLiteral("Label2"));
-  QFont big = Label2->font();
+  auto* title = new QLabel;
+  title->setObjectName(QStringLiteral("Label2"));
+  QFont big = title->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
-  Label2->setFont(big);
-  Label3 = new QLabel;
-  Label3->setObjectName(QStringLiteral("Label3"));
-  New_Indicatif = new QLineEdit;
-  New_Indicatif->setObjectName(QStringLiteral("New_Indicatif"));
-  setFieldColour(New_Indicatif, true);
-  QFont bold = New_Indicatif->font();
+  title->setFont(big);
+  auto* callsignLabel = new QLabel;
+  callsignLabel->setObjectName(QStringLiteral("Label3"));
+  callsignField_ = new QLineEdit;
+  callsignField_->setObjectName(QStringLiteral("New_Indicatif"));
+  setFieldColour(callsignField_, true);
+  QFont bold = callsignField_->font();
   bold.setBold(true);
   bold.setPointSize(12);
-  New_Indicatif->setFont(bold);
-  Label5 = new QLabel;
-  Label5->setObjectName(QStringLiteral("Label5"));
-  setLabelColour(Label5, QColor(255, 0, 0));
-  Validation = new QPushButton;
-  Validation->setObjectName(QStringLiteral("Validation"));
-  Validation->setAutoDefault(false);
-  for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
-                     static_cast<QWidget*>(New_Indicatif), static_cast<QWidget*>(Label5),
-                     static_cast<QWidget*>(Validation)})
+  callsignField_->setFont(bold);
+  auto* slashNote = new QLabel;
+  slashNote->setObjectName(QStringLiteral("Label5"));
+  setLabelColour(slashNote, QColor(255, 0, 0));
+  confirmButton_ = new QPushButton;
+  confirmButton_->setObjectName(QStringLiteral("Validation"));
+  confirmButton_->setAutoDefault(false);
+  for (QWidget* w : {static_cast<QWidget*>(title), static_cast<QWidget*>(callsignLabel),
+                     static_cast<QWidget*>(callsignField_), static_cast<QWidget*>(slashNote),
+                     static_cast<QWidget*>(confirmButton_)})
     layout->addWidget(w);
   applyCaptions(this, stationCaptions(), state_.language());
-  nameAfterLabel(New_Indicatif, Label3);
-  New_Indicatif->installEventFilter(this);
-  connect(Validation, &QPushButton::clicked, this, &StationWindow::confirm);
-  New_Indicatif->setFocus();
+  nameAfterLabel(callsignField_, callsignLabel);
+  callsignField_->installEventFilter(this);
+  connect(confirmButton_, &QPushButton::clicked, this, &StationWindow::confirm);
+  callsignField_->setFocus();
 }
 
 void StationWindow::showEvent(QShowEvent* event) {
@@ -57,28 +57,28 @@ void StationWindow::showEvent(QShowEvent* event) {
 }
 
 bool StationWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != New_Indicatif || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  if (watched != callsignField_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   if (isEnterKey(*key)) {
-    QPalette p = New_Indicatif->palette();
+    QPalette p = callsignField_->palette();
     p.setColor(QPalette::Base, Qt::white);
-    New_Indicatif->setPalette(p);
-    Validation->setFocus();
+    callsignField_->setPalette(p);
+    confirmButton_->setFocus();
     return true;
   }
   // A typed "/" becomes "_", so the callsign can name a file.
-  return retypeKey(New_Indicatif, *key, [](QChar c) { return c == QLatin1Char('/') ? QLatin1Char('_') : upperTyped(c); });
+  return retypeKey(callsignField_, *key, [](QChar c) { return c == QLatin1Char('/') ? QLatin1Char('_') : upperTyped(c); });
 }
 
 void StationWindow::confirm() {
-  const QString candidate = New_Indicatif->text().toUpper();
+  const QString candidate = callsignField_->text().toUpper();
   const Language lang = state_.language();
   switch (checkStationName(candidate)) {
     case StationNameProblem::Empty: platform_.say(this, lang, Msg::StationEmpty); return;
     case StationNameProblem::TooLong: platform_.say(this, lang, Msg::StationTooLong); return;
     case StationNameProblem::BadCharacter:
       platform_.say(this, lang, Msg::StationBadCharacter);
-      New_Indicatif->clear();
+      callsignField_->clear();
       return;
     case StationNameProblem::None: break;
   }

@@ -2,7 +2,6 @@
 // Station: choose or create the station callsign whose log is open.
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -16,7 +15,7 @@ class StationWindow : public QDialog {
  public:
   StationWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
-  void confirm();  // the Validation button
+  void confirm();  // the confirm button (Validation)
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,9 +24,8 @@ class StationWindow : public QDialog {
  private:
   ProgramState& state_;
   Platform& platform_;
-  QLabel *Label2, *Label3, *Label5;
-  QLineEdit* New_Indicatif;
-  QPushButton* Validation;
+  QLineEdit* callsignField_;
+  QPushButton* confirmButton_;
 };
 
 }  // namespace ktl

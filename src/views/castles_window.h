@@ -22,10 +22,11 @@ class ContactedCastlesWindow : public QDialog {
  public:
   ContactedCastlesWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
 
-  // Afficher: the list for the prefix in Type_B, from the log file.
+  // The show button (Afficher): the list for the prefix in the prefix
+  // field, from the log file.
   void display();
-  // SaveContactedList and PrintContactedList: the rows shown, whatever
-  // Type_B holds now, except that the file is named after it.
+  // The save and print buttons: the rows shown, whatever the prefix field
+  // holds now, except that the file is named after it.
   void save();
   void print();
 
@@ -41,10 +42,12 @@ class ContactedCastlesWindow : public QDialog {
   ProgramState& state_;
   Platform& platform_;
   LinesModel* rows_;
-  QLineEdit* Type_B;
-  QLabel *Label1, *Label2, *Label3;
-  QPushButton *Afficher, *Imprimer, *Enregistrer, *Quitter;
-  QListView* Liste_KTL_Contacte;
+  QLineEdit* prefixField_;
+  QLabel* prefixLabel_;     // names the prefix field
+  QLabel* prefixHint_;      // "XX = every prefix", the field's description
+  QLabel* columnHeadings_;  // above the list, and its accessible name
+  QPushButton* showButton_;
+  QListView* castleList_;
 };
 
 }  // namespace ktl

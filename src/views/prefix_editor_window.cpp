@@ -21,54 +21,54 @@ PrefixEditorWindow::PrefixEditorWindow(ProgramState& state, Platform& platform, 
     : QDialog(parent), state_(state), platform_(platform) {
   setObjectName(QStringLiteral("Ajout_Ref"));
   auto* layout = new QVBoxLayout(this);
-  Label2 = named(new QLabel, "Label2");
-  QFont heading = Label2->font();
+  auto* title = named(new QLabel, "Label2");
+  QFont heading = title->font();
   heading.setBold(true);
   heading.setPointSize(heading.pointSize() + 2);
-  Label2->setFont(heading);
-  layout->addWidget(Label2);
+  title->setFont(heading);
+  layout->addWidget(title);
 
   auto* modes = new QHBoxLayout;
-  Ajou = named(new QPushButton, "Ajou");
-  Edit = named(new QPushButton, "Edit");
-  Supp = named(new QPushButton, "Supp");
-  for (QPushButton* b : {Ajou, Edit, Supp}) modes->addWidget(b);
+  addButton_ = named(new QPushButton, "Ajou");
+  editButton_ = named(new QPushButton, "Edit");
+  deleteButton_ = named(new QPushButton, "Supp");
+  for (QPushButton* b : {addButton_, editButton_, deleteButton_}) modes->addWidget(b);
   layout->addLayout(modes);
-  connect(Ajou, &QPushButton::clicked, this, [this] { chooseMode(Mode::Add); });
-  connect(Edit, &QPushButton::clicked, this, [this] { chooseMode(Mode::Edit); });
-  connect(Supp, &QPushButton::clicked, this, [this] { chooseMode(Mode::Delete); });
+  connect(addButton_, &QPushButton::clicked, this, [this] { chooseMode(Mode::Add); });
+  connect(editButton_, &QPushButton::clicked, this, [this] { chooseMode(Mode::Edit); });
+  connect(deleteButton_, &QPushButton::clicked, this, [this] { chooseMode(Mode::Delete); });
 
   auto* fields = new QGridLayout;
-  Label3 = named(new QLabel, "Label3");
-  Label7 = named(new QLabel, "Label7");
-  Ref_E = named(new QLineEdit, "Ref_E");
-  Pays_E = named(new QLineEdit, "Pays_E");
-  Label9 = named(new QLabel(QStringLiteral("Ex : F, DL")), "Label9");
-  Label12 = named(new QLabel(QStringLiteral("Ex : France, Allemagne")), "Label12");
-  for (QLineEdit* e : {Ref_E, Pays_E}) {
+  prefixLabel_ = named(new QLabel, "Label3");
+  countryLabel_ = named(new QLabel, "Label7");
+  prefixField_ = named(new QLineEdit, "Ref_E");
+  countryField_ = named(new QLineEdit, "Pays_E");
+  prefixExample_ = named(new QLabel(QStringLiteral("Ex : F, DL")), "Label9");
+  countryExample_ = named(new QLabel(QStringLiteral("Ex : France, Allemagne")), "Label12");
+  for (QLineEdit* e : {prefixField_, countryField_}) {
     QFont f = e->font();
     f.setBold(true);
     e->setFont(f);
     e->installEventFilter(this);
   }
-  Ref_E->setMaximumWidth(Ref_E->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
-  Label3->setBuddy(Ref_E);
-  Label7->setBuddy(Pays_E);
-  fields->addWidget(Label3, 0, 0);
-  fields->addWidget(Ref_E, 0, 1, Qt::AlignLeft);
-  fields->addWidget(Label9, 0, 2);
-  fields->addWidget(Label7, 1, 0);
-  fields->addWidget(Pays_E, 1, 1);
-  fields->addWidget(Label12, 1, 2);
+  prefixField_->setMaximumWidth(prefixField_->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
+  prefixLabel_->setBuddy(prefixField_);
+  countryLabel_->setBuddy(countryField_);
+  fields->addWidget(prefixLabel_, 0, 0);
+  fields->addWidget(prefixField_, 0, 1, Qt::AlignLeft);
+  fields->addWidget(prefixExample_, 0, 2);
+  fields->addWidget(countryLabel_, 1, 0);
+  fields->addWidget(countryField_, 1, 1);
+  fields->addWidget(countryExample_, 1, 2);
   fields->setColumnStretch(1, 1);
   layout->addLayout(fields);
 
-  Enregistre = named(new QPushButton, "Enregistre");
-  layout->addWidget(Enregistre, 0, Qt::AlignRight);
+  saveButton_ = named(new QPushButton, "Enregistre");
+  layout->addWidget(saveButton_, 0, Qt::AlignRight);
   layout->addStretch(1);
-  connect(Enregistre, &QPushButton::clicked, this, &PrefixEditorWindow::record);
+  connect(saveButton_, &QPushButton::clicked, this, &PrefixEditorWindow::record);
   // Enter or Space on a button that has the focus presses it.
-  for (QPushButton* b : {Ajou, Edit, Supp, Enregistre}) b->setAutoDefault(true);
+  for (QPushButton* b : {addButton_, editButton_, deleteButton_, saveButton_}) b->setAutoDefault(true);
 
   retranslate();
   connect(&state_, &ProgramState::languageChanged, this, &PrefixEditorWindow::retranslate);
@@ -78,10 +78,10 @@ PrefixEditorWindow::PrefixEditorWindow(ProgramState& state, Platform& platform, 
 
 void PrefixEditorWindow::retranslate() {
   applyCaptions(this, prefixEditorCaptions(), state_.language());
-  Ref_E->setAccessibleName(Label3->text());
-  Pays_E->setAccessibleName(Label7->text());
-  Ref_E->setAccessibleDescription(Label9->text());
-  Pays_E->setAccessibleDescription(Label12->text());
+  prefixField_->setAccessibleName(prefixLabel_->text());
+  countryField_->setAccessibleName(countryLabel_->text());
+  prefixField_->setAccessibleDescription(prefixExample_->text());
+  countryField_->setAccessibleDescription(countryExample_->text());
 }
 
 void PrefixEditorWindow::showEvent(QShowEvent* event) {
@@ -93,28 +93,28 @@ QString PrefixEditorWindow::tablePath() const { return prefixTablePath(state_.da
 
 void PrefixEditorWindow::chooseMode(Mode mode) {
   mode_ = mode;
-  setFieldColour(Ajou, mode == Mode::Add);
-  setFieldColour(Edit, mode == Mode::Edit);
-  setFieldColour(Supp, mode == Mode::Delete);
-  Ref_E->setEnabled(true);
-  setFieldColour(Ref_E, true);
-  Ref_E->setFocus();
+  setFieldColour(addButton_, mode == Mode::Add);
+  setFieldColour(editButton_, mode == Mode::Edit);
+  setFieldColour(deleteButton_, mode == Mode::Delete);
+  prefixField_->setEnabled(true);
+  setFieldColour(prefixField_, true);
+  prefixField_->setFocus();
 }
 
 bool PrefixEditorWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || (watched != Ref_E && watched != Pays_E))
+  if (event->type() != QEvent::KeyPress || (watched != prefixField_ && watched != countryField_))
     return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   if (isEnterKey(*key)) {
-    watched == Ref_E ? prefixEntered() : countryEntered();
+    watched == prefixField_ ? prefixEntered() : countryEntered();
     return true;
   }
   // The prefix is upper-cased as it is typed; the country keeps its case.
-  return watched == Ref_E && retypeKey(watched, *key, upperTyped);
+  return watched == prefixField_ && retypeKey(watched, *key, upperTyped);
 }
 
 const Tx* PrefixEditorWindow::prefixRefusal() const {
-  const QString p = Ref_E->text();
+  const QString p = prefixField_->text();
   if (p.isEmpty()) return &view_text::EditorPrefixEmpty;
   if (p.size() > 2) return &view_text::EditorPrefixTooLong;
   if (p.contains(QLatin1Char(';'))) return &view_text::EditorSemicolon;
@@ -123,7 +123,7 @@ const Tx* PrefixEditorWindow::prefixRefusal() const {
 
 const Tx* PrefixEditorWindow::countryRefusal() const {
   // A ";" would end the country field early and break the table's line.
-  const QString c = Pays_E->text();
+  const QString c = countryField_->text();
   if (c.isEmpty()) return &view_text::EditorCountryEmpty;
   if (c.contains(QLatin1Char(';'))) return &view_text::EditorSemicolon;
   return nullptr;
@@ -136,21 +136,21 @@ void PrefixEditorWindow::prefixEntered() {
   }
   if (mode_ != Mode::Add) {
     // Edit and delete show the country of the prefix's first line.
-    const auto country = lookupCountryName(tablePath(), toFileBytes(Ref_E->text()));
+    const auto country = lookupCountryName(tablePath(), toFileBytes(prefixField_->text()));
     if (country) {
-      Pays_E->setText(fromFileBytes(*country));
-      Pays_E->setEnabled(true);
+      countryField_->setText(fromFileBytes(*country));
+      countryField_->setEnabled(true);
     }
   }
-  setFieldColour(Ref_E, false);
+  setFieldColour(prefixField_, false);
   if (mode_ == Mode::Delete) {
-    Enregistre->setEnabled(true);
-    setFieldColour(Enregistre, true);
-    Enregistre->setFocus();
+    saveButton_->setEnabled(true);
+    setFieldColour(saveButton_, true);
+    saveButton_->setFocus();
   } else {
-    Pays_E->setEnabled(true);
-    setFieldColour(Pays_E, true);
-    Pays_E->setFocus();
+    countryField_->setEnabled(true);
+    setFieldColour(countryField_, true);
+    countryField_->setFocus();
   }
 }
 
@@ -159,33 +159,33 @@ void PrefixEditorWindow::countryEntered() {
     platform_.say(this, state_.language(), *refused);
     return;
   }
-  setFieldColour(Pays_E, false);
-  Enregistre->setEnabled(true);
-  setFieldColour(Enregistre, true);
-  Enregistre->setFocus();
+  setFieldColour(countryField_, false);
+  saveButton_->setEnabled(true);
+  setFieldColour(saveButton_, true);
+  saveButton_->setFocus();
 }
 
 void PrefixEditorWindow::record() {
   const Language lang = state_.language();
-  // The fields stay open while Enregistre waits: they are checked again as
-  // they are now, so no empty or broken line reaches the table.
+  // The fields stay open while the save button waits: they are checked
+  // again as they are now, so no empty or broken line reaches the table.
   const Tx* refused = prefixRefusal();
-  QLineEdit* field = Ref_E;
+  QLineEdit* field = prefixField_;
   if (!refused && mode_ != Mode::Delete) {
     refused = countryRefusal();
-    field = Pays_E;
+    field = countryField_;
   }
   if (refused) {
     platform_.say(this, lang, *refused);
     field->setFocus();
     return;
   }
-  const QByteArray prefix = toFileBytes(Ref_E->text());
-  const QByteArray country = toFileBytes(Pays_E->text());
+  const QByteArray prefix = toFileBytes(prefixField_->text());
+  const QByteArray country = toFileBytes(countryField_->text());
   LogResult written;
   switch (mode_) {
     case Mode::Add:
-      setFieldColour(Enregistre, false);
+      setFieldColour(saveButton_, false);
       written = appendPrefix(tablePath(), prefix, country);
       break;
     case Mode::Edit: written = replacePrefix(tablePath(), prefix, country); break;
@@ -205,15 +205,15 @@ void PrefixEditorWindow::record() {
 }
 
 void PrefixEditorWindow::reset() {
-  for (QLineEdit* e : {Ref_E, Pays_E}) {
+  for (QLineEdit* e : {prefixField_, countryField_}) {
     e->clear();
     setFieldColour(e, false);
     e->setEnabled(false);
   }
-  for (QPushButton* b : {Enregistre, Ajou, Edit, Supp}) setFieldColour(b, false);
-  Enregistre->setEnabled(false);
+  for (QPushButton* b : {saveButton_, addButton_, editButton_, deleteButton_}) setFieldColour(b, false);
+  saveButton_->setEnabled(false);
   // The mode stays; its button takes the focus for the next operation.
-  const std::array<QPushButton*, 3> modeButtons = {Ajou, Edit, Supp};
+  const std::array<QPushButton*, 3> modeButtons = {addButton_, editButton_, deleteButton_};
   modeButtons[int(mode_)]->setFocus();
 }
 

@@ -3,10 +3,11 @@
 // prefix or deletes a prefix, one operation at a time, straight on the file.
 //
 // States: idle (window opened, or reset after an operation: both fields and
-// Enregistre disabled) -> prefix entry (a mode button: Ref_E enabled, with
-// the focus) -> country entry (add, edit: Enter with a valid prefix opens
-// Pays_E) -> ready (Enter in Pays_E with a country, or a valid prefix in
-// delete mode: Enregistre enabled, with the focus).
+// the save button disabled) -> prefix entry (a mode button: the prefix field
+// enabled, with the focus) -> country entry (add, edit: Enter with a valid
+// prefix opens the country field) -> ready (Enter in the country field with
+// a country, or a valid prefix in delete mode: the save button enabled, with
+// the focus).
 #include <QDialog>
 
 class QLabel;
@@ -46,9 +47,11 @@ class PrefixEditorWindow : public QDialog {
   ProgramState& state_;
   Platform& platform_;
   Mode mode_ = Mode::Add;
-  QPushButton *Ajou, *Edit, *Supp, *Enregistre;
-  QLineEdit *Ref_E, *Pays_E;
-  QLabel *Label2, *Label3, *Label7, *Label9, *Label12;
+  QPushButton *addButton_, *editButton_, *deleteButton_;  // the modes, in Mode's order
+  QPushButton* saveButton_;
+  QLineEdit *prefixField_, *countryField_;
+  // Each field's name and, beside it, an example that describes it.
+  QLabel *prefixLabel_, *countryLabel_, *prefixExample_, *countryExample_;
 };
 
 }  // namespace ktl

@@ -17,26 +17,26 @@ ContactedPrefixesWindow::ContactedPrefixesWindow(ProgramState& state, Platform& 
     : QDialog(parent), state_(state), platform_(platform), rows_(new LinesModel(this)) {
   setObjectName(QStringLiteral("Liste_Prefixes"));
   auto* layout = new QVBoxLayout(this);
-  Label2 = new QLabel;
-  Label2->setObjectName(QStringLiteral("Label2"));
-  QFont heading = Label2->font();
+  title_ = new QLabel;
+  title_->setObjectName(QStringLiteral("Label2"));
+  QFont heading = title_->font();
   heading.setBold(true);
   heading.setPointSize(heading.pointSize() + 2);
-  Label2->setFont(heading);
-  Label3 = new QLabel;
-  Label3->setObjectName(QStringLiteral("Label3"));
-  L_PrefX = new QListView;
-  L_PrefX->setObjectName(QStringLiteral("L_PrefX"));
-  L_PrefX->setModel(rows_);
-  L_PrefX->setUniformItemSizes(true);
-  L_PrefX->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  title_->setFont(heading);
+  auto* columnHeadings = new QLabel;
+  columnHeadings->setObjectName(QStringLiteral("Label3"));
+  prefixList_ = new QListView;
+  prefixList_->setObjectName(QStringLiteral("L_PrefX"));
+  prefixList_->setModel(rows_);
+  prefixList_->setUniformItemSizes(true);
+  prefixList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   QFont list = fixedListFont(QStringLiteral("Letter Gothic"), 8.25);
   list.setBold(true);
-  L_PrefX->setFont(list);
-  setFieldColour(L_PrefX, false);
-  layout->addWidget(Label2);
-  layout->addWidget(Label3);
-  layout->addWidget(L_PrefX, 1);
+  prefixList_->setFont(list);
+  setFieldColour(prefixList_, false);
+  layout->addWidget(title_);
+  layout->addWidget(columnHeadings);
+  layout->addWidget(prefixList_, 1);
 
   retranslate();
   build();
@@ -44,12 +44,12 @@ ContactedPrefixesWindow::ContactedPrefixesWindow(ProgramState& state, Platform& 
   // The list is the station's: another station closes it.
   connect(&state_, &ProgramState::stationChanged, this, &QDialog::close);
   resize(420, 480);
-  L_PrefX->setFocus();
+  prefixList_->setFocus();
 }
 
 void ContactedPrefixesWindow::retranslate() {
   applyCaptions(this, prefixesCaptions(), state_.language());
-  L_PrefX->setAccessibleName(Label2->text());
+  prefixList_->setAccessibleName(title_->text());
 }
 
 void ContactedPrefixesWindow::showEvent(QShowEvent* event) {
@@ -69,7 +69,7 @@ void ContactedPrefixesWindow::build() {
   read = contactedPrefixes(state_.logPath(), table, rows);
   if (!read.ok()) platform_.reportFileError(this, lang, FileAction::Read, state_.logPath(), read.detail);
   rows_->setLines(std::move(rows));
-  if (rows_->rowCount() > 0) L_PrefX->setCurrentIndex(rows_->index(0));
+  if (rows_->rowCount() > 0) prefixList_->setCurrentIndex(rows_->index(0));
 }
 
 }  // namespace ktl

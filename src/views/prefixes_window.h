@@ -28,8 +28,8 @@ class ContactedPrefixesWindow : public QDialog {
   ProgramState& state_;
   Platform& platform_;
   LinesModel* rows_;
-  QLabel *Label2, *Label3;
-  QListView* L_PrefX;
+  QLabel* title_;  // also the list's accessible name
+  QListView* prefixList_;
 };
 
 }  // namespace ktl

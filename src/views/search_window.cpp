@@ -28,69 +28,69 @@ SearchWindow::SearchWindow(ProgramState& state, Platform& platform, QWidget* par
   auto* title = new QFrame;
   title->setFrameShape(QFrame::Box);
   auto* tl = new QVBoxLayout(title);
-  Label3 = new QLabel;
-  Label3->setObjectName(QStringLiteral("Label3"));
-  QFont big = Label3->font();
+  auto* heading = new QLabel;
+  heading->setObjectName(QStringLiteral("Label3"));
+  QFont big = heading->font();
   big.setBold(true);
   big.setPointSize(big.pointSize() + 2);
-  Label3->setFont(big);
-  tl->addWidget(Label3);
+  heading->setFont(big);
+  tl->addWidget(heading);
   layout->addWidget(title);
 
   auto* row = new QHBoxLayout;
-  Option1 = new QButtonGroup(this);
-  Option1->setObjectName(QStringLiteral("Option1"));
-  Indica = new QLineEdit;
-  Refa = new QLineEdit;
-  Typar = new QLineEdit;
+  searchByGroup_ = new QButtonGroup(this);
+  searchByGroup_->setObjectName(QStringLiteral("Option1"));
+  callsignField_ = new QLineEdit;
+  referenceField_ = new QLineEdit;
+  countryField_ = new QLineEdit;
   const std::array<std::pair<QLineEdit*, const char*>, 3> boxes = {
-      {{Indica, "Indica"}, {Refa, "Refa"}, {Typar, "Typar"}}};
+      {{callsignField_, "Indica"}, {referenceField_, "Refa"}, {countryField_, "Typar"}}};
   for (int i = 0; i < 3; ++i) {
-    options_[i] = new QRadioButton;
-    options_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i + 1));
-    Option1->addButton(options_[i], i + 1);
+    searchByOptions_[i] = new QRadioButton;
+    searchByOptions_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i + 1));
+    searchByGroup_->addButton(searchByOptions_[i], i + 1);
     QLineEdit* e = boxes[i].first;
     e->setObjectName(QString::fromLatin1(boxes[i].second));
     QFont f = e->font();
     f.setBold(true);
     e->setFont(f);
     e->installEventFilter(this);
-    row->addWidget(options_[i]);
+    row->addWidget(searchByOptions_[i]);
     row->addWidget(e);
   }
   layout->addLayout(row);
   // Choosing an option (a click, or the arrow keys) puts the focus in its box.
-  connect(Option1, &QButtonGroup::buttonClicked, this, [this] { box(selected())->setFocus(); });
+  connect(searchByGroup_, &QButtonGroup::buttonClicked, this, [this] { box(selected())->setFocus(); });
 
-  Label13 = new QLabel;
-  Label13->setObjectName(QStringLiteral("Label13"));
-  Label13->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  layout->addWidget(Label13);
-  QSO_Effectues = new QListView;
-  QSO_Effectues->setObjectName(QStringLiteral("QSO_Effectues"));
-  QSO_Effectues->setModel(results_);
-  QSO_Effectues->setUniformItemSizes(true);
-  QSO_Effectues->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  QSO_Effectues->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
-  QSO_Effectues->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
-  QSO_Effectues->installEventFilter(this);
-  connect(QSO_Effectues, &QListView::doubleClicked, this, [this](const QModelIndex& i) { returnToLog(i.row()); });
-  layout->addWidget(QSO_Effectues, 1);
+  columnHeadings_ = new QLabel;
+  columnHeadings_->setObjectName(QStringLiteral("Label13"));
+  columnHeadings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  layout->addWidget(columnHeadings_);
+  resultList_ = new QListView;
+  resultList_->setObjectName(QStringLiteral("QSO_Effectues"));
+  resultList_->setModel(results_);
+  resultList_->setUniformItemSizes(true);
+  resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  resultList_->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
+  resultList_->setToolTip(QStringLiteral("Double clique sur le QSO pour retour au log"));
+  resultList_->installEventFilter(this);
+  connect(resultList_, &QListView::doubleClicked, this, [this](const QModelIndex& i) { returnToLog(i.row()); });
+  layout->addWidget(resultList_, 1);
 
   auto* buttons = new QHBoxLayout;
-  Command2 = new QPushButton(QStringLiteral("Enregistrer"));
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command3 = new QPushButton(QStringLiteral("Imprimer"));
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command1 = new QPushButton;
-  Command1->setObjectName(QStringLiteral("Command1"));
-  for (QPushButton* b : {Command2, Command3, Command1}) {
+  auto* saveButton = new QPushButton(QStringLiteral("Enregistrer"));
+  saveButton->setObjectName(QStringLiteral("Command2"));
+  auto* printButton = new QPushButton(QStringLiteral("Imprimer"));
+  printButton->setObjectName(QStringLiteral("Command3"));
+  auto* quitButton = new QPushButton;
+  quitButton->setObjectName(QStringLiteral("Command1"));
+  for (QPushButton* b : {saveButton, printButton, quitButton}) {
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }
-  connect(Command2, &QPushButton::clicked, this, &SearchWindow::saveResults);
-  connect(Command3, &QPushButton::clicked, this, &SearchWindow::printResults);
-  connect(Command1, &QPushButton::clicked, this, &QDialog::close);
+  connect(saveButton, &QPushButton::clicked, this, &SearchWindow::saveResults);
+  connect(printButton, &QPushButton::clicked, this, &SearchWindow::printResults);
+  connect(quitButton, &QPushButton::clicked, this, &QDialog::close);
   layout->addLayout(buttons);
 
   retranslate();
@@ -99,14 +99,14 @@ SearchWindow::SearchWindow(ProgramState& state, Platform& platform, QWidget* par
   connect(&state_, &ProgramState::languageChanged, this, &SearchWindow::retranslate);
   connect(&state_, &ProgramState::stationChanged, this, &QDialog::close);
   resize(1000, 400);
-  options_[0]->setChecked(true);
-  Indica->setFocus();
+  searchByOptions_[0]->setChecked(true);
+  callsignField_->setFocus();
 }
 
 void SearchWindow::retranslate() {
   applyCaptions(this, searchCaptions(), state_.language());
-  for (int i = 0; i < 3; ++i) box(SearchBy(i))->setAccessibleName(options_[i]->text());
-  QSO_Effectues->setAccessibleName(Label13->text().simplified());
+  for (int i = 0; i < 3; ++i) box(SearchBy(i))->setAccessibleName(searchByOptions_[i]->text());
+  resultList_->setAccessibleName(columnHeadings_->text().simplified());
 }
 
 void SearchWindow::showEvent(QShowEvent* event) {
@@ -114,17 +114,17 @@ void SearchWindow::showEvent(QShowEvent* event) {
   centreOnScreen(this);
 }
 
-SearchBy SearchWindow::selected() const { return SearchBy(std::max(0, Option1->checkedId() - 1)); }
+SearchBy SearchWindow::selected() const { return SearchBy(std::max(0, searchByGroup_->checkedId() - 1)); }
 
 QLineEdit* SearchWindow::box(SearchBy by) const {
-  const std::array<QLineEdit*, 3> boxes = {Indica, Refa, Typar};
+  const std::array<QLineEdit*, 3> boxes = {callsignField_, referenceField_, countryField_};
   return boxes[int(by)];
 }
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == QSO_Effectues) {
+  if (watched == resultList_) {
     if (event->type() == QEvent::KeyPress && isEnterKey(*static_cast<QKeyEvent*>(event))) {
-      if (QSO_Effectues->currentIndex().isValid()) returnToLog(QSO_Effectues->currentIndex().row());
+      if (resultList_->currentIndex().isValid()) returnToLog(resultList_->currentIndex().row());
       return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -134,7 +134,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box(SearchBy(i))) by = SearchBy(i);
   if (!by) return QDialog::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonPress) {
-    options_[int(*by)]->setChecked(true);  // a click in a box selects its option
+    searchByOptions_[int(*by)]->setChecked(true);  // a click in a box selects its option
     return false;
   }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
@@ -156,8 +156,8 @@ void SearchWindow::runSearch() {
   if (typed.startsWith(QStringLiteral("\r\n"))) typed.remove(0, 2);
   results_->setLines(searchList(state_.logModel(), by, searchText(by, typed)));
   if (results_->rowCount() == 0) platform_.say(this, state_.language(), Msg::SearchNotFound);
-  for (QLineEdit* e : {Indica, Refa, Typar}) e->clear();
-  if (results_->rowCount() > 0) QSO_Effectues->setCurrentIndex(results_->index(0));
+  for (QLineEdit* e : {callsignField_, referenceField_, countryField_}) e->clear();
+  if (results_->rowCount() > 0) resultList_->setCurrentIndex(results_->index(0));
 }
 
 void SearchWindow::returnToLog(int resultRow) {
@@ -171,14 +171,14 @@ void SearchWindow::returnToLog(int resultRow) {
 void SearchWindow::saveResults() {
   const ReportDate today = reportDate(platform_.clock());
   const Report report =
-      searchReport(state_.language(), state_.stationCallsign(), today, Label13->text(), results_->lines());
+      searchReport(state_.language(), state_.stationCallsign(), today, columnHeadings_->text(), results_->lines());
   saveReportAndSay(this, platform_, state_.language(), state_.dataDir(),
                    searchReportFileName(state_.stationCallsign(), today), report);
 }
 
 void SearchWindow::printResults() {
   const Report report = searchReport(state_.language(), state_.stationCallsign(), reportDate(platform_.clock()),
-                                     Label13->text(), results_->lines());
+                                     columnHeadings_->text(), results_->lines());
   printReport(this, platform_, state_.language(), report);
 }
 

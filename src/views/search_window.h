@@ -9,7 +9,6 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QPushButton;
 class QRadioButton;
 
 namespace ktl {
@@ -27,8 +26,8 @@ class SearchWindow : public QDialog {
   void runSearch();
   // Back to the log: the result's QSO selected in Main, then close.
   void returnToLog(int resultRow);
-  // Command2 and Command3: the results saved as a text file in the data
-  // folder, or printed.
+  // The save and print buttons: the results saved as a text file in the
+  // data folder, or printed.
   void saveResults();
   void printResults();
 
@@ -44,12 +43,11 @@ class SearchWindow : public QDialog {
   ProgramState& state_;
   Platform& platform_;
   LinesModel* results_;
-  QLabel *Label3, *Label13;
-  QButtonGroup* Option1;
-  QRadioButton* options_[3];
-  QLineEdit *Indica, *Refa, *Typar;
-  QListView* QSO_Effectues;
-  QPushButton *Command1, *Command2, *Command3;
+  QLabel* columnHeadings_;           // above the results, and in their report
+  QButtonGroup* searchByGroup_;      // the three options, ids 1 to 3
+  QRadioButton* searchByOptions_[3];
+  QLineEdit *callsignField_, *referenceField_, *countryField_;
+  QListView* resultList_;
 };
 
 }  // namespace ktl
