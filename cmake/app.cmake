@@ -16,7 +16,7 @@ target_sources(ktl_gui PRIVATE src/app/command_line.cpp)
 
 # The version is written twice, here and as the program's revision: they
 # must agree.
-file(STRINGS ${CMAKE_SOURCE_DIR}/src/state/program_state.h KTL_REVISION_LINE REGEX "revision\\(\\)")
+file(STRINGS ${CMAKE_SOURCE_DIR}/src/texts/program_texts.h KTL_REVISION_LINE REGEX "programRevision\\(\\)")
 string(REGEX MATCH "\" ([0-9.]+)\"" _ "${KTL_REVISION_LINE}")
 if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "project version ${PROJECT_VERSION} differs from the program's revision '${CMAKE_MATCH_1}'")

@@ -7,6 +7,7 @@
 #include "platform/window_services.h"
 #include "state/log_access.h"
 #include "state/program_state.h"
+#include "state/window_opener.h"
 #include "texts/program_texts.h"
 
 #include <QCheckBox>
@@ -21,8 +22,8 @@
 
 namespace ktl {
 
-ImportAdifWindow::ImportAdifWindow(ProgramState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+ImportAdifWindow::ImportAdifWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), windows_(windows) {
   setObjectName(QStringLiteral("Import_ADIF"));
   auto* layout = new QVBoxLayout(this);
   auto* titleFrame = new QFrame;
@@ -121,7 +122,7 @@ void ImportAdifWindow::importFile() {
   };
   switch (result.status) {
     case AdifImportResult::Imported: {
-      state_.announceImport();
+      windows_.showImportedLog();
       const bool replaced = std::any_of(result.replaced.begin(), result.replaced.end(), [](qsizetype n) { return n > 0; });
       if (!boxEach && replaced) add(replacementSummary(result.replaced, lang));
       if (result.sigNotCastle > 0) add(sigNotCastleSummary(result.sigNotCastle, lang));
@@ -136,7 +137,7 @@ void ImportAdifWindow::importFile() {
     case AdifImportResult::RecordTooLarge: add(message(Msg::ImportNotAdif, lang)); break;
     case AdifImportResult::FirstQsoTooLate:
       add(message(Msg::ImportTooLate, lang));
-      state_.announceImport();  // nothing added, but the log was sorted
+      windows_.showImportedLog();  // nothing added, but the log was sorted
       break;
     case AdifImportResult::LogReadFailed:
       closing << fileErrorMessage(lang, FileAction::Read, state_.logPath(), result.detail);

@@ -9,11 +9,12 @@ namespace ktl {
 
 class Platform;
 class ProgramState;
+class WindowOpener;
 
 class ImportAdifWindow : public QDialog {
   Q_OBJECT
  public:
-  ImportAdifWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+  ImportAdifWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent = nullptr);
 
   // The import button (Importer): choose a file, import it, close the window.
   void importFile();
@@ -24,6 +25,7 @@ class ImportAdifWindow : public QDialog {
  private:
   ProgramState& state_;
   Platform& platform_;
+  WindowOpener& windows_;
   QCheckBox* boxPerFieldCheck_;  // one box per replaced field, or a summary
   QCheckBox* sigIsAwardCheck_;   // SIG names the award, SIG_INFO the reference
 };

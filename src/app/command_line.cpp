@@ -248,7 +248,7 @@ int printProgress(const QString& logPath, const QString& dataDir, const QString&
 int runCommandLine(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("orb-ktl"));
-  QCoreApplication::setApplicationVersion(ProgramState::revision().trimmed());
+  QCoreApplication::setApplicationVersion(programRevision().trimmed());
 
   // Before the station is known, the language of the station the window
   // opens: usage errors and the help speak the run's language too.
@@ -366,7 +366,7 @@ int runCommandLine(int argc, char** argv) {
   }
   const QString target = toStdout ? outFile.fileName() : parser.value(exportStandard);
   const StandardAdifHeader header = makeStandardAdifHeader(settings, ProgramState::shownForm(call),
-                                                           ProgramState::revision(), SystemClock().now());
+                                                           programRevision(), SystemClock().now());
   ExtrasStore store(logPath);
   const AdifExportResult exported = exportStandardWithExtras(logPath, target, header, store);
   if (auto trouble = store.takeReport(lang)) print(stderr, *trouble);

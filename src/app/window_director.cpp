@@ -4,6 +4,8 @@
 #include "awards/awards_window.h"
 #include "cluster/cluster_window.h"
 #include "cluster/spots_window.h"
+#include "entry/entry_form.h"
+#include "entry/main_window.h"
 #include "station/station_window.h"
 #include "views/castles_window.h"
 #include "views/prefix_editor_window.h"
@@ -16,16 +18,34 @@ namespace ktl {
 
 WindowDirector::WindowDirector(ProgramState& state, Platform& platform) : state_(state), platform_(platform) {}
 
+void WindowDirector::setOwner(MainWindow* owner) {
+  main_ = owner;
+  owner_ = owner;
+}
+
+void WindowDirector::selectQso(int row) {
+  if (main_) main_->selectRow(row);
+}
+
+void WindowDirector::showImportedLog() {
+  if (main_) main_->reloadAfterImport();
+}
+
+void WindowDirector::fillEntry(const QString& callsign, const QString& prefix, const QString& number,
+                               const QString& band) {
+  if (main_) main_->entryForm().fillFromSpot(callsign, prefix, number, band);
+}
+
 QWidget* WindowDirector::make(WindowId id) {
   switch (id) {
     case WindowId::Station: return new StationWindow(state_, platform_, owner_);
-    case WindowId::ImportAdif: return new ImportAdifWindow(state_, platform_, owner_);
-    case WindowId::Search: return new SearchWindow(state_, platform_, owner_);
+    case WindowId::ImportAdif: return new ImportAdifWindow(state_, platform_, *this, owner_);
+    case WindowId::Search: return new SearchWindow(state_, platform_, *this, owner_);
     case WindowId::ContactedCastles: return new ContactedCastlesWindow(state_, platform_, owner_);
     case WindowId::ContactedPrefixes: return new ContactedPrefixesWindow(state_, platform_, owner_);
     case WindowId::PrefixEditor: return new PrefixEditorWindow(state_, platform_, owner_);
     case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
-    case WindowId::LiveSpots: return new SpotsWindow(state_, platform_, owner_);
+    case WindowId::LiveSpots: return new SpotsWindow(state_, platform_, *this, owner_);
     case WindowId::AwardProgress: return new AwardsWindow(state_, platform_, owner_);
     default: return nullptr;
   }

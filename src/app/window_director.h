@@ -10,25 +10,31 @@
 
 namespace ktl {
 
+class MainWindow;
 class Platform;
 class ProgramState;
 
 class WindowDirector : public WindowOpener {
  public:
   WindowDirector(ProgramState& state, Platform& platform);
-  // The window the others belong to (Main).
-  void setOwner(QWidget* owner) { owner_ = owner; }
+  // The window the others belong to, and whose entry they command (Main).
+  void setOwner(MainWindow* owner);
 
   bool has(WindowId id) const override;
   QWidget* open(WindowId id) override;
   void openModal(WindowId id) override;
+  void selectQso(int row) override;
+  void showImportedLog() override;
+  void fillEntry(const QString& callsign, const QString& prefix, const QString& number,
+                 const QString& band) override;
 
  private:
   QWidget* make(WindowId id);
 
   ProgramState& state_;
   Platform& platform_;
-  QWidget* owner_ = nullptr;
+  MainWindow* main_ = nullptr;
+  QWidget* owner_ = nullptr;  // the same, as the windows' parent
   std::map<WindowId, QPointer<QWidget>> open_;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/keyboard.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "state/window_opener.h"
 #include "texts/spots_texts.h"
 
 #include <QCheckBox>
@@ -55,8 +56,8 @@ QString limitText(int ms) {
 
 }  // namespace
 
-SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), model_(worked_) {
+SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), windows_(windows), model_(worked_) {
   setObjectName(QStringLiteral("Spots_Direct"));
   auto* layout = new QVBoxLayout(this);
 
@@ -279,7 +280,7 @@ void SpotsWindow::fillEntry(const QModelIndex& index) {
   if (!index.isValid() || index.row() >= model_.rowCount()) return;
   const SpotRow& row = model_.spotAt(index.row());
   const CastleRef* ref = row.firstRef();
-  state_.fillEntry(row.spot.dxCall, ref ? ref->prefix : QString(), ref ? ref->number : QString(),
+  windows_.fillEntry(row.spot.dxCall, ref ? ref->prefix : QString(), ref ? ref->number : QString(),
                    row.spot.bandText());
 }
 

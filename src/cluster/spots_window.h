@@ -22,11 +22,12 @@ namespace ktl {
 
 class Platform;
 class ProgramState;
+class WindowOpener;
 
 class SpotsWindow : public QDialog {
   Q_OBJECT
  public:
-  SpotsWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+  SpotsWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent = nullptr);
 
   SpotClient& client() { return client_; }
   // The node's console keeps the last kConsoleLines lines.
@@ -58,6 +59,7 @@ class SpotsWindow : public QDialog {
 
   ProgramState& state_;
   Platform& platform_;
+  WindowOpener& windows_;
   WorkedIndex worked_;
   SpotTableModel model_;
   SpotClient client_;

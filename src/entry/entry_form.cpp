@@ -120,7 +120,6 @@ void applyStoredIndex(QComboBox* combo, const QString& stored, bool startUp) {
 EntryForm::EntryForm(ProgramState& state, Platform& platform, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform) {
   build();
-  connect(&state_, &ProgramState::entryFillRequested, this, &EntryForm::fillFromSpot);
 }
 
 EntryForm::~EntryForm() = default;
@@ -561,7 +560,7 @@ void EntryForm::onCommit() {
     storeExtras(line, oldLine);
     reloadLog();
   }
-  state_.selectLastRow();
+  emit lastQsoWanted();
   entryMode_ = EntryMode::NewEntry;
   commitButton_->setEnabled(false);
   setFieldColour(commitButton_, false);
@@ -595,7 +594,7 @@ void EntryForm::onDelete() {
     }
     reloadLog();
   }
-  state_.selectLastRow();
+  emit lastQsoWanted();
   effaceQso();
 }
 

@@ -70,6 +70,8 @@ class EntryForm : public QWidget {
 
  signals:
   void searchRequested();
+  // After a commit or a delete: the list shows its last QSO.
+  void lastQsoWanted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

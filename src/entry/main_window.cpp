@@ -63,12 +63,11 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   connect(form_, &EntryForm::searchRequested, this, [this] { windows_.open(WindowId::Search); });
   connect(list_, &QsoList::rowChosen, form_, &EntryForm::showRow);
   connect(list_, &QsoList::rowOpened, form_, &EntryForm::openRowForChange);
-  connect(&state_, &ProgramState::rowSelectionRequested, this, &MainWindow::selectRow);
+  connect(form_, &EntryForm::lastQsoWanted, this, [this] { selectRow(state_.logModel().rowCount() - 1); });
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::applyLanguage);
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::showLogAccess);
   connect(&state_, &ProgramState::logAccessChanged, this, &MainWindow::showLogAccess);
   connect(&state_, &ProgramState::stationChanged, this, &MainWindow::showStation);
-  connect(&state_, &ProgramState::logImported, this, &MainWindow::reloadAfterImport);
   connect(&state_, &ProgramState::realTimeEntryChanged, this, [this](bool on) {
     (on ? realTimeItem_ : deferredItem_)->setChecked(true);
     const QString caption = dateEntryCaption(on, state_.language());
@@ -238,7 +237,7 @@ void MainWindow::buildMenus() {
     const AdifExportResult result = exportStandardWithExtras(
         state_.logPath(), target,
         makeStandardAdifHeader(state_.settings(), ProgramState::shownForm(state_.stationCallsign()),
-                               ProgramState::revision(), platform_.clock().now()),
+                               programRevision(), platform_.clock().now()),
         store);
     const Language lang = state_.language();
     if (!result.ok()) {
@@ -330,10 +329,10 @@ void MainWindow::buildMenus() {
 
   QMenu* help = named(bar->addMenu(QStringLiteral("Aide")), "Mnu_Aide");
   QAction* history = named(help->addAction(QStringLiteral("Historique")), "Mnu_Historique");
-  connect(history, &QAction::triggered, this, [this] { platform_.message(this, ProgramState::historyText()); });
+  connect(history, &QAction::triggered, this, [this] { platform_.message(this, historyText()); });
   QAction* about = named(help->addAction(QStringLiteral("A_Propos")), "Mnu_A_Propos");
   connect(about, &QAction::triggered, this, [this] {
-    platform_.message(this, QStringLiteral("ORB_KTL  Revision ") + ProgramState::revision());
+    platform_.message(this, QStringLiteral("ORB_KTL  Revision ") + programRevision());
   });
 
   // F10 opens the menu bar from the keyboard, whatever the desktop's style.
@@ -368,17 +367,17 @@ void MainWindow::startUp() {
   show();
   form_->focusCallsign();
   // 8, 9.
-  setWindowTitle(QStringLiteral("  ORB_KTL    Keep Tower League    Revision ") + ProgramState::revision());
+  setWindowTitle(QStringLiteral("  ORB_KTL    Keep Tower League    Revision ") + programRevision());
   // 10. The log, after the splash.
   if (state_.hasStation()) {
     LoadingSplash::showModal(this, state_.stationCallsign(), platform_.splashMilliseconds());
     QString error;
     if (!state_.loadLog(&error))
       platform_.reportFileError(this, state_.language(), FileAction::Read, state_.logPath(), error);
-    state_.selectLastRow();
+    selectRow(state_.logModel().rowCount() - 1);
   }
   // 11.
-  state_.saveSetting(keys::Revision, ProgramState::revision());
+  state_.saveSetting(keys::Revision, programRevision());
   // 12.
   form_->effaceQso();
   form_->setDeleteEnabled(false);
@@ -414,7 +413,7 @@ void MainWindow::reloadAfterImport() {
   QString error;
   if (!state_.loadLog(&error))
     platform_.reportFileError(this, state_.language(), FileAction::Read, state_.logPath(), error);
-  state_.selectLastRow();
+  selectRow(state_.logModel().rowCount() - 1);
 }
 
 void MainWindow::clockTick() {

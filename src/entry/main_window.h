@@ -33,6 +33,10 @@ class MainWindow : public QMainWindow {
   void startUp();
 
   EntryForm& entryForm() { return *form_; }
+  // A QSO of the list shown in the entry, as a click on it does.
+  void selectRow(int row);
+  // After an import: the splash, the list reloaded, the last QSO selected.
+  void reloadAfterImport();
 
   // 840 x 520 at 96 dpi, grown with the screen's dpi and to what the
   // controls need.
@@ -56,8 +60,6 @@ class MainWindow : public QMainWindow {
   void showStation();
   // The state line under the entry: why the log is read-only, when it is.
   void showLogAccess();
-  void selectRow(int row);
-  void reloadAfterImport();
   void exportLog();
 
   ProgramState& state_;

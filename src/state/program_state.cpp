@@ -13,12 +13,6 @@ ProgramState::ProgramState(SettingsStore& settings, QString dataDir, QObject* pa
 
 QString ProgramState::shownForm(QString storedCallsign) { return storedCallsign.replace(QLatin1Char('_'), QLatin1Char('/')); }
 
-QString ProgramState::historyText() {
-  return QStringLiteral(
-      "V1.0.0   le 07/01/2016 creation\r\n"
-      "V1.0.1   le 08/03/2016 Nouveau format des Ref + langue Anglaise\r\n");
-}
-
 void ProgramState::loadFromSettings() {
   station_ = settings_.read(keys::StationCallsign, {});
   rejectedStation_.clear();

@@ -76,26 +76,12 @@ class ProgramState : public QObject {
 
   QByteArray selectedLine() const { return selectedLine_; }
   void setSelectedLine(const QByteArray& displayLine) { selectedLine_ = displayLine; }
-  // Selects a row of the QSO list as the operator's click does.
-  void selectRow(int row) { emit rowSelectionRequested(row); }
-  void selectLastRow() { selectRow(model_.rowCount() - 1); }
-  // The log file was rewritten by an import: the entry window shows the
-  // loading splash, reloads the list and selects the last QSO.
-  void announceImport() { emit logImported(); }
-  // A spot chosen in the live-spot window: the entry starts a new QSO with
-  // these texts in Ind_A, Type_A, Ref_A and Bande_A (an empty one is left
-  // as the reset leaves it) and waits in Ind_A for the operator's Enter.
-  void fillEntry(const QString& callsign, const QString& prefix, const QString& number, const QString& band) {
-    emit entryFillRequested(callsign, prefix, number, band);
-  }
 
   // Settings of the program: per-station keys in the current station's section.
   QString setting(const SettingKey& key) const { return settings_.read(key, station_); }
   bool saveSetting(const SettingKey& key, const QString& value) { return settings_.write(key, station_, value); }
   SettingsStore& settings() { return settings_; }
 
-  static QString revision() { return QStringLiteral(" 1.0.1"); }
-  static QString historyText();
 
  signals:
   void stationChanged();
@@ -103,10 +89,6 @@ class ProgramState : public QObject {
   void rigChanged();
   void languageChanged();
   void realTimeEntryChanged(bool on);
-  void logImported();
-  void rowSelectionRequested(int row);
-  void entryFillRequested(const QString& callsign, const QString& prefix, const QString& number,
-                          const QString& band);
 
  private:
   SettingsStore& settings_;

@@ -2,6 +2,7 @@
 // How a window asks for another one without knowing it: by its name. The
 // program's composition opens each window once, without modality, and
 // brings an open one to the front.
+class QString;
 class QWidget;
 
 namespace ktl {
@@ -27,6 +28,18 @@ class WindowOpener {
   virtual QWidget* open(WindowId id) = 0;
   // Shows the window modally and returns when it is closed.
   virtual void openModal(WindowId id) = 0;
+
+  // What a window asks of the entry window Main, which it does not know.
+  // A QSO of the list shown in the entry, as a click on it does.
+  virtual void selectQso(int row) = 0;
+  // The log was rewritten by an import: the loading splash, the list
+  // reloaded, the last QSO selected.
+  virtual void showImportedLog() = 0;
+  // A spot chosen: a new QSO with these texts in Ind_A, Type_A, Ref_A and
+  // Bande_A (an empty one left as the reset leaves it), waiting in Ind_A for
+  // the operator's Enter. Nothing is written.
+  virtual void fillEntry(const QString& callsign, const QString& prefix, const QString& number,
+                         const QString& band) = 0;
 };
 
 }  // namespace ktl

@@ -40,6 +40,12 @@ constexpr Tx kStandardExportDone = QT_TRANSLATE_NOOP3("ORB_KTL", "Le fichier ADI
 
 }  // namespace
 
+QString historyText() {
+  return QStringLiteral(
+      "V1.0.0   le 07/01/2016 creation\r\n"
+      "V1.0.1   le 08/03/2016 Nouveau format des Ref + langue Anglaise\r\n");
+}
+
 std::span<const CaptionRow> fileMenuCaptions() { return kFileMenuCaptions; }
 
 const Tx& programText(ProgramText id) {

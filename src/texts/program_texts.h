@@ -10,6 +10,11 @@
 
 namespace ktl {
 
+// The program's revision, " 1.0.1" (the title, the about box, the reports,
+// the settings and --version show it), and the history the help menu shows.
+inline QString programRevision() { return QStringLiteral(" 1.0.1"); }
+QString historyText();
+
 // Mnu_Export_ADIF_Standard and Mnu_Sauvegardes.
 std::span<const CaptionRow> fileMenuCaptions();
 

@@ -3,6 +3,7 @@
 #include "log/clock.h"
 #include "log/text_codec.h"
 #include "state/program_state.h"
+#include "texts/program_texts.h"
 #include "texts/view_texts.h"
 
 namespace ktl {
@@ -37,7 +38,7 @@ QStringList Report::printLines() const {
 
 QByteArray reportFooter() {
   // The signature of the about box.
-  return QByteArray(37, ' ') + "ORB_KTL  Revision " + toFileBytes(ProgramState::revision());
+  return QByteArray(37, ' ') + "ORB_KTL  Revision " + toFileBytes(programRevision());
 }
 
 Report castleReport(Language language, const QString& station, const ReportDate& date, QByteArrayList rows) {

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/window_services.h"
 #include "state/program_state.h"
+#include "state/window_opener.h"
 #include "views/report_actions.h"
 #include "views/report_file.h"
 
@@ -21,8 +22,8 @@
 
 namespace ktl {
 
-SearchWindow::SearchWindow(ProgramState& state, Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), results_(new LinesModel(this)) {
+SearchWindow::SearchWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), windows_(windows), results_(new LinesModel(this)) {
   setObjectName(QStringLiteral("Recherche_Indicatif"));
   auto* layout = new QVBoxLayout(this);
   auto* title = new QFrame;
@@ -163,7 +164,7 @@ void SearchWindow::runSearch() {
 void SearchWindow::returnToLog(int resultRow) {
   if (resultRow < 0 || resultRow >= results_->rowCount()) return;
   const int row = ktl::resultRow(results_->lines().at(resultRow));
-  if (row >= 0 && row < state_.logModel().rowCount()) state_.selectRow(row);
+  if (row >= 0 && row < state_.logModel().rowCount()) windows_.selectQso(row);
   close();
 }
 

@@ -16,11 +16,12 @@ namespace ktl {
 class LinesModel;
 class Platform;
 class ProgramState;
+class WindowOpener;
 
 class SearchWindow : public QDialog {
   Q_OBJECT
  public:
-  SearchWindow(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+  SearchWindow(ProgramState& state, Platform& platform, WindowOpener& windows, QWidget* parent = nullptr);
 
   // RunSearch: the search of the selected option, whichever box had Enter.
   void runSearch();
@@ -42,6 +43,7 @@ class SearchWindow : public QDialog {
 
   ProgramState& state_;
   Platform& platform_;
+  WindowOpener& windows_;
   LinesModel* results_;
   QLabel* columnHeadings_;           // above the results, and in their report
   QButtonGroup* searchByGroup_;      // the three options, ids 1 to 3

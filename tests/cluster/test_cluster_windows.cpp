@@ -233,7 +233,7 @@ class ClusterWindowsTest : public QObject {
 
     // An import rewrites the log.
     s.p.writeLog(s.call, kLog + crlf({logLine("OK1ABC", "OK", "8815", "03/02/16", "12:00", "CW", "3.5 Mhz")}));
-    s.state.announceImport();
+    s.program->windows.showImportedLog();
     QCOMPARE(Spots::statuses(win).at(4), QStringLiteral("WORKED"));
 
     // Another station, another log.

@@ -127,7 +127,7 @@ class LogUpkeepTest : public QObject {
     QCOMPARE(s.lines(), QList<QByteArray>{kLog.chopped(2)});
     QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), "G4XYZ");  // nothing typed is lost
     s.p.messages.clear();
-    s.state.selectRow(0);
+    s.w.selectRow(0);
     s.c<QPushButton>("Annule_Saisie")->click();
     s.p.files << "never asked.adi";
     s.program->windows.open(WindowId::ImportAdif)->findChild<QPushButton*>("Importer")->click();
