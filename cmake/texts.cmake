@@ -9,8 +9,11 @@ set(KTL_TS_FILES
   ${CMAKE_SOURCE_DIR}/translations/orb_ktl_en.ts
   ${CMAKE_SOURCE_DIR}/translations/orb_ktl_it.ts
   ${CMAKE_SOURCE_DIR}/translations/orb_ktl_de.ts)
+# Every source of the program, windows included, is read for its texts.
+file(GLOB_RECURSE KTL_TR_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h)
 qt_add_translations(ktl_core
   TS_FILES ${KTL_TS_FILES}
+  SOURCES ${KTL_TR_SOURCES}
   RESOURCE_PREFIX /i18n
   LUPDATE_OPTIONS -no-obsolete -locations none
   LRELEASE_OPTIONS -nounfinished -silent)

@@ -84,7 +84,7 @@
         <translation>das Funkgerät antwortet nicht (Zeitüberschreitung)</translation>
     </message>
     <message>
-        <source>erreur d'entrée-sortie (câble, port série)</source>
+        <source>erreur d&apos;entrée-sortie (câble, port série)</source>
         <comment>rig/Texts/HamlibIo</comment>
         <translation>Ein-/Ausgabefehler (Kabel, serielle Schnittstelle)</translation>
     </message>
@@ -374,32 +374,32 @@
         <translation>%1 Länder der Liste fehlen in der Präfixtabelle.</translation>
     </message>
     <message>
-        <source>Attention : aucun pays de cette liste n'est dans la table des préfixes. Est-ce la liste d'un autre diplôme ?</source>
+        <source>Attention : aucun pays de cette liste n&apos;est dans la table des préfixes. Est-ce la liste d&apos;un autre diplôme ?</source>
         <comment>award/Texts/ImportAnotherAward</comment>
         <translation>Achtung: Kein Land dieser Liste ist in der Präfixtabelle. Ist es die Liste eines anderen Diploms?</translation>
     </message>
     <message>
-        <source>Le fichier est vide : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier est vide : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportEmpty</comment>
         <translation>Die Datei ist leer: Die Diplomliste wurde nicht geändert.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas une liste (fichier binaire) : la liste du diplôme n'a pas changé.</source>
+        <source>Ce fichier n&apos;est pas une liste (fichier binaire) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNotText</comment>
         <translation>Diese Datei ist keine Liste (Binärdatei): Die Diplomliste wurde nicht geändert.</translation>
     </message>
     <message>
-        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n'a pas changé.</source>
+        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNoReference</comment>
         <translation>Keine Zeile dieser Datei enthält eine Burgreferenz (wie OK-08815): Die Diplomliste wurde nicht geändert.</translation>
     </message>
     <message>
-        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n'a pas changé.</source>
+        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportTooLarge</comment>
         <translation>Datei zu groß für eine Liste (höchstens 64 MB und eine Million Burgen): Die Diplomliste wurde nicht geändert.</translation>
     </message>
     <message>
-        <source>Le fichier ne peut pas être lu : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier ne peut pas être lu : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportUnreadable</comment>
         <translation>Die Datei kann nicht gelesen werden: Die Diplomliste wurde nicht geändert.</translation>
     </message>
@@ -429,7 +429,7 @@
         <translation>Serveradresse</translation>
     </message>
     <message>
-        <source>Enregistrer l'adresse</source>
+        <source>Enregistrer l&apos;adresse</source>
         <comment>Cluster/Enregistre_CL</comment>
         <translation>Adresse speichern</translation>
     </message>
@@ -444,12 +444,12 @@
         <translation>Adresse abgelehnt: Sie ist länger als %1 Zeichen</translation>
     </message>
     <message>
-        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>cluster/HostRefused</comment>
         <translation>Adresse abgelehnt: Der Servername darf nur Buchstaben ohne Umlaute und Akzente, Ziffern, Punkte und Bindestriche enthalten, höchstens 253. Ein Name in einer anderen Schrift wird in seiner Form xn--… eingegeben</translation>
     </message>
     <message>
-        <source>Aucun serveur de cluster n'est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
+        <source>Aucun serveur de cluster n&apos;est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
         <comment>cluster/NoAddressPage</comment>
         <translation>Es ist kein Cluster-Server festgelegt. Geben Sie seine Adresse (zum Beispiel https://dxcluster.example.org) im Feld „%1“ unten in diesem Fenster ein und klicken Sie dann auf „%2“.</translation>
     </message>
@@ -459,29 +459,29 @@
         <translation>Cluster-Seite</translation>
     </message>
     <message>
-        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d'une station sans aucune fenêtre, puis s'arrête.
-Codes de sortie : 0 fait, 1 un fichier n'a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n'est importé), 4 le verrou du log n'a pas pu être pris (rien n'est importé).</source>
+        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d&apos;une station sans aucune fenêtre, puis s&apos;arrête.
+Codes de sortie : 0 fait, 1 un fichier n&apos;a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n&apos;est importé), 4 le verrou du log n&apos;a pas pu être pris (rien n&apos;est importé).</source>
         <comment>cli/Description</comment>
         <translation>ORB_KTL, das Log für das KTL-Burgendiplom. Ohne Optionen öffnet es sein Fenster; mit den folgenden Optionen arbeitet es ohne Fenster mit dem Log einer Station und beendet sich dann.
 Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werden oder enthielt kein QSO, 2 falsche Optionen oder unbekannte Station, 3 das Log der Station ist durch ein anderes Programm, ein Fenster oder einen anderen Import belegt (nichts importiert), 4 die Sperre des Logs konnte nicht gesetzt werden (nichts importiert).</translation>
     </message>
     <message>
-        <source>La station dont le log est utilisé (« / » peut s'écrire « _ ») ; par défaut, la station qu'ouvre la fenêtre.</source>
+        <source>La station dont le log est utilisé (« / » peut s&apos;écrire « _ ») ; par défaut, la station qu&apos;ouvre la fenêtre.</source>
         <comment>cli/StationOption</comment>
         <translation>Die Station, deren Log verwendet wird („/“ kann als „_“ geschrieben werden); standardmäßig die Station, die das Fenster öffnet.</translation>
     </message>
     <message>
-        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l'entrée standard.</source>
+        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l&apos;entrée standard.</source>
         <comment>cli/ImportOption</comment>
         <translation>Führt eine ADIF-Datei mit dem Log der Station zusammen und sortiert es; „-“ liest die Standardeingabe.</translation>
     </message>
     <message>
-        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n'ont pas de château.</source>
+        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n&apos;ont pas de château.</source>
         <comment>cli/SigAwardOption</comment>
         <translation>Mit --import: SIG nennt das Diplom und SIG_INFO enthält die Referenz der Burg (der Name der Burg kommt dann aus QTH), für Datensätze, deren SIG ein Burgendiplom ist (WCA, COTA, KTL oder das Diplom aus den Einstellungen); die anderen (WWFF, POTA, ...) erhalten keine Burg.</translation>
     </message>
     <message>
-        <source>Écrit le log comme l'export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
+        <source>Écrit le log comme l&apos;export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportOption</comment>
         <translation>Schreibt das Log wie der Export im Fenster, in FILE oder in &lt;CALL&gt;_KTL.adi im Datenordner; „-“ schreibt auf die Standardausgabe.</translation>
     </message>
@@ -536,7 +536,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Unerwartetes Argument: </translation>
     </message>
     <message>
-        <source>Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).</source>
+        <source>Aucune station : donnez --station CALL (aucune n&apos;a encore été choisie dans la fenêtre).</source>
         <comment>cli/NoStation</comment>
         <translation>Keine Station: Geben Sie --station CALL an (im Fenster wurde noch keine gewählt).</translation>
     </message>
@@ -546,12 +546,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Kein Stationsrufzeichen: %1 (Buchstaben, Ziffern und „/“ oder „_“, höchstens 12).</translation>
     </message>
     <message>
-        <source>Aucun log pour la station %1 : %2 n'existe pas.</source>
+        <source>Aucun log pour la station %1 : %2 n&apos;existe pas.</source>
         <comment>cli/NoLog</comment>
         <translation>Kein Log für die Station %1: %2 existiert nicht.</translation>
     </message>
     <message>
-        <source>L'entrée standard n'a pas pu être lue : %1</source>
+        <source>L&apos;entrée standard n&apos;a pas pu être lue : %1</source>
         <comment>cli/StdinUnreadable</comment>
         <translation>Die Standardeingabe konnte nicht gelesen werden: %1</translation>
     </message>
@@ -591,7 +591,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Sicherungsordner öffnen</translation>
     </message>
     <message>
-        <source>La sauvegarde du jour du log n'a pas pu être faite :</source>
+        <source>La sauvegarde du jour du log n&apos;a pas pu être faite :</source>
         <comment>program/BackupFailed</comment>
         <translation>Die heutige Sicherung des Logs konnte nicht erstellt werden:</translation>
     </message>
@@ -601,17 +601,17 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Die Sicherungen befinden sich im Ordner: </translation>
     </message>
     <message>
-        <source>ouvert dans une autre fenêtre d'ORB_KTL (processus %1)</source>
+        <source>ouvert dans une autre fenêtre d&apos;ORB_KTL (processus %1)</source>
         <comment>program/HeldByWindow</comment>
         <translation>in einem anderen ORB_KTL-Fenster geöffnet (Prozess %1)</translation>
     </message>
     <message>
-        <source>en cours d'import par orb-ktl en ligne de commande (processus %1)</source>
+        <source>en cours d&apos;import par orb-ktl en ligne de commande (processus %1)</source>
         <comment>program/HeldByImport</comment>
         <translation>gerade Ziel eines Imports durch orb-ktl auf der Kommandozeile (Prozess %1)</translation>
     </message>
     <message>
-        <source>son verrou n'a pas pu être pris : %1</source>
+        <source>son verrou n&apos;a pas pu être pris : %1</source>
         <comment>program/LockFailed</comment>
         <translation>nicht sperrbar (Sperre fehlgeschlagen: %1)</translation>
     </message>
@@ -626,37 +626,37 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Dieses Log ist %1.</translation>
     </message>
     <message>
-        <source>Il est affiché en lecture seule : rien n'y sera écrit tant qu'il n'est pas libre. ORB_KTL le reprendra dès qu'il le sera.</source>
+        <source>Il est affiché en lecture seule : rien n&apos;y sera écrit tant qu&apos;il n&apos;est pas libre. ORB_KTL le reprendra dès qu&apos;il le sera.</source>
         <comment>program/ReadOnlyBoxTail</comment>
         <translation>Es wird schreibgeschützt angezeigt: Es wird nichts hineingeschrieben, solange es nicht frei ist. ORB_KTL übernimmt es, sobald es frei ist.</translation>
     </message>
     <message>
-        <source>Rien n'a été écrit : le log est %1.</source>
+        <source>Rien n&apos;a été écrit : le log est %1.</source>
         <comment>program/WriteRefused</comment>
         <translation>Es wurde nichts geschrieben: Das Log ist %1.</translation>
     </message>
     <message>
-        <source>Le log de %1 est en cours d'import par un autre orb-ktl (processus %2). Rien n'a été importé.</source>
+        <source>Le log de %1 est en cours d&apos;import par un autre orb-ktl (processus %2). Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByImport</comment>
         <translation>In das Log von %1 importiert gerade ein anderes orb-ktl (Prozess %2). Es wurde nichts importiert.</translation>
     </message>
     <message>
-        <source>Le verrou du log de %1 (%2) n'a pas pu être pris : %3. Rien n'a été importé.</source>
+        <source>Le verrou du log de %1 (%2) n&apos;a pas pu être pris : %3. Rien n&apos;a été importé.</source>
         <comment>program/LockFailedCommandLine</comment>
         <translation>Die Sperre des Logs von %1 (%2) konnte nicht gesetzt werden: %3. Es wurde nichts importiert.</translation>
     </message>
     <message>
-        <source>Les réglages n'ont pas pu être enregistrés dans %1 : %2</source>
+        <source>Les réglages n&apos;ont pas pu être enregistrés dans %1 : %2</source>
         <comment>program/SettingsWriteFailed</comment>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>L'indicatif de station des réglages (%1) n'est pas un indicatif : aucun fichier n'a été ouvert. Choisissez la station.</source>
+        <source>L&apos;indicatif de station des réglages (%1) n&apos;est pas un indicatif : aucun fichier n&apos;a été ouvert. Choisissez la station.</source>
         <comment>program/StoredStationRefused</comment>
         <translation>Das Stationsrufzeichen in den Einstellungen (%1) ist kein Rufzeichen: Es wurde keine Datei geöffnet. Wählen Sie die Station.</translation>
     </message>
     <message>
-        <source>Le log de %1 est ouvert dans une fenêtre d'ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n'a été importé.</source>
+        <source>Le log de %1 est ouvert dans une fenêtre d&apos;ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByWindow</comment>
         <translation>Das Log von %1 ist in einem ORB_KTL-Fenster geöffnet (Prozess %2): Schließen Sie dieses Fenster oder importieren Sie von dort aus. Es wurde nichts importiert.</translation>
     </message>
@@ -686,7 +686,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>%1 Bänder nicht in der Tabelle (auf 1.8 Mhz gesetzt)</translation>
     </message>
     <message>
-        <source>Ce que les colonnes du log n'ont pas pu garder : %1, %2.</source>
+        <source>Ce que les colonnes du log n&apos;ont pas pu garder : %1, %2.</source>
         <comment>program/ImportCuts</comment>
         <translation>Was die Spalten des Logs nicht aufnehmen konnten: %1, %2.</translation>
     </message>
@@ -721,7 +721,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>%1 vollständige Datensätze neben dem Log aufbewahrt in %2</translation>
     </message>
     <message>
-        <source>Export standard : %1 sans un champ dont la valeur n'est pas connue (aucune n'est inventée) : %2.</source>
+        <source>Export standard : %1 sans un champ dont la valeur n&apos;est pas connue (aucune n&apos;est inventée) : %2.</source>
         <comment>program/GapsHead</comment>
         <translation>Standard-Export: %1 ohne ein Feld, dessen Wert unbekannt ist (es wird kein Wert erfunden): %2.</translation>
     </message>
@@ -736,7 +736,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>%1 geschriebene QSOs</translation>
     </message>
     <message>
-        <source>%1 sans indicatif (FXXXX à l'import)</source>
+        <source>%1 sans indicatif (FXXXX à l&apos;import)</source>
         <comment>program/GapNouns/0</comment>
         <translation>%1 ohne Rufzeichen (FXXXX beim Import)</translation>
     </message>
@@ -761,22 +761,22 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>%1 ohne Betriebsart (nicht in der ADIF-Liste, oder drei Buchstaben, die mehrere bezeichnen)</translation>
     </message>
     <message>
-        <source>%1 sans report (XX à l'import)</source>
+        <source>%1 sans report (XX à l&apos;import)</source>
         <comment>program/GapNouns/5</comment>
         <translation>%1 ohne Rapport (XX beim Import)</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n'est pas le sien ou il est abîmé) :</source>
+        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n&apos;est pas le sien ou il est abîmé) :</source>
         <comment>program/ExtrasUnusable</comment>
         <translation>Die Datei mit den vollständigen Datensätzen der QSOs kann nicht verwendet werden (sie gehört nicht zu diesem Log oder ist beschädigt):</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO n'a pas pu être écrit :</source>
+        <source>Le fichier des enregistrements complets des QSO n&apos;a pas pu être écrit :</source>
         <comment>program/ExtrasNotWritten</comment>
         <translation>Die Datei mit den vollständigen Datensätzen der QSOs konnte nicht geschrieben werden:</translation>
     </message>
     <message>
-        <source>Le log n'en souffre pas : chaque QSO y est enregistré ; l'export standard se contente alors des lignes du log.</source>
+        <source>Le log n&apos;en souffre pas : chaque QSO y est enregistré ; l&apos;export standard se contente alors des lignes du log.</source>
         <comment>program/ExtrasLogSafe</comment>
         <translation>Das Log ist davon nicht betroffen: Jedes QSO ist darin gespeichert; der Standard-Export begnügt sich dann mit den Zeilen des Logs.</translation>
     </message>
@@ -881,12 +881,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Neuer Versuch in %1 s (%2)</translation>
     </message>
     <message>
-        <source>Entrez le nom ou l'adresse du nœud et son port (de 1 à 65535)</source>
+        <source>Entrez le nom ou l&apos;adresse du nœud et son port (de 1 à 65535)</source>
         <comment>spots/Texts/NodeRefused</comment>
         <translation>Geben Sie den Namen oder die Adresse des Knotens und seinen Port ein (1 bis 65535)</translation>
     </message>
     <message>
-        <source>Choisissez d'abord l'indicatif de la station : le nœud le demande à la connexion</source>
+        <source>Choisissez d&apos;abord l&apos;indicatif de la station : le nœud le demande à la connexion</source>
         <comment>spots/Texts/NoStation</comment>
         <translation>Wählen Sie zuerst das Rufzeichen der Station: Der Knoten fragt beim Verbinden danach</translation>
     </message>
@@ -976,7 +976,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Seit %2 nichts vom Knoten empfangen: neuer Versuch in %1 s</translation>
     </message>
     <message>
-        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>spots/Texts/HostRefused</comment>
         <translation>Knoten abgelehnt: Sein Name darf nur Buchstaben ohne Umlaute und Akzente, Ziffern, Punkte und Bindestriche enthalten, höchstens 253. Ein Name in einer anderen Schrift wird in seiner Form xn--… eingegeben</translation>
     </message>
@@ -991,7 +991,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Geben Sie ein Rufzeichen ein</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/CallsignTooLong</comment>
         <translation>Höchstens 12 Zeichen für das Rufzeichen</translation>
     </message>
@@ -1036,7 +1036,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Geben Sie eine Uhrzeit ein</translation>
     </message>
     <message>
-        <source>Le format de l'heure doit etre HH:MM</source>
+        <source>Le format de l&apos;heure doit etre HH:MM</source>
         <comment>Msg/TimeFormat</comment>
         <translation>Die Uhrzeit muss das Format HH:MM haben</translation>
     </message>
@@ -1086,17 +1086,17 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Höchstens 60 Zeichen für den Namen der Burg</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer</source>
+        <source>Cliquez sur une ligne pour l&apos;editer</source>
         <comment>Msg/ClickNoLine</comment>
         <translation>Klicken Sie auf eine Zeile, um sie zu bearbeiten</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'editer</source>
+        <source>Cliquez sur un QSO pour l&apos;editer</source>
         <comment>Msg/DoubleClickNoLine</comment>
         <translation>Klicken Sie auf ein QSO, um es zu bearbeiten</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'annuler</source>
+        <source>Cliquez sur un QSO pour l&apos;annuler</source>
         <comment>Msg/DeleteNoLine</comment>
         <translation>Klicken Sie auf ein QSO, um es zu löschen</translation>
     </message>
@@ -1156,14 +1156,14 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Sie müssen ein Rufzeichen eingeben</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/StationTooLong</comment>
         <translation>Höchstens 12 Zeichen für das Rufzeichen</translation>
     </message>
     <message>
-        <source>L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' </source>
+        <source>L&apos;indicatif ne doit comporter que des lettres des chiffres ou le signe &apos;_&apos; </source>
         <comment>Msg/StationBadCharacter</comment>
-        <translation>Das Rufzeichen darf nur Buchstaben, Ziffern oder das Zeichen '_' enthalten </translation>
+        <translation>Das Rufzeichen darf nur Buchstaben, Ziffern oder das Zeichen &apos;_&apos; enthalten </translation>
     </message>
     <message>
         <source>Exportation du log de la station %1 au format ADIF</source>
@@ -1181,22 +1181,22 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Wählen Sie eine Datei oder brechen Sie ab</translation>
     </message>
     <message>
-        <source>Ce fichier ne peut pas être lu, rien n'a été importé : </source>
+        <source>Ce fichier ne peut pas être lu, rien n&apos;a été importé : </source>
         <comment>Msg/ImportUnreadable</comment>
         <translation>Diese Datei kann nicht gelesen werden, es wurde nichts importiert: </translation>
     </message>
     <message>
-        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n'a été importé.</source>
+        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNoRecord</comment>
         <translation>Diese Datei enthält kein QSO (kein &lt;EOR&gt;): Es wurde nichts importiert.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.</source>
+        <source>Ce fichier n&apos;est pas un fichier ADIF lisible : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNotAdif</comment>
         <translation>Dies ist keine lesbare ADIF-Datei: Es wurde nichts importiert.</translation>
     </message>
     <message>
-        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.</source>
+        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n&apos;a été importé.</source>
         <comment>Msg/ImportTooLate</comment>
         <translation>Das erste QSO der Datei ist nach dem 31/12/2050 datiert: Es wurde nichts importiert.</translation>
     </message>
@@ -1231,7 +1231,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Diese Datei konnte nicht gelesen werden:</translation>
     </message>
     <message>
-        <source>Impossible d'écrire ce fichier ; il n'a pas été modifié :</source>
+        <source>Impossible d&apos;écrire ce fichier ; il n&apos;a pas été modifié :</source>
         <comment>Msg/FileWriteFailed</comment>
         <translation>Diese Datei konnte nicht geschrieben werden; sie ist unverändert:</translation>
     </message>
@@ -1256,12 +1256,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Kein QSO gefunden</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer ou l'annuler</source>
+        <source>Cliquez sur une ligne pour l&apos;editer ou l&apos;annuler</source>
         <comment>Main/Liste_KTL (tooltip)</comment>
         <translation>Klicken Sie auf eine Zeile, um sie zu bearbeiten oder zu löschen</translation>
     </message>
     <message>
-        <source>Saisie ou modification d'un QSO</source>
+        <source>Saisie ou modification d&apos;un QSO</source>
         <comment>Main/Frame3</comment>
         <translation>QSO eingeben oder ändern</translation>
     </message>
@@ -1316,7 +1316,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Band</translation>
     </message>
     <message>
-        <source>Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer</source>
+        <source>Un click sur un QSO pour l&apos;afficher ou le supprimer, un double click pour l&apos;éditer</source>
         <comment>Main/L_Communes</comment>
         <translation>Ein Klick auf ein QSO zeigt es an oder löscht es, ein Doppelklick bearbeitet es</translation>
     </message>
@@ -1381,7 +1381,7 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Anzeige</translation>
     </message>
     <message>
-        <source>Alphanumerique des Chateaux d'un diplome</source>
+        <source>Alphanumerique des Chateaux d&apos;un diplome</source>
         <comment>Main/Mnu_Aff_Contact</comment>
         <translation>Burgen eines Diploms (alphanumerisch)</translation>
     </message>
@@ -1451,9 +1451,9 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Rufzeichen</translation>
     </message>
     <message>
-        <source>!!! Pour la saisie la '/' est remplacée par le '_'</source>
+        <source>!!! Pour la saisie la &apos;/&apos; est remplacée par le &apos;_&apos;</source>
         <comment>Station/Label5</comment>
-        <translation>!!! Bei der Eingabe wird '/' durch '_' ersetzt</translation>
+        <translation>!!! Bei der Eingabe wird &apos;/&apos; durch &apos;_&apos; ersetzt</translation>
     </message>
     <message>
         <source>Validez</source>
@@ -1461,12 +1461,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Bestätigen</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Import_ADIF</comment>
         <translation>ADIF-Datei importieren</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Label11</comment>
         <translation>ADIF-Datei importieren</translation>
     </message>
@@ -1636,12 +1636,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>    Präfixe         Land</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Ajout_Ref</comment>
         <translation>Präfix bearbeiten</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Label2</comment>
         <translation>Präfix bearbeiten</translation>
     </message>
@@ -1711,12 +1711,12 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation> Im Log von %1 gefundene QSOs, Stand %2</translation>
     </message>
     <message>
-        <source>Aucune imprimante n'est installée : choisissez "Print to File (PDF)" dans la fenêtre d'impression, ou enregistrez la liste.</source>
+        <source>Aucune imprimante n&apos;est installée : choisissez &quot;Print to File (PDF)&quot; dans la fenêtre d&apos;impression, ou enregistrez la liste.</source>
         <comment>view/NoPrinter</comment>
-        <translation>Es ist kein Drucker installiert: Wählen Sie "Print to File (PDF)" im Druckfenster oder speichern Sie die Liste.</translation>
+        <translation>Es ist kein Drucker installiert: Wählen Sie &quot;Print to File (PDF)&quot; im Druckfenster oder speichern Sie die Liste.</translation>
     </message>
     <message>
-        <source>L'impression n'a pas pu se faire :</source>
+        <source>L&apos;impression n&apos;a pas pu se faire :</source>
         <comment>view/PrintFailed</comment>
         <translation>Der Druck ist fehlgeschlagen:</translation>
     </message>

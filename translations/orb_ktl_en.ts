@@ -46,7 +46,7 @@
     <message>
         <source>Réponse illisible de %1 : « %2 »</source>
         <comment>rig/Texts/Unreadable</comment>
-        <translation>Unreadable answer from %1: "%2"</translation>
+        <translation>Unreadable answer from %1: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Erreur de la radio : %1</source>
@@ -84,7 +84,7 @@
         <translation>the rig does not answer (timed out)</translation>
     </message>
     <message>
-        <source>erreur d'entrée-sortie (câble, port série)</source>
+        <source>erreur d&apos;entrée-sortie (câble, port série)</source>
         <comment>rig/Texts/HamlibIo</comment>
         <translation>input/output error (cable, serial port)</translation>
     </message>
@@ -156,7 +156,7 @@
     <message>
         <source>Importer la liste du diplôme</source>
         <comment>award/Texts/ImportMenuItem</comment>
-        <translation>Import the award's list</translation>
+        <translation>Import the award&apos;s list</translation>
     </message>
     <message>
         <source>Listes (*.csv *.txt);;Tous les fichiers (*)</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Sans liste du diplôme, les totaux viennent du log seul (Fichier, Importer la liste du diplôme)</source>
         <comment>award/Texts/NoList</comment>
-        <translation>Without the award's list the totals come from the log alone (File, Import the award's list)</translation>
+        <translation>Without the award&apos;s list the totals come from the log alone (File, Import the award&apos;s list)</translation>
     </message>
     <message>
         <source>Préfixe</source>
@@ -316,7 +316,7 @@
     <message>
         <source>Importez la liste du diplôme (menu Fichier) pour voir les châteaux manquants.</source>
         <comment>award/Texts/NeededNoList</comment>
-        <translation>Import the award's list (File menu) to see the castles needed.</translation>
+        <translation>Import the award&apos;s list (File menu) to see the castles needed.</translation>
     </message>
     <message>
         <source>Châteaux contactés et confirmés, cumul par mois</source>
@@ -356,7 +356,7 @@
     <message>
         <source>Liste du diplôme importée : %1 châteaux (%2, séparateur « %3 »).</source>
         <comment>award/Texts/ImportDone</comment>
-        <translation>Award list imported: %1 castles (%2, separator "%3").</translation>
+        <translation>Award list imported: %1 castles (%2, separator &quot;%3&quot;).</translation>
     </message>
     <message>
         <source>%1 lignes illisibles ignorées (la première : ligne %2).</source>
@@ -371,35 +371,35 @@
     <message>
         <source>%1 pays de la liste sont inconnus de la table des préfixes.</source>
         <comment>award/Texts/ImportUnknownCountries</comment>
-        <translation>%1 of the list's countries are not in the prefix table.</translation>
+        <translation>%1 of the list&apos;s countries are not in the prefix table.</translation>
     </message>
     <message>
-        <source>Attention : aucun pays de cette liste n'est dans la table des préfixes. Est-ce la liste d'un autre diplôme ?</source>
+        <source>Attention : aucun pays de cette liste n&apos;est dans la table des préfixes. Est-ce la liste d&apos;un autre diplôme ?</source>
         <comment>award/Texts/ImportAnotherAward</comment>
-        <translation>Warning: none of this list's countries is in the prefix table. Is it the list of another award?</translation>
+        <translation>Warning: none of this list&apos;s countries is in the prefix table. Is it the list of another award?</translation>
     </message>
     <message>
-        <source>Le fichier est vide : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier est vide : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportEmpty</comment>
         <translation>The file is empty: the award list has not changed.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas une liste (fichier binaire) : la liste du diplôme n'a pas changé.</source>
+        <source>Ce fichier n&apos;est pas une liste (fichier binaire) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNotText</comment>
         <translation>This file is not a list (a binary file): the award list has not changed.</translation>
     </message>
     <message>
-        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n'a pas changé.</source>
+        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNoReference</comment>
         <translation>No line of this file holds a castle reference (such as OK-08815): the award list has not changed.</translation>
     </message>
     <message>
-        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n'a pas changé.</source>
+        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportTooLarge</comment>
         <translation>File too large for a list (64 MB and a million castles at most): the award list has not changed.</translation>
     </message>
     <message>
-        <source>Le fichier ne peut pas être lu : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier ne peut pas être lu : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportUnreadable</comment>
         <translation>The file cannot be read: the award list has not changed.</translation>
     </message>
@@ -429,7 +429,7 @@
         <translation>Server address</translation>
     </message>
     <message>
-        <source>Enregistrer l'adresse</source>
+        <source>Enregistrer l&apos;adresse</source>
         <comment>Cluster/Enregistre_CL</comment>
         <translation>Save address</translation>
     </message>
@@ -444,12 +444,12 @@
         <translation>Address refused: it is longer than %1 characters</translation>
     </message>
     <message>
-        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>cluster/HostRefused</comment>
         <translation>Address refused: the server name takes only unaccented letters, digits, dots and hyphens, 253 at most. A name written in another script is typed in its xn--… form</translation>
     </message>
     <message>
-        <source>Aucun serveur de cluster n'est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
+        <source>Aucun serveur de cluster n&apos;est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
         <comment>cluster/NoAddressPage</comment>
         <translation>No cluster server is set. Type its address (for example https://dxcluster.example.org) in the “%1” field at the bottom of this window, then click “%2”.</translation>
     </message>
@@ -459,36 +459,36 @@
         <translation>Cluster page</translation>
     </message>
     <message>
-        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d'une station sans aucune fenêtre, puis s'arrête.
-Codes de sortie : 0 fait, 1 un fichier n'a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n'est importé), 4 le verrou du log n'a pas pu être pris (rien n'est importé).</source>
+        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d&apos;une station sans aucune fenêtre, puis s&apos;arrête.
+Codes de sortie : 0 fait, 1 un fichier n&apos;a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n&apos;est importé), 4 le verrou du log n&apos;a pas pu être pris (rien n&apos;est importé).</source>
         <comment>cli/Description</comment>
-        <translation>ORB_KTL, the logbook of the KTL castles award. Without options it opens its window; with the options below it works on a station's log without any window and exits.
-Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wrong options or unknown station, 3 the station's log is held by another program, a window or another import (nothing imported), 4 the log's lock could not be taken (nothing imported).</translation>
+        <translation>ORB_KTL, the logbook of the KTL castles award. Without options it opens its window; with the options below it works on a station&apos;s log without any window and exits.
+Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wrong options or unknown station, 3 the station&apos;s log is held by another program, a window or another import (nothing imported), 4 the log&apos;s lock could not be taken (nothing imported).</translation>
     </message>
     <message>
-        <source>La station dont le log est utilisé (« / » peut s'écrire « _ ») ; par défaut, la station qu'ouvre la fenêtre.</source>
+        <source>La station dont le log est utilisé (« / » peut s&apos;écrire « _ ») ; par défaut, la station qu&apos;ouvre la fenêtre.</source>
         <comment>cli/StationOption</comment>
-        <translation>The station whose log is used ("/" may be typed as "_"); by default the station the window opens.</translation>
+        <translation>The station whose log is used (&quot;/&quot; may be typed as &quot;_&quot;); by default the station the window opens.</translation>
     </message>
     <message>
-        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l'entrée standard.</source>
+        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l&apos;entrée standard.</source>
         <comment>cli/ImportOption</comment>
-        <translation>Merge an ADIF file into the station's log and sort it; "-" reads standard input.</translation>
+        <translation>Merge an ADIF file into the station&apos;s log and sort it; &quot;-&quot; reads standard input.</translation>
     </message>
     <message>
-        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n'ont pas de château.</source>
+        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n&apos;ont pas de château.</source>
         <comment>cli/SigAwardOption</comment>
-        <translation>With --import: SIG names the award and SIG_INFO holds the castle reference (the castle's name then comes from QTH), for records whose SIG is a castle award (WCA, COTA, KTL or the award of the settings); other records (WWFF, POTA, ...) get no castle.</translation>
+        <translation>With --import: SIG names the award and SIG_INFO holds the castle reference (the castle&apos;s name then comes from QTH), for records whose SIG is a castle award (WCA, COTA, KTL or the award of the settings); other records (WWFF, POTA, ...) get no castle.</translation>
     </message>
     <message>
-        <source>Écrit le log comme l'export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
+        <source>Écrit le log comme l&apos;export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportOption</comment>
-        <translation>Write the log as the window's export does, to FILE or to &lt;CALL&gt;_KTL.adi in the data folder; "-" writes to standard output.</translation>
+        <translation>Write the log as the window&apos;s export does, to FILE or to &lt;CALL&gt;_KTL.adi in the data folder; &quot;-&quot; writes to standard output.</translation>
     </message>
     <message>
         <source>Écrit le log en fichier ADIF 3.1 standard (SIG = diplôme, SIG_INFO = référence, nom du château dans QTH) pour les services de log ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportStandardOption</comment>
-        <translation>Write the log as a standard ADIF 3.1 file (SIG = award, SIG_INFO = reference, castle name in QTH) for logging services; "-" writes to standard output.</translation>
+        <translation>Write the log as a standard ADIF 3.1 file (SIG = award, SIG_INFO = reference, castle name in QTH) for logging services; &quot;-&quot; writes to standard output.</translation>
     </message>
     <message>
         <source>Avec --export : le fichier à écrire.</source>
@@ -503,7 +503,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
     <message>
         <source>Affiche cette aide et les options de la fenêtre.</source>
         <comment>cli/HelpAllOption</comment>
-        <translation>Displays this help and the window's options.</translation>
+        <translation>Displays this help and the window&apos;s options.</translation>
     </message>
     <message>
         <source>Affiche la version.</source>
@@ -513,12 +513,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
     <message>
         <source>Options de la fenêtre (sans aucune des options ci-dessus) : celles de Qt, comme -platform NOM, -style STYLE, -stylesheet FICHIER, -qwindowgeometry LxH+X+Y, -qwindowtitle TITRE, -reverse.</source>
         <comment>cli/WindowOptions</comment>
-        <translation>Options of the window (with none of the options above): Qt's own, such as -platform NAME, -style STYLE, -stylesheet FILE, -qwindowgeometry WxH+X+Y, -qwindowtitle TITLE, -reverse.</translation>
+        <translation>Options of the window (with none of the options above): Qt&apos;s own, such as -platform NAME, -style STYLE, -stylesheet FILE, -qwindowgeometry WxH+X+Y, -qwindowtitle TITLE, -reverse.</translation>
     </message>
     <message>
         <source>Essayez « orb-ktl --help ».</source>
         <comment>cli/TryHelp</comment>
-        <translation>Try 'orb-ktl --help'.</translation>
+        <translation>Try &apos;orb-ktl --help&apos;.</translation>
     </message>
     <message>
         <source>Donnez une des options --import, --export, --export-standard, --award-list et --progress.</source>
@@ -536,34 +536,34 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Unexpected argument: </translation>
     </message>
     <message>
-        <source>Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).</source>
+        <source>Aucune station : donnez --station CALL (aucune n&apos;a encore été choisie dans la fenêtre).</source>
         <comment>cli/NoStation</comment>
         <translation>No station: give --station CALL (none has been chosen in the window yet).</translation>
     </message>
     <message>
         <source>Pas un indicatif de station : %1 (des lettres, des chiffres et « / » ou « _ », 12 au plus).</source>
         <comment>cli/NotCallsign</comment>
-        <translation>Not a station callsign: %1 (letters, digits and "/" or "_", 12 at most).</translation>
+        <translation>Not a station callsign: %1 (letters, digits and &quot;/&quot; or &quot;_&quot;, 12 at most).</translation>
     </message>
     <message>
-        <source>Aucun log pour la station %1 : %2 n'existe pas.</source>
+        <source>Aucun log pour la station %1 : %2 n&apos;existe pas.</source>
         <comment>cli/NoLog</comment>
         <translation>No log for station %1: %2 does not exist.</translation>
     </message>
     <message>
-        <source>L'entrée standard n'a pas pu être lue : %1</source>
+        <source>L&apos;entrée standard n&apos;a pas pu être lue : %1</source>
         <comment>cli/StdinUnreadable</comment>
         <translation>Standard input could not be read: %1</translation>
     </message>
     <message>
         <source>Importe la liste publiée des châteaux du diplôme (fichier CSV, à points-virgules ou à tabulations, UTF-8 ou Windows-1252) dans le dossier des données, à la place de la liste qui y est ; sans station.</source>
         <comment>cli/AwardListOption</comment>
-        <translation>Import the award's published list of castles (CSV, semicolon or tab file, UTF-8 or Windows-1252) into the data folder, replacing the list kept there; no station needed.</translation>
+        <translation>Import the award&apos;s published list of castles (CSV, semicolon or tab file, UTF-8 or Windows-1252) into the data folder, replacing the list kept there; no station needed.</translation>
     </message>
     <message>
         <source>Affiche les chiffres du diplôme du log de la station : châteaux contactés et confirmés, pays, et par pays ; avec la liste du diplôme, combien de châteaux elle compte.</source>
         <comment>cli/ProgressOption</comment>
-        <translation>Print the award's figures of the station's log: castles worked and confirmed, countries, and per country; with the award's list, how many castles it has.</translation>
+        <translation>Print the award&apos;s figures of the station&apos;s log: castles worked and confirmed, countries, and per country; with the award&apos;s list, how many castles it has.</translation>
     </message>
     <message>
         <source>Avec --progress : les chiffres en JSON.</source>
@@ -591,9 +591,9 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Open the backups folder</translation>
     </message>
     <message>
-        <source>La sauvegarde du jour du log n'a pas pu être faite :</source>
+        <source>La sauvegarde du jour du log n&apos;a pas pu être faite :</source>
         <comment>program/BackupFailed</comment>
-        <translation>Today's backup of the log could not be made:</translation>
+        <translation>Today&apos;s backup of the log could not be made:</translation>
     </message>
     <message>
         <source>Les sauvegardes sont dans le dossier : </source>
@@ -601,17 +601,17 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>The backups are in the folder: </translation>
     </message>
     <message>
-        <source>ouvert dans une autre fenêtre d'ORB_KTL (processus %1)</source>
+        <source>ouvert dans une autre fenêtre d&apos;ORB_KTL (processus %1)</source>
         <comment>program/HeldByWindow</comment>
         <translation>open in another ORB_KTL window (process %1)</translation>
     </message>
     <message>
-        <source>en cours d'import par orb-ktl en ligne de commande (processus %1)</source>
+        <source>en cours d&apos;import par orb-ktl en ligne de commande (processus %1)</source>
         <comment>program/HeldByImport</comment>
         <translation>being imported into by orb-ktl on the command line (process %1)</translation>
     </message>
     <message>
-        <source>son verrou n'a pas pu être pris : %1</source>
+        <source>son verrou n&apos;a pas pu être pris : %1</source>
         <comment>program/LockFailed</comment>
         <translation>its lock could not be taken: %1</translation>
     </message>
@@ -626,37 +626,37 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>This log is %1.</translation>
     </message>
     <message>
-        <source>Il est affiché en lecture seule : rien n'y sera écrit tant qu'il n'est pas libre. ORB_KTL le reprendra dès qu'il le sera.</source>
+        <source>Il est affiché en lecture seule : rien n&apos;y sera écrit tant qu&apos;il n&apos;est pas libre. ORB_KTL le reprendra dès qu&apos;il le sera.</source>
         <comment>program/ReadOnlyBoxTail</comment>
         <translation>It is shown read-only: nothing will be written to it until it is free. ORB_KTL will take it over as soon as it is.</translation>
     </message>
     <message>
-        <source>Rien n'a été écrit : le log est %1.</source>
+        <source>Rien n&apos;a été écrit : le log est %1.</source>
         <comment>program/WriteRefused</comment>
         <translation>Nothing was written: the log is %1.</translation>
     </message>
     <message>
-        <source>Le log de %1 est en cours d'import par un autre orb-ktl (processus %2). Rien n'a été importé.</source>
+        <source>Le log de %1 est en cours d&apos;import par un autre orb-ktl (processus %2). Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByImport</comment>
         <translation>The log of %1 is being imported into by another orb-ktl (process %2). Nothing was imported.</translation>
     </message>
     <message>
-        <source>Le verrou du log de %1 (%2) n'a pas pu être pris : %3. Rien n'a été importé.</source>
+        <source>Le verrou du log de %1 (%2) n&apos;a pas pu être pris : %3. Rien n&apos;a été importé.</source>
         <comment>program/LockFailedCommandLine</comment>
         <translation>The lock of the log of %1 (%2) could not be taken: %3. Nothing was imported.</translation>
     </message>
     <message>
-        <source>Les réglages n'ont pas pu être enregistrés dans %1 : %2</source>
+        <source>Les réglages n&apos;ont pas pu être enregistrés dans %1 : %2</source>
         <comment>program/SettingsWriteFailed</comment>
         <translation>The settings could not be saved in %1: %2</translation>
     </message>
     <message>
-        <source>L'indicatif de station des réglages (%1) n'est pas un indicatif : aucun fichier n'a été ouvert. Choisissez la station.</source>
+        <source>L&apos;indicatif de station des réglages (%1) n&apos;est pas un indicatif : aucun fichier n&apos;a été ouvert. Choisissez la station.</source>
         <comment>program/StoredStationRefused</comment>
         <translation>The station callsign in the settings (%1) is not a callsign: no file was opened. Choose the station.</translation>
     </message>
     <message>
-        <source>Le log de %1 est ouvert dans une fenêtre d'ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n'a été importé.</source>
+        <source>Le log de %1 est ouvert dans une fenêtre d&apos;ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByWindow</comment>
         <translation>The log of %1 is open in an ORB_KTL window (process %2): close that window or import from it. Nothing was imported.</translation>
     </message>
@@ -686,9 +686,9 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>%1 bands not in the table (put as 1.8 Mhz)</translation>
     </message>
     <message>
-        <source>Ce que les colonnes du log n'ont pas pu garder : %1, %2.</source>
+        <source>Ce que les colonnes du log n&apos;ont pas pu garder : %1, %2.</source>
         <comment>program/ImportCuts</comment>
-        <translation>What the log's columns could not keep: %1, %2.</translation>
+        <translation>What the log&apos;s columns could not keep: %1, %2.</translation>
     </message>
     <message>
         <source>%1 QSO importé de %2 dans %3</source>
@@ -721,7 +721,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>%1 full records kept beside the log in %2</translation>
     </message>
     <message>
-        <source>Export standard : %1 sans un champ dont la valeur n'est pas connue (aucune n'est inventée) : %2.</source>
+        <source>Export standard : %1 sans un champ dont la valeur n&apos;est pas connue (aucune n&apos;est inventée) : %2.</source>
         <comment>program/GapsHead</comment>
         <translation>Standard export: %1 without a field whose value is not known (none is made up): %2.</translation>
     </message>
@@ -736,7 +736,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>%1 QSOs written</translation>
     </message>
     <message>
-        <source>%1 sans indicatif (FXXXX à l'import)</source>
+        <source>%1 sans indicatif (FXXXX à l&apos;import)</source>
         <comment>program/GapNouns/0</comment>
         <translation>%1 without callsign (FXXXX at import)</translation>
     </message>
@@ -761,24 +761,24 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>%1 without mode (not in the ADIF list, or three letters that name several)</translation>
     </message>
     <message>
-        <source>%1 sans report (XX à l'import)</source>
+        <source>%1 sans report (XX à l&apos;import)</source>
         <comment>program/GapNouns/5</comment>
         <translation>%1 without report (XX at import)</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n'est pas le sien ou il est abîmé) :</source>
+        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n&apos;est pas le sien ou il est abîmé) :</source>
         <comment>program/ExtrasUnusable</comment>
-        <translation>The file of the QSOs' full records cannot be used (it is not ours, or it is damaged):</translation>
+        <translation>The file of the QSOs&apos; full records cannot be used (it is not ours, or it is damaged):</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO n'a pas pu être écrit :</source>
+        <source>Le fichier des enregistrements complets des QSO n&apos;a pas pu être écrit :</source>
         <comment>program/ExtrasNotWritten</comment>
-        <translation>The file of the QSOs' full records could not be written:</translation>
+        <translation>The file of the QSOs&apos; full records could not be written:</translation>
     </message>
     <message>
-        <source>Le log n'en souffre pas : chaque QSO y est enregistré ; l'export standard se contente alors des lignes du log.</source>
+        <source>Le log n&apos;en souffre pas : chaque QSO y est enregistré ; l&apos;export standard se contente alors des lignes du log.</source>
         <comment>program/ExtrasLogSafe</comment>
-        <translation>The log does not suffer from it: every QSO is written to it; the standard export then makes do with the log's lines.</translation>
+        <translation>The log does not suffer from it: every QSO is written to it; the standard export then makes do with the log&apos;s lines.</translation>
     </message>
     <message>
         <source>Renommez ou supprimez ce fichier pour en commencer un nouveau.</source>
@@ -881,12 +881,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Trying again in %1 s (%2)</translation>
     </message>
     <message>
-        <source>Entrez le nom ou l'adresse du nœud et son port (de 1 à 65535)</source>
+        <source>Entrez le nom ou l&apos;adresse du nœud et son port (de 1 à 65535)</source>
         <comment>spots/Texts/NodeRefused</comment>
-        <translation>Enter the node's host name or address and its port (1 to 65535)</translation>
+        <translation>Enter the node&apos;s host name or address and its port (1 to 65535)</translation>
     </message>
     <message>
-        <source>Choisissez d'abord l'indicatif de la station : le nœud le demande à la connexion</source>
+        <source>Choisissez d&apos;abord l&apos;indicatif de la station : le nœud le demande à la connexion</source>
         <comment>spots/Texts/NoStation</comment>
         <translation>Choose the station callsign first: the node asks for it when connecting</translation>
     </message>
@@ -976,7 +976,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Nothing from the node for %2: trying again in %1 s</translation>
     </message>
     <message>
-        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>spots/Texts/HostRefused</comment>
         <translation>Node refused: its name takes only unaccented letters, digits, dots and hyphens, 253 at most. A name written in another script is typed in its xn--… form</translation>
     </message>
@@ -991,7 +991,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Enter your call</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/CallsignTooLong</comment>
         <translation>12 characters maximum for the callsign</translation>
     </message>
@@ -1036,7 +1036,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation> Enter the time</translation>
     </message>
     <message>
-        <source>Le format de l'heure doit etre HH:MM</source>
+        <source>Le format de l&apos;heure doit etre HH:MM</source>
         <comment>Msg/TimeFormat</comment>
         <translation>The time format should be HH:MM</translation>
     </message>
@@ -1086,17 +1086,17 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Maximum 60 characters for the name of Castel</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer</source>
+        <source>Cliquez sur une ligne pour l&apos;editer</source>
         <comment>Msg/ClickNoLine</comment>
         <translation>Click a QSO to edit</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'editer</source>
+        <source>Cliquez sur un QSO pour l&apos;editer</source>
         <comment>Msg/DoubleClickNoLine</comment>
         <translation>Click a QSO to edit</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'annuler</source>
+        <source>Cliquez sur un QSO pour l&apos;annuler</source>
         <comment>Msg/DeleteNoLine</comment>
         <translation>Click on a QSO to cancel</translation>
     </message>
@@ -1156,14 +1156,14 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>You must enter your call</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/StationTooLong</comment>
         <translation>12 characters maximum for the callsign</translation>
     </message>
     <message>
-        <source>L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' </source>
+        <source>L&apos;indicatif ne doit comporter que des lettres des chiffres ou le signe &apos;_&apos; </source>
         <comment>Msg/StationBadCharacter</comment>
-        <translation>The callsign should contain only letters, numbers or the sign '_'</translation>
+        <translation>The callsign should contain only letters, numbers or the sign &apos;_&apos;</translation>
     </message>
     <message>
         <source>Exportation du log de la station %1 au format ADIF</source>
@@ -1181,22 +1181,22 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>select a file or leave</translation>
     </message>
     <message>
-        <source>Ce fichier ne peut pas être lu, rien n'a été importé : </source>
+        <source>Ce fichier ne peut pas être lu, rien n&apos;a été importé : </source>
         <comment>Msg/ImportUnreadable</comment>
         <translation>This file cannot be read, nothing was imported: </translation>
     </message>
     <message>
-        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n'a été importé.</source>
+        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNoRecord</comment>
         <translation>This file holds no QSO (no &lt;EOR&gt;): nothing was imported.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.</source>
+        <source>Ce fichier n&apos;est pas un fichier ADIF lisible : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNotAdif</comment>
         <translation>This is not a readable ADIF file: nothing was imported.</translation>
     </message>
     <message>
-        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.</source>
+        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n&apos;a été importé.</source>
         <comment>Msg/ImportTooLate</comment>
         <translation>The first QSO of the file is dated after 31/12/2050: nothing was imported.</translation>
     </message>
@@ -1231,7 +1231,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>This file could not be read:</translation>
     </message>
     <message>
-        <source>Impossible d'écrire ce fichier ; il n'a pas été modifié :</source>
+        <source>Impossible d&apos;écrire ce fichier ; il n&apos;a pas été modifié :</source>
         <comment>Msg/FileWriteFailed</comment>
         <translation>This file could not be written; it is unchanged:</translation>
     </message>
@@ -1256,12 +1256,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>No QSO found</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer ou l'annuler</source>
+        <source>Cliquez sur une ligne pour l&apos;editer ou l&apos;annuler</source>
         <comment>Main/Liste_KTL (tooltip)</comment>
         <translation>Click a QSO to edit or cancel</translation>
     </message>
     <message>
-        <source>Saisie ou modification d'un QSO</source>
+        <source>Saisie ou modification d&apos;un QSO</source>
         <comment>Main/Frame3</comment>
         <translation>Entering or changing a QSO</translation>
     </message>
@@ -1316,7 +1316,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Band</translation>
     </message>
     <message>
-        <source>Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer</source>
+        <source>Un click sur un QSO pour l&apos;afficher ou le supprimer, un double click pour l&apos;éditer</source>
         <comment>Main/L_Communes</comment>
         <translation>A click on a QSO to view or delete it, double-click to edit</translation>
     </message>
@@ -1381,7 +1381,7 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Display</translation>
     </message>
     <message>
-        <source>Alphanumerique des Chateaux d'un diplome</source>
+        <source>Alphanumerique des Chateaux d&apos;un diplome</source>
         <comment>Main/Mnu_Aff_Contact</comment>
         <translation>Alphanumeric Castel of a award</translation>
     </message>
@@ -1451,9 +1451,9 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Callsign</translation>
     </message>
     <message>
-        <source>!!! Pour la saisie la '/' est remplacée par le '_'</source>
+        <source>!!! Pour la saisie la &apos;/&apos; est remplacée par le &apos;_&apos;</source>
         <comment>Station/Label5</comment>
-        <translation>!!! To capture the '/' is replaced by the '_'</translation>
+        <translation>!!! To capture the &apos;/&apos; is replaced by the &apos;_&apos;</translation>
     </message>
     <message>
         <source>Validez</source>
@@ -1461,12 +1461,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>confirm</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Import_ADIF</comment>
         <translation>Importing an ADIF file</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Label11</comment>
         <translation>Importing an ADIF file</translation>
     </message>
@@ -1636,12 +1636,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>    Prefix          Country</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Ajout_Ref</comment>
         <translation>Editing a Prefix</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Label2</comment>
         <translation>Editing a Pefix</translation>
     </message>
@@ -1711,12 +1711,12 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation> QSO found in the log of %1 at %2</translation>
     </message>
     <message>
-        <source>Aucune imprimante n'est installée : choisissez "Print to File (PDF)" dans la fenêtre d'impression, ou enregistrez la liste.</source>
+        <source>Aucune imprimante n&apos;est installée : choisissez &quot;Print to File (PDF)&quot; dans la fenêtre d&apos;impression, ou enregistrez la liste.</source>
         <comment>view/NoPrinter</comment>
-        <translation>No printer is installed: choose "Print to File (PDF)" in the print window, or save the list.</translation>
+        <translation>No printer is installed: choose &quot;Print to File (PDF)&quot; in the print window, or save the list.</translation>
     </message>
     <message>
-        <source>L'impression n'a pas pu se faire :</source>
+        <source>L&apos;impression n&apos;a pas pu se faire :</source>
         <comment>view/PrintFailed</comment>
         <translation>The list could not be printed:</translation>
     </message>

@@ -84,7 +84,7 @@
         <translation>la radio non risponde (tempo scaduto)</translation>
     </message>
     <message>
-        <source>erreur d'entrée-sortie (câble, port série)</source>
+        <source>erreur d&apos;entrée-sortie (câble, port série)</source>
         <comment>rig/Texts/HamlibIo</comment>
         <translation>errore di ingresso/uscita (cavo, porta seriale)</translation>
     </message>
@@ -156,7 +156,7 @@
     <message>
         <source>Importer la liste du diplôme</source>
         <comment>award/Texts/ImportMenuItem</comment>
-        <translation>Importa l'elenco del diploma</translation>
+        <translation>Importa l&apos;elenco del diploma</translation>
     </message>
     <message>
         <source>Listes (*.csv *.txt);;Tous les fichiers (*)</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Sans liste du diplôme, les totaux viennent du log seul (Fichier, Importer la liste du diplôme)</source>
         <comment>award/Texts/NoList</comment>
-        <translation>Senza l'elenco del diploma i totali vengono dal solo log (File, Importa l'elenco del diploma)</translation>
+        <translation>Senza l&apos;elenco del diploma i totali vengono dal solo log (File, Importa l&apos;elenco del diploma)</translation>
     </message>
     <message>
         <source>Préfixe</source>
@@ -316,7 +316,7 @@
     <message>
         <source>Importez la liste du diplôme (menu Fichier) pour voir les châteaux manquants.</source>
         <comment>award/Texts/NeededNoList</comment>
-        <translation>Importare l'elenco del diploma (menu File) per vedere i castelli mancanti.</translation>
+        <translation>Importare l&apos;elenco del diploma (menu File) per vedere i castelli mancanti.</translation>
     </message>
     <message>
         <source>Châteaux contactés et confirmés, cumul par mois</source>
@@ -356,7 +356,7 @@
     <message>
         <source>Liste du diplôme importée : %1 châteaux (%2, séparateur « %3 »).</source>
         <comment>award/Texts/ImportDone</comment>
-        <translation>Elenco del diploma importato: %1 castelli (%2, separatore "%3").</translation>
+        <translation>Elenco del diploma importato: %1 castelli (%2, separatore &quot;%3&quot;).</translation>
     </message>
     <message>
         <source>%1 lignes illisibles ignorées (la première : ligne %2).</source>
@@ -371,37 +371,37 @@
     <message>
         <source>%1 pays de la liste sont inconnus de la table des préfixes.</source>
         <comment>award/Texts/ImportUnknownCountries</comment>
-        <translation>%1 paesi dell'elenco non sono nella tabella dei prefissi.</translation>
+        <translation>%1 paesi dell&apos;elenco non sono nella tabella dei prefissi.</translation>
     </message>
     <message>
-        <source>Attention : aucun pays de cette liste n'est dans la table des préfixes. Est-ce la liste d'un autre diplôme ?</source>
+        <source>Attention : aucun pays de cette liste n&apos;est dans la table des préfixes. Est-ce la liste d&apos;un autre diplôme ?</source>
         <comment>award/Texts/ImportAnotherAward</comment>
-        <translation>Attenzione: nessun paese di questo elenco è nella tabella dei prefissi. È l'elenco di un altro diploma?</translation>
+        <translation>Attenzione: nessun paese di questo elenco è nella tabella dei prefissi. È l&apos;elenco di un altro diploma?</translation>
     </message>
     <message>
-        <source>Le fichier est vide : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier est vide : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportEmpty</comment>
-        <translation>Il file è vuoto: l'elenco del diploma non è cambiato.</translation>
+        <translation>Il file è vuoto: l&apos;elenco del diploma non è cambiato.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas une liste (fichier binaire) : la liste du diplôme n'a pas changé.</source>
+        <source>Ce fichier n&apos;est pas une liste (fichier binaire) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNotText</comment>
-        <translation>Questo file non è un elenco (file binario): l'elenco del diploma non è cambiato.</translation>
+        <translation>Questo file non è un elenco (file binario): l&apos;elenco del diploma non è cambiato.</translation>
     </message>
     <message>
-        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n'a pas changé.</source>
+        <source>Aucune ligne de ce fichier ne porte une référence de château (comme OK-08815) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportNoReference</comment>
-        <translation>Nessuna riga di questo file contiene una referenza di castello (come OK-08815): l'elenco del diploma non è cambiato.</translation>
+        <translation>Nessuna riga di questo file contiene una referenza di castello (come OK-08815): l&apos;elenco del diploma non è cambiato.</translation>
     </message>
     <message>
-        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n'a pas changé.</source>
+        <source>Fichier trop grand pour une liste (64 Mo et un million de châteaux au plus) : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportTooLarge</comment>
-        <translation>File troppo grande per un elenco (64 MB e un milione di castelli al massimo): l'elenco del diploma non è cambiato.</translation>
+        <translation>File troppo grande per un elenco (64 MB e un milione di castelli al massimo): l&apos;elenco del diploma non è cambiato.</translation>
     </message>
     <message>
-        <source>Le fichier ne peut pas être lu : la liste du diplôme n'a pas changé.</source>
+        <source>Le fichier ne peut pas être lu : la liste du diplôme n&apos;a pas changé.</source>
         <comment>award/Texts/ImportUnreadable</comment>
-        <translation>Il file non può essere letto: l'elenco del diploma non è cambiato.</translation>
+        <translation>Il file non può essere letto: l&apos;elenco del diploma non è cambiato.</translation>
     </message>
     <message>
         <source>Progression du diplôme KTL de %1</source>
@@ -429,7 +429,7 @@
         <translation>Indirizzo del server</translation>
     </message>
     <message>
-        <source>Enregistrer l'adresse</source>
+        <source>Enregistrer l&apos;adresse</source>
         <comment>Cluster/Enregistre_CL</comment>
         <translation>Salva indirizzo</translation>
     </message>
@@ -444,12 +444,12 @@
         <translation>Indirizzo rifiutato: supera %1 caratteri</translation>
     </message>
     <message>
-        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Adresse refusée : le nom du serveur ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>cluster/HostRefused</comment>
         <translation>Indirizzo rifiutato: il nome del server accetta solo lettere senza accento, cifre, punti e trattini, 253 al massimo. Un nome scritto in un altro alfabeto si inserisce nella sua forma xn--…</translation>
     </message>
     <message>
-        <source>Aucun serveur de cluster n'est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
+        <source>Aucun serveur de cluster n&apos;est défini. Entrez son adresse (par exemple https://dxcluster.example.org) dans le champ « %1 » en bas de cette fenêtre, puis cliquez sur « %2 ».</source>
         <comment>cluster/NoAddressPage</comment>
         <translation>Nessun server cluster impostato. Inserire il suo indirizzo (per esempio https://dxcluster.example.org) nel campo «%1» in fondo a questa finestra, poi cliccare su «%2».</translation>
     </message>
@@ -459,36 +459,36 @@
         <translation>Pagina del cluster</translation>
     </message>
     <message>
-        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d'une station sans aucune fenêtre, puis s'arrête.
-Codes de sortie : 0 fait, 1 un fichier n'a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n'est importé), 4 le verrou du log n'a pas pu être pris (rien n'est importé).</source>
+        <source>ORB_KTL, le log du diplôme des châteaux KTL. Sans option, il ouvre sa fenêtre ; avec les options ci-dessous, il travaille sur le log d&apos;une station sans aucune fenêtre, puis s&apos;arrête.
+Codes de sortie : 0 fait, 1 un fichier n&apos;a pas pu être lu ou écrit ou ne contenait aucun QSO, 2 options fausses ou station inconnue, 3 le log de la station est tenu par un autre programme, une fenêtre ou un autre import (rien n&apos;est importé), 4 le verrou du log n&apos;a pas pu être pris (rien n&apos;est importé).</source>
         <comment>cli/Description</comment>
         <translation>ORB_KTL, il log del diploma dei castelli KTL. Senza opzioni apre la sua finestra; con le opzioni qui sotto lavora sul log di una stazione senza alcuna finestra, poi termina.
-Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non conteneva alcun QSO, 2 opzioni errate o stazione sconosciuta, 3 il log della stazione è tenuto da un altro programma, una finestra o un'altra importazione (nulla importato), 4 il blocco del log non ha potuto essere preso (nulla importato).</translation>
+Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non conteneva alcun QSO, 2 opzioni errate o stazione sconosciuta, 3 il log della stazione è tenuto da un altro programma, una finestra o un&apos;altra importazione (nulla importato), 4 il blocco del log non ha potuto essere preso (nulla importato).</translation>
     </message>
     <message>
-        <source>La station dont le log est utilisé (« / » peut s'écrire « _ ») ; par défaut, la station qu'ouvre la fenêtre.</source>
+        <source>La station dont le log est utilisé (« / » peut s&apos;écrire « _ ») ; par défaut, la station qu&apos;ouvre la fenêtre.</source>
         <comment>cli/StationOption</comment>
-        <translation>La stazione di cui si usa il log ("/" può essere scritto "_"); per difetto la stazione che apre la finestra.</translation>
+        <translation>La stazione di cui si usa il log (&quot;/&quot; può essere scritto &quot;_&quot;); per difetto la stazione che apre la finestra.</translation>
     </message>
     <message>
-        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l'entrée standard.</source>
+        <source>Fusionne un fichier ADIF dans le log de la station et le trie ; « - » lit l&apos;entrée standard.</source>
         <comment>cli/ImportOption</comment>
-        <translation>Unisce un file ADIF al log della stazione e lo ordina; "-" legge lo standard input.</translation>
+        <translation>Unisce un file ADIF al log della stazione e lo ordina; &quot;-&quot; legge lo standard input.</translation>
     </message>
     <message>
-        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n'ont pas de château.</source>
+        <source>Avec --import : SIG nomme le diplôme et SIG_INFO porte la référence du château (le nom du château vient alors de QTH), pour les enregistrements dont SIG est un diplôme de châteaux (WCA, COTA, KTL ou le diplôme des réglages) ; les autres (WWFF, POTA, ...) n&apos;ont pas de château.</source>
         <comment>cli/SigAwardOption</comment>
         <translation>Con --import: SIG nomina il diploma e SIG_INFO contiene la referenza del castello (il nome del castello viene allora da QTH), per i record il cui SIG è un diploma di castelli (WCA, COTA, KTL o il diploma delle impostazioni); gli altri (WWFF, POTA, ...) non hanno castello.</translation>
     </message>
     <message>
-        <source>Écrit le log comme l'export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
+        <source>Écrit le log comme l&apos;export de la fenêtre, dans FILE ou dans &lt;CALL&gt;_KTL.adi du dossier des données ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportOption</comment>
-        <translation>Scrive il log come l'esportazione della finestra, in FILE o in &lt;CALL&gt;_KTL.adi nella cartella dei dati; "-" scrive sullo standard output.</translation>
+        <translation>Scrive il log come l&apos;esportazione della finestra, in FILE o in &lt;CALL&gt;_KTL.adi nella cartella dei dati; &quot;-&quot; scrive sullo standard output.</translation>
     </message>
     <message>
         <source>Écrit le log en fichier ADIF 3.1 standard (SIG = diplôme, SIG_INFO = référence, nom du château dans QTH) pour les services de log ; « - » écrit sur la sortie standard.</source>
         <comment>cli/ExportStandardOption</comment>
-        <translation>Scrive il log come file ADIF 3.1 standard (SIG = diploma, SIG_INFO = referenza, nome del castello in QTH) per i servizi di log; "-" scrive sullo standard output.</translation>
+        <translation>Scrive il log come file ADIF 3.1 standard (SIG = diploma, SIG_INFO = referenza, nome del castello in QTH) per i servizi di log; &quot;-&quot; scrive sullo standard output.</translation>
     </message>
     <message>
         <source>Avec --export : le fichier à écrire.</source>
@@ -518,7 +518,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Essayez « orb-ktl --help ».</source>
         <comment>cli/TryHelp</comment>
-        <translation>Provare 'orb-ktl --help'.</translation>
+        <translation>Provare &apos;orb-ktl --help&apos;.</translation>
     </message>
     <message>
         <source>Donnez une des options --import, --export, --export-standard, --award-list et --progress.</source>
@@ -536,34 +536,34 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Argomento inatteso: </translation>
     </message>
     <message>
-        <source>Aucune station : donnez --station CALL (aucune n'a encore été choisie dans la fenêtre).</source>
+        <source>Aucune station : donnez --station CALL (aucune n&apos;a encore été choisie dans la fenêtre).</source>
         <comment>cli/NoStation</comment>
         <translation>Nessuna stazione: dare --station CALL (nessuna è ancora stata scelta nella finestra).</translation>
     </message>
     <message>
         <source>Pas un indicatif de station : %1 (des lettres, des chiffres et « / » ou « _ », 12 au plus).</source>
         <comment>cli/NotCallsign</comment>
-        <translation>Non è un nominativo di stazione: %1 (lettere, cifre e "/" o "_", 12 al massimo).</translation>
+        <translation>Non è un nominativo di stazione: %1 (lettere, cifre e &quot;/&quot; o &quot;_&quot;, 12 al massimo).</translation>
     </message>
     <message>
-        <source>Aucun log pour la station %1 : %2 n'existe pas.</source>
+        <source>Aucun log pour la station %1 : %2 n&apos;existe pas.</source>
         <comment>cli/NoLog</comment>
         <translation>Nessun log per la stazione %1: %2 non esiste.</translation>
     </message>
     <message>
-        <source>L'entrée standard n'a pas pu être lue : %1</source>
+        <source>L&apos;entrée standard n&apos;a pas pu être lue : %1</source>
         <comment>cli/StdinUnreadable</comment>
         <translation>Lo standard input non ha potuto essere letto: %1</translation>
     </message>
     <message>
         <source>Importe la liste publiée des châteaux du diplôme (fichier CSV, à points-virgules ou à tabulations, UTF-8 ou Windows-1252) dans le dossier des données, à la place de la liste qui y est ; sans station.</source>
         <comment>cli/AwardListOption</comment>
-        <translation>Importa l'elenco pubblicato dei castelli del diploma (file CSV, a punto e virgola o a tabulazioni, UTF-8 o Windows-1252) nella cartella dei dati, al posto dell'elenco che vi si trova; senza stazione.</translation>
+        <translation>Importa l&apos;elenco pubblicato dei castelli del diploma (file CSV, a punto e virgola o a tabulazioni, UTF-8 o Windows-1252) nella cartella dei dati, al posto dell&apos;elenco che vi si trova; senza stazione.</translation>
     </message>
     <message>
         <source>Affiche les chiffres du diplôme du log de la station : châteaux contactés et confirmés, pays, et par pays ; avec la liste du diplôme, combien de châteaux elle compte.</source>
         <comment>cli/ProgressOption</comment>
-        <translation>Mostra le cifre del diploma del log della stazione: castelli collegati e confermati, paesi, e per paese; con l'elenco del diploma, quanti castelli conta.</translation>
+        <translation>Mostra le cifre del diploma del log della stazione: castelli collegati e confermati, paesi, e per paese; con l&apos;elenco del diploma, quanti castelli conta.</translation>
     </message>
     <message>
         <source>Avec --progress : les chiffres en JSON.</source>
@@ -591,7 +591,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Aprire la cartella dei backup</translation>
     </message>
     <message>
-        <source>La sauvegarde du jour du log n'a pas pu être faite :</source>
+        <source>La sauvegarde du jour du log n&apos;a pas pu être faite :</source>
         <comment>program/BackupFailed</comment>
         <translation>Il backup del giorno del log non è stato fatto:</translation>
     </message>
@@ -601,17 +601,17 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>I backup sono nella cartella: </translation>
     </message>
     <message>
-        <source>ouvert dans une autre fenêtre d'ORB_KTL (processus %1)</source>
+        <source>ouvert dans une autre fenêtre d&apos;ORB_KTL (processus %1)</source>
         <comment>program/HeldByWindow</comment>
-        <translation>aperto in un'altra finestra di ORB_KTL (processo %1)</translation>
+        <translation>aperto in un&apos;altra finestra di ORB_KTL (processo %1)</translation>
     </message>
     <message>
-        <source>en cours d'import par orb-ktl en ligne de commande (processus %1)</source>
+        <source>en cours d&apos;import par orb-ktl en ligne de commande (processus %1)</source>
         <comment>program/HeldByImport</comment>
         <translation>in corso di importazione da orb-ktl da riga di comando (processo %1)</translation>
     </message>
     <message>
-        <source>son verrou n'a pas pu être pris : %1</source>
+        <source>son verrou n&apos;a pas pu être pris : %1</source>
         <comment>program/LockFailed</comment>
         <translation>il suo blocco non ha potuto essere preso: %1</translation>
     </message>
@@ -626,37 +626,37 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Questo log è %1.</translation>
     </message>
     <message>
-        <source>Il est affiché en lecture seule : rien n'y sera écrit tant qu'il n'est pas libre. ORB_KTL le reprendra dès qu'il le sera.</source>
+        <source>Il est affiché en lecture seule : rien n&apos;y sera écrit tant qu&apos;il n&apos;est pas libre. ORB_KTL le reprendra dès qu&apos;il le sera.</source>
         <comment>program/ReadOnlyBoxTail</comment>
         <translation>È mostrato in sola lettura: nulla vi sarà scritto finché non è libero. ORB_KTL lo riprenderà appena lo sarà.</translation>
     </message>
     <message>
-        <source>Rien n'a été écrit : le log est %1.</source>
+        <source>Rien n&apos;a été écrit : le log est %1.</source>
         <comment>program/WriteRefused</comment>
         <translation>Nulla è stato scritto: il log è %1.</translation>
     </message>
     <message>
-        <source>Le log de %1 est en cours d'import par un autre orb-ktl (processus %2). Rien n'a été importé.</source>
+        <source>Le log de %1 est en cours d&apos;import par un autre orb-ktl (processus %2). Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByImport</comment>
         <translation>Il log di %1 è in corso di importazione da un altro orb-ktl (processo %2). Nulla è stato importato.</translation>
     </message>
     <message>
-        <source>Le verrou du log de %1 (%2) n'a pas pu être pris : %3. Rien n'a été importé.</source>
+        <source>Le verrou du log de %1 (%2) n&apos;a pas pu être pris : %3. Rien n&apos;a été importé.</source>
         <comment>program/LockFailedCommandLine</comment>
         <translation>Il blocco del log di %1 (%2) non ha potuto essere preso: %3. Nulla è stato importato.</translation>
     </message>
     <message>
-        <source>Les réglages n'ont pas pu être enregistrés dans %1 : %2</source>
+        <source>Les réglages n&apos;ont pas pu être enregistrés dans %1 : %2</source>
         <comment>program/SettingsWriteFailed</comment>
         <translation>Le impostazioni non hanno potuto essere registrate in %1: %2</translation>
     </message>
     <message>
-        <source>L'indicatif de station des réglages (%1) n'est pas un indicatif : aucun fichier n'a été ouvert. Choisissez la station.</source>
+        <source>L&apos;indicatif de station des réglages (%1) n&apos;est pas un indicatif : aucun fichier n&apos;a été ouvert. Choisissez la station.</source>
         <comment>program/StoredStationRefused</comment>
-        <translation>L'indicativo di stazione delle impostazioni (%1) non è un indicativo: nessun file è stato aperto. Scegliete la stazione.</translation>
+        <translation>L&apos;indicativo di stazione delle impostazioni (%1) non è un indicativo: nessun file è stato aperto. Scegliete la stazione.</translation>
     </message>
     <message>
-        <source>Le log de %1 est ouvert dans une fenêtre d'ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n'a été importé.</source>
+        <source>Le log de %1 est ouvert dans une fenêtre d&apos;ORB_KTL (processus %2) : fermez-la ou importez depuis elle. Rien n&apos;a été importé.</source>
         <comment>program/LogHeldByWindow</comment>
         <translation>Il log di %1 è aperto in una finestra di ORB_KTL (processo %2): chiuderla o importare da essa. Nulla è stato importato.</translation>
     </message>
@@ -686,7 +686,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>%1 bande fuori tabella (messe a 1.8 Mhz)</translation>
     </message>
     <message>
-        <source>Ce que les colonnes du log n'ont pas pu garder : %1, %2.</source>
+        <source>Ce que les colonnes du log n&apos;ont pas pu garder : %1, %2.</source>
         <comment>program/ImportCuts</comment>
         <translation>Ciò che le colonne del log non hanno potuto tenere: %1, %2.</translation>
     </message>
@@ -721,7 +721,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>%1 record completi conservati accanto al log in %2</translation>
     </message>
     <message>
-        <source>Export standard : %1 sans un champ dont la valeur n'est pas connue (aucune n'est inventée) : %2.</source>
+        <source>Export standard : %1 sans un champ dont la valeur n&apos;est pas connue (aucune n&apos;est inventée) : %2.</source>
         <comment>program/GapsHead</comment>
         <translation>Esportazione standard: %1 senza un campo il cui valore non è noto (nessuno viene inventato): %2.</translation>
     </message>
@@ -736,9 +736,9 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>%1 QSO scritti</translation>
     </message>
     <message>
-        <source>%1 sans indicatif (FXXXX à l'import)</source>
+        <source>%1 sans indicatif (FXXXX à l&apos;import)</source>
         <comment>program/GapNouns/0</comment>
-        <translation>%1 senza nominativo (FXXXX all'importazione)</translation>
+        <translation>%1 senza nominativo (FXXXX all&apos;importazione)</translation>
     </message>
     <message>
         <source>%1 sans date (absente du fichier ou invalide)</source>
@@ -758,27 +758,27 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>%1 sans mode (hors de la liste ADIF, ou trois lettres qui en nomment plusieurs)</source>
         <comment>program/GapNouns/4</comment>
-        <translation>%1 senza modo (fuori dall'elenco ADIF, o tre lettere che ne indicano diversi)</translation>
+        <translation>%1 senza modo (fuori dall&apos;elenco ADIF, o tre lettere che ne indicano diversi)</translation>
     </message>
     <message>
-        <source>%1 sans report (XX à l'import)</source>
+        <source>%1 sans report (XX à l&apos;import)</source>
         <comment>program/GapNouns/5</comment>
-        <translation>%1 senza rapporto (XX all'importazione)</translation>
+        <translation>%1 senza rapporto (XX all&apos;importazione)</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n'est pas le sien ou il est abîmé) :</source>
+        <source>Le fichier des enregistrements complets des QSO ne peut pas servir (ce n&apos;est pas le sien ou il est abîmé) :</source>
         <comment>program/ExtrasUnusable</comment>
         <translation>Il file dei record completi dei QSO non può essere usato (non è il suo, o è danneggiato):</translation>
     </message>
     <message>
-        <source>Le fichier des enregistrements complets des QSO n'a pas pu être écrit :</source>
+        <source>Le fichier des enregistrements complets des QSO n&apos;a pas pu être écrit :</source>
         <comment>program/ExtrasNotWritten</comment>
         <translation>Il file dei record completi dei QSO non è stato scritto:</translation>
     </message>
     <message>
-        <source>Le log n'en souffre pas : chaque QSO y est enregistré ; l'export standard se contente alors des lignes du log.</source>
+        <source>Le log n&apos;en souffre pas : chaque QSO y est enregistré ; l&apos;export standard se contente alors des lignes du log.</source>
         <comment>program/ExtrasLogSafe</comment>
-        <translation>Il log non ne risente: ogni QSO vi è registrato; l'esportazione standard si accontenta allora delle righe del log.</translation>
+        <translation>Il log non ne risente: ogni QSO vi è registrato; l&apos;esportazione standard si accontenta allora delle righe del log.</translation>
     </message>
     <message>
         <source>Renommez ou supprimez ce fichier pour en commencer un nouveau.</source>
@@ -838,7 +838,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie</source>
         <comment>Spots/Aide_SP</comment>
-        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell'inserimento</translation>
+        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell&apos;inserimento</translation>
     </message>
     <message>
         <source>Spots en direct</source>
@@ -881,12 +881,12 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Nuovo tentativo tra %1 s (%2)</translation>
     </message>
     <message>
-        <source>Entrez le nom ou l'adresse du nœud et son port (de 1 à 65535)</source>
+        <source>Entrez le nom ou l&apos;adresse du nœud et son port (de 1 à 65535)</source>
         <comment>spots/Texts/NodeRefused</comment>
-        <translation>Inserire il nome o l'indirizzo del nodo e la sua porta (da 1 a 65535)</translation>
+        <translation>Inserire il nome o l&apos;indirizzo del nodo e la sua porta (da 1 a 65535)</translation>
     </message>
     <message>
-        <source>Choisissez d'abord l'indicatif de la station : le nœud le demande à la connexion</source>
+        <source>Choisissez d&apos;abord l&apos;indicatif de la station : le nœud le demande à la connexion</source>
         <comment>spots/Texts/NoStation</comment>
         <translation>Scegliere prima il nominativo della stazione: il nodo lo chiede alla connessione</translation>
     </message>
@@ -976,7 +976,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Niente dal nodo da %2: nuovo tentativo tra %1 s</translation>
     </message>
     <message>
-        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…</source>
+        <source>Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au plus. Un nom écrit dans un autre alphabet s&apos;entre sous sa forme xn--…</source>
         <comment>spots/Texts/HostRefused</comment>
         <translation>Nodo rifiutato: il suo nome accetta solo lettere senza accento, cifre, punti e trattini, 253 al massimo. Un nome scritto in un altro alfabeto si inserisce nella sua forma xn--…</translation>
     </message>
@@ -991,7 +991,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Immettere un nominativo</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/CallsignTooLong</comment>
         <translation>12 caratteri max per il nominativo</translation>
     </message>
@@ -1028,7 +1028,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Le format de la date doit etre JJ/MM/AA</source>
         <comment>Msg/DateFormat</comment>
-        <translation>Il formato della data dev'essere GG/MM/AA</translation>
+        <translation>Il formato della data dev&apos;essere GG/MM/AA</translation>
     </message>
     <message>
         <source>Entrez une Heure</source>
@@ -1036,9 +1036,9 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Immettere una Ora</translation>
     </message>
     <message>
-        <source>Le format de l'heure doit etre HH:MM</source>
+        <source>Le format de l&apos;heure doit etre HH:MM</source>
         <comment>Msg/TimeFormat</comment>
-        <translation>Il formato dell'ora dev'essere HH:MM</translation>
+        <translation>Il formato dell&apos;ora dev&apos;essere HH:MM</translation>
     </message>
     <message>
         <source>Entrez un Mode</source>
@@ -1086,17 +1086,17 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Max 60caratteri per il nome del Castello</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer</source>
+        <source>Cliquez sur une ligne pour l&apos;editer</source>
         <comment>Msg/ClickNoLine</comment>
         <translation>Cliccare su una linea per editarla</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'editer</source>
+        <source>Cliquez sur un QSO pour l&apos;editer</source>
         <comment>Msg/DoubleClickNoLine</comment>
         <translation>Cliccare su una QSO per editarla</translation>
     </message>
     <message>
-        <source>Cliquez sur un QSO pour l'annuler</source>
+        <source>Cliquez sur un QSO pour l&apos;annuler</source>
         <comment>Msg/DeleteNoLine</comment>
         <translation>Cliccare su una QSO per annullarla</translation>
     </message>
@@ -1156,14 +1156,14 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Devi immettere un nominativo</translation>
     </message>
     <message>
-        <source>12 caracteres maxi pour l'indicatif</source>
+        <source>12 caracteres maxi pour l&apos;indicatif</source>
         <comment>Msg/StationTooLong</comment>
         <translation>12 caratteri max per il nominativo</translation>
     </message>
     <message>
-        <source>L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' </source>
+        <source>L&apos;indicatif ne doit comporter que des lettres des chiffres ou le signe &apos;_&apos; </source>
         <comment>Msg/StationBadCharacter</comment>
-        <translation>Il nominativo ammette solo lettere, cifre, ed il signo '_'</translation>
+        <translation>Il nominativo ammette solo lettere, cifre, ed il signo &apos;_&apos;</translation>
     </message>
     <message>
         <source>Exportation du log de la station %1 au format ADIF</source>
@@ -1181,22 +1181,22 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>selezionare un file o lasciare</translation>
     </message>
     <message>
-        <source>Ce fichier ne peut pas être lu, rien n'a été importé : </source>
+        <source>Ce fichier ne peut pas être lu, rien n&apos;a été importé : </source>
         <comment>Msg/ImportUnreadable</comment>
         <translation>Impossibile leggere questo file, nulla è stato importato: </translation>
     </message>
     <message>
-        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n'a été importé.</source>
+        <source>Ce fichier ne contient aucun QSO (aucun &lt;EOR&gt;) : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNoRecord</comment>
         <translation>Questo file non contiene alcun QSO (nessun &lt;EOR&gt;): nulla è stato importato.</translation>
     </message>
     <message>
-        <source>Ce fichier n'est pas un fichier ADIF lisible : rien n'a été importé.</source>
+        <source>Ce fichier n&apos;est pas un fichier ADIF lisible : rien n&apos;a été importé.</source>
         <comment>Msg/ImportNotAdif</comment>
         <translation>Questo non è un file ADIF leggibile: nulla è stato importato.</translation>
     </message>
     <message>
-        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.</source>
+        <source>Le premier QSO du fichier est daté après le 31/12/2050 : rien n&apos;a été importé.</source>
         <comment>Msg/ImportTooLate</comment>
         <translation>Il primo QSO del file è datato dopo il 31/12/2050: nulla è stato importato.</translation>
     </message>
@@ -1231,7 +1231,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Impossibile leggere questo file:</translation>
     </message>
     <message>
-        <source>Impossible d'écrire ce fichier ; il n'a pas été modifié :</source>
+        <source>Impossible d&apos;écrire ce fichier ; il n&apos;a pas été modifié :</source>
         <comment>Msg/FileWriteFailed</comment>
         <translation>Impossibile scrivere questo file; non è stato modificato:</translation>
     </message>
@@ -1256,12 +1256,12 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Nessun qso trovato</translation>
     </message>
     <message>
-        <source>Cliquez sur une ligne pour l'editer ou l'annuler</source>
+        <source>Cliquez sur une ligne pour l&apos;editer ou l&apos;annuler</source>
         <comment>Main/Liste_KTL (tooltip)</comment>
         <translation>Cliccare su una linea per editarla o annullarla</translation>
     </message>
     <message>
-        <source>Saisie ou modification d'un QSO</source>
+        <source>Saisie ou modification d&apos;un QSO</source>
         <comment>Main/Frame3</comment>
         <translation>Inserire o modificare un QSO</translation>
     </message>
@@ -1316,7 +1316,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Banda</translation>
     </message>
     <message>
-        <source>Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer</source>
+        <source>Un click sur un QSO pour l&apos;afficher ou le supprimer, un double click pour l&apos;éditer</source>
         <comment>Main/L_Communes</comment>
         <translation>Un clic su un QSO per visualizzare o eliminare, fare doppio clic per modificare</translation>
     </message>
@@ -1381,7 +1381,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Display</translation>
     </message>
     <message>
-        <source>Alphanumerique des Chateaux d'un diplome</source>
+        <source>Alphanumerique des Chateaux d&apos;un diplome</source>
         <comment>Main/Mnu_Aff_Contact</comment>
         <translation>Alfanumerico Chateaux di un diploma</translation>
     </message>
@@ -1451,9 +1451,9 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Nominativo</translation>
     </message>
     <message>
-        <source>!!! Pour la saisie la '/' est remplacée par le '_'</source>
+        <source>!!! Pour la saisie la &apos;/&apos; est remplacée par le &apos;_&apos;</source>
         <comment>Station/Label5</comment>
-        <translation>!!! In entra la '/' è sostituita da '_'</translation>
+        <translation>!!! In entra la &apos;/&apos; è sostituita da &apos;_&apos;</translation>
     </message>
     <message>
         <source>Validez</source>
@@ -1461,12 +1461,12 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Convalida</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Import_ADIF</comment>
         <translation>importazione di un file ADIF</translation>
     </message>
     <message>
-        <source>Importation d'un fichier ADIF</source>
+        <source>Importation d&apos;un fichier ADIF</source>
         <comment>Import/Label11</comment>
         <translation>Importazione di un file ADIF</translation>
     </message>
@@ -1636,12 +1636,12 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>    Prefisso        Nazione</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Ajout_Ref</comment>
         <translation>Editare una prefisso</translation>
     </message>
     <message>
-        <source>Edition d'un Prefixe</source>
+        <source>Edition d&apos;un Prefixe</source>
         <comment>PrefixEditor/Label2</comment>
         <translation>Editare una prefisso</translation>
     </message>
@@ -1711,14 +1711,14 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation> QSO trovati nel log di %1 al %2</translation>
     </message>
     <message>
-        <source>Aucune imprimante n'est installée : choisissez "Print to File (PDF)" dans la fenêtre d'impression, ou enregistrez la liste.</source>
+        <source>Aucune imprimante n&apos;est installée : choisissez &quot;Print to File (PDF)&quot; dans la fenêtre d&apos;impression, ou enregistrez la liste.</source>
         <comment>view/NoPrinter</comment>
-        <translation>Nessuna stampante installata: scegliere "Print to File (PDF)" nella finestra di stampa, oppure registrare l'elenco.</translation>
+        <translation>Nessuna stampante installata: scegliere &quot;Print to File (PDF)&quot; nella finestra di stampa, oppure registrare l&apos;elenco.</translation>
     </message>
     <message>
-        <source>L'impression n'a pas pu se faire :</source>
+        <source>L&apos;impression n&apos;a pas pu se faire :</source>
         <comment>view/PrintFailed</comment>
-        <translation>Impossibile stampare l'elenco:</translation>
+        <translation>Impossibile stampare l&apos;elenco:</translation>
     </message>
     <message>
         <source>Entrez un Pays</source>
