@@ -19,6 +19,8 @@ ktl_gui_test(test_station tests/station/test_station.cpp)
 ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)
 ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)
 ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
+# The design colours drawn by every style: Fusion, Adwaita-Dark (adwaita-qt6), qt6ct's palettes.
+ktl_gui_test(test_contrast tests/platform/test_contrast.cpp)
 
 # Main on three screens: 1280 x 720, 2560 x 1440 at 200 %, 1280 x 720 at 150 %.
 ktl_gui_test(test_main_size tests/entry/test_main_size.cpp)

@@ -10,6 +10,7 @@ qt6-base-dev qt6-base-dev-tools
 qt6-webengine-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
 qt6-charts-dev
 qt6-translations-l10n
+adwaita-qt6 qt6ct
 qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
 fonts-dejavu-core fonts-liberation2
 poppler-utils

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -66,25 +67,54 @@ void centreOnScreen(QWidget* window, int below) {
   window->move(r.x() + (r.width() - f.width()) / 2, r.y() + (r.height() - f.height() + 2 * below) / 2);
 }
 
+namespace {
+
+QString rgb(const QColor& c) { return c.name(QColor::HexRgb); }
+
+// The design's colours as a style sheet: every style draws them so, a dark
+// desktop's and a locked field's included (a palette alone is ignored by
+// styles that paint disabled fields or buttons their own way). Text black,
+// dark grey while locked: 10:1 or better on either background.
+QString fieldSheet(const QString& selector, const QColor& base) {
+  return QStringLiteral("%1 { background-color: %2; color: #000000; selection-background-color: #2c4f9e; "
+                        "selection-color: #ffffff; }"
+                        "%1:disabled { background-color: %2; color: #404040; }")
+      .arg(selector, rgb(base));
+}
+
+}  // namespace
+
 void setFieldColour(QWidget* w, bool awaitingInput) {
-  QPalette p = w->palette();
   const QColor base = awaitingInput ? kInputColour : kRestColour;
+  if (qobject_cast<QLineEdit*>(w)) {
+    w->setStyleSheet(fieldSheet(QStringLiteral("QLineEdit"), base));
+    return;
+  }
+  if (qobject_cast<QComboBox*>(w)) {
+    // The list's own text box and its drop-down list too.
+    w->setStyleSheet(fieldSheet(QStringLiteral("QComboBox, QLineEdit"), base) +
+                     QStringLiteral("QComboBox QAbstractItemView { background-color: #ffffff; color: #000000; }"));
+    return;
+  }
+  if (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QCheckBox*>(w)) {
+    // The button that expects the next Enter is green, its text black, and
+    // keeps a visible focus frame; a button at rest is the desktop's own.
+    w->setStyleSheet(awaitingInput
+                         ? QStringLiteral("QPushButton { background-color: %1; color: #000000; border: 1px solid #4a4a4a; "
+                                          "border-radius: 3px; padding: 4px 10px; }"
+                                          "QPushButton:focus { border: 2px solid #1a3c8c; }"
+                                          "QPushButton:disabled { color: #404040; }")
+                               .arg(rgb(kInputColour))
+                         : QString());
+    return;
+  }
+  // A tick box: its square in the colour, with the style's own mark.
+  QPalette p = w->palette();
   for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     p.setColor(g, QPalette::Base, base);
-    // A locked field still shows its QSO: dark grey, well readable on either colour.
     p.setColor(g, QPalette::Text, g == QPalette::Disabled ? QColor(64, 64, 64) : QColor(Qt::black));
   }
-  if (awaitingInput) {
-    p.setColor(QPalette::Button, kInputColour);
-    p.setColor(QPalette::ButtonText, Qt::black);
-  } else {
-    // A button at rest follows the desktop theme again.
-    const QPalette theme = QApplication::palette(w);
-    p.setColor(QPalette::Button, theme.color(QPalette::Button));
-    p.setColor(QPalette::ButtonText, theme.color(QPalette::ButtonText));
-  }
   w->setPalette(p);
-  if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->setPalette(p);
 }
 
 void setLabelColour(QWidget* label, const QColor& text) {
