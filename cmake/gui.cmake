@@ -21,6 +21,7 @@ ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)
 ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
 # The design colours drawn by every style: Fusion, Adwaita-Dark (adwaita-qt6), qt6ct's palettes.
 ktl_gui_test(test_contrast tests/platform/test_contrast.cpp)
+ktl_gui_test(test_fixed_font tests/platform/test_fixed_font.cpp)
 
 # Main on three screens: 1280 x 720, 2560 x 1440 at 200 %, 1280 x 720 at 150 %.
 ktl_gui_test(test_main_size tests/entry/test_main_size.cpp)

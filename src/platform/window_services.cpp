@@ -147,13 +147,30 @@ QRect placeWithin(const QRect& wanted, const QRect& available, const QMargins& f
 }
 
 QFont fixedListFont(const QString& family, qreal points) {
+  // The design's face where it is installed; else the desktop's fixed font,
+  // unless the desktop names a proportional one there (qt6ct without a
+  // fixed font set); else the usual fixed faces; else any fixed face the
+  // font database has. The columns of a list only line up in a fixed face.
+  const auto fixed = [&](const QFont& candidate, const QString& wanted) {
+    const QFontInfo info(candidate);
+    return info.fixedPitch() && (wanted.isEmpty() || info.family().compare(wanted, Qt::CaseInsensitive) == 0);
+  };
   QFont f(family);
   f.setPointSizeF(points);
-  const QFontInfo info(f);
-  if (info.family().compare(family, Qt::CaseInsensitive) != 0 || !info.fixedPitch()) {
-    f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSizeF(points);
+  if (fixed(f, family)) return f;
+  f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  f.setPointSizeF(points);
+  if (fixed(f, {})) return f;
+  QStringList faces = {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+  for (const QString& face : QFontDatabase::families())
+    if (QFontDatabase::isFixedPitch(face)) faces << face;
+  for (const QString& face : faces) {
+    QFont candidate(face);
+    candidate.setPointSizeF(points);
+    if (fixed(candidate, face)) return candidate;
   }
+  f.setStyleHint(QFont::Monospace);
+  f.setFixedPitch(true);
   return f;
 }
 

@@ -1,0 +1,44 @@
+// The lists' columns line up whatever the desktop says its fixed font is:
+// here qt6ct, as a new operator met it, names a proportional face for it.
+#include "platform/window_services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ktl;
+
+class TestFixedFont : public QObject {
+  Q_OBJECT
+ private slots:
+  void listsAlwaysInAFixedFace() {
+    // The desktop's theme took effect: its "fixed" font is proportional.
+    QVERIFY2(!QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).fixedPitch(),
+             "qt6ct was not loaded (packages qt6ct, fonts-dejavu-core)");
+    for (const char* family : {"Terminal", "Letter Gothic", "No Such Face"}) {
+      const QFont f = fixedListFont(QString::fromLatin1(family), 9);
+      QVERIFY2(QFontInfo(f).fixedPitch(), family);
+      QCOMPARE(f.pointSizeF(), 9.0);
+    }
+  }
+};
+
+int main(int argc, char** argv) {
+  // qt6ct's settings of a desktop where the fixed font is a proportional face.
+  QTemporaryDir config;
+  QDir().mkpath(config.filePath("qt6ct"));
+  QFile conf(config.filePath("qt6ct/qt6ct.conf"));
+  if (!conf.open(QIODevice::WriteOnly)) return 1;
+  conf.write("[Fonts]\nfixed=\"DejaVu Sans,9,-1,5,50,0,0,0,0,0\"\ngeneral=\"DejaVu Sans,9,-1,5,50,0,0,0,0,0\"\n");
+  conf.close();
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+  QApplication app(argc, argv);
+  TestFixedFont test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fixed_font.moc"
