@@ -1,13 +1,12 @@
 #include "entry/qso_list.h"
 
 #include "log/log_list_model.h"
+#include "platform/column_headings.h"
 #include "platform/keyboard.h"
 #include "platform/window_services.h"
 
 #include <QListView>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -22,47 +21,6 @@ namespace {
 constexpr std::array<int, 11> kHeadingColumns = {6, 8, 22, 34, 44, 51, 56, 65, 70, 75, 137};
 
 }  // namespace
-
-ListHeader::ListHeader(QListView* list, QWidget* parent) : QLabel(parent), list_(list) {
-  setObjectName(QStringLiteral("Label_Liste_KTL"));
-  // As wide as the list lets it be: the header never widens the window.
-  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
-}
-
-QSize ListHeader::sizeHint() const { return {0, fontMetrics().height() + contentsMargins().top() + contentsMargins().bottom()}; }
-QSize ListHeader::minimumSizeHint() const { return sizeHint(); }
-
-qreal ListHeader::columnX(int column) const {
-  // The list draws each line from the left of its viewport, after the item
-  // margin of its style, scrolled by its horizontal offset.
-  const QPoint viewport = list_->viewport()->mapTo(window(), QPoint()) - mapTo(window(), QPoint());
-  const int itemMargin = list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
-  const qreal advance = QFontMetricsF(list_->font()).horizontalAdvance(QLatin1Char('0'));
-  return viewport.x() + itemMargin - list_->horizontalScrollBar()->value() + (column - 1) * advance;
-}
-
-void ListHeader::paintEvent(QPaintEvent* event) {
-  // The headings are the words of the text; the castle-name heading is the
-  // words between the sent report and QSL.
-  const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  if (words.size() < int(kHeadingColumns.size())) {
-    QLabel::paintEvent(event);  // not a header line: shown as it is
-    return;
-  }
-  QStringList headings = words.mid(0, 9);
-  headings << QStringList(words.mid(9, words.size() - 10)).join(QLatin1Char(' ')) << words.last();
-  QPainter painter(this);
-  painter.setPen(palette().color(QPalette::WindowText));
-  const QRect area = contentsRect();
-  const QFontMetricsF fm(font());
-  for (int i = 0; i < headings.size(); ++i) {
-    qreal x = columnX(kHeadingColumns[i]);
-    if (i == 0) x -= fm.horizontalAdvance(headings[0]);
-    painter.drawText(QRectF(x, area.top(), fm.horizontalAdvance(headings[i]) + 1, area.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, headings[i]);
-  }
-}
 
 QsoList::QsoList(LogListModel& model, QWidget* parent)
     : QGroupBox(QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer"),
@@ -79,7 +37,8 @@ QsoList::QsoList(LogListModel& model, QWidget* parent)
   Liste_KTL->setFont(fixedListFont(QStringLiteral("Terminal"), 9));
   // Light yellow with black text, in any desktop theme.
   setFieldColour(Liste_KTL, false);
-  Label_Liste_KTL = new ListHeader(Liste_KTL);
+  Label_Liste_KTL = new ColumnHeadings(Liste_KTL, kHeadingColumns);
+  Label_Liste_KTL->setObjectName(QStringLiteral("Label_Liste_KTL"));
   box->addWidget(Label_Liste_KTL);
   box->addWidget(Liste_KTL, 1);
 

@@ -10,27 +10,6 @@ namespace ktl {
 
 class LogListModel;
 
-// The header line above the QSO list. Its text stays the header line as
-// the operators know it (what a screen reader reads), but each heading is
-// painted at the column of the list it names, measured in the list's own
-// fixed-pitch font and following the list's horizontal scrolling, so the
-// words stand over their columns at any font and dpi.
-class ListHeader : public QLabel {
-  Q_OBJECT
- public:
-  explicit ListHeader(QListView* list, QWidget* parent = nullptr);
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  // Left edge, in this label, of the list's 1-based column `column`.
-  qreal columnX(int column) const;
-  QListView* list_;
-};
-
 class QsoList : public QGroupBox {
   Q_OBJECT
  public:
@@ -52,7 +31,7 @@ class QsoList : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* Label_Liste_KTL;  // a ListHeader
+  QLabel* Label_Liste_KTL;  // ColumnHeadings
   QListView* Liste_KTL;
   bool quiet_ = false;
 };

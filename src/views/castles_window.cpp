@@ -1,7 +1,9 @@
 #include "views/castles_window.h"
 
 #include "log/lines_model.h"
+#include "log/qso_record.h"
 #include "log/text_codec.h"
+#include "platform/column_headings.h"
 #include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
@@ -43,10 +45,13 @@ ContactedCastlesWindow::ContactedCastlesWindow(ProgramState& state, Platform& pl
   top->addWidget(showButton_);
   layout->addLayout(top);
 
-  columnHeadings_ = named(new QLabel, "Label2");
-  columnHeadings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  layout->addWidget(columnHeadings_);
   castleList_ = named(new QListView, "Liste_KTL_Contacte");
+  // Each heading over its column of the rows: the number right-justified
+  // before column 6, then the reference, callsign, date, time, mode, band,
+  // both reports, the castle's name and the QSL mark.
+  static constexpr int kHeadingColumns[] = {6, 6, 17, 31, 41, 48, 53, 62, 67, 72, 134};
+  columnHeadings_ = named(new ColumnHeadings(castleList_, kHeadingColumns), "Label2");
+  layout->addWidget(columnHeadings_);
   castleList_->setModel(rows_);
   castleList_->setUniformItemSizes(true);
   castleList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -119,6 +124,8 @@ void ContactedCastlesWindow::display() {
   const LogResult read = contactedCastles(state_.logPath(), toFileBytes(prefixField_->text()), rows);
   // A missing log is an empty list; one that cannot be read is reported.
   if (!read.ok()) platform_.reportFileError(this, state_.language(), FileAction::Read, state_.logPath(), read.detail);
+  // Past 9,999 castles every number takes one more column.
+  columnHeadings_->setShift(numberWidthFor(qsizetype(rows.size())) - 5);
   rows_->setLines(std::move(rows));
   if (rows_->rowCount() > 0) castleList_->setCurrentIndex(rows_->index(0));
 }

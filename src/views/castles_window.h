@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace ktl {
 
+class ColumnHeadings;
 class LinesModel;
 class Platform;
 class ProgramState;
@@ -45,7 +46,7 @@ class ContactedCastlesWindow : public QDialog {
   QLineEdit* prefixField_;
   QLabel* prefixLabel_;     // names the prefix field
   QLabel* prefixHint_;      // "XX = every prefix", the field's description
-  QLabel* columnHeadings_;  // above the list, and its accessible name
+  ColumnHeadings* columnHeadings_;  // above the list, and its accessible name
   QPushButton* showButton_;
   QListView* castleList_;
 };

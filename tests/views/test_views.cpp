@@ -179,6 +179,62 @@ class ViewsTest : public QObject {
 
   // Saved before the list is built: title, headings and footer only; saved
   // again after it, the same file holds the rows and nothing of the first.
+  // The headings stand over their columns, as the list draws them: the QSL
+  // heading over the QSL marks, the castle's name over the names (measured
+  // on a grab of the window, in the list's fixed face, at any size).
+  void castleHeadingsOverTheirColumns() {
+    Castles s;
+    s.win->resize(1400, 500);
+    s.win->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.win));
+    s.display("f");
+    auto* list = s.in<QListView>("Liste_KTL_Contacte");
+    list->selectionModel()->clear();
+    const QImage image = s.win->grab().toImage();
+    const qreal advance = QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char('0'));
+    // The columns of a strip of the window that hold ink (text darker than
+    // what it is drawn on).
+    const auto inkColumns = [&](QRect strip) {
+      const QRgb background = image.pixel(strip.left() + 1, strip.center().y());
+      QList<bool> ink(image.width(), false);
+      for (int x = strip.left(); x <= strip.right(); ++x)
+        for (int y = strip.top(); y <= strip.bottom() && !ink[x]; ++y)
+          ink[x] = qGray(image.pixel(x, y)) < qGray(background) - 100;
+      return ink;
+    };
+    // The left edges of the runs of ink, a run ending at a gap of two
+    // characters.
+    const auto runs = [&](const QList<bool>& ink) {
+      QList<int> starts;
+      int lastInk = -1000;
+      for (int x = 0; x < ink.size(); ++x) {
+        if (!ink[x]) continue;
+        if (x - lastInk > 2 * advance) starts << x;
+        lastInk = x;
+      }
+      return starts;
+    };
+    const QWidget* headings = s.in<QWidget>("Label2");
+    const QRect header(headings->mapTo(s.win, QPoint()), headings->size());
+    // The row of the castle with a name and a QSL mark.
+    const int foix = s.rows().indexOf(QRegularExpression(".*Foix.*"));
+    QVERIFY(foix >= 0);
+    const QRect rowArea = list->visualRect(list->model()->index(foix, 0)).translated(list->viewport()->mapTo(s.win, QPoint()));
+    const QList<bool> headInk = inkColumns(header.adjusted(0, 1, 0, -1));
+    const QList<int> row = runs(inkColumns(rowArea.adjusted(0, 1, 0, -1)));
+    QVERIFY(row.size() >= 2);
+    // A heading word begins where the QSL marks begin, and where the names
+    // do (the last two runs of the row): ink within its first character,
+    // none in the character before it.
+    for (int i : {1, 2}) {
+      const int at = row[row.size() - i];
+      bool starts = false, before = false;
+      for (int x = at - int(advance * 0.4); x < at + int(advance * 0.6); ++x) starts = starts || headInk.value(x);
+      for (int x = at - int(advance * 1.4); x < at - int(advance * 0.4); ++x) before = before || headInk.value(x);
+      QVERIFY2(starts && !before, qPrintable(QStringLiteral("no heading starts at x %1").arg(at)));
+    }
+  }
+
   void savedFile() {
     Castles s(kCastlesLog, QStringLiteral("Anglais"));
     s.prefix()->setText(QStringLiteral("OK"));
