@@ -17,3 +17,12 @@ target_sources(ktl_gui PRIVATE
 )
 target_sources(ktl-bench PRIVATE bench/bench_views.cpp)
 ktl_gui_test(test_views tests/views/test_views.cpp)
+# The starter prefix table a new operator gets, built into the core.
+qt_add_resources(ktl_core "starter_prefix_table"
+  PREFIX "/prefixes"
+  BASE "data/prefixes"
+  FILES "data/prefixes/Liste_DXCC.csv"
+)
+ktl_core_test(test_starter_prefixes tests/views/test_starter_prefixes.cpp)
+target_compile_definitions(test_starter_prefixes PRIVATE
+  KTL_STARTER_TABLE_FILE="${CMAKE_CURRENT_SOURCE_DIR}/data/prefixes/Liste_DXCC.csv")

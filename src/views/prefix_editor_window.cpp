@@ -74,6 +74,11 @@ PrefixEditorWindow::PrefixEditorWindow(ProgramState& state, Platform& platform, 
   connect(&state_, &ProgramState::languageChanged, this, &PrefixEditorWindow::retranslate);
   reset();
   resize(520, 220);
+  // A new operator edits the starter table rather than an empty one; a
+  // failed write is told and the editor works as without a table.
+  const LogResult installed = installStarterPrefixTable(tablePath());
+  if (!installed.ok())
+    platform_.reportFileError(this, state_.language(), FileAction::Write, tablePath(), installed.detail);
 }
 
 void PrefixEditorWindow::retranslate() {

@@ -43,6 +43,14 @@ LogResult rewriteMatching(const QString& path, QByteArrayView prefix, const std:
 
 QString prefixTablePath(const QString& dataDir) { return dataDir + QLatin1Char('/') + kPrefixTableName; }
 
+LogResult installStarterPrefixTable(const QString& tablePath) {
+  // A link whose file is missing counts as there: writing through it would
+  // create a file the operator did not ask for.
+  const QFileInfo there(tablePath);
+  if (there.exists() || there.isSymLink()) return {};
+  return copyFileAtomically(kStarterPrefixTable, tablePath);
+}
+
 PrefixTable PrefixTable::read(const QString& path, LogResult* result) {
   PrefixTable table;
   const LogResult read = forEachLine(path, [&](const QByteArray& line) {

@@ -17,6 +17,17 @@ namespace ktl {
 inline const QString kPrefixTableName = QStringLiteral("Liste_DXCC.csv");
 QString prefixTablePath(const QString& dataDir);
 
+// The starter table built into the program: the DXCC entities' primary
+// prefixes and names, one "prefix;country;" line each, in the table's own
+// format (data/prefixes/README.md tells where they come from).
+inline const QString kStarterPrefixTable = QStringLiteral(":/prefixes/Liste_DXCC.csv");
+
+// A new operator has no table: the starter table is written at `tablePath`,
+// byte for byte, through the atomic rewrite. Anything already at that path
+// (a table, an empty file, a link) is the operator's and is left alone; so
+// is the folder when the write fails, which is returned.
+LogResult installStarterPrefixTable(const QString& tablePath);
+
 class PrefixTable {
  public:
   // Reads the whole table. A missing file is an empty table. Lines without

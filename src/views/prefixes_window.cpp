@@ -60,6 +60,11 @@ void ContactedPrefixesWindow::showEvent(QShowEvent* event) {
 void ContactedPrefixesWindow::build() {
   const Language lang = state_.language();
   const QString tablePath = prefixTablePath(state_.dataDir());
+  // A new operator gets the starter table, so the list shows countries
+  // from the first opening; a failed write is told and the list is built
+  // as without a table.
+  const LogResult installed = installStarterPrefixTable(tablePath);
+  if (!installed.ok()) platform_.reportFileError(this, lang, FileAction::Write, tablePath, installed.detail);
   // A missing table or log lists no country or no prefix; one that cannot
   // be read is reported.
   LogResult read;

@@ -303,7 +303,11 @@ class ViewsTest : public QObject {
     QTest::newRow("table")
         << QByteArray("OK;Czech Republic;\r\nG;England;\r\nDL;Germany\r\nDL\r\n\r\nF;M\xe9tropole;x\r\nOK;Tchequie;\r\n")
         << kPrefixLog << QStringList{"  DL   ", "   F   Métropole", "  OK   Czech Republic"};
-    QTest::newRow("no table") << QByteArray() << kPrefixLog << QStringList{"  DL   ", "   F   ", "  OK   "};
+    // An empty table is the operator's: kept, and no country shown.
+    QTest::newRow("empty table") << QByteArray("") << kPrefixLog << QStringList{"  DL   ", "   F   ", "  OK   "};
+    // A new operator's folder gets the starter table on this first opening.
+    QTest::newRow("no table") << QByteArray() << kPrefixLog
+                              << QStringList{"  DL   Fed. Rep. of Germany", "   F   France", "  OK   Czech Republic"};
   }
   void prefixList() {
     QFETCH(QByteArray, table);
@@ -316,6 +320,40 @@ class ViewsTest : public QObject {
     QStringList shown;
     for (int i = 0; i < m->rowCount(); ++i) shown << m->index(i, 0).data().toString();
     QCOMPARE(shown, rows);
+    QVERIFY(s.p.messages.isEmpty());
+    if (table.isNull())
+      QVERIFY(s.read().startsWith("1A;Sov Mil Order of Malta;\r\n"));
+    else
+      QCOMPARE(s.read(), table);
+  }
+
+  // The starter table cannot be written (a folder holds the name its new
+  // copy takes): told like any failed write, the list shown without
+  // countries, no table left.
+  void starterTableFails() {
+    Table s{QByteArray()};
+    QVERIFY(QDir().mkdir(s.path() + ".ktl-new"));
+    s.c<QAction>("Mnu_Aff_Prefixes")->trigger();
+    auto* win = s.w.findChild<ContactedPrefixesWindow*>();
+    QAbstractItemModel* m = win->findChild<QListView*>(QStringLiteral("L_PrefX"))->model();
+    QCOMPARE(m->rowCount(), 3);
+    QCOMPARE(m->index(2, 0).data().toString(), QStringLiteral("  OK   "));
+    QCOMPARE(s.p.messages, QStringList{QString::fromUtf8("Impossible d'écrire ce fichier ; il n'a pas été modifié :\r\n") +
+                                       s.path() + QStringLiteral("\r\nFile exists")});
+    QVERIFY(!QFile::exists(s.path()));
+    QCOMPARE(QDir(s.p.dataDir()).entryList({QStringLiteral("Liste_DXCC*")}, QDir::AllEntries | QDir::Hidden),
+             QStringList{QStringLiteral("Liste_DXCC.csv.ktl-new")});
+  }
+
+  // The editor opened first installs the table too: editing OM shows the
+  // starter table's country.
+  void editorGetsStarterTable() {
+    Editor s{QByteArray()};
+    s.open();
+    s.in<QPushButton>("Edit")->click();
+    QTest::keyClicks(s.prefix(), QStringLiteral("OM"));
+    QTest::keyClick(s.prefix(), Qt::Key_Return);
+    QCOMPARE(s.country()->text(), QStringLiteral("Slovak Republic"));
     QVERIFY(s.p.messages.isEmpty());
   }
 
@@ -394,7 +432,9 @@ class ViewsTest : public QObject {
     QCOMPARE(s.win->focusWidget(), field);
     QCOMPARE(field->text(), field == s.prefix() ? prefix.toUpper() : country);
     QVERIFY(!s.record()->isEnabled());
-    QVERIFY(!QFile::exists(s.path()));
+    // Only the starter table the opening wrote, its 340 lines and no more.
+    QVERIFY(s.read().startsWith("1A;Sov Mil Order of Malta;\r\n"));
+    QCOMPARE(s.read().count("\r\n"), 340);
   }
 
   void searchRules_data() {
