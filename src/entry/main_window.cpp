@@ -18,6 +18,7 @@
 #include "texts/keyboard_texts.h"
 #include "texts/spots_texts.h"
 #include "texts/program_texts.h"
+#include "views/prefix_table.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -356,8 +357,10 @@ void MainWindow::startUp() {
     state_.setLanguage(state_.language());  // stores it, ticks its item, puts its captions
   else
     languages_->checkedAction()->setChecked(false);
-  // 5. Where the logs are.
+  // 5. Where the logs are; a new operator's prefix table (a failure is told
+  // when a prefix window opens).
   state_.saveSetting(keys::DataFolder, platform_.dataDir());
+  installStarterPrefixTable(prefixTablePath(platform_.dataDir()));
   // 6. First use: choose a station.
   if (!state_.hasStation()) {
     platform_.sayText(this, firstUseAtStartup(state_.language()));

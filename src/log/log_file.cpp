@@ -116,8 +116,13 @@ class AtomicFile {
   }
   int write(QByteArrayView bytes) { return writeAll(fd_, bytes.data(), bytes.size()); }
 
+  // Gives the new content the name only when nobody has it: EEXIST when
+  // the name is taken, and nothing is changed.
+  void onlyIfAbsent() { onlyIfAbsent_ = true; }
+
   int commit() {
     if (::fsync(fd_) != 0) return fail(errno);
+    if (onlyIfAbsent_) return commitIfAbsent();
     if (!named_) {
       ::unlink(temp_.constData());  // a leftover of a rewrite cut short
       char self[40];
@@ -131,6 +136,19 @@ class AtomicFile {
     if (::rename(temp_.constData(), target_.constData()) != 0) return fail(errno);
     named_ = false;
     return syncFolder(folder_);
+  }
+
+  int commitIfAbsent() {
+    int error = 0;
+    if (named_) {
+      if (::link(temp_.constData(), target_.constData()) != 0) error = errno;
+    } else {
+      char self[40];
+      std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd_);
+      if (::linkat(AT_FDCWD, self, AT_FDCWD, target_.constData(), AT_SYMLINK_FOLLOW) != 0) error = errno;
+    }
+    cancel();  // the unnamed or temporary name goes; the content stays under its new name
+    return error ? error : syncFolder(folder_);
   }
 
   void cancel() {
@@ -148,6 +166,7 @@ class AtomicFile {
   QByteArray target_, folder_, temp_;
   int fd_ = -1;
   bool named_ = false;  // the new content has a name that a kill would leave
+  bool onlyIfAbsent_ = false;
 };
 
 }  // namespace
@@ -187,8 +206,11 @@ bool LineReader::next(QByteArray& line) {
   return true;
 }
 
-LogResult writeFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
+namespace {
+
+LogResult writeAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce, bool onlyIfAbsent) {
   AtomicFile out(path);
+  if (onlyIfAbsent) out.onlyIfAbsent();
   if (const int error = out.open()) return systemFailure(LogResult::WriteFailed, error);
   QByteArray chunk;
   chunk.reserve(kWriteChunk + 256);
@@ -206,8 +228,15 @@ LogResult writeFileAtomically(const QString& path, const std::function<bool(cons
   }
   if (!error) error = out.write(chunk);
   if (!error) error = out.commit();
+  if (error == EEXIST && onlyIfAbsent) return {};  // somebody's file: left as it is
   if (error) return systemFailure(LogResult::WriteFailed, error);
   return {};
+}
+
+}  // namespace
+
+LogResult writeFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce) {
+  return writeAtomically(path, produce, false);
 }
 
 LogResult rewriteFile(const QString& path, const std::function<bool(const LineSink&)>& produce) {
@@ -219,11 +248,11 @@ LogResult rewriteFile(const QString& path, const std::function<bool(const LineSi
   });
 }
 
-LogResult copyFileAtomically(const QString& from, const QString& to) {
+LogResult copyFileAtomically(const QString& from, const QString& to, bool onlyIfAbsent) {
   QFile in(from);
   if (!in.open(QIODevice::ReadOnly)) return failure(LogResult::ReadFailed, in);
   LogResult readFailure;
-  const LogResult written = writeFileAtomically(to, [&](const ByteSink& sink) {
+  const LogResult written = writeAtomically(to, [&](const ByteSink& sink) {
     QByteArray block;
     while (!in.atEnd()) {
       block = in.read(kWriteChunk);
@@ -234,7 +263,7 @@ LogResult copyFileAtomically(const QString& from, const QString& to) {
       sink(block);
     }
     return true;
-  });
+  }, onlyIfAbsent);
   return readFailure.ok() ? written : readFailure;
 }
 

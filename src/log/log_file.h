@@ -62,8 +62,11 @@ LogResult rewriteFile(const QString& path, const std::function<bool(const LineSi
 // The same for bytes taken as they come, line ends included.
 using ByteSink = std::function<void(QByteArrayView bytes)>;
 LogResult writeFileAtomically(const QString& path, const std::function<bool(const ByteSink&)>& produce);
-// `to` replaced by a byte-for-byte copy of `from`, the same way.
-LogResult copyFileAtomically(const QString& from, const QString& to);
+// `to` replaced by a byte-for-byte copy of `from`, the same way. With
+// `onlyIfAbsent`, a file already at `to` (made by another program in the
+// meantime included) is left as it is and the call does nothing: the copy
+// takes the name only if nobody has it, in one step.
+LogResult copyFileAtomically(const QString& from, const QString& to, bool onlyIfAbsent = false);
 
 // A rewrite cut short between naming its new file and the rename (a kill, a
 // power cut) leaves "<path>.ktl-new" beside the file, which is still the old

@@ -48,7 +48,8 @@ LogResult installStarterPrefixTable(const QString& tablePath) {
   // create a file the operator did not ask for.
   const QFileInfo there(tablePath);
   if (there.exists() || there.isSymLink()) return {};
-  return copyFileAtomically(kStarterPrefixTable, tablePath);
+  // A table another program makes meanwhile keeps its place too.
+  return copyFileAtomically(kStarterPrefixTable, tablePath, true);
 }
 
 PrefixTable PrefixTable::read(const QString& path, LogResult* result) {

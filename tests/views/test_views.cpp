@@ -16,6 +16,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace ktl;
 
 namespace {
@@ -327,22 +330,29 @@ class ViewsTest : public QObject {
       QCOMPARE(s.read(), table);
   }
 
-  // The starter table cannot be written (a folder holds the name its new
-  // copy takes): told like any failed write, the list shown without
-  // countries, no table left.
+  // The starter table cannot be written: told like any failed write when
+  // the window opens, the list shown without countries, no table left.
   void starterTableFails() {
+    // A file size limit makes the table's write fail, at start-up (in
+    // silence) and when the window opens (told).
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit cap = old;
+    cap.rlim_cur = 4000;
+    setrlimit(RLIMIT_FSIZE, &cap);
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &old); });
     Table s{QByteArray()};
-    QVERIFY(QDir().mkdir(s.path() + ".ktl-new"));
+    QVERIFY(!QFile::exists(s.path()));
+    QVERIFY(s.p.messages.isEmpty());
     s.c<QAction>("Mnu_Aff_Prefixes")->trigger();
     auto* win = s.w.findChild<ContactedPrefixesWindow*>();
     QAbstractItemModel* m = win->findChild<QListView*>(QStringLiteral("L_PrefX"))->model();
     QCOMPARE(m->rowCount(), 3);
     QCOMPARE(m->index(2, 0).data().toString(), QStringLiteral("  OK   "));
     QCOMPARE(s.p.messages, QStringList{QString::fromUtf8("Impossible d'écrire ce fichier ; il n'a pas été modifié :\r\n") +
-                                       s.path() + QStringLiteral("\r\nFile exists")});
-    QVERIFY(!QFile::exists(s.path()));
-    QCOMPARE(QDir(s.p.dataDir()).entryList({QStringLiteral("Liste_DXCC*")}, QDir::AllEntries | QDir::Hidden),
-             QStringList{QStringLiteral("Liste_DXCC.csv.ktl-new")});
+                                       s.path() + QStringLiteral("\r\nFile too large")});
+    QVERIFY(QDir(s.p.dataDir()).entryList({QStringLiteral("Liste_DXCC*")}, QDir::AllEntries | QDir::Hidden).isEmpty());
   }
 
   // The editor opened first installs the table too: editing OM shows the
