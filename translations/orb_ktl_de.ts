@@ -1745,5 +1745,15 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <comment>view/EditorDeleteQuestion</comment>
         <translation>Referenz löschen?</translation>
     </message>
+    <message>
+        <source>Emplacement : %1</source>
+        <comment>program/WrittenWhere</comment>
+        <translation>Speicherort: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a été écrite dans un fichier.</source>
+        <comment>program/PrintedToFile</comment>
+        <translation>Der Ausdruck wurde in eine Datei geschrieben.</translation>
+    </message>
 </context>
 </TS>

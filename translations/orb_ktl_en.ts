@@ -1745,5 +1745,15 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <comment>view/EditorDeleteQuestion</comment>
         <translation>Clear Reference ?</translation>
     </message>
+    <message>
+        <source>Emplacement : %1</source>
+        <comment>program/WrittenWhere</comment>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a été écrite dans un fichier.</source>
+        <comment>program/PrintedToFile</comment>
+        <translation>The printout was written to a file.</translation>
+    </message>
 </context>
 </TS>

@@ -1745,5 +1745,15 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <comment>view/EditorDeleteQuestion</comment>
         <translation>Chiaro riferimento ?</translation>
     </message>
+    <message>
+        <source>Emplacement : %1</source>
+        <comment>program/WrittenWhere</comment>
+        <translation>Posizione: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a été écrite dans un fichier.</source>
+        <comment>program/PrintedToFile</comment>
+        <translation>La stampa è stata scritta in un file.</translation>
+    </message>
 </context>
 </TS>

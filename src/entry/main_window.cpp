@@ -439,7 +439,7 @@ void MainWindow::exportLog() {
     return;
   }
   if (auto text = message(Msg::ExportDone, lang))
-    platform_.message(this, *text + adifExportFileName(state_.stationCallsign()));
+    platform_.tellFileWritten(this, lang, *text + adifExportFileName(state_.stationCallsign()), target);
 }
 
 // The captions of the chosen language; the language is already stored by

@@ -1,6 +1,7 @@
 #include "platform/data_dir.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace ktl {
 
@@ -19,5 +20,7 @@ QString dataDirectory() {
 QString logFilePath(const QString& dataDir, const QString& stationCallsign) {
   return dataDir + QLatin1Char('/') + stationCallsign + QStringLiteral("_KTL.log");
 }
+
+QString nativePath(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
 
 }  // namespace ktl

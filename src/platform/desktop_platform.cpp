@@ -1,5 +1,8 @@
 #include "platform/desktop_platform.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "platform/data_dir.h"
 #include "platform/engine_web_view.h"
 
@@ -28,6 +31,12 @@ void DesktopPlatform::message(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+void DesktopPlatform::message(QWidget* parent, const QString& text, const QString& more) {
+  QMessageBox box(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Ok, parent);
+  box.setInformativeText(more);
+  box.exec();
+}
+
 bool DesktopPlatform::question(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::Yes);
@@ -50,11 +59,9 @@ PrintResult DesktopPlatform::printLines(QWidget* parent, const QStringList& line
   }
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return {noPrinter ? PrintResult::NoPrinter : PrintResult::Cancelled, {}};
-  if (!paintLines(printer, lines, font)) {
-    const QString file = printer.outputFileName();
-    return {PrintResult::Failed, file.isEmpty() ? printer.printerName() : file};
-  }
-  return {};
+  const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+  if (!paintLines(printer, lines, font)) return {PrintResult::Failed, file.isEmpty() ? printer.printerName() : file};
+  return {PrintResult::Printed, file};
 }
 
 bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {

@@ -14,6 +14,7 @@ class DesktopPlatform : public Platform {
  public:
   DesktopPlatform();
   void message(QWidget* parent, const QString& text) override;
+  void message(QWidget* parent, const QString& text, const QString& more) override;
   bool question(QWidget* parent, const QString& text) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
   PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;

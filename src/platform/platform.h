@@ -5,6 +5,7 @@
 // one, so no test ever waits on a real dialog.
 #include "platform/clock.h"
 #include "platform/settings_store.h"
+#include "texts/program_texts.h"
 #include "texts/texts.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ class WebView;
 inline const QString kProductTitle = QStringLiteral("ORB_KTL");
 
 // What became of a print.
+// A path as the desktop shows it: absolute, with the system's separators.
+QString nativePath(const QString& path);
+
 struct PrintResult {
   enum Status {
     Printed,
@@ -30,7 +34,7 @@ struct PrintResult {
     Failed,     // the printer or the PDF file could not be opened
   };
   Status status = Printed;
-  QString target;  // the printer or file that failed
+  QString target;  // the printer or file that failed; the file printed to (a PDF)
 };
 
 class Platform {
@@ -39,6 +43,9 @@ class Platform {
 
   // A box with an OK button, no icon and the title "ORB_KTL".
   virtual void message(QWidget* parent, const QString& text) = 0;
+  // The same with a second paragraph under the text, apart from it (where
+  // a file went, in full): the text stays as the box words it.
+  virtual void message(QWidget* parent, const QString& text, const QString& more) = 0;
   // A box with Yes and No (Enter answers Yes); true for Yes.
   virtual bool question(QWidget* parent, const QString& text) = 0;
   // A file-open dialog; an empty text when nothing is chosen.
@@ -75,6 +82,12 @@ class Platform {
   bool ask(QWidget* parent, Language language, const Tx& text) {
     const QString t = pick(text, language);
     return !t.isNull() && question(parent, t);
+  }
+  // A file written: the box's text (nothing for an unknown language), and
+  // the file's full path under it, which the program always tells.
+  void tellFileWritten(QWidget* parent, Language language, const QString& text, const QString& path) {
+    if (!text.isNull())
+      message(parent, text, pick(programText(ProgramText::WrittenWhere), spoken(language)).arg(nativePath(path)));
   }
   // A failed read or write of `path`, in `language`.
   void reportFileError(QWidget* parent, Language language, FileAction action, const QString& path,

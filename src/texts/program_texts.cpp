@@ -36,6 +36,8 @@ constexpr Tx kStoredStationRefused = QT_TRANSLATE_NOOP3("ORB_KTL", "L'indicatif 
     "la station.", "program/StoredStationRefused");
 constexpr Tx kLogHeldByWindow = QT_TRANSLATE_NOOP3("ORB_KTL", "Le log de %1 est ouvert dans une fenêtre d'ORB_KTL (processus %2) : fermez-la ou importez depuis elle. "
     "Rien n'a été importé.", "program/LogHeldByWindow");
+constexpr Tx kWrittenWhere = QT_TRANSLATE_NOOP3("ORB_KTL", "Emplacement : %1", "program/WrittenWhere");
+constexpr Tx kPrintedToFile = QT_TRANSLATE_NOOP3("ORB_KTL", "L'impression a été écrite dans un fichier.", "program/PrintedToFile");
 constexpr Tx kStandardExportDone = QT_TRANSLATE_NOOP3("ORB_KTL", "Le fichier ADIF standard a été enregistré sous : ", "program/StandardExportDone");
 
 }  // namespace
@@ -63,6 +65,8 @@ const Tx& programText(ProgramText id) {
     case ProgramText::LockFailedCommandLine: return kLockFailedCommandLine;
     case ProgramText::StoredStationRefused: return kStoredStationRefused;
     case ProgramText::LogHeldByWindow: return kLogHeldByWindow;
+    case ProgramText::WrittenWhere: return kWrittenWhere;
+    case ProgramText::PrintedToFile: return kPrintedToFile;
     case ProgramText::StandardExportDone: break;
   }
   return kStandardExportDone;

@@ -36,6 +36,8 @@ enum class ProgramText {
   LockFailedCommandLine,  // %1 the station, %2 the lock file, %3 the system's reason
   StoredStationRefused,   // %1 the value of the settings file
   StandardExportDone, // followed by the path of the file
+  WrittenWhere,       // %1 the full path of a file written (under the box's text)
+  PrintedToFile,      // a print went to a file; its path follows under it
 };
 const Tx& programText(ProgramText id);
 

@@ -1,6 +1,7 @@
 #include "views/report_actions.h"
 
 #include "platform/platform.h"
+#include "texts/program_texts.h"
 #include "texts/view_texts.h"
 #include "views/report_file.h"
 
@@ -27,14 +28,19 @@ void saveReportAndSay(QWidget* parent, Platform& platform, Language language, co
     platform.reportFileError(parent, language, FileAction::Write, path, saved.detail);
     return;
   }
+  // The box names the file; the folder it went to follows under it.
   const QString text = pick(view_text::ReportSaved, language);
-  if (!text.isNull()) platform.message(parent, text + fileName);
+  platform.tellFileWritten(parent, language, text.isNull() ? text : text + fileName, path);
 }
 
 void printReport(QWidget* parent, Platform& platform, Language language, const Report& report) {
   const PrintResult printed = platform.printLines(parent, report.printLines(), reportPrintFont());
   switch (printed.status) {
     case PrintResult::Printed:
+      if (!printed.target.isEmpty())
+        platform.tellFileWritten(parent, language, pick(programText(ProgramText::PrintedToFile), spoken(language)),
+                                 printed.target);
+      break;
     case PrintResult::Cancelled: break;
     case PrintResult::NoPrinter: platform.say(parent, language, view_text::NoPrinter); break;
     case PrintResult::Failed: {

@@ -22,7 +22,7 @@ PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const Q
   if (printPdf.isEmpty()) return {};
   QPdfWriter pdf(printPdf);
   if (!paintLines(pdf, lines, font)) return {PrintResult::Failed, printPdf};
-  return {};
+  return {PrintResult::Printed, printPdf};
 }
 
 namespace {

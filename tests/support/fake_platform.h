@@ -31,6 +31,13 @@ class FakePlatform : public Platform {
     messages << text;
     if (onMessage) onMessage(text);
   }
+  // The text as `messages` has it; its second paragraph in `mores`, at the
+  // same place.
+  void message(QWidget* parent, const QString& text, const QString& more) override {
+    while (mores.size() < messages.size()) mores << QString();
+    mores << more;
+    message(parent, text);
+  }
   bool question(QWidget*, const QString& text) override {
     questions << text;
     return !answers.isEmpty() && answers.takeFirst();
@@ -62,6 +69,7 @@ class FakePlatform : public Platform {
 
   FixedClock clock_;
   QStringList messages;       // texts of OK boxes, in order
+  QStringList mores;          // their second paragraphs, where they had one
   std::function<void(const QString&)> onMessage;  // called as each OK box shows
   QStringList questions;      // texts of Yes/No boxes, in order
   QList<bool> answers;        // answers to the next questions; No when empty

@@ -248,6 +248,7 @@ class ViewsTest : public QObject {
     QCOMPARE(empty[0], QByteArray(20, ' ') + " Castels contacted by F0ORB at 31/12/2050 in alphanumeric order");
     QCOMPARE(empty[5], footer());
     QCOMPARE(s.p.messages, QStringList{"The log was registered under the name : " + name});
+    QCOMPARE(s.p.mores, QStringList{"Location: " + s.p.dataDir() + "/" + name});  // where it went, in full
 
     s.in<QPushButton>("Afficher")->click();
     s.in<QPushButton>("Enregistrer")->click();
@@ -270,6 +271,9 @@ class ViewsTest : public QObject {
     s.display(QStringLiteral("XX"));
     s.in<QPushButton>("Imprimer")->click();
     QCOMPARE(s.p.printed.size(), 1);
+    // Printed to a file: the operator is told where it went.
+    QCOMPARE(s.p.messages, QStringList{"L'impression a été écrite dans un fichier."});
+    QCOMPARE(s.p.mores, QStringList{"Emplacement : " + s.p.printPdf});
     const QStringList& lines = s.p.printed[0];
     QCOMPARE(lines.mid(158), (QStringList{s.rows().last(), "", "", lines.last()}));
     QProcess text;
