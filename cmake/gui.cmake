@@ -4,6 +4,7 @@ target_sources(ktl_gui PRIVATE
   src/platform/desktop_platform.cpp
   src/platform/window_services.cpp
   src/platform/column_headings.cpp
+  src/platform/accessible_controls.cpp
   src/platform/toolkit_translation.cpp
   src/entry/entry_form.cpp
   src/entry/qso_list.cpp

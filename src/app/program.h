@@ -5,6 +5,7 @@
 #include "app/enter_clicks.h"
 #include "app/window_director.h"
 #include "entry/main_window.h"
+#include "platform/accessible_controls.h"
 #include "platform/platform.h"
 #include "platform/toolkit_translation.h"
 #include "platform/window_services.h"
@@ -32,7 +33,7 @@ struct Program {
     translation.use(state.language());
     QObject::connect(&state, &ProgramState::languageChanged, &state, [this] { translation.use(state.language()); });
   }
-  NamedComboBoxes comboNames;
+  AccessibleControls accessible;
   EnterClicksButtons enterKeys;
   ToolkitTranslation translation;
   ProgramState state;

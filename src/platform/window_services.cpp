@@ -16,48 +16,6 @@
 #include <QScreen>
 
 namespace ktl {
-namespace {
-
-// Qt names a combo box on this desktop after its current value and leaves
-// the label to a relation that not every screen reader follows: a combo
-// box the program has named is announced by that name, its value as value.
-class NamedComboBox : public QAccessibleWidget {
- public:
-  explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-  QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
-
-  QString text(QAccessible::Text t) const override {
-    const QString value = combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
-    if (t == QAccessible::Name) return combo()->accessibleName().isEmpty() ? value : combo()->accessibleName();
-    if (t == QAccessible::Value) return value;
-    return QAccessibleWidget::text(t);
-  }
-  // The editable text has the keyboard while the box has the focus.
-  QAccessibleInterface* focusChild() const override {
-    if (combo()->isEditable() && combo()->hasFocus()) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
-    return QAccessibleWidget::focusChild();
-  }
-  QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
-  void doAction(const QString& action) override {
-    if (action == showMenuAction())
-      combo()->showPopup();
-    else
-      QAccessibleWidget::doAction(action);
-  }
-};
-
-QAccessibleInterface* namedComboFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String("QComboBox")) return nullptr;
-  auto* combo = qobject_cast<QComboBox*>(object);
-  return combo ? new NamedComboBox(combo) : nullptr;
-}
-
-}  // namespace
-
-// Qt's widgets install their own factory with the application; the last
-// installed is asked first.
-NamedComboBoxes::NamedComboBoxes() { QAccessible::installFactory(namedComboFactory); }
-NamedComboBoxes::~NamedComboBoxes() { QAccessible::removeFactory(namedComboFactory); }
 
 void centreOnScreen(QWidget* window, int below) {
   const QScreen* s = window->screen();

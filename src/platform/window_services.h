@@ -45,16 +45,6 @@ void setLabelColour(QWidget* label, const QColor& text);
 // editable text's too) and the label's buddy.
 void nameAfterLabel(QWidget* field, const QLabel* label);
 
-// While one exists, a combo box named by nameAfterLabel() is announced by
-// that name and not by its value. Made by the program after the application
-// and before its first window: a screen reader already listening asks for
-// each control as it is created.
-struct NamedComboBoxes {
-  NamedComboBoxes();
-  ~NamedComboBoxes();
-  NamedComboBoxes(const NamedComboBoxes&) = delete;
-  NamedComboBoxes& operator=(const NamedComboBoxes&) = delete;
-};
 
 // Where a window of `size` (its client area) goes inside `available`, a
 // screen's free area, with `frame` the window manager's borders around it:

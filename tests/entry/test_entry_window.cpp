@@ -277,6 +277,19 @@ class EntryWindowTest : public QObject {
     QCOMPARE(text(band->lineEdit(), QAccessible::Name), QStringLiteral("Bande"));
     s.c<QAction>("Mnu_Italien")->trigger();
     QCOMPARE(text(band, QAccessible::Name) + text(mode->lineEdit(), QAccessible::Name), QStringLiteral("BandaModo"));
+    // A field read at its caret, after its last character as typing leaves
+    // it: the whole callsign, the last word (a screen reader asks for it
+    // when the field gets the focus; the toolkit's own answer never came).
+    auto* call = s.c<QLineEdit>("Ind_A");
+    call->setText(QStringLiteral("F/OK1KTL"));
+    QAccessibleTextInterface* typed = QAccessible::queryAccessibleInterface(call)->textInterface();
+    QCOMPARE(typed->cursorPosition(), 8);
+    QCOMPARE(typed->text(0, typed->characterCount()), QStringLiteral("F/OK1KTL"));
+    int start = -1, end = -1;
+    QCOMPARE(typed->textAtOffset(8, QAccessible::WordBoundary, &start, &end), QStringLiteral("OK1KTL"));
+    QCOMPARE(QPair(start, end), QPair(2, 8));
+    QCOMPARE(typed->textAtOffset(-2, QAccessible::LineBoundary, &start, &end), QStringLiteral("F/OK1KTL"));
+    QCOMPARE(typed->textBeforeOffset(8, QAccessible::CharBoundary, &start, &end), QStringLiteral("L"));
     // A QSO of the list without the blanks that align it.
     QCOMPARE(s.state.logModel().index(0).data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL"));
