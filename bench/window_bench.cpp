@@ -1,0 +1,188 @@
+// ktl-window-bench [QSOS] [--million]: the operator's actions through the
+// real windows on a log of QSOS QSOs (100,000 by default): how long from the
+// key (or click) until the window answers again, measured as a screen
+// reader would see it: the action, every event it queued, then an
+// accessibility call on the window, which waits for all that. The splash's
+// delay is set to nothing and every question answered Yes at once, so what
+// is timed is the program's own work. Run it under X with and without
+// accessibility (bench/window_bench.sh does both). Figures only.
+#include "app/program.h"
+#include "log/qso_record.h"
+#include "platform/data_dir.h"
+#include "platform/desktop_platform.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+struct BenchPlatform : ktl::DesktopPlatform {
+  void message(QWidget*, const QString&) override {}
+  void message(QWidget*, const QString&, const QString&) override {}
+  bool question(QWidget*, const QString&) override { return true; }
+  int splashMilliseconds() const override { return 0; }
+};
+
+// A log of `n` QSOs over 100 countries and 5,000 castles, dated in order.
+QByteArray generatedLog(int n) {
+  QByteArray log;
+  log.reserve(qsizetype(n) * 123);
+  for (int i = 0; i < n; ++i) {
+    const int day = 1 + i % 28, month = 1 + (i / 28) % 12, year = 1 + (i / 336) % 25;
+    const QByteArray prefix = "P" + QByteArray::number(i % 100);
+    ktl::QsoRecord q;
+    q.callsign = "K" + QByteArray::number(i);
+    q.countryPrefix = prefix;
+    q.castleNumber = QByteArray::number(i % 5000).rightJustified(5, '0');
+    q.qsoDate = QByteArray::number(day).rightJustified(2, '0') + '/' + QByteArray::number(month).rightJustified(2, '0') +
+                '/' + QByteArray::number(year).rightJustified(2, '0');
+    q.qsoTime = "12:00";
+    q.mode = "CW";
+    q.band = "14 Mhz";
+    q.rstReceived = "599";
+    q.rstSent = "599";
+    q.castleName = "Castle " + QByteArray::number(i % 5000);
+    q.qslReceived = i % 3 == 0;
+    log += ktl::toLogLine(q) + "\r\n";
+  }
+  return log;
+}
+
+QElapsedTimer timer;
+
+// Until the window answers: queued events, then an accessibility call.
+void settle(QWidget* window) {
+  QApplication::processEvents();
+  if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window)) (void)a->text(QAccessible::Name);
+}
+
+double timed(QWidget* window, const std::function<void()>& action) {
+  timer.restart();
+  action();
+  settle(window);
+  return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+long peakMiB() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss / 1024;
+}
+
+QWidget* topLevel(const char* name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  QApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  int qsos = 100000;
+  for (const QString& a : args.mid(1))
+    if (a == u"--million")
+      qsos = 1000000;
+    else if (a.toInt() > 0)
+      qsos = a.toInt();
+
+  BenchPlatform platform;
+  platform.settings().write(ktl::keys::StationCallsign, {}, QStringLiteral("F0ORB"));
+  {
+    QFile log(ktl::logFilePath(platform.dataDir(), QStringLiteral("F0ORB")));
+    if (!log.open(QIODevice::WriteOnly) || log.write(generatedLog(qsos)) < 0) return 1;
+  }
+  const long before = peakMiB();
+  ktl::Program program(platform);
+  QWidget& main = program.main;
+  timer.start();
+  main.show();
+  program.main.startUp();
+  settle(&main);
+  const double startUp = timer.nsecsElapsed() / 1e6;
+  std::printf("accessibility %s; log of %d QSOs\n", QAccessible::isActive() ? "on" : "off", qsos);
+  std::printf("  start-up, splash left out, last line shown   %8.1f ms  (peak memory %ld MiB, %ld before)\n", startUp,
+              peakMiB(), before);
+  if (args.contains(QStringLiteral("--million"))) return 0;
+
+  const auto field = [&](const char* name) { return main.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+  const auto button = [&](QWidget* w, const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); };
+  const auto typeAndEnter = [&](QWidget* w, const QString& text) {
+    QTest::keyClicks(w, text);
+    QTest::keyClick(w, Qt::Key_Return);
+  };
+  // One QSO typed up to its castle number; `number` decides whether the
+  // castle is in the log.
+  const auto typeUpToNumber = [&](const QString& number) {
+    button(&main, "Efface_A")->click();
+    typeAndEnter(field("Ind_A"), QStringLiteral("G4BENCH"));
+    typeAndEnter(field("Type_A"), QStringLiteral("G"));
+    QTest::keyClicks(field("Ref_A"), number);
+  };
+
+  std::vector<double> lookup, commit, remove, search, castles, prefixes;
+  for (int round = 0; round < 5; ++round) {
+    typeUpToNumber(QStringLiteral("0%1").arg(4000 + round));
+    lookup.push_back(timed(&main, [&] { QTest::keyClick(field("Ref_A"), Qt::Key_Return); }));
+    for (const char* f : {"Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A", "QSL_A"}) {
+      QWidget* w = main.findChild<QWidget*>(QString::fromLatin1(f));
+      QTest::keyClick(w, Qt::Key_Return);
+    }
+    commit.push_back(timed(&main, [&] { QTest::keyClick(button(&main, "Valide_A"), Qt::Key_Return); }));
+
+    auto* list = main.findChild<QListView*>(QStringLiteral("Liste_KTL"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    remove.push_back(timed(&main, [&] { button(&main, "Annule_Saisie")->click(); }));
+
+    button(&main, "Rechercher")->click();
+    settle(&main);
+    QWidget* finder = topLevel("Recherche_Indicatif");
+    search.push_back(timed(finder, [&] { typeAndEnter(finder->findChild<QLineEdit*>(QStringLiteral("Indica")), "K1234"); }));
+    finder->close();
+
+    main.findChild<QAction*>(QStringLiteral("Mnu_Aff_Contact"))->trigger();
+    settle(&main);
+    QWidget* list2 = topLevel("Aff_Contacte");
+    auto* prefix = list2->findChild<QLineEdit*>(QStringLiteral("Type_B"));
+    prefix->clear();
+    QTest::keyClicks(prefix, QStringLiteral("XX"));
+    castles.push_back(timed(list2, [&] { button(list2, "Afficher")->click(); }));
+    list2->close();
+
+    prefixes.push_back(timed(&main, [&] { main.findChild<QAction*>(QStringLiteral("Mnu_Aff_Prefixes"))->trigger(); }));
+    if (QWidget* p = topLevel("Liste_Prefixes")) p->close();
+    settle(&main);
+  }
+  std::printf("  castle lookup (Enter in Ref_A)               %8.1f ms\n", median(lookup));
+  std::printf("  commit (Valide_A, Yes)                       %8.1f ms\n", median(commit));
+  std::printf("  delete (Annule_Saisie, Yes)                  %8.1f ms\n", median(remove));
+  std::printf("  search (callsign, Enter)                     %8.1f ms\n", median(search));
+  std::printf("  castles list \"XX\" (Afficher)                 %8.1f ms\n", median(castles));
+  std::printf("  prefixes window opened                       %8.1f ms\n", median(prefixes));
+  std::printf("  (medians of 5; peak memory %ld MiB)\n", peakMiB());
+  return 0;
+}

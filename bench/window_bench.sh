@@ -1,0 +1,23 @@
+#!/bin/bash
+# bench/window_bench.sh [QSOS]: the operator's actions through the real
+# windows (ktl-window-bench) on a virtual X screen, accessibility off, then
+# on with a listener taking every event as a screen reader does; then the
+# start-up of a 1,000,000-QSO log. Run from the checkout after a build
+# (BUILD=build by default). Figures only.
+[[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] && exec dbus-run-session -- "$0" "$@"
+set -u
+cd "$(dirname "$0")/.."
+source ../shared/e2e/lib.sh
+with_x
+unset QT_QPA_PLATFORM
+bench="${BUILD:-build}/ktl-window-bench"
+for n in 1000 ${1:-100000}; do "$bench" "$n" 2>/dev/null; done
+"$bench" --million 2>/dev/null
+with_a11y
+/usr/bin/python3 -c '
+import pyatspi
+pyatspi.Registry.registerEventListener(lambda e: None, "object:", "focus:", "window:")
+pyatspi.Registry.start()' & LISTENER=$!
+sleep 1
+"$bench" "${1:-100000}" 2>/dev/null
+kill $LISTENER
