@@ -1,17 +1,20 @@
 # Live spots from a DX-cluster node: the spot lines, the castle references
 # in their comments and what the log already holds (core, QtCore only); the
-# node connection in ktl_spots, the one library with QtNetwork; the window.
+# node connection and the hunting rules (mode classes from the rig's band
+# plan, alerts, the DX command) in ktl_spots, with QtNetwork and the rig's
+# tables; the window, with the desktop's notifications over D-Bus.
 target_sources(ktl_core PRIVATE
   src/cluster/spot_parser.cpp
   src/cluster/castle_refs.cpp
   src/cluster/worked_index.cpp
   src/texts/spots_texts.cpp
 )
-add_library(ktl_spots STATIC src/cluster/spot_client.cpp)
-target_link_libraries(ktl_spots PUBLIC ktl_core Qt6::Network)
+add_library(ktl_spots STATIC src/cluster/spot_client.cpp src/cluster/spot_hunt.cpp)
+target_link_libraries(ktl_spots PUBLIC ktl_core ktl_rig Qt6::Network)
 target_compile_options(ktl_spots PRIVATE -Wall -Wextra)
-target_link_libraries(ktl_gui PUBLIC ktl_spots)
-target_sources(ktl_gui PRIVATE src/cluster/spot_table_model.cpp src/cluster/spots_window.cpp)
+find_package(Qt6 REQUIRED COMPONENTS DBus)
+target_link_libraries(ktl_gui PUBLIC ktl_spots Qt6::DBus)
+target_sources(ktl_gui PRIVATE src/cluster/spot_table_model.cpp src/cluster/spots_window.cpp src/cluster/entry_draft.cpp)
 target_sources(ktl-bench PRIVATE bench/bench_spots.cpp)
 target_link_libraries(ktl-bench PRIVATE ktl_spots)
 ktl_core_test(test_spot_lines tests/cluster/test_spot_lines.cpp)

@@ -41,7 +41,11 @@ struct Spots : StationFixture {
     c<QAction>("Mnu_Spots")->trigger();
     return w.findChild<SpotsWindow*>();
   }
-  static void feed(SpotsWindow* win, const char* line) { emit win->client().lineReceived(QString::fromUtf8(line)); }
+  // A node's line, taken in at once.
+  static void feed(SpotsWindow* win, const char* line) {
+    emit win->client().lineReceived(QString::fromUtf8(line));
+    win->takeSpots();
+  }
   static QTableView* table(SpotsWindow* win) { return win->findChild<QTableView*>(QStringLiteral("Liste_SP")); }
   // Column `column` of every row, top to bottom.
   static QStringList column(SpotsWindow* win, int column) {
