@@ -8,6 +8,8 @@ target_sources(ktl_core PRIVATE
   src/cluster/castle_refs.cpp
   src/cluster/worked_index.cpp
   src/texts/spots_texts.cpp
+  # The rig as the windows see it: its signals' code comes from moc.
+  src/state/rig_link.h
 )
 add_library(ktl_spots STATIC src/cluster/spot_client.cpp src/cluster/spot_hunt.cpp)
 target_link_libraries(ktl_spots PUBLIC ktl_core ktl_rig Qt6::Network)
@@ -24,3 +26,7 @@ target_link_libraries(test_spot_client PRIVATE ktl_spots)
 # the real node lines of ../shared/spots-corpus (not part of the checkout).
 add_executable(ktl-spots-corpus bench/spots_corpus.cpp)
 target_link_libraries(ktl-spots-corpus PRIVATE ktl_spots)
+# The spot table with hand-written times, and the hunting rules.
+ktl_gui_test(test_spot_table tests/cluster/test_spot_table.cpp)
+ktl_gui_test(test_spots_window tests/cluster/test_spots_window.cpp)
+target_link_libraries(test_spots_window PRIVATE Qt6::Network)

@@ -395,6 +395,7 @@ void SpotsWindow::takeSpots() {
   const int shownAt = before >= 0 ? spotTable_->rowViewportPosition(before) : 0;
   const QList<NewCastleSpot> castles = model_.apply(platform_.clock().now());
   if (const int after = model_.rowOf(pinned); before >= 0 && after >= 0 && after != before) {
+    spotTable_->doItemsLayout();  // the scroll bar's range takes the new rows in
     QScrollBar* bar = spotTable_->verticalScrollBar();
     bar->setValue(bar->value() + spotTable_->rowViewportPosition(after) - shownAt);
   }
