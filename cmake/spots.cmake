@@ -30,3 +30,8 @@ target_link_libraries(ktl-spots-corpus PRIVATE ktl_spots)
 ktl_gui_test(test_spot_table tests/cluster/test_spot_table.cpp)
 ktl_gui_test(test_spots_window tests/cluster/test_spots_window.cpp)
 target_link_libraries(test_spots_window PRIVATE Qt6::Network)
+# ktl-spots-window-bench: the window under a node's flood (bench/spots_window.sh
+# runs it under X with and without a screen reader).
+add_executable(ktl-spots-window-bench bench/spots_window_bench.cpp bench/bench.cpp)
+target_include_directories(ktl-spots-window-bench PRIVATE bench)
+target_link_libraries(ktl-spots-window-bench PRIVATE ktl_gui)
