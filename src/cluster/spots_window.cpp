@@ -225,7 +225,8 @@ SpotsWindow::SpotsWindow(ProgramState& state, Platform& platform, WindowOpener& 
   connect(&takeTimer_, &QTimer::timeout, this, &SpotsWindow::takeSpots);
   ageTimer_.start(kAgeCheckMs);
   connect(&ageTimer_, &QTimer::timeout, this, &SpotsWindow::takeSpots);
-  countdown_.setInterval(1000);
+  countdown_.setSingleShot(true);
+  countdown_.setTimerType(Qt::PreciseTimer);
   connect(&countdown_, &QTimer::timeout, this, &SpotsWindow::showState);
 
   // The castles' names from the award's list, read again when it changes.
@@ -309,10 +310,11 @@ void SpotsWindow::showState() {
   stateLabel_->setAccessibleName(text);
   const bool idle = client_.state() == SpotClient::State::Idle;
   connectButton_->setText(say(idle ? SpotsText::Connect : SpotsText::Disconnect));
+  // The next word when the seconds left change.
   if (client_.state() != SpotClient::State::Waiting)
     countdown_.stop();
-  else if (!countdown_.isActive())
-    countdown_.start();
+  else
+    countdown_.start(client_.remainingWaitMs() % 1000 + 1);
 }
 
 void SpotsWindow::loadStationSettings() {

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 
 using namespace ktl;
@@ -50,6 +51,13 @@ struct Hunt : StationFixture {
   static QTableView* table(SpotsWindow* win) { return in<QTableView>(win, "Liste_SP"); }
   static QString cell(SpotsWindow* win, int row, int column) {
     return table(win)->model()->index(row, column).data().toString();
+  }
+  // Closed (and gone), then opened anew.
+  static void reopen(Hunt& s, SpotsWindow*& win) {
+    const QPointer<SpotsWindow> closed = win;
+    win->close();
+    QTRY_VERIFY(!closed);
+    win = s.open();
   }
   void later(int minutes) { p.clock_.instant = p.clock_.instant.addSecs(minutes * 60); }
 };
@@ -124,6 +132,13 @@ class SpotsWindowTest : public QObject {
     QTest::keyClick(table, Qt::Key_Return);
     QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("VP2MUW"));
     QCOMPARE(s.c<QComboBox>("Bande_A")->currentText(), QStringLiteral("3.5 Mhz"));
+
+    // A filter that keeps it keeps it selected; one that hides it lets it go.
+    auto* band = Hunt::in<QComboBox>(win, "Bande_SP");
+    band->setCurrentIndex(band->findText(QStringLiteral("3.5 Mhz")));
+    QCOMPARE(Hunt::cell(win, table->currentIndex().row(), SpotTableModel::DxCall), QStringLiteral("VP2MUW"));
+    band->setCurrentIndex(band->findText(QStringLiteral("7.0 Mhz")));
+    QCOMPARE(win->model().pinned(), quint64(0));
   }
 
   // Enter or a double click: Main's entry, and the rig tuned to the spot in
@@ -189,9 +204,33 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(s.p.setting(stationSection(s.call), QStringLiteral("Spots Notification")) + '|' +
                  s.p.setting(stationSection(s.call), QStringLiteral("Spots Son")),
              QStringLiteral("0|0"));
-    win->close();
-    win = s.open();
+    Hunt::reopen(s, win);
     QVERIFY(!Hunt::in<QCheckBox>(win, "Notif_SP")->isChecked() && !Hunt::in<QCheckBox>(win, "Son_SP")->isChecked());
+  }
+
+  // The age limit and the mode filter are the station's: set in the
+  // window, applied at once, read back when it opens again.
+  void ageAndModeKept() {
+    Hunt s;
+    SpotsWindow* win = s.open();
+    auto* age = Hunt::in<QSpinBox>(win, "Age_SP");
+    QCOMPARE(age->value(), 30);
+    Hunt::feed(win, "DX de OK1KTL: 14200.0 G4SSB cq 1232Z");
+    Hunt::feed(win, "DX de OK1KTL: 14025.0 OK1CW cq 1232Z");
+    s.later(6);
+    Hunt::feed(win, "DX de OK1KTL: 14026.0 OK2CW cq 1238Z");
+    age->setValue(5);
+    QCOMPARE(Hunt::table(win)->model()->rowCount(), 1);
+    auto* mode = Hunt::in<QComboBox>(win, "Mode_SP");
+    QCOMPARE(mode->accessibleName(), QStringLiteral("Mode"));
+    mode->setCurrentIndex(mode->findText(QStringLiteral("Phonie")));
+    QCOMPARE(Hunt::table(win)->model()->rowCount(), 0);
+    const QString section = stationSection(s.call);
+    QCOMPARE(s.p.setting(section, QStringLiteral("Spots Age")) + '|' + s.p.setting(section, QStringLiteral("Spots Mode")),
+             QStringLiteral("5|PHONE"));
+    Hunt::reopen(s, win);
+    QCOMPARE(Hunt::in<QSpinBox>(win, "Age_SP")->value(), 5);
+    QCOMPARE(Hunt::in<QComboBox>(win, "Mode_SP")->currentText(), QStringLiteral("Phonie"));
   }
 
   // The award's list names the castle in the table and in the notice.
