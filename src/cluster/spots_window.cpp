@@ -532,9 +532,9 @@ bool SpotsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !isEnterKey(*static_cast<QKeyEvent*>(event)))
     return QDialog::eventFilter(watched, event);
   if (watched == spotTable_) {
-    // The spot the operator sees selected, wherever the table put it.
-    const int pinned = model_.rowOf(model_.pinned());
-    fillEntry(pinned >= 0 ? model_.index(pinned, 0) : spotTable_->currentIndex());
+    // The spot the operator sees selected: the table never removes it, so
+    // the current row follows it wherever new rows put it.
+    fillEntry(spotTable_->currentIndex());
   } else if (watched == commandField_) {
     sendCommand();
   } else if (watched == hostField_ || watched == portField_) {
