@@ -54,7 +54,7 @@ class NodeThread : public QThread {
     static const char* const freqs[] = {"14025.0", "7012.5", "3555.0", "21285.0", "10116.0", "18080.0", "28400.0"};
     const qint64 call = (n * 7919) % 3000;
     // One spot in ten a castle of the log, one in ten a castle it lacks.
-    QByteArray comment = n % 5 ? QByteArray("CQ 599") : "KTL OK-" + QByteArray::number((n % 10 ? 10000 : 13000) + call);
+    QByteArray comment = n % 5 ? QByteArray("CQ 599") : "KTL OK-" + QByteArray::number((n % 10 ? 10000 : 16000) + call);
     return "DX de SK" + QByteArray::number(n % 40) + "-#:  " + freqs[n % 7] + "  Z" + QByteArray::number(call) +
            "AB  " + comment.leftJustified(30) + ' ' + QByteArray::number(1200 + (n / 60000) % 59) + "Z\r\n";
   }

@@ -1835,5 +1835,10 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <comment>spots/Texts/PostCheck</comment>
         <translation>Prüfen Sie die Meldung (Frequenz in kHz): Die Enter-Taste sendet sie, Esc verwirft sie</translation>
     </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>Neue Burgen: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <comment>spots/Texts/PostCheck</comment>
         <translation>Check the spot (frequency in kHz): Enter sends it, Escape drops it</translation>
     </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>New castles: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <comment>spots/Texts/PostCheck</comment>
         <translation>Controlla l&apos;annuncio (frequenza in kHz): Invio lo spedisce, Esc lo annulla</translation>
     </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>Nuovi castelli: %1</translation>
+    </message>
 </context>
 </TS>

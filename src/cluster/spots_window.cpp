@@ -406,20 +406,36 @@ void SpotsWindow::takeSpots() {
 
 void SpotsWindow::alert(const QList<NewCastleSpot>& castles) {
   const bool notices = notifyCheck_->isChecked(), sound = soundCheck_->isChecked();
-  if (castles.isEmpty() || (!notices && !sound)) return;
-  const Language language = spoken(state_.language());
-  const QDateTime now = platform_.clock().now();
-  int told = 0;
-  for (const NewCastleSpot& c : castles) {
-    if (told == kNoticesAtOnce || !throttle_.allow(c.ref, c.band, now)) continue;
-    ++told;
-    if (!notices) continue;
-    const QString what = c.castleName.isEmpty() ? c.ref.text() : c.ref.text() + QStringLiteral(" ") + c.castleName;
-    const QString band = c.band < 0 ? QString() : QString::fromLatin1(kBands[c.band].log);
-    platform_.notify(pick(spotsText(SpotsText::NotifyTitle), language).arg(what),
-                     pick(spotsText(SpotsText::NotifyBody), language).arg(c.dxCall, c.frequency, band));
+  if (!notices && !sound) {
+    alertQueue_.clear();
+    return;
   }
-  if (told > 0 && sound) platform_.alertSound();
+  const QDateTime now = platform_.clock().now();
+  for (const NewCastleSpot& c : castles)
+    if (alertQueue_.size() < kCastlesPerAlert && throttle_.allow(c.ref, c.band, now)) alertQueue_.append(c);
+  if (alertQueue_.isEmpty() || (lastAlert_.isValid() && lastAlert_.secsTo(now) < kAlertGapSecs)) return;
+  lastAlert_ = now;
+  if (notices) {
+    const Language language = spoken(state_.language());
+    const Tx& body = spotsText(SpotsText::NotifyBody);
+    const auto bandOf = [](int band) { return band < 0 ? QString() : QString::fromLatin1(kBands[band].log); };
+    if (alertQueue_.size() == 1) {
+      const NewCastleSpot& c = alertQueue_.first();
+      const QString what = c.castleName.isEmpty() ? c.ref.text() : c.ref.text() + u' ' + c.castleName;
+      platform_.notify(pick(spotsText(SpotsText::NotifyTitle), language).arg(what),
+                       pick(body, language).arg(c.dxCall, c.frequency, bandOf(c.band)));
+    } else {
+      QStringList refs, lines;
+      for (const NewCastleSpot& c : std::as_const(alertQueue_)) {
+        refs << c.ref.text();
+        lines << pick(body, language).arg(c.dxCall + u' ' + c.ref.text(), c.frequency, bandOf(c.band));
+      }
+      platform_.notify(pick(spotsText(SpotsText::NotifyTitleMany), language).arg(refs.join(QStringLiteral(", "))),
+                       lines.join(u'\n'));
+    }
+  }
+  if (sound) platform_.alertSound();
+  alertQueue_.clear();
 }
 
 void SpotsWindow::sendCommand() {

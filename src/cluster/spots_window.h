@@ -8,7 +8,8 @@
 // For hunting: the spot the operator selects stays selected, in view and in
 // the table whatever the node sends; spots age out after the operator's
 // limit; a new castle brings a desktop notification and a sound, each at
-// most once an hour per castle and band; a QSO is posted to the node as a
+// most once an hour per castle and band, gathered into one alert at most
+// every few seconds; a QSO is posted to the node as a
 // DX command the operator checks in the command field before sending.
 //
 // Lines from the node wait in a queue and are taken in at most every
@@ -52,8 +53,11 @@ class SpotsWindow : public QDialog {
   static constexpr int kAgeCheckMs = 10000;
   static constexpr int kMinAgeMinutes = 1;
   static constexpr int kMaxAgeMinutes = 1440;
-  // Notices shown at most for one take; the others wait for their next spot.
-  static constexpr int kNoticesAtOnce = 3;
+  // Alerts come at most every kAlertGapSecs, one notice and one sound for
+  // the new castles since the last (kCastlesPerAlert at most; the others
+  // are told when spotted again).
+  static constexpr int kAlertGapSecs = 5;
+  static constexpr int kCastlesPerAlert = 5;
   // The node's console keeps the last kConsoleLines lines.
   static constexpr int kConsoleLines = 500;
   // The node's longest silence, in minutes, that the silence box takes.
@@ -81,10 +85,11 @@ class SpotsWindow : public QDialog {
   void applyAge();
   void applyAlerts();
   SpotFilter filterShown() const;
+  // The new castles of a take, told now or at a later take.
+  void alert(const QList<NewCastleSpot>& castles);
   // The operator's spot selected again after the table was rebuilt.
   void selectPinned();
   void fillEntry(const QModelIndex& index);
-  void alert(const QList<NewCastleSpot>& spots);
   // The status column as wide as its longest text in the language.
   void fitStatusColumn();
   // A DX command for the QSO in the entry, or the last one of the log, put
@@ -118,6 +123,8 @@ class SpotsWindow : public QDialog {
   QTimer takeTimer_, ageTimer_;
   QTimer countdown_;  // the wait before the next try, told each second
   AlertThrottle throttle_;
+  QList<NewCastleSpot> alertQueue_;  // waiting for the gap to pass
+  QDateTime lastAlert_;
 };
 
 }  // namespace ktl

@@ -70,8 +70,9 @@ constexpr Tx kTexts[] = {
     QT_TRANSLATE_NOOP3("ORB_KTL", "Aucun QSO à annoncer : entrez d'abord son indicatif dans la saisie", "spots/Texts/PostNoEntry"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Aucun QSO à annoncer : le log est vide", "spots/Texts/PostNoQso"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Vérifiez l'annonce (la fréquence en kHz) : Entrée l'envoie, Échap l'abandonne", "spots/Texts/PostCheck"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Nouveaux châteaux : %1", "spots/Texts/NotifyTitleMany"),
 };
-static_assert(std::size(kTexts) == int(SpotsText::PostCheck) + 1);
+static_assert(std::size(kTexts) == int(SpotsText::NotifyTitleMany) + 1);
 
 }  // namespace
 

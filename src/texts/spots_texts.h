@@ -61,6 +61,8 @@ enum class SpotsText {
   PostNoQso,
   // Console: the command to post is in the command field.
   PostCheck,
+  // The notification of several new castles at once: %1 their references.
+  NotifyTitleMany,
 };
 const Tx& spotsText(SpotsText id);
 

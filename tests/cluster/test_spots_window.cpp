@@ -181,6 +181,7 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(s.p.notices.size(), 3);
 
     Hunt::in<QCheckBox>(win, "Notif_SP")->click();
+    s.later(1);
     Hunt::feed(win, "DX de DL1AA: 14025.0 OK1ABC KTL OK-00001 1333Z");
     QCOMPARE(s.p.notices.size(), 3);
     QCOMPARE(s.p.sounds, 4);
@@ -192,6 +193,27 @@ class SpotsWindowTest : public QObject {
              QStringLiteral("0|0"));
     Hunt::reopen(s, win);
     QVERIFY(!Hunt::in<QCheckBox>(win, "Notif_SP")->isChecked() && !Hunt::in<QCheckBox>(win, "Son_SP")->isChecked());
+  }
+
+  // New castles close together make one notice and one sound, at most
+  // every five seconds; those that come within the gap are told after it.
+  void alertsGathered() {
+    Hunt s(kLog, QStringLiteral("Anglais"));
+    SpotsWindow* win = s.open();
+    for (const char* line : {"DX de OK1KTL: 14025.0 OK1ABC KTL OK-08815 1232Z", "DX de OK1KTL: 7025.0 DL1AB COTA DL-00001 1232Z",
+                             "DX de OK1KTL: 7025.0 F5XYZ KTL F-01051 1232Z"})  // the last one worked
+      emit win->client().lineReceived(QString::fromLatin1(line));
+    win->takeSpots();
+    QCOMPARE(s.p.notices, QStringList{"New castles: OK-08815, DL-00001 | OK1ABC OK-08815 on 14025.0 kHz (14 Mhz)\n"
+                                      "DL1AB DL-00001 on 7025.0 kHz (7.0 Mhz)"});
+    QCOMPARE(s.p.sounds, 1);
+    s.p.clock_.instant = s.p.clock_.instant.addSecs(4);
+    Hunt::feed(win, "DX de OK1KTL: 7030.0 I2XYZ KTL I-00042 1232Z");
+    QCOMPARE(s.p.notices.size(), 1);
+    s.p.clock_.instant = s.p.clock_.instant.addSecs(1);
+    win->takeSpots();  // as the window's timer does
+    QCOMPARE(s.p.notices.last(), QStringLiteral("New castle: I-00042 | I2XYZ on 7030.0 kHz (7.0 Mhz)"));
+    QCOMPARE(s.p.sounds, 2);
   }
 
   // The age limit and the mode filter are the station's: set in the
