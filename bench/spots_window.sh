@@ -20,7 +20,8 @@ with_a11y
 import pyatspi
 pyatspi.Registry.registerEventListener(lambda e: None, "object:", "focus:", "window:")
 pyatspi.Registry.start()' & LISTENER=$!
-/usr/bin/python3 - "$seconds" <<'PY' & READER=$!
+reads=$(mktemp)
+/usr/bin/python3 - "$seconds" > "$reads" <<'PY' & READER=$!
 import sys, time
 import pyatspi
 seconds = float(sys.argv[1])
@@ -69,4 +70,6 @@ PY
 sleep 1
 "${BUILD:-build}/ktl-spots-window-bench" "$seconds" "$rate" 2>/dev/null
 wait $READER
+cat "$reads"
+rm -f "$reads"
 kill $LISTENER
