@@ -1,8 +1,8 @@
 // The spot table for hunting, on spots with hand-written arrival times:
 // one row per callsign and band within ten minutes, rows aged out, the
-// capacity kept without ever dropping the operator's spot, the filters; and
-// the hunting rules beside it: mode classes, the alert throttle, the DX
-// command that posts a spot.
+// capacity kept without ever dropping the operator's spot, the filters (by
+// band, mode class and castles); and the hunting rules beside it: the alert
+// throttle, the DX command that posts a spot.
 #include "cluster/spot_table_model.h"
 
 #include <QAbstractItemModelTester>
@@ -197,24 +197,6 @@ class SpotTableTest : public QObject {
              QStringLiteral("F-01051 F5ABC 4"));
   }
 
-  void modeClasses_data() {
-    QTest::addColumn<double>("khz");
-    QTest::addColumn<QString>("comment");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("cw segment") << 7012.0 << "" << int(ModeClass::Cw);
-    QTest::newRow("phone segment") << 7150.0 << "" << int(ModeClass::Phone);
-    QTest::newRow("ft8 named in phone segment") << 14200.0 << "FT8" << int(ModeClass::Data);
-    QTest::newRow("ssb named in cw segment") << 14030.0 << "SSB" << int(ModeClass::Phone);
-    QTest::newRow("fm on 2 m") << 145500.0 << "" << int(ModeClass::Phone);
-    QTest::newRow("outside the plan") << 5.0 << "" << int(ModeClass::Unknown);
-  }
-  void modeClasses() {
-    QFETCH(double, khz);
-    QFETCH(QString, comment);
-    QFETCH(int, expected);
-    QCOMPARE(int(modeClassOf(khz, comment)), expected);
-  }
-
   // Once an hour per castle and band.
   void alertThrottle() {
     AlertThrottle t;
@@ -246,15 +228,6 @@ class SpotTableTest : public QObject {
     QFETCH(QString, number);
     QFETCH(QString, command);
     QCOMPARE(postSpotCommand(khz, call, prefix, number), command);
-  }
-
-  void frequencies() {
-    QCOMPARE(khzFromMhzText(u"14.025"), QStringLiteral("14025.0"));
-    QCOMPARE(khzFromMhzText(u" 7.0125 "), QStringLiteral("7012.5"));
-    QCOMPARE(khzFromMhzText(u"144.3"), QStringLiteral("144300.0"));
-    QCOMPARE(khzFromMhzText(u""), QString());
-    QCOMPARE(khzFromMhzText(u"-1"), QString());
-    QCOMPARE(khzFromMhzText(u"abc"), QString());
   }
 };
 
