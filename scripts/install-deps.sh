@@ -16,6 +16,7 @@ fonts-dejavu-core fonts-liberation2
 poppler-utils
 libhamlib-utils
 xvfb xauth
+openbox at-spi2-core python3-pyatspi dbus
 librsvg2-bin
 libqt6sql6-sqlite
 dpkg-dev file fakeroot desktop-file-utils appstream

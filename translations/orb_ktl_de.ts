@@ -836,11 +836,6 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <translation>Senden</translation>
     </message>
     <message>
-        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie</source>
-        <comment>Spots/Aide_SP</comment>
-        <translation>Enter-Taste oder Doppelklick auf einen Spot: übernimmt Rufzeichen, Referenz und Band in die Eingabe</translation>
-    </message>
-    <message>
         <source>Spots en direct</source>
         <comment>spots/Texts/MenuItem</comment>
         <translation>Live-Spots</translation>
@@ -1754,6 +1749,106 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <source>L&apos;impression a été écrite dans un fichier.</source>
         <comment>program/PrintedToFile</comment>
         <translation>Der Ausdruck wurde in eine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie, la radio sur sa fréquence</source>
+        <comment>Spots/Aide_SP</comment>
+        <translation>Enter-Taste oder Doppelklick auf einen Spot: übernimmt Rufzeichen, Referenz und Band in die Eingabe</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <comment>Spots/Label7_SP</comment>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Âge maximal (min)</source>
+        <comment>Spots/Label8_SP</comment>
+        <translation>Höchstalter (min)</translation>
+    </message>
+    <message>
+        <source>Un spot que personne n&apos;a répété depuis ce temps quitte la liste</source>
+        <comment>Spots/Age_SP (tooltip)</comment>
+        <translation>Ein Spot, den so lange niemand wiederholt hat, verlässt die Liste</translation>
+    </message>
+    <message>
+        <source>Notification des nouveaux châteaux</source>
+        <comment>Spots/Notif_SP</comment>
+        <translation>Benachrichtigung bei neuen Burgen</translation>
+    </message>
+    <message>
+        <source>Son pour les nouveaux châteaux</source>
+        <comment>Spots/Son_SP</comment>
+        <translation>Ton bei neuen Burgen</translation>
+    </message>
+    <message>
+        <source>Annoncer la saisie</source>
+        <comment>Spots/Annonce_SP</comment>
+        <translation>Eingabe melden</translation>
+    </message>
+    <message>
+        <source>Annoncer le dernier QSO</source>
+        <comment>Spots/AnnonceDernier_SP</comment>
+        <translation>Letztes QSO melden</translation>
+    </message>
+    <message>
+        <source>Château</source>
+        <comment>spots/Texts/ColumnCastle</comment>
+        <translation>Burg</translation>
+    </message>
+    <message>
+        <source>Spotteurs</source>
+        <comment>spots/Texts/ColumnSpotters</comment>
+        <translation>Spotter</translation>
+    </message>
+    <message>
+        <source>Tous</source>
+        <comment>spots/Texts/ModeAll</comment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <comment>spots/Texts/ModeCw</comment>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>Phonie</source>
+        <comment>spots/Texts/ModePhone</comment>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Numérique</source>
+        <comment>spots/Texts/ModeData</comment>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>Nouveau château : %1</source>
+        <comment>spots/Texts/NotifyTitle</comment>
+        <translation>Neue Burg: %1</translation>
+    </message>
+    <message>
+        <source>%1 sur %2 kHz (%3)</source>
+        <comment>spots/Texts/NotifyBody</comment>
+        <translation>%1 auf %2 kHz (%3)</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : entrez d&apos;abord son indicatif dans la saisie</source>
+        <comment>spots/Texts/PostNoEntry</comment>
+        <translation>Kein QSO zu melden: Geben Sie zuerst sein Rufzeichen in die Eingabe ein</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : le log est vide</source>
+        <comment>spots/Texts/PostNoQso</comment>
+        <translation>Kein QSO zu melden: Das Log ist leer</translation>
+    </message>
+    <message>
+        <source>Vérifiez l&apos;annonce (la fréquence en kHz) : Entrée l&apos;envoie, Échap l&apos;abandonne</source>
+        <comment>spots/Texts/PostCheck</comment>
+        <translation>Prüfen Sie die Meldung (Frequenz in kHz): Die Enter-Taste sendet sie, Esc verwirft sie</translation>
+    </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>Neue Burgen: %1</translation>
     </message>
 </context>
 </TS>

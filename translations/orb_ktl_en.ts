@@ -836,11 +836,6 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <translation>Send</translation>
     </message>
     <message>
-        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie</source>
-        <comment>Spots/Aide_SP</comment>
-        <translation>Enter or double click on a spot: callsign, reference and band into the entry</translation>
-    </message>
-    <message>
         <source>Spots en direct</source>
         <comment>spots/Texts/MenuItem</comment>
         <translation>Live spots</translation>
@@ -1754,6 +1749,106 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <source>L&apos;impression a été écrite dans un fichier.</source>
         <comment>program/PrintedToFile</comment>
         <translation>The printout was written to a file.</translation>
+    </message>
+    <message>
+        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie, la radio sur sa fréquence</source>
+        <comment>Spots/Aide_SP</comment>
+        <translation>Enter or double click on a spot: callsign, reference and band into the entry</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <comment>Spots/Label7_SP</comment>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Âge maximal (min)</source>
+        <comment>Spots/Label8_SP</comment>
+        <translation>Maximum age (min)</translation>
+    </message>
+    <message>
+        <source>Un spot que personne n&apos;a répété depuis ce temps quitte la liste</source>
+        <comment>Spots/Age_SP (tooltip)</comment>
+        <translation>A spot nobody has repeated for this long leaves the list</translation>
+    </message>
+    <message>
+        <source>Notification des nouveaux châteaux</source>
+        <comment>Spots/Notif_SP</comment>
+        <translation>Notify new castles</translation>
+    </message>
+    <message>
+        <source>Son pour les nouveaux châteaux</source>
+        <comment>Spots/Son_SP</comment>
+        <translation>Sound for new castles</translation>
+    </message>
+    <message>
+        <source>Annoncer la saisie</source>
+        <comment>Spots/Annonce_SP</comment>
+        <translation>Post the entry</translation>
+    </message>
+    <message>
+        <source>Annoncer le dernier QSO</source>
+        <comment>Spots/AnnonceDernier_SP</comment>
+        <translation>Post the last QSO</translation>
+    </message>
+    <message>
+        <source>Château</source>
+        <comment>spots/Texts/ColumnCastle</comment>
+        <translation>Castle</translation>
+    </message>
+    <message>
+        <source>Spotteurs</source>
+        <comment>spots/Texts/ColumnSpotters</comment>
+        <translation>Spotters</translation>
+    </message>
+    <message>
+        <source>Tous</source>
+        <comment>spots/Texts/ModeAll</comment>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <comment>spots/Texts/ModeCw</comment>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>Phonie</source>
+        <comment>spots/Texts/ModePhone</comment>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Numérique</source>
+        <comment>spots/Texts/ModeData</comment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Nouveau château : %1</source>
+        <comment>spots/Texts/NotifyTitle</comment>
+        <translation>New castle: %1</translation>
+    </message>
+    <message>
+        <source>%1 sur %2 kHz (%3)</source>
+        <comment>spots/Texts/NotifyBody</comment>
+        <translation>%1 on %2 kHz (%3)</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : entrez d&apos;abord son indicatif dans la saisie</source>
+        <comment>spots/Texts/PostNoEntry</comment>
+        <translation>No QSO to post: first type its callsign in the entry</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : le log est vide</source>
+        <comment>spots/Texts/PostNoQso</comment>
+        <translation>No QSO to post: the log is empty</translation>
+    </message>
+    <message>
+        <source>Vérifiez l&apos;annonce (la fréquence en kHz) : Entrée l&apos;envoie, Échap l&apos;abandonne</source>
+        <comment>spots/Texts/PostCheck</comment>
+        <translation>Check the spot (frequency in kHz): Enter sends it, Escape drops it</translation>
+    </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>New castles: %1</translation>
     </message>
 </context>
 </TS>

@@ -836,11 +836,6 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <translation>Invia</translation>
     </message>
     <message>
-        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie</source>
-        <comment>Spots/Aide_SP</comment>
-        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell&apos;inserimento</translation>
-    </message>
-    <message>
         <source>Spots en direct</source>
         <comment>spots/Texts/MenuItem</comment>
         <translation>Spot in diretta</translation>
@@ -1754,6 +1749,106 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
         <source>L&apos;impression a été écrite dans un fichier.</source>
         <comment>program/PrintedToFile</comment>
         <translation>La stampa è stata scritta in un file.</translation>
+    </message>
+    <message>
+        <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie, la radio sur sa fréquence</source>
+        <comment>Spots/Aide_SP</comment>
+        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell'inserimento</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <comment>Spots/Label7_SP</comment>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Âge maximal (min)</source>
+        <comment>Spots/Label8_SP</comment>
+        <translation>Età massima (min)</translation>
+    </message>
+    <message>
+        <source>Un spot que personne n&apos;a répété depuis ce temps quitte la liste</source>
+        <comment>Spots/Age_SP (tooltip)</comment>
+        <translation>Uno spot che nessuno ha ripetuto da questo tempo lascia la lista</translation>
+    </message>
+    <message>
+        <source>Notification des nouveaux châteaux</source>
+        <comment>Spots/Notif_SP</comment>
+        <translation>Notifica dei nuovi castelli</translation>
+    </message>
+    <message>
+        <source>Son pour les nouveaux châteaux</source>
+        <comment>Spots/Son_SP</comment>
+        <translation>Suono per i nuovi castelli</translation>
+    </message>
+    <message>
+        <source>Annoncer la saisie</source>
+        <comment>Spots/Annonce_SP</comment>
+        <translation>Annuncia l'inserimento</translation>
+    </message>
+    <message>
+        <source>Annoncer le dernier QSO</source>
+        <comment>Spots/AnnonceDernier_SP</comment>
+        <translation>Annuncia l'ultimo QSO</translation>
+    </message>
+    <message>
+        <source>Château</source>
+        <comment>spots/Texts/ColumnCastle</comment>
+        <translation>Castello</translation>
+    </message>
+    <message>
+        <source>Spotteurs</source>
+        <comment>spots/Texts/ColumnSpotters</comment>
+        <translation>Spotter</translation>
+    </message>
+    <message>
+        <source>Tous</source>
+        <comment>spots/Texts/ModeAll</comment>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <comment>spots/Texts/ModeCw</comment>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>Phonie</source>
+        <comment>spots/Texts/ModePhone</comment>
+        <translation>Fonia</translation>
+    </message>
+    <message>
+        <source>Numérique</source>
+        <comment>spots/Texts/ModeData</comment>
+        <translation>Digitale</translation>
+    </message>
+    <message>
+        <source>Nouveau château : %1</source>
+        <comment>spots/Texts/NotifyTitle</comment>
+        <translation>Nuovo castello: %1</translation>
+    </message>
+    <message>
+        <source>%1 sur %2 kHz (%3)</source>
+        <comment>spots/Texts/NotifyBody</comment>
+        <translation>%1 su %2 kHz (%3)</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : entrez d&apos;abord son indicatif dans la saisie</source>
+        <comment>spots/Texts/PostNoEntry</comment>
+        <translation>Nessun QSO da annunciare: inserisci prima il suo nominativo</translation>
+    </message>
+    <message>
+        <source>Aucun QSO à annoncer : le log est vide</source>
+        <comment>spots/Texts/PostNoQso</comment>
+        <translation>Nessun QSO da annunciare: il log è vuoto</translation>
+    </message>
+    <message>
+        <source>Vérifiez l&apos;annonce (la fréquence en kHz) : Entrée l&apos;envoie, Échap l&apos;abandonne</source>
+        <comment>spots/Texts/PostCheck</comment>
+        <translation>Controlla l'annuncio (frequenza in kHz): Invio lo spedisce, Esc lo annulla</translation>
+    </message>
+    <message>
+        <source>Nouveaux châteaux : %1</source>
+        <comment>spots/Texts/NotifyTitleMany</comment>
+        <translation>Nuovi castelli: %1</translation>
     </message>
 </context>
 </TS>

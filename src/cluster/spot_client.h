@@ -78,8 +78,9 @@ class SpotClient : public QObject {
   bool send(const QString& command);
 
   State state() const { return state_; }
-  // The wait before the next try, while Waiting.
+  // The wait before the next try, while Waiting, and what is left of it.
   int waitMs() const { return retryTimer_.interval(); }
+  int remainingWaitMs() const { return retryTimer_.isActive() ? retryTimer_.remainingTime() : 0; }
   // Why the last try failed or the last connection ended.
   QString lastError() const { return lastError_; }
   // The last connection ended because the node sent nothing for the idle

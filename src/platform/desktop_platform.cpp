@@ -6,7 +6,15 @@
 #include "platform/data_dir.h"
 #include "platform/engine_web_view.h"
 
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QMessageBox>
@@ -91,5 +99,49 @@ bool paintLines(QPagedPaintDevice& device, const QStringList& lines, const QFont
 WebView* DesktopPlatform::createWebView(QWidget* parent) { return new EngineWebView(parent); }
 
 bool DesktopPlatform::openFolder(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
+// The desktop's notification service (freedesktop notifications over the
+// session bus), asked without waiting; where it does not answer, a tray
+// message, where the desktop has a tray.
+void DesktopPlatform::notify(const QString& title, const QString& text) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) {
+    trayNotice(title, text);
+    return;
+  }
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+      QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+  call << kProductTitle << uint(0) << QStringLiteral("dialog-information") << title << text << QStringList()
+       << QVariantMap{{QStringLiteral("category"), QStringLiteral("im.received")}} << int(10000);
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), qApp);
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp, [this, title, text](QDBusPendingCallWatcher* w) {
+    w->deleteLater();
+    if (w->isError()) trayNotice(title, text);
+  });
+}
+
+void DesktopPlatform::trayNotice(const QString& title, const QString& text) {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  if (!tray_) {
+    tray_ = new QSystemTrayIcon(QApplication::windowIcon(), qApp);
+    tray_->setToolTip(kProductTitle);
+  }
+  tray_->show();
+  tray_->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+}
+
+// The desktop's own sound for a message where a player is at hand, else
+// the bell; the player runs on its own.
+void DesktopPlatform::alertSound() {
+  static const QString canberra = QStandardPaths::findExecutable(QStringLiteral("canberra-gtk-play"));
+  if (!canberra.isEmpty() &&
+      QProcess::startDetached(canberra, {QStringLiteral("-i"), QStringLiteral("message-new-instant")}))
+    return;
+  static const QString paplay = QStandardPaths::findExecutable(QStringLiteral("paplay"));
+  const QString sound = QStringLiteral("/usr/share/sounds/freedesktop/stereo/message-new-instant.oga");
+  if (!paplay.isEmpty() && QFileInfo::exists(sound) && QProcess::startDetached(paplay, {sound})) return;
+  QApplication::beep();
+}
 
 }  // namespace ktl

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 class QPagedPaintDevice;
+class QSystemTrayIcon;
 
 namespace ktl {
 
@@ -24,8 +25,13 @@ class DesktopPlatform : public Platform {
   int splashMilliseconds() const override { return 2000; }
   WebView* createWebView(QWidget* parent) override;
   bool openFolder(const QString& path) override;
+  void notify(const QString& title, const QString& text) override;
+  void alertSound() override;
 
  private:
+  void trayNotice(const QString& title, const QString& text);
+
+  QSystemTrayIcon* tray_ = nullptr;
   SystemClock clock_;
   SettingsStore settings_{SettingsStore::defaultFile()};
   QString dataDir_;

@@ -63,6 +63,11 @@ class Platform {
   virtual WebView* createWebView(QWidget* parent) = 0;
   // Shows a folder in the desktop's file manager; false when none could.
   virtual bool openFolder(const QString& path) = 0;
+  // A notice on the desktop that goes away by itself (the desktop's
+  // notification service, else its tray); never waits for it.
+  virtual void notify(const QString& title, const QString& text) = 0;
+  // A short alert sound; never waits for it.
+  virtual void alertSound() = 0;
 
   // A message of the program in `language`: nothing for an unknown language.
   void say(QWidget* parent, Language language, Msg msg) { sayText(parent, ktl::message(msg, language)); }

@@ -40,6 +40,14 @@ inline constexpr SettingKey SpotsBand{SettingKey::Station, "Spots Bande", ""};
 // Minutes the node may send nothing before the live-spot window takes the
 // connection for dead and connects again.
 inline constexpr SettingKey SpotsSilence{SettingKey::Station, "Spots Silence", "10"};
+// The live-spot window's hunting, per station: minutes a spot nobody
+// repeats stays in the list; the mode filter ("CW", "PHONE", "DATA", empty
+// for every mode); a desktop notification and a sound for a new castle
+// ("1" on, "0" off).
+inline constexpr SettingKey SpotsMaxAge{SettingKey::Station, "Spots Age", "30"};
+inline constexpr SettingKey SpotsMode{SettingKey::Station, "Spots Mode", ""};
+inline constexpr SettingKey SpotsNotify{SettingKey::Station, "Spots Notification", "1"};
+inline constexpr SettingKey SpotsSound{SettingKey::Station, "Spots Son", "1"};
 // The award the standard ADIF export names in SIG, the castle reference
 // going in SIG_INFO.
 inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};

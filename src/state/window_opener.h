@@ -2,10 +2,19 @@
 // How a window asks for another one without knowing it: by its name. The
 // program's composition opens each window once, without modality, and
 // brings an open one to the front.
-class QString;
+#include <QString>
+
 class QWidget;
 
 namespace ktl {
+
+// The QSO being typed in Main's entry, as its fields hold it (blanks
+// around removed); all empty when there is no entry.
+struct EntryDraft {
+  QString callsign, prefix, number, band, mode;
+};
+// The draft of the entry window `main` (null: none), read from its fields.
+EntryDraft entryDraftOf(const QWidget* main);
 
 enum class WindowId {
   Station,            // Station
@@ -40,6 +49,8 @@ class WindowOpener {
   // the operator's Enter. Nothing is written.
   virtual void fillEntry(const QString& callsign, const QString& prefix, const QString& number,
                          const QString& band) = 0;
+  // The QSO being typed in the entry window now.
+  virtual EntryDraft entryDraft() const { return {}; }
 };
 
 }  // namespace ktl

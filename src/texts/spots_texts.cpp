@@ -18,7 +18,15 @@ constexpr CaptionRow kSpotsCaptions[] = {
     {"Label5_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Commande", "Spots/Label5_SP")},
     {"Envoi_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Envoyer", "Spots/Envoi_SP")},
     {"Aide_SP",
-     QT_TRANSLATE_NOOP3("ORB_KTL", "Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie", "Spots/Aide_SP")},
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie, la radio sur sa fréquence", "Spots/Aide_SP")},
+    {"Label7_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Mode", "Spots/Label7_SP")},
+    {"Label8_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Âge maximal (min)", "Spots/Label8_SP")},
+    {"Age_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Un spot que personne n'a répété depuis ce temps quitte la liste", "Spots/Age_SP (tooltip)"),
+     true},
+    {"Notif_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Notification des nouveaux châteaux", "Spots/Notif_SP")},
+    {"Son_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Son pour les nouveaux châteaux", "Spots/Son_SP")},
+    {"Annonce_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Annoncer la saisie", "Spots/Annonce_SP")},
+    {"AnnonceDernier_SP", QT_TRANSLATE_NOOP3("ORB_KTL", "Annoncer le dernier QSO", "Spots/AnnonceDernier_SP")},
 };
 
 constexpr Tx kTexts[] = {
@@ -51,8 +59,20 @@ constexpr Tx kTexts[] = {
     QT_TRANSLATE_NOOP3("ORB_KTL", "Rien reçu du nœud depuis %2 : nouvel essai dans %1 s", "spots/Texts/StateSilent"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "Nœud refusé : son nom ne prend que des lettres sans accent, des chiffres, des points et des tirets, 253 au "
      "plus. Un nom écrit dans un autre alphabet s'entre sous sa forme xn--…", "spots/Texts/HostRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Château", "spots/Texts/ColumnCastle"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Spotteurs", "spots/Texts/ColumnSpotters"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Tous", "spots/Texts/ModeAll"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "CW", "spots/Texts/ModeCw"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Phonie", "spots/Texts/ModePhone"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Numérique", "spots/Texts/ModeData"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Nouveau château : %1", "spots/Texts/NotifyTitle"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "%1 sur %2 kHz (%3)", "spots/Texts/NotifyBody"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Aucun QSO à annoncer : entrez d'abord son indicatif dans la saisie", "spots/Texts/PostNoEntry"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Aucun QSO à annoncer : le log est vide", "spots/Texts/PostNoQso"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Vérifiez l'annonce (la fréquence en kHz) : Entrée l'envoie, Échap l'abandonne", "spots/Texts/PostCheck"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Nouveaux châteaux : %1", "spots/Texts/NotifyTitleMany"),
 };
-static_assert(std::size(kTexts) == int(SpotsText::HostRefused) + 1);
+static_assert(std::size(kTexts) == int(SpotsText::NotifyTitleMany) + 1);
 
 }  // namespace
 

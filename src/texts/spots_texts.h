@@ -45,6 +45,24 @@ enum class SpotsText {
   StateSilent,
   // Message box: the node's host is not a plain ASCII name or address.
   HostRefused,
+  ColumnCastle,    // the castle's name from the award's list
+  ColumnSpotters,  // how many spotters
+  // Items of the mode filter Mode_SP.
+  ModeAll,
+  ModeCw,
+  ModePhone,
+  ModeData,
+  // The desktop notification of a new castle: %1 the reference and its
+  // name; %1 the callsign, %2 kHz, %3 the band.
+  NotifyTitle,
+  NotifyBody,
+  // Message boxes of the post buttons: no callsign in the entry; no QSO in the log.
+  PostNoEntry,
+  PostNoQso,
+  // Console: the command to post is in the command field.
+  PostCheck,
+  // The notification of several new castles at once: %1 their references.
+  NotifyTitleMany,
 };
 const Tx& spotsText(SpotsText id);
 

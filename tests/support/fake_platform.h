@@ -60,6 +60,9 @@ class FakePlatform : public Platform {
     foldersOpened << path;
     return openFolderAnswer;
   }
+  // Records each notice as "title | text", and each sound.
+  void notify(const QString& title, const QString& text) override { notices << title + QStringLiteral(" | ") + text; }
+  void alertSound() override { ++sounds; }
 
   QString logPath(const QString& callsign) const;
   void writeLog(const QString& callsign, const QByteArray& content) const;
@@ -83,6 +86,8 @@ class FakePlatform : public Platform {
   std::function<WebView*(QWidget*)> webViewFactory;
   QStringList foldersOpened;
   bool openFolderAnswer = true;
+  QStringList notices;
+  int sounds = 0;
 
  private:
   QTemporaryDir ownRoot_;
