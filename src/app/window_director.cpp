@@ -31,6 +31,8 @@ void WindowDirector::showImportedLog() {
   if (main_) main_->reloadAfterImport();
 }
 
+EntryDraft WindowDirector::entryDraft() const { return main_ ? main_->entryForm().draft() : EntryDraft{}; }
+
 void WindowDirector::fillEntry(const QString& callsign, const QString& prefix, const QString& number,
                                const QString& band) {
   if (main_) main_->entryForm().fillFromSpot(callsign, prefix, number, band);

@@ -27,7 +27,7 @@ class WindowDirector : public WindowOpener {
   void showImportedLog() override;
   void fillEntry(const QString& callsign, const QString& prefix, const QString& number,
                  const QString& band) override;
-  EntryDraft entryDraft() const override { return entryDraftOf(owner_); }
+  EntryDraft entryDraft() const override;
 
  private:
   QWidget* make(WindowId id);

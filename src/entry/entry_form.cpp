@@ -130,6 +130,11 @@ void EntryForm::setKnownAtCommit(const QByteArray& freqMhz, const QByteArray& mo
   known_.submode = submode;
 }
 
+EntryDraft EntryForm::draft() const {
+  return {fieldText(F::Ind_A).trimmed(), fieldText(F::Type_A).trimmed(), fieldText(F::Ref_A).trimmed(),
+          fieldText(F::Bande_A).trimmed(), fieldText(F::Mode_A).trimmed()};
+}
+
 ExtrasStore& EntryForm::extras() {
   if (!extras_ || extras_->path() != ExtrasStore::pathFor(state_.logPath()))
     extras_ = std::make_unique<ExtrasStore>(state_.logPath());

@@ -3,6 +3,7 @@
 // caption and the buttons that commit, clear, insert, delete and search.
 #include "adif/qso_extras.h"
 #include "entry/entry_checks.h"
+#include "state/window_opener.h"
 #include "texts/texts.h"
 
 #include <QByteArray>
@@ -40,6 +41,8 @@ class EntryForm : public QWidget {
   void setKnownAtCommit(const QByteArray& freqMhz, const QByteArray& mode, const QByteArray& submode);
 
   EntryMode entryMode() const { return entryMode_; }
+  // The QSO being typed, as its fields hold it (blanks around removed).
+  EntryDraft draft() const;
   bool alreadyContacted() const { return alreadyContacted_; }
 
   // The band and mode lists, and the positions stored for the station: a

@@ -13,8 +13,6 @@ namespace ktl {
 struct EntryDraft {
   QString callsign, prefix, number, band, mode;
 };
-// The draft of the entry window `main` (null: none), read from its fields.
-EntryDraft entryDraftOf(const QWidget* main);
 
 enum class WindowId {
   Station,            // Station
