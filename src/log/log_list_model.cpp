@@ -9,61 +9,103 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 
 namespace ktl {
 
-bool LogListModel::load(const QString& path) {
-  QFile f(path);
-  const bool missing = !f.exists();
-  if (missing || !f.open(QIODevice::ReadOnly)) {
-    clear();
-    error_ = missing ? QString() : f.errorString();
-    return missing;
-  }
-  return load(f);
+namespace {
+
+// A piece of the file read at once: a few thousand lines, a screenful and
+// far more, one read for a view, a few hundred for a pass over a large log.
+constexpr qint64 kPieceBytes = 256 * 1024;
+
+}  // namespace
+
+void LogListModel::reset() {
+  starts_.clear();
+  file_.close();
+  piece_.clear();
+  pieceAt_ = 0;
+  error_.clear();
 }
 
-bool LogListModel::load(QIODevice& device) {
+bool LogListModel::load(const QString& path) {
   beginResetModel();
-  starts_.clear();
-  error_.clear();
+  reset();
+  file_.setFileName(path);
+  const bool missing = !file_.exists();
+  if (missing || !file_.open(QIODevice::ReadOnly)) {
+    error_ = missing ? QString() : file_.errorString();
+    file_.close();
+    endResetModel();
+    return missing;
+  }
+  // One pass for the line ends, a large block at a time; a line ends at LF,
+  // and a last line without one is a line all the same.
+  const qint64 size = file_.size();
+  starts_.reserve(size / (kLogLineWidth + 2) + 2);
+  QByteArray block(std::min<qint64>(std::max<qint64>(size, 1), 1 << 20), Qt::Uninitialized);
+  qint64 at = 0, lineStart = 0;
   bool ok = true;
-  if (device.isSequential()) {
-    bytes_ = device.readAll();
-  } else {
-    // Read into exactly the size of the file: a million-QSO log takes its
-    // 123 MB and no more (readAll and resize round up to a power of two).
-    bytes_ = QByteArray(device.size() - device.pos(), Qt::Uninitialized);
-    const qint64 got = device.read(bytes_.data(), bytes_.size());
-    ok = got >= 0;
-    bytes_.truncate(std::max<qint64>(got, 0));
-    if (ok) bytes_ += device.readAll();  // what was added since the size was taken
+  for (;;) {
+    const qint64 got = file_.read(block.data(), block.size());
+    if (got < 0) ok = false;
+    if (got <= 0) break;
+    const char* p = block.constData();
+    const char* end = p + got;
+    while (const void* lf = std::memchr(p, '\n', end - p)) {
+      starts_.push_back(lineStart);
+      lineStart = at + (static_cast<const char*>(lf) - block.constData()) + 1;
+      p = static_cast<const char*>(lf) + 1;
+    }
+    at += got;
   }
-  const auto* file = qobject_cast<QFileDevice*>(&device);
-  ok = ok && (!file || file->error() == QFileDevice::NoError);
+  if (ok && lineStart < at) starts_.push_back(lineStart);
+  starts_.push_back(at);
   if (!ok) {
-    error_ = device.errorString();
-    bytes_.clear();
+    error_ = file_.errorString();
+    starts_.clear();
+    file_.close();
   }
-  const char* data = bytes_.constData();
-  starts_.reserve(bytes_.size() / (kLogLineWidth + 2) + 2);
-  forEachLineIn(QByteArrayView(data, bytes_.size()),
-                [this, data](QByteArrayView line) { starts_.append(line.data() - data); });
-  starts_.append(bytes_.size());
   endResetModel();
   return ok;
 }
 
+bool LogListModel::load(QIODevice& device) {
+  beginResetModel();
+  reset();
+  piece_ = device.readAll();
+  const auto* file = qobject_cast<QFileDevice*>(&device);
+  if (file && file->error() != QFileDevice::NoError) {
+    error_ = device.errorString();
+    piece_.clear();
+  }
+  const char* data = piece_.constData();
+  starts_.reserve(piece_.size() / (kLogLineWidth + 2) + 2);
+  forEachLineIn(QByteArrayView(data, piece_.size()),
+                [this, data](QByteArrayView line) { starts_.push_back(line.data() - data); });
+  starts_.push_back(piece_.size());
+  endResetModel();
+  return error_.isEmpty();
+}
+
 void LogListModel::clear() {
   beginResetModel();
-  bytes_.clear();
-  starts_.clear();
-  error_.clear();
+  reset();
   endResetModel();
 }
 
+void LogListModel::readPiece(qint64 from, qint64 to) const {
+  const qint64 size = std::max(to - from, kPieceBytes);
+  piece_.resize(size);
+  pieceAt_ = from;
+  qint64 got = -1;
+  if (file_.seek(from)) got = file_.read(piece_.data(), size);
+  piece_.truncate(std::max<qint64>(got, 0));
+}
+
 int LogListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || starts_.isEmpty() ? 0 : static_cast<int>(starts_.size() - 1);
+  return parent.isValid() || starts_.empty() ? 0 : static_cast<int>(starts_.size() - 1);
 }
 
 QVariant LogListModel::data(const QModelIndex& index, int role) const {
@@ -93,11 +135,15 @@ QString LogListModel::spokenLine(int row) const {
 }
 
 QByteArrayView LogListModel::logLine(int row) const {
-  const qsizetype start = starts_.at(row);
-  qsizetype end = starts_.at(row + 1);
-  if (end > start && bytes_[end - 1] == '\n') --end;
-  if (end > start && bytes_[end - 1] == '\r') --end;
-  return QByteArrayView(bytes_.constData() + start, end - start);
+  const qint64 start = starts_.at(row), next = starts_.at(row + 1);
+  // A file's piece in hand holds the line, or the next piece is read from
+  // the line on (the lines of a view, of a pass, come in order).
+  if (file_.isOpen() && (start < pieceAt_ || next > pieceAt_ + piece_.size())) readPiece(start, next);
+  const qint64 from = std::min<qint64>(start - pieceAt_, piece_.size());
+  qint64 end = std::min<qint64>(next - pieceAt_, piece_.size());
+  if (end > from && piece_[end - 1] == '\n') --end;
+  if (end > from && piece_[end - 1] == '\r') --end;
+  return QByteArrayView(piece_.constData() + from, end - from);
 }
 
 QByteArray LogListModel::displayLine(int row) const {
