@@ -17,6 +17,7 @@ enum class WindowId {
   Cluster,            // Cluster
   LiveSpots,
   AwardProgress,      // Progression
+  Rig,                // Radio
 };
 
 class WindowOpener {
