@@ -125,6 +125,10 @@ class RigEntryTest : public QObject {
     QCOMPARE(s.lines(), QList<QByteArray>{logLine("F5ABC", "F", "01051", "04/03/16", "09:05", "SSB", "14 Mhz")});
     QCOMPARE(s.lastRecordRigFields(), QStringLiteral("<FREQ:9>14.025300 <MODE:3>SSB <SUBMODE:3>USB"));
     QVERIFY(s.p.messages.size() == 1 && s.p.messages[0].contains(QStringLiteral("_KTL_standard.adi")));
+    // The next QSO follows the rig again.
+    QCOMPARE(setRig(rig.port, 7012000, QStringLiteral("CW")), QString());
+    QTRY_COMPARE(s.band(), QStringLiteral("7.0 Mhz"));
+    QTRY_COMPARE(s.mode(), QStringLiteral("CW"));
 
     s.c<QAction>("Mnu_Anglais")->trigger();
     QCOMPARE(s.rigState(), QStringLiteral("Rig connected (127.0.0.1:%1)").arg(rig.port));

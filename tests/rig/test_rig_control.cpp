@@ -245,6 +245,18 @@ class RigControlTest : public QObject {
       QVERIFY(s.rig()->tune(7100000, QString()));
       QTRY_COMPARE(rigctl(other, {QStringLiteral("f")}), QStringLiteral("7100000"));
       port = other;
+
+      // Another model on the same port: the new rigctld gets the port once
+      // the old one has let it go.
+      QSignalSpy trouble(&s.control, &RigControl::trouble);
+      s.set(keys::RigModel, QStringLiteral("6"));  // Hamlib's dummy without VFOs
+      s.control.apply();
+      QTRY_VERIFY(s.rig()->linkUp());
+      QVERIFY(!alive(pid));
+      pid = s.control.daemon().processId();
+      QVERIFY(alive(pid));
+      QCOMPARE(trouble.size(), 0);
+      QCOMPARE(s.control.daemon().state(), RigDaemon::State::Running);
     }
     QTRY_VERIFY(!alive(pid));
     QVERIFY(!listening(port, 300));
