@@ -4,6 +4,7 @@
 // mode for the standard export, the state line tells the link's troubles
 // without a box; the rig window sets it all up from the keyboard.
 #include "adif/adif_standard.h"
+#include "extras/extras_store.h"
 #include "platform/window_services.h"
 #include "rig/rig_texts.h"
 #include "rig/rig_window.h"
@@ -57,6 +58,19 @@ struct RigStation : StationFixture {
     QFile f(standardAdifPath(p.dataDir(), call));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no export)");
   }
+  // The same fields as kept beside the log for its last QSO.
+  QString keptRigFields() const {
+    ExtrasStore store(p.logPath(call));
+    const QsoExtrasLookup next = store.lookup();
+    QByteArray stored;
+    for (const QByteArray& line : lines()) stored = next ? next(qsoKey(line)) : QByteArray();
+    QStringList fields;
+    for (const char* tag : {"FREQ", "MODE", "SUBMODE"}) {
+      const QByteArray value = storedValue(stored, tag);
+      if (!value.isEmpty()) fields << QStringLiteral("<%1:%2>%3").arg(tag).arg(value.size()).arg(QString::fromLatin1(value));
+    }
+    return fields.join(u' ');
+  }
   // The FREQ, MODE and SUBMODE fields of the export's last record.
   QString lastRecordRigFields() {
     const QByteArray adif = exported();
@@ -77,7 +91,7 @@ QString setRig(quint16 port, qint64 hz, const QString& mode) {
 
 QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
-enum class Before { Nothing, BandAndModePassed, BandTyped, Deferred, ListQsoShown, Insert };
+enum class Before { Nothing, BandAndModePassed, BandTyped, ModeChosen, Deferred, ListQsoShown, Insert };
 
 }  // namespace
 
@@ -151,6 +165,8 @@ class RigEntryTest : public QObject {
         << "<FREQ:9>14.025300 <MODE:3>SSB <SUBMODE:3>USB";
     QTest::newRow("band typed by the operator")
         << Before::BandTyped << qint64(7012000) << "CW" << "21 Mhz" << "SSB" << "<MODE:3>SSB <SUBMODE:3>USB";
+    QTest::newRow("mode chosen by the operator")
+        << Before::ModeChosen << qint64(7100000) << "LSB" << "7.0 Mhz" << "CW" << "<FREQ:8>7.100000 <MODE:2>CW";
     QTest::newRow("outside the twelve bands")
         << Before::Nothing << qint64(5357000) << "USB" << "14 Mhz" << "SSB" << "<MODE:3>SSB <SUBMODE:3>USB";
     QTest::newRow("data mode: the typed mode stays")
@@ -188,6 +204,11 @@ class RigEntryTest : public QObject {
         QTest::keyClick(s.c("Bande_A"), Qt::Key_Down);
         QCOMPARE(s.band(), QStringLiteral("21 Mhz"));
         break;
+      case Before::ModeChosen:
+        s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+        QTest::keyClick(s.c("Mode_A"), Qt::Key_Down);
+        QCOMPARE(s.mode(), QStringLiteral("CW"));
+        break;
       case Before::Deferred:
         s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
         s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
@@ -207,6 +228,8 @@ class RigEntryTest : public QObject {
     s.commit();
     QCOMPARE(s.lines().size(), 2);
     QCOMPARE(s.lastRecordRigFields(), stored);
+    // Kept beside the log as exported: nothing the QSO's band or mode denies.
+    QCOMPARE(s.keptRigFields(), stored);
   }
 
   // A frequency outside the twelve bands is said beside it.

@@ -29,6 +29,11 @@ RigClient::Timing quickTiming() {
   return t;
 }
 
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
 // A state over settings and logs of its own, on station F0ORB.
@@ -137,7 +142,7 @@ class RigControlTest : public QObject {
     s.control.apply();
     QVERIFY(s.rig());
     QTRY_COMPARE(s.rig()->frequencyHz(), 7012000);
-    QCOMPARE(s.rig()->hamlibMode(), QStringLiteral("CW"));
+    QTRY_COMPARE(s.rig()->hamlibMode(), QStringLiteral("CW"));
     const qsizetype made = changes.size();
     s.control.apply();
     QCOMPARE(changes.size(), made);
@@ -260,6 +265,42 @@ class RigControlTest : public QObject {
     }
     QTRY_VERIFY(!alive(pid));
     QVERIFY(!listening(port, 300));
+  }
+
+  // A rigctld slow to stop: the next one starts only once it has ended,
+  // as it may hold the port or the rig's device until then.
+  void nextRigctldWaitsForTheOld() {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("slow-rigctld"));
+    QFile f(script);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n"
+            "log=\"$(dirname \"$0\")/log\"\n"
+            "echo \"start $$\" >> \"$log\"\n"
+            "trap 'sleep 0.4; echo \"end $$\" >> \"$log\"; exit 0' TERM\n"
+            "while :; do sleep 0.05; done\n");
+    f.close();
+    QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    RigDaemon daemon;
+    RigDaemonSettings settings;
+    settings.program = script;
+    daemon.start(settings);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
+    const qint64 first = daemon.processId();
+    QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("log"))));
+    daemon.start(settings);
+    QCOMPARE(daemon.state(), RigDaemon::State::Starting);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
+    const qint64 second = daemon.processId();
+    QTRY_COMPARE(readFile(dir.filePath(QStringLiteral("log"))).count('\n'), 3);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("log"))),
+             QStringLiteral("start %1\nend %1\nstart %2\n").arg(first).arg(second).toLatin1());
+    // Stopped while the old one still ends: nothing starts.
+    daemon.start(settings);
+    daemon.stop();
+    QTest::qWait(800);
+    QCOMPARE(daemon.state(), RigDaemon::State::Stopped);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("log"))).count("start"), 2);
   }
 
   // A model Hamlib does not know, a device that is not there: told once,
