@@ -123,6 +123,9 @@ class RigEntryTest : public QObject {
     QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("f")}), QStringLiteral("10116000"));
     QTRY_COMPARE(s.band(), QStringLiteral("10 Mhz"));
     QTRY_COMPARE(s.mode(), QStringLiteral("CW"));
+    QVERIFY(s.state.rig()->tune(10120000, QString()));  // the mode stays
+    QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("f")}), QStringLiteral("10120000"));
+    QCOMPARE(rigctl(rig.port, {QStringLiteral("m")}).section(u' ', 0, 0), QStringLiteral("CW"));
 
     QCOMPARE(setRig(rig.port, 14025300, QStringLiteral("USB")), QString());
     QTRY_COMPARE(s.frequency(), QStringLiteral("14025.30 kHz  USB"));
@@ -223,6 +226,8 @@ class RigEntryTest : public QObject {
                 s.frequency().contains(QStringLiteral("kHz  ") + movedMode));
     QCOMPARE(s.band(), band);
     QCOMPARE(s.mode(), mode);
+    // Outside the twelve bands it is said beside the frequency.
+    QCOMPARE(s.frequency().endsWith(QStringLiteral(" (hors des bandes du log, bande inchangée)")), movedTo == 5357000);
     if (stored == u"-") return;
     s.finishQso();
     s.commit();
@@ -230,17 +235,6 @@ class RigEntryTest : public QObject {
     QCOMPARE(s.lastRecordRigFields(), stored);
     // Kept beside the log as exported: nothing the QSO's band or mode denies.
     QCOMPARE(s.keptRigFields(), stored);
-  }
-
-  // A frequency outside the twelve bands is said beside it.
-  void outsideTheBandsIsSaid() {
-    Rigctld rig;
-    QVERIFY2(rig.start(), qPrintable(rig.error));
-    QCOMPARE(setRig(rig.port, 70200000, QStringLiteral("FM")), QString());
-    RigStation s(rig.port);
-    QTRY_COMPARE(s.frequency(), QStringLiteral("70200.00 kHz  FM (hors des bandes du log, bande inchangée)"));
-    QCOMPARE(s.band(), QStringLiteral("1.8 Mhz"));
-    QCOMPARE(s.mode(), QStringLiteral("FM"));
   }
 
   // rigctld killed while the program runs: the state line says so and the
@@ -258,6 +252,7 @@ class RigEntryTest : public QObject {
              qPrintable(s.rigState()));
     QCOMPARE(textColour(s.c("Etat_Radio")), QColor(160, 0, 0));
     QCOMPARE(s.frequency(), QStringLiteral("fréquence inconnue"));
+    QVERIFY(!s.state.rig()->tune(14000000, QStringLiteral("CW")));
     s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
     s.finishQso();
     s.commit();
@@ -322,90 +317,79 @@ class RigEntryTest : public QObject {
     QCOMPARE(s.p.messages.size(), 1);
   }
 
-  // The rig window from the keyboard: a refused port, then a rigctld of the
-  // operator's own put to use at once.
+  // The rig window from the keyboard: a refused port, then rigctld started
+  // by the program for a model found with the search box, put to use at
+  // once, and gone with the program.
   void rigWindowByKeyboard() {
-    Rigctld rig;
-    QVERIFY2(rig.start(), qPrintable(rig.error));
-    QCOMPARE(setRig(rig.port, 24950000, QStringLiteral("USB")), QString());
-    StationFixture s;
-    s.c<QAction>("Mnu_Radio")->trigger();
-    auto* w = s.w.findChild<RigWindow*>();
-    QVERIFY(w && w->isVisible());
-    QCOMPARE(w->windowTitle(), QStringLiteral("Radio (rigctld)"));
-    QCOMPARE(applyCaptions(w, rigCaptions(), Language::German), QStringList());  // every row names a control
-    QCOMPARE(StationFixture::in<QLabel>(w, "Label3_RG")->text(), QStringLiteral("Abfrage alle (ms)"));
-    applyCaptions(w, rigCaptions(), Language::French);
-    QCOMPARE(StationFixture::in<QLabel>(w, "Etat_RG")->text(), QStringLiteral("Aucune radio utilisée"));
-    QCOMPARE(StationFixture::in(w, "Port_RG")->accessibleName(), QStringLiteral("Port"));
-    const auto key = [w](Qt::Key k) { QTest::keyClick(w->focusWidget(), k); };
-    const auto type = [w](const QString& text) {
-      auto* edit = qobject_cast<QLineEdit*>(w->focusWidget());
-      QVERIFY(edit);
-      edit->selectAll();
-      QTest::keyClicks(edit, text);
-    };
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Actif_RG"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Return);
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Hote_RG"));
-    key(Qt::Key_Return);
-    type(QStringLiteral("0"));
-    key(Qt::Key_Return);
-    QCOMPARE(w->focusWidget(), StationFixture::in<QSpinBox>(w, "Intervalle_RG"));
-    key(Qt::Key_Return);  // Lancer_RG
-    key(Qt::Key_Return);  // the daemon's fields are closed: Valider_RG
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Valider_RG"));
-    key(Qt::Key_Return);
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Entrez le port de rigctld, de 1 à 65535")});
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Port_RG"));
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Actif")), QStringLiteral("<absent>"));
-
-    type(QString::number(rig.port));
-    StationFixture::in(w, "Valider_RG")->setFocus();
-    key(Qt::Key_Return);
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Actif")), QStringLiteral("1"));
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Port")), QString::number(rig.port));
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Lancer")), QStringLiteral("0"));
-    QTRY_VERIFY(!s.w.findChild<RigWindow*>());  // closed
-    QTRY_COMPARE(s.c<QComboBox>("Bande_A")->currentText(), QStringLiteral("24 Mhz"));
-    QCOMPARE(s.c<QLabel>("Etat_Radio")->text(), QStringLiteral("Radio connectée (127.0.0.1:%1)").arg(rig.port));
-  }
-
-  // rigctld started by the program for a model found with the search box;
-  // gone with the program.
-  void rigWindowStartsRigctld() {
     const quint16 port = freePort();
     qint64 pid = 0;
     {
       StationFixture s;
       s.c<QAction>("Mnu_Radio")->trigger();
       auto* w = s.w.findChild<RigWindow*>();
-      QVERIFY(w);
-      QTRY_VERIFY_WITH_TIMEOUT(w->modelList().rowCount() > 100, 10000);
-      StationFixture::in<QCheckBox>(w, "Actif_RG")->setChecked(true);
-      StationFixture::in<QCheckBox>(w, "Lancer_RG")->setChecked(true);
+      QVERIFY(w && w->isVisible());
+      QCOMPARE(w->windowTitle(), QStringLiteral("Radio (rigctld)"));
+      QCOMPARE(applyCaptions(w, rigCaptions(), Language::German), QStringList());  // every row names a control
+      QCOMPARE(StationFixture::in<QLabel>(w, "Label3_RG")->text(), QStringLiteral("Abfrage alle (ms)"));
+      applyCaptions(w, rigCaptions(), Language::French);
+      QCOMPARE(StationFixture::in<QLabel>(w, "Etat_RG")->text(), QStringLiteral("Aucune radio utilisée"));
+      QCOMPARE(StationFixture::in(w, "Port_RG")->accessibleName(), QStringLiteral("Port"));
+      const auto key = [w](Qt::Key k) { QTest::keyClick(w->focusWidget(), k); };
+      const auto focused = [w] { return w->focusWidget()->objectName(); };
+      const auto type = [w](const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(w->focusWidget());
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+      };
+      QCOMPARE(focused(), QStringLiteral("Actif_RG"));
+      key(Qt::Key_Space);
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), QStringLiteral("Hote_RG"));
+      key(Qt::Key_Return);
+      type(QStringLiteral("0"));
+      key(Qt::Key_Return);
+      QCOMPARE(w->focusWidget(), StationFixture::in<QSpinBox>(w, "Intervalle_RG"));
+      key(Qt::Key_Return);  // Lancer_RG
+      key(Qt::Key_Return);  // the daemon's fields are closed: Valider_RG
+      QCOMPARE(focused(), QStringLiteral("Valider_RG"));
+      key(Qt::Key_Return);
+      QCOMPARE(s.p.messages, QStringList{QStringLiteral("Entrez le port de rigctld, de 1 à 65535")});
+      QCOMPARE(focused(), QStringLiteral("Port_RG"));
+      QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Actif")), QStringLiteral("<absent>"));
+
+      type(QString::number(port));
+      key(Qt::Key_Return);
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), QStringLiteral("Lancer_RG"));
+      key(Qt::Key_Space);
       QVERIFY(!StationFixture::in(w, "Hote_RG")->isEnabled());
-      StationFixture::in<QLineEdit>(w, "Port_RG")->setText(QString::number(port));
-      auto* search = StationFixture::in<QLineEdit>(w, "Recherche_RG");
-      search->setFocus();
-      QTest::keyClicks(search, QStringLiteral("ic7300"));
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), QStringLiteral("Recherche_RG"));
+      QTRY_VERIFY_WITH_TIMEOUT(w->modelList().rowCount() > 100, 10000);  // from rigctl, in the background
+      QTest::keyClicks(w->focusWidget(), QStringLiteral("ic7300"));
       QCOMPARE(w->modelList().rowCount(), 1);
       QCOMPARE(w->modelList().index(0, 0).data().toString(), QStringLiteral("3073  Icom IC-7300 (Stable)"));
-      search->clear();
-      QTest::keyClicks(search, QStringLiteral("hamlib dummy"));
-      QTest::keyClick(search, Qt::Key_Return);
-      QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Modeles_RG"));
-      QTest::keyClick(w->focusWidget(), Qt::Key_Return);
-      QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Peripherique_RG"));
+      type(QStringLiteral("hamlib dummy"));
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), QStringLiteral("Modeles_RG"));
+      key(Qt::Key_Return);
+      QCOMPARE(focused(), QStringLiteral("Peripherique_RG"));
       QCOMPARE(StationFixture::in<QLabel>(w, "Modele_RG")->text(), QStringLiteral("1  Hamlib Dummy (Stable)"));
-      StationFixture::in<QPushButton>(w, "Valider_RG")->click();
-      QCOMPARE(s.p.messages, QStringList());
-      QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Rig Modele")), QStringLiteral("1"));
+      StationFixture::in(w, "Valider_RG")->setFocus();
+      key(Qt::Key_Return);
+      QCOMPARE(s.p.messages.size(), 1);
+      const QString section = stationSection("F0ORB");
+      QStringList stored;
+      for (const char* k : {"Rig Actif", "Rig Port", "Rig Lancer", "Rig Modele", "Rig Vitesse"})
+        stored << s.p.setting(section, QString::fromLatin1(k));
+      QCOMPARE(stored, (QStringList{"1", QString::number(port), "1", "1", "0"}));
+      QTRY_VERIFY(!s.w.findChild<RigWindow*>());  // closed
       QTRY_VERIFY_WITH_TIMEOUT(s.state.rig() && s.state.rig()->linkUp(), 8000);
       pid = s.program->rig.daemon().processId();
       QCOMPARE(setRig(port, 50150000, QStringLiteral("USB")), QString());
       QTRY_COMPARE(s.c<QComboBox>("Bande_A")->currentText(), QStringLiteral("50 Mhz"));
+      QCOMPARE(s.c<QLabel>("Etat_Radio")->text(), QStringLiteral("Radio connectée (127.0.0.1:%1)").arg(port));
     }
     QVERIFY(pid > 0);
     QTRY_VERIFY(::kill(pid_t(pid), 0) != 0);
