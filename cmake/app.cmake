@@ -116,8 +116,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; the Qt plugins are loaded at run
 # time and are named here: the platform plugins draw every window. Qt's own
-# translations (the dialog buttons) and the list font are welcome, not needed.
+# translations (the dialog buttons) and the list font are welcome, not needed;
+# so is Hamlib's rigctld, for a rig under the program's control.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2, libhamlib-utils")
 include(CPack)

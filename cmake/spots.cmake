@@ -8,8 +8,6 @@ target_sources(ktl_core PRIVATE
   src/cluster/castle_refs.cpp
   src/cluster/worked_index.cpp
   src/texts/spots_texts.cpp
-  # The rig as the windows see it: its signals' code comes from moc.
-  src/state/rig_link.h
 )
 add_library(ktl_spots STATIC src/cluster/spot_client.cpp src/cluster/spot_hunt.cpp)
 target_link_libraries(ktl_spots PUBLIC ktl_core ktl_rig Qt6::Network)

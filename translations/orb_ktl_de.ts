@@ -1850,5 +1850,155 @@ Exit-Codes: 0 erledigt, 1 eine Datei konnte nicht gelesen oder geschrieben werde
         <comment>spots/Texts/NotifyTitleMany</comment>
         <translation>Neue Burgen: %1</translation>
     </message>
+    <message>
+        <source>Démarrage de rigctld (modèle %1)…</source>
+        <comment>rig/Texts/DaemonStarting</comment>
+        <translation>rigctld wird gestartet (Modell %1)…</translation>
+    </message>
+    <message>
+        <source>rigctld s&apos;est arrêté : %1</source>
+        <comment>rig/Texts/DaemonEnded</comment>
+        <translation>rigctld wurde beendet: %1</translation>
+    </message>
+    <message>
+        <source>rigctld ne joint pas la radio : %1</source>
+        <comment>rig/Texts/DaemonTrouble</comment>
+        <translation>rigctld erreicht das Funkgerät nicht: %1</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)…</source>
+        <comment>rig/Texts/MenuItem</comment>
+        <translation>Funkgerät (rigctld)…</translation>
+    </message>
+    <message>
+        <source>Fréquence de la radio : %1</source>
+        <comment>rig/Texts/FrequencyName</comment>
+        <translation>Frequenz des Funkgeräts: %1</translation>
+    </message>
+    <message>
+        <source>fréquence inconnue</source>
+        <comment>rig/Texts/FrequencyUnknown</comment>
+        <translation>Frequenz unbekannt</translation>
+    </message>
+    <message>
+        <source>hors des bandes du log, bande inchangée</source>
+        <comment>rig/Texts/OutsideBands</comment>
+        <translation>außerhalb der Bänder des Logs, Band unverändert</translation>
+    </message>
+    <message>
+        <source>Aucune radio utilisée</source>
+        <comment>rig/Texts/NoRig</comment>
+        <translation>Kein Funkgerät in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Lecture des modèles de Hamlib…</source>
+        <comment>rig/Texts/ModelsLoading</comment>
+        <translation>Hamlib-Modelle werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Liste des modèles illisible : %1</source>
+        <comment>rig/Texts/ModelsFailed</comment>
+        <translation>Modellliste nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <comment>rig/Texts/NoModel</comment>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Modèles de radio de Hamlib</source>
+        <comment>rig/Texts/ModelListName</comment>
+        <translation>Funkgerätemodelle von Hamlib</translation>
+    </message>
+    <message>
+        <source>celle du modèle</source>
+        <comment>rig/Texts/DefaultSpeed</comment>
+        <translation>die des Modells</translation>
+    </message>
+    <message>
+        <source>Entrez le nom ou l&apos;adresse de l&apos;ordinateur où tourne rigctld</source>
+        <comment>rig/Texts/HostRefused</comment>
+        <translation>Geben Sie den Namen oder die Adresse des Rechners ein, auf dem rigctld läuft</translation>
+    </message>
+    <message>
+        <source>Entrez le port de rigctld, de 1 à 65535</source>
+        <comment>rig/Texts/PortRefused</comment>
+        <translation>Geben Sie den Port von rigctld ein, von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>Choisissez le modèle de la radio dans la liste</source>
+        <comment>rig/Texts/ModelRefused</comment>
+        <translation>Wählen Sie das Modell des Funkgeräts aus der Liste</translation>
+    </message>
+    <message>
+        <source>La vitesse est un nombre de bauds, ou celle du modèle</source>
+        <comment>rig/Texts/SpeedRefused</comment>
+        <translation>Die Geschwindigkeit ist eine Zahl in Baud oder die des Modells</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)</source>
+        <comment>Rig/Radio</comment>
+        <translation>Funkgerät (rigctld)</translation>
+    </message>
+    <message>
+        <source>Utiliser une radio par rigctld</source>
+        <comment>Rig/Actif_RG</comment>
+        <translation>Ein Funkgerät über rigctld verwenden</translation>
+    </message>
+    <message>
+        <source>Hôte de rigctld</source>
+        <comment>Rig/Label1_RG</comment>
+        <translation>Rechner von rigctld</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <comment>Rig/Label2_RG</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Lecture toutes les (ms)</source>
+        <comment>Rig/Label3_RG</comment>
+        <translation>Abfrage alle (ms)</translation>
+    </message>
+    <message>
+        <source>Lancer rigctld pour cette radio</source>
+        <comment>Rig/Lancer_RG</comment>
+        <translation>rigctld für dieses Funkgerät starten</translation>
+    </message>
+    <message>
+        <source>Rechercher un modèle</source>
+        <comment>Rig/Label4_RG</comment>
+        <translation>Modell suchen</translation>
+    </message>
+    <message>
+        <source>Modèle choisi</source>
+        <comment>Rig/Label5_RG</comment>
+        <translation>Gewähltes Modell</translation>
+    </message>
+    <message>
+        <source>Port série de la radio</source>
+        <comment>Rig/Label6_RG</comment>
+        <translation>Serielle Schnittstelle des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>Par exemple /dev/ttyUSB0 ; vide : celui du modèle</source>
+        <comment>Rig/Peripherique_RG (tooltip)</comment>
+        <translation>Zum Beispiel /dev/ttyUSB0; leer: die des Modells</translation>
+    </message>
+    <message>
+        <source>Vitesse (bauds)</source>
+        <comment>Rig/Label7_RG</comment>
+        <translation>Geschwindigkeit (Baud)</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <comment>Rig/Valider_RG</comment>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <comment>Rig/Fermer_RG</comment>
+        <translation>Schließen</translation>
+    </message>
 </context>
 </TS>

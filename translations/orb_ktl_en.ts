@@ -1850,5 +1850,155 @@ Exit codes: 0 done, 1 a file could not be read or written or held no QSO, 2 wron
         <comment>spots/Texts/NotifyTitleMany</comment>
         <translation>New castles: %1</translation>
     </message>
+    <message>
+        <source>Démarrage de rigctld (modèle %1)…</source>
+        <comment>rig/Texts/DaemonStarting</comment>
+        <translation>Starting rigctld (model %1)…</translation>
+    </message>
+    <message>
+        <source>rigctld s&apos;est arrêté : %1</source>
+        <comment>rig/Texts/DaemonEnded</comment>
+        <translation>rigctld stopped: %1</translation>
+    </message>
+    <message>
+        <source>rigctld ne joint pas la radio : %1</source>
+        <comment>rig/Texts/DaemonTrouble</comment>
+        <translation>rigctld cannot reach the rig: %1</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)…</source>
+        <comment>rig/Texts/MenuItem</comment>
+        <translation>Rig (rigctld)…</translation>
+    </message>
+    <message>
+        <source>Fréquence de la radio : %1</source>
+        <comment>rig/Texts/FrequencyName</comment>
+        <translation>Rig frequency: %1</translation>
+    </message>
+    <message>
+        <source>fréquence inconnue</source>
+        <comment>rig/Texts/FrequencyUnknown</comment>
+        <translation>frequency unknown</translation>
+    </message>
+    <message>
+        <source>hors des bandes du log, bande inchangée</source>
+        <comment>rig/Texts/OutsideBands</comment>
+        <translation>outside the log's bands, band unchanged</translation>
+    </message>
+    <message>
+        <source>Aucune radio utilisée</source>
+        <comment>rig/Texts/NoRig</comment>
+        <translation>No rig in use</translation>
+    </message>
+    <message>
+        <source>Lecture des modèles de Hamlib…</source>
+        <comment>rig/Texts/ModelsLoading</comment>
+        <translation>Reading Hamlib's models…</translation>
+    </message>
+    <message>
+        <source>Liste des modèles illisible : %1</source>
+        <comment>rig/Texts/ModelsFailed</comment>
+        <translation>Model list unreadable: %1</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <comment>rig/Texts/NoModel</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Modèles de radio de Hamlib</source>
+        <comment>rig/Texts/ModelListName</comment>
+        <translation>Hamlib rig models</translation>
+    </message>
+    <message>
+        <source>celle du modèle</source>
+        <comment>rig/Texts/DefaultSpeed</comment>
+        <translation>the model's own</translation>
+    </message>
+    <message>
+        <source>Entrez le nom ou l&apos;adresse de l&apos;ordinateur où tourne rigctld</source>
+        <comment>rig/Texts/HostRefused</comment>
+        <translation>Enter the name or address of the computer running rigctld</translation>
+    </message>
+    <message>
+        <source>Entrez le port de rigctld, de 1 à 65535</source>
+        <comment>rig/Texts/PortRefused</comment>
+        <translation>Enter rigctld's port, from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>Choisissez le modèle de la radio dans la liste</source>
+        <comment>rig/Texts/ModelRefused</comment>
+        <translation>Choose the rig's model from the list</translation>
+    </message>
+    <message>
+        <source>La vitesse est un nombre de bauds, ou celle du modèle</source>
+        <comment>rig/Texts/SpeedRefused</comment>
+        <translation>The speed is a number of baud, or the model's own</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)</source>
+        <comment>Rig/Radio</comment>
+        <translation>Rig (rigctld)</translation>
+    </message>
+    <message>
+        <source>Utiliser une radio par rigctld</source>
+        <comment>Rig/Actif_RG</comment>
+        <translation>Use a rig through rigctld</translation>
+    </message>
+    <message>
+        <source>Hôte de rigctld</source>
+        <comment>Rig/Label1_RG</comment>
+        <translation>rigctld host</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <comment>Rig/Label2_RG</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Lecture toutes les (ms)</source>
+        <comment>Rig/Label3_RG</comment>
+        <translation>Read every (ms)</translation>
+    </message>
+    <message>
+        <source>Lancer rigctld pour cette radio</source>
+        <comment>Rig/Lancer_RG</comment>
+        <translation>Start rigctld for this rig</translation>
+    </message>
+    <message>
+        <source>Rechercher un modèle</source>
+        <comment>Rig/Label4_RG</comment>
+        <translation>Search for a model</translation>
+    </message>
+    <message>
+        <source>Modèle choisi</source>
+        <comment>Rig/Label5_RG</comment>
+        <translation>Chosen model</translation>
+    </message>
+    <message>
+        <source>Port série de la radio</source>
+        <comment>Rig/Label6_RG</comment>
+        <translation>Rig's serial port</translation>
+    </message>
+    <message>
+        <source>Par exemple /dev/ttyUSB0 ; vide : celui du modèle</source>
+        <comment>Rig/Peripherique_RG (tooltip)</comment>
+        <translation>For example /dev/ttyUSB0; empty: the model's own</translation>
+    </message>
+    <message>
+        <source>Vitesse (bauds)</source>
+        <comment>Rig/Label7_RG</comment>
+        <translation>Speed (baud)</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <comment>Rig/Valider_RG</comment>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <comment>Rig/Fermer_RG</comment>
+        <translation>Close</translation>
+    </message>
 </context>
 </TS>

@@ -1753,7 +1753,7 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Entrée ou double clic sur un spot : indicatif, référence et bande dans la saisie, la radio sur sa fréquence</source>
         <comment>Spots/Aide_SP</comment>
-        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell'inserimento</translation>
+        <translation>Invio o doppio clic su uno spot: nominativo, referenza e banda nell&apos;inserimento</translation>
     </message>
     <message>
         <source>Mode</source>
@@ -1783,12 +1783,12 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Annoncer la saisie</source>
         <comment>Spots/Annonce_SP</comment>
-        <translation>Annuncia l'inserimento</translation>
+        <translation>Annuncia l&apos;inserimento</translation>
     </message>
     <message>
         <source>Annoncer le dernier QSO</source>
         <comment>Spots/AnnonceDernier_SP</comment>
-        <translation>Annuncia l'ultimo QSO</translation>
+        <translation>Annuncia l&apos;ultimo QSO</translation>
     </message>
     <message>
         <source>Château</source>
@@ -1843,12 +1843,162 @@ Codici di uscita: 0 fatto, 1 un file non ha potuto essere letto o scritto o non 
     <message>
         <source>Vérifiez l&apos;annonce (la fréquence en kHz) : Entrée l&apos;envoie, Échap l&apos;abandonne</source>
         <comment>spots/Texts/PostCheck</comment>
-        <translation>Controlla l'annuncio (frequenza in kHz): Invio lo spedisce, Esc lo annulla</translation>
+        <translation>Controlla l&apos;annuncio (frequenza in kHz): Invio lo spedisce, Esc lo annulla</translation>
     </message>
     <message>
         <source>Nouveaux châteaux : %1</source>
         <comment>spots/Texts/NotifyTitleMany</comment>
         <translation>Nuovi castelli: %1</translation>
+    </message>
+    <message>
+        <source>Démarrage de rigctld (modèle %1)…</source>
+        <comment>rig/Texts/DaemonStarting</comment>
+        <translation>Avvio di rigctld (modello %1)…</translation>
+    </message>
+    <message>
+        <source>rigctld s&apos;est arrêté : %1</source>
+        <comment>rig/Texts/DaemonEnded</comment>
+        <translation>rigctld si è fermato: %1</translation>
+    </message>
+    <message>
+        <source>rigctld ne joint pas la radio : %1</source>
+        <comment>rig/Texts/DaemonTrouble</comment>
+        <translation>rigctld non raggiunge la radio: %1</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)…</source>
+        <comment>rig/Texts/MenuItem</comment>
+        <translation>Radio (rigctld)…</translation>
+    </message>
+    <message>
+        <source>Fréquence de la radio : %1</source>
+        <comment>rig/Texts/FrequencyName</comment>
+        <translation>Frequenza della radio: %1</translation>
+    </message>
+    <message>
+        <source>fréquence inconnue</source>
+        <comment>rig/Texts/FrequencyUnknown</comment>
+        <translation>frequenza sconosciuta</translation>
+    </message>
+    <message>
+        <source>hors des bandes du log, bande inchangée</source>
+        <comment>rig/Texts/OutsideBands</comment>
+        <translation>fuori dalle bande del log, banda invariata</translation>
+    </message>
+    <message>
+        <source>Aucune radio utilisée</source>
+        <comment>rig/Texts/NoRig</comment>
+        <translation>Nessuna radio in uso</translation>
+    </message>
+    <message>
+        <source>Lecture des modèles de Hamlib…</source>
+        <comment>rig/Texts/ModelsLoading</comment>
+        <translation>Lettura dei modelli di Hamlib…</translation>
+    </message>
+    <message>
+        <source>Liste des modèles illisible : %1</source>
+        <comment>rig/Texts/ModelsFailed</comment>
+        <translation>Elenco dei modelli illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <comment>rig/Texts/NoModel</comment>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Modèles de radio de Hamlib</source>
+        <comment>rig/Texts/ModelListName</comment>
+        <translation>Modelli di radio di Hamlib</translation>
+    </message>
+    <message>
+        <source>celle du modèle</source>
+        <comment>rig/Texts/DefaultSpeed</comment>
+        <translation>quella del modello</translation>
+    </message>
+    <message>
+        <source>Entrez le nom ou l&apos;adresse de l&apos;ordinateur où tourne rigctld</source>
+        <comment>rig/Texts/HostRefused</comment>
+        <translation>Inserite il nome o l'indirizzo del computer su cui gira rigctld</translation>
+    </message>
+    <message>
+        <source>Entrez le port de rigctld, de 1 à 65535</source>
+        <comment>rig/Texts/PortRefused</comment>
+        <translation>Inserite la porta di rigctld, da 1 a 65535</translation>
+    </message>
+    <message>
+        <source>Choisissez le modèle de la radio dans la liste</source>
+        <comment>rig/Texts/ModelRefused</comment>
+        <translation>Scegliete il modello della radio dall'elenco</translation>
+    </message>
+    <message>
+        <source>La vitesse est un nombre de bauds, ou celle du modèle</source>
+        <comment>rig/Texts/SpeedRefused</comment>
+        <translation>La velocità è un numero di baud, o quella del modello</translation>
+    </message>
+    <message>
+        <source>Radio (rigctld)</source>
+        <comment>Rig/Radio</comment>
+        <translation>Radio (rigctld)</translation>
+    </message>
+    <message>
+        <source>Utiliser une radio par rigctld</source>
+        <comment>Rig/Actif_RG</comment>
+        <translation>Usare una radio tramite rigctld</translation>
+    </message>
+    <message>
+        <source>Hôte de rigctld</source>
+        <comment>Rig/Label1_RG</comment>
+        <translation>Host di rigctld</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <comment>Rig/Label2_RG</comment>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Lecture toutes les (ms)</source>
+        <comment>Rig/Label3_RG</comment>
+        <translation>Lettura ogni (ms)</translation>
+    </message>
+    <message>
+        <source>Lancer rigctld pour cette radio</source>
+        <comment>Rig/Lancer_RG</comment>
+        <translation>Avviare rigctld per questa radio</translation>
+    </message>
+    <message>
+        <source>Rechercher un modèle</source>
+        <comment>Rig/Label4_RG</comment>
+        <translation>Cercare un modello</translation>
+    </message>
+    <message>
+        <source>Modèle choisi</source>
+        <comment>Rig/Label5_RG</comment>
+        <translation>Modello scelto</translation>
+    </message>
+    <message>
+        <source>Port série de la radio</source>
+        <comment>Rig/Label6_RG</comment>
+        <translation>Porta seriale della radio</translation>
+    </message>
+    <message>
+        <source>Par exemple /dev/ttyUSB0 ; vide : celui du modèle</source>
+        <comment>Rig/Peripherique_RG (tooltip)</comment>
+        <translation>Per esempio /dev/ttyUSB0; vuoto: quella del modello</translation>
+    </message>
+    <message>
+        <source>Vitesse (bauds)</source>
+        <comment>Rig/Label7_RG</comment>
+        <translation>Velocità (baud)</translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <comment>Rig/Valider_RG</comment>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <comment>Rig/Fermer_RG</comment>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/toolkit_translation.h"
 #include "platform/window_services.h"
+#include "rig/rig_control.h"
 #include "state/program_state.h"
 #include "state/station_upkeep.h"
 #include "texts/program_texts.h"
@@ -21,9 +22,16 @@ struct Program {
   explicit Program(Platform& platform)
       : state(platform.settings(), platform.dataDir()),
         upkeep(state, platform),
-        windows(state, platform),
+        rig(state),
+        windows(state, platform, &rig),
         main(state, platform, windows) {
     windows.setOwner(&main);
+    // The station's rig once the start-up knows the station (a change of
+    // station or of its rig settings makes it again); rigctld's failure told
+    // once with its own words.
+    QObject::connect(&main, &MainWindow::startedUp, &rig, [this] { rig.apply(); });
+    QObject::connect(&rig, &RigControl::trouble, &main,
+                     [this, &platform](const QString& text) { platform.message(&main, text); });
     // A settings file that cannot be written is told once a run; the values
     // stay in use.
     platform.settings().onWriteFailed([this, &platform](const QString& reason) {
@@ -39,6 +47,8 @@ struct Program {
   ProgramState state;
   // The open log's lock and its daily backup.
   StationUpkeep upkeep;
+  // The station's rig; its rigctld stopped on quit.
+  RigControl rig;
   WindowDirector windows;
   MainWindow main;
   bool settingsFailureShown = false;

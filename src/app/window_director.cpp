@@ -6,6 +6,7 @@
 #include "cluster/spots_window.h"
 #include "entry/entry_form.h"
 #include "entry/main_window.h"
+#include "rig/rig_window.h"
 #include "station/station_window.h"
 #include "views/castles_window.h"
 #include "views/prefix_editor_window.h"
@@ -16,7 +17,8 @@
 
 namespace ktl {
 
-WindowDirector::WindowDirector(ProgramState& state, Platform& platform) : state_(state), platform_(platform) {}
+WindowDirector::WindowDirector(ProgramState& state, Platform& platform, RigControl* rig)
+    : state_(state), platform_(platform), rig_(rig) {}
 
 void WindowDirector::setOwner(MainWindow* owner) {
   main_ = owner;
@@ -49,6 +51,7 @@ QWidget* WindowDirector::make(WindowId id) {
     case WindowId::Cluster: return new ClusterWindow(state_, platform_, owner_);
     case WindowId::LiveSpots: return new SpotsWindow(state_, platform_, *this, owner_);
     case WindowId::AwardProgress: return new AwardsWindow(state_, platform_, owner_);
+    case WindowId::Rig: return rig_ ? new RigWindow(state_, platform_, *rig_, owner_) : nullptr;
     default: return nullptr;
   }
 }
@@ -64,6 +67,7 @@ bool WindowDirector::has(WindowId id) const {
     case WindowId::Cluster:
     case WindowId::LiveSpots:
     case WindowId::AwardProgress: return true;
+    case WindowId::Rig: return rig_ != nullptr;
     default: return false;
   }
 }

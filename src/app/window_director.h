@@ -13,10 +13,13 @@ namespace ktl {
 class MainWindow;
 class Platform;
 class ProgramState;
+class RigControl;
 
 class WindowDirector : public WindowOpener {
  public:
-  WindowDirector(ProgramState& state, Platform& platform);
+  // `rig`: what the rig window applies its settings to; no rig window
+  // without it.
+  WindowDirector(ProgramState& state, Platform& platform, RigControl* rig = nullptr);
   // The window the others belong to, and whose entry they command (Main).
   void setOwner(MainWindow* owner);
 
@@ -35,6 +38,7 @@ class WindowDirector : public WindowOpener {
   ProgramState& state_;
   Platform& platform_;
   MainWindow* main_ = nullptr;
+  RigControl* rig_;
   QWidget* owner_ = nullptr;  // the same, as the windows' parent
   std::map<WindowId, QPointer<QWidget>> open_;
 };

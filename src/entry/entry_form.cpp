@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/keyboard.h"
 #include "platform/window_services.h"
+#include "rig/rig_modes.h"
 #include "state/log_access.h"
 #include "state/program_state.h"
 
@@ -115,6 +116,15 @@ void applyStoredIndex(QComboBox* combo, const QString& stored, bool startUp) {
     combo->setCurrentIndex(-1);
 }
 
+// Puts `value` into a list field: its item when it has one, else as typed.
+// The text is set as well, as a list whose item does not change keeps a
+// text typed over it.
+void setListText(QComboBox* combo, const QString& value) {
+  const int i = combo->findText(value, Qt::MatchExactly);
+  if (i >= 0) combo->setCurrentIndex(i);
+  combo->setEditText(value);
+}
+
 }  // namespace
 
 EntryForm::EntryForm(ProgramState& state, Platform& platform, QWidget* parent)
@@ -135,6 +145,93 @@ EntryDraft EntryForm::draft() const {
           fieldText(F::Bande_A).trimmed(), fieldText(F::Mode_A).trimmed()};
 }
 
+// ---- the rig -----------------------------------------------------------------
+
+void EntryForm::setRigInUse(bool inUse) {
+  rigInUse_ = inUse;
+  if (!inUse) setRigReading(0, {});
+}
+
+void EntryForm::setRigReading(qint64 hz, const QString& hamlibMode) {
+  rigHz_ = hz;
+  rigMode_ = hamlibMode;
+  followRig();
+}
+
+// The entry follows the rig while a new QSO is being entered: from a
+// cleared entry (start-up, Effacer, Escape, a commit, a delete, a spot taken)
+// until its commit, in real-time entry only. A QSO of the list shown or
+// opened for a change, an inserted QSO and a QSO entered in deferred time
+// were worked earlier, at a frequency the rig no longer tells: nothing of
+// the rig goes into them. Within a new QSO each of Bande_A and Mode_A
+// follows until the operator types in it or chooses from it (Enter
+// included): what he has confirmed or typed is never overridden, and the
+// frequency kept for the QSO is the one its band was confirmed at, so that
+// tuning on to the next station before the commit changes nothing.
+bool EntryForm::rigEntry() const {
+  return rigInUse_ && entryMode_ == EntryMode::NewEntry && state_.realTimeEntry();
+}
+
+bool EntryForm::followsRig(EntryField f) const {
+  if (!rigEntry()) return false;
+  if (f == F::Bande_A) return !bandTaken_;
+  if (f == F::Mode_A) return !modeTaken_;
+  return false;
+}
+
+void EntryForm::followRig() {
+  if (followsRig(F::Bande_A)) {
+    heldHz_ = rigHz_;
+    // Outside the twelve bands (60 m, 4 m) the band stays as it is; Main
+    // says so beside the frequency.
+    const int band = rigHz_ > 0 ? bandOfKhz(double(rigHz_) / 1000.0) : -1;
+    if (band >= 0 && fieldText(F::Bande_A) != QLatin1String(kBands[band].log)) {
+      setListText(list(F::Bande_A), QString::fromLatin1(kBands[band].log));
+      writeListPosition(F::Bande_A);
+    }
+  }
+  if (followsRig(F::Mode_A)) {
+    heldMode_ = rigMode_;
+    // The rig's data modes (PKTUSB...) cannot tell FT8 from PSK31: the
+    // mode stays as it is.
+    const auto mode = logModeForRig(rigMode_);
+    if (mode && *mode->logMode && fieldText(F::Mode_A) != QLatin1String(mode->logMode)) {
+      setListText(list(F::Mode_A), QString::fromLatin1(mode->logMode));
+      writeListPosition(F::Mode_A);
+    }
+  }
+}
+
+void EntryForm::addRigReading(EntryKnown& known) const {
+  const int band = bandOfLogText(toFileBytes(fieldText(F::Bande_A)).trimmed());
+  if (heldHz_ > 0 && band >= 0 && bandOfKhz(double(heldHz_) / 1000.0) == band) known.freqMhz = adifFrequency(heldHz_);
+  const auto mode = logModeForRig(heldMode_);
+  if (!mode) return;
+  const QString typed = fieldText(F::Mode_A).trimmed().toUpper();
+  for (const char* name : {mode->logMode, mode->adifMode, mode->adifSubmode, mode->hamlib}) {
+    if (*name && typed == QLatin1String(name)) {
+      known.mode = mode->adifMode;
+      known.submode = mode->adifSubmode;
+      return;
+    }
+  }
+}
+
+bool EntryForm::takesField(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return false;
+    default: return true;
+  }
+}
+
 ExtrasStore& EntryForm::extras() {
   if (!extras_ || extras_->path() != ExtrasStore::pathFor(state_.logPath()))
     extras_ = std::make_unique<ExtrasStore>(state_.logPath());
@@ -151,6 +248,7 @@ void EntryForm::storeExtras(const QByteArray& line, const QByteArray& oldLine) {
     known.freqMhz = known_.freqMhz;
     known.mode = known_.mode;
     known.submode = known_.submode;
+    if (rigEntry()) addRigReading(known);
     store.add(line, entryFields(line, known));
   }
   if (auto trouble = store.takeReport(state_.language())) platform_.message(this, *trouble);
@@ -232,6 +330,11 @@ void EntryForm::build() {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
   connect(escape, &QShortcut::activated, this, &EntryForm::effaceQso);
+  // A band or mode chosen with the mouse is the operator's as a typed one is.
+  connect(list(F::Bande_A), &QComboBox::activated, this, [this] { bandTaken_ = true; });
+  connect(list(F::Mode_A), &QComboBox::activated, this, [this] { modeTaken_ = true; });
+  // Back to real time, the QSO being entered follows the rig again.
+  connect(&state_, &ProgramState::realTimeEntryChanged, this, [this] { followRig(); });
   nameFields();
 }
 
@@ -273,6 +376,7 @@ void EntryForm::fillLists() {
 void EntryForm::restoreBandAndMode(bool startUp) {
   applyStoredIndex(list(F::Bande_A), state_.setting(keys::BandUsed), startUp);
   applyStoredIndex(list(F::Mode_A), state_.setting(keys::ModeUsed), startUp);
+  followRig();
 }
 
 void EntryForm::setDeleteEnabled(bool on) { deleteButton_->setEnabled(on); }
@@ -331,6 +435,8 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
 
   auto* key = static_cast<QKeyEvent*>(event);
   if (*which == F::Ind_A && !state_.hasStation()) platform_.sayText(this, firstUseOnKey(state_.language()));
+  if (*which == F::Mode_A && takesField(*key)) modeTaken_ = true;
+  if (*which == F::Bande_A && takesField(*key)) bandTaken_ = true;
   if (isEnterKey(*key)) {
     if (onEnter(*which)) writeListPosition(*which);
     return true;
@@ -424,6 +530,11 @@ void EntryForm::effaceQso() {
   text(F::Ind_A)->setFocus();
   setEntryCaption(EntryState::New);
   entryMode_ = EntryMode::NewEntry;
+  // A new QSO: the band and mode are the rig's again.
+  bandTaken_ = modeTaken_ = false;
+  heldHz_ = 0;
+  heldMode_.clear();
+  followRig();
 }
 
 void EntryForm::onInsert() {

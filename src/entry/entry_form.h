@@ -16,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,13 @@ class EntryForm : public QWidget {
   // unknown). Stored beside the log with each new QSO committed from now on
   // (not with a change to an old one, which was worked elsewhere).
   void setKnownAtCommit(const QByteArray& freqMhz, const QByteArray& mode, const QByteArray& submode);
+
+  // The station's rig, while one is in use: its last reading (`hz` 0 and
+  // `hamlibMode` empty while unknown). Bande_A and Mode_A follow it while
+  // followsRig() says so, and a new QSO keeps of it what they followed.
+  void setRigInUse(bool inUse);
+  void setRigReading(qint64 hz, const QString& hamlibMode);
+  bool followsRig(EntryField field) const;
 
   EntryMode entryMode() const { return entryMode_; }
   // The QSO being typed, as its fields hold it (blanks around removed).
@@ -113,6 +121,16 @@ class EntryForm : public QWidget {
   // The QSO's fields beyond its line, beside the log, after the log is
   // written; a store in trouble is told once and never stops the entry.
   void storeExtras(const QByteArray& line, const QByteArray& oldLine);
+  // A new QSO in real time with a rig in use: the rig has a say in it.
+  bool rigEntry() const;
+  // Bande_A and Mode_A put where the rig is, as far as they follow it.
+  void followRig();
+  // What the rig adds to a new QSO: the frequency Bande_A followed, when
+  // the band committed is its band, and the exact mode Mode_A followed,
+  // when the mode committed is that mode.
+  void addRigReading(EntryKnown& known) const;
+  // Whether a key in Mode_A or Bande_A makes it the operator's.
+  static bool takesField(const QKeyEvent& key);
   ExtrasStore& extras();
 
   ProgramState& state_;
@@ -121,6 +139,14 @@ class EntryForm : public QWidget {
   EntryState entryState_ = EntryState::New;
   bool alreadyContacted_ = false;
   EntryKnown known_;
+  bool rigInUse_ = false;
+  qint64 rigHz_ = 0;
+  QString rigMode_;
+  // The reading as Bande_A and Mode_A last followed it, for this QSO.
+  qint64 heldHz_ = 0;
+  QString heldMode_;
+  // The operator has typed in (or chosen from) Bande_A or Mode_A for this QSO.
+  bool bandTaken_ = false, modeTaken_ = false;
   std::unique_ptr<ExtrasStore> extras_;
 
   std::array<QWidget*, kEntryFieldCount> fields_{};

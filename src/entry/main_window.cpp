@@ -10,6 +10,9 @@
 #include "log/clock.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"
+#include "log/bands.h"
+#include "rig/rig_modes.h"
+#include "rig/rig_texts.h"
 #include "state/daily_backup.h"
 #include "state/log_access.h"
 #include "state/program_state.h"
@@ -55,6 +58,23 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   logAccessLine_->setMargin(3);
   setLabelColour(logAccessLine_, QColor(128, 0, 0));
   logAccessLine_->hide();
+  // The rig's frequency and mode, and how the rig link is: shown while a
+  // rig is in use.
+  rigLine_ = named(new QWidget, "Radio_Main");
+  auto* rigRow = new QHBoxLayout(rigLine_);
+  rigRow->setContentsMargins(0, 0, 0, 0);
+  rigFrequency_ = named(new QLabel, "Freq_Radio");
+  QFont bold = rigFrequency_->font();
+  bold.setBold(true);
+  rigFrequency_->setFont(bold);
+  rigFrequency_->setMargin(3);
+  setLabelColour(rigFrequency_, QColor(0, 0, 0));
+  rigState_ = named(new QLabel, "Etat_Radio");
+  rigState_->setMargin(3);
+  rigRow->addWidget(rigFrequency_);
+  rigRow->addWidget(rigState_, 1);
+  rigLine_->hide();
+  root->addWidget(rigLine_);
   root->addWidget(logAccessLine_);
   list_ = new QsoList(state_.logModel());
   root->addWidget(list_, 1);
@@ -69,6 +89,8 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::showLogAccess);
   connect(&state_, &ProgramState::logAccessChanged, this, &MainWindow::showLogAccess);
   connect(&state_, &ProgramState::stationChanged, this, &MainWindow::showStation);
+  connect(&state_, &ProgramState::rigChanged, this, &MainWindow::attachRig);
+  connect(&state_, &ProgramState::languageChanged, this, &MainWindow::showRig);
   connect(&state_, &ProgramState::realTimeEntryChanged, this, [this](bool on) {
     (on ? realTimeItem_ : deferredItem_)->setChecked(true);
     const QString caption = dateEntryCaption(on, state_.language());
@@ -82,6 +104,7 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   clockTick();
   clockTimer_->start();
   resize(designSize());
+  attachRig();
 }
 
 QSize MainWindow::designSize() const {
@@ -304,6 +327,11 @@ void MainWindow::buildMenus() {
   realTimeItem_->setChecked(true);
   connect(realTimeItem_, &QAction::triggered, this, [this] { state_.setRealTimeEntry(true); });
   connect(deferredItem_, &QAction::triggered, this, [this] { state_.setRealTimeEntry(false); });
+  QAction* rig = windowItem(options, "Mnu_Radio", pick(rigText(RigText::MenuItem), Language::French), int(WindowId::Rig));
+  connect(&state_, &ProgramState::languageChanged, rig, [this, rig] {
+    const QString caption = pick(rigText(RigText::MenuItem), state_.language());
+    if (!caption.isNull()) rig->setText(caption);
+  });
 
   QMenu* display = named(bar->addMenu(QStringLiteral("Affichage")), "Mnu_Affichage");
   const bool contact = windowItem(display, "Mnu_Aff_Contact", QStringLiteral("Alphanumerique des Chateaux contactés"),
@@ -387,6 +415,7 @@ void MainWindow::startUp() {
   state_.setRealTimeEntry(true);
   // 13.
   form_->restoreBandAndMode(true);
+  emit startedUp();
 }
 
 void MainWindow::showLogAccess() {
@@ -394,6 +423,44 @@ void MainWindow::showLogAccess() {
   logAccessLine_->setText(why ? readOnlyState(*why, spoken(state_.language())) : QString());
   logAccessLine_->setAccessibleName(logAccessLine_->text());
   logAccessLine_->setVisible(why.has_value());
+}
+
+void MainWindow::attachRig() {
+  disconnect(rigChanges_);
+  RigLink* rig = state_.rig();
+  if (rig) rigChanges_ = connect(rig, &RigLink::changed, this, &MainWindow::showRig);
+  form_->setRigInUse(rig != nullptr);
+  rigLine_->setVisible(rig != nullptr);
+  showRig();
+}
+
+void MainWindow::showRig() {
+  const RigLink* rig = state_.rig();
+  QWidget* band = form_->findChild<QWidget*>(QStringLiteral("Bande_A"));
+  if (!rig) {
+    band->setAccessibleDescription({});
+    return;
+  }
+  const Language lang = spoken(state_.language());
+  const qint64 hz = rig->frequencyHz();
+  QString frequency = pick(rigText(RigText::FrequencyUnknown), lang);
+  if (hz > 0) {
+    frequency = shownFrequency(hz);
+    if (!rig->hamlibMode().isEmpty()) frequency += QStringLiteral("  ") + rig->hamlibMode();
+    if (bandOfKhz(double(hz) / 1000.0) < 0) frequency += QStringLiteral(" (") + pick(rigText(RigText::OutsideBands), lang) + u')';
+  }
+  rigFrequency_->setText(frequency);
+  // A screen reader reads it with the label, and with Bande_A as it comes
+  // into the entry.
+  const QString spokenFrequency = pick(rigText(RigText::FrequencyName), lang).arg(frequency);
+  rigFrequency_->setAccessibleName(spokenFrequency);
+  band->setAccessibleDescription(spokenFrequency);
+  const QString status = rig->statusText(int(lang));
+  rigState_->setText(status);
+  rigState_->setAccessibleName(status);
+  const QColor colour = rig->inTrouble() ? QColor(160, 0, 0) : rig->linkUp() ? QColor(0, 100, 0) : QColor(0, 0, 0);
+  setLabelColour(rigState_, colour);
+  form_->setRigReading(hz, rig->hamlibMode());
 }
 
 void MainWindow::showStation() {

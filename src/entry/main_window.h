@@ -42,6 +42,10 @@ class MainWindow : public QMainWindow {
   // controls need.
   QSize designSize() const;
 
+ signals:
+  // The start-up is done: the station and its settings are known.
+  void startedUp();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -61,6 +65,10 @@ class MainWindow : public QMainWindow {
   // The state line under the entry: why the log is read-only, when it is.
   void showLogAccess();
   void exportLog();
+  // The rig's line under the entry, shown while a rig is in use: the
+  // frequency and mode, and the connection's state.
+  void attachRig();
+  void showRig();
 
   ProgramState& state_;
   Platform& platform_;
@@ -69,6 +77,9 @@ class MainWindow : public QMainWindow {
   QsoList* list_;
 
   QLabel *dateEntryCaption_, *utcTime_, *localTime_, *utcDate_, *stationCallsign_, *stationCaption_, *logAccessLine_;
+  QWidget* rigLine_;
+  QLabel *rigFrequency_, *rigState_;
+  QMetaObject::Connection rigChanges_;
   QTimer* clockTimer_;
   QActionGroup *languages_, *dateEntry_;
   QList<QShortcut*> menuKeys_;

@@ -48,6 +48,20 @@ inline constexpr SettingKey SpotsMaxAge{SettingKey::Station, "Spots Age", "30"};
 inline constexpr SettingKey SpotsMode{SettingKey::Station, "Spots Mode", ""};
 inline constexpr SettingKey SpotsNotify{SettingKey::Station, "Spots Notification", "1"};
 inline constexpr SettingKey SpotsSound{SettingKey::Station, "Spots Son", "1"};
+// The station's rig through Hamlib's rigctld: used at all ("1"), the
+// address of rigctld and how often the rig is read (milliseconds); and
+// rigctld started by the program ("1") for Hamlib's model number, the rig's
+// device ("/dev/ttyUSB0"; empty: the model's default) and its serial speed
+// in baud ("0": the model's default), listening on the loopback at the
+// port above.
+inline constexpr SettingKey RigActive{SettingKey::Station, "Rig Actif", "0"};
+inline constexpr SettingKey RigHost{SettingKey::Station, "Rig Hote", "127.0.0.1"};
+inline constexpr SettingKey RigPort{SettingKey::Station, "Rig Port", "4532"};
+inline constexpr SettingKey RigInterval{SettingKey::Station, "Rig Intervalle", "500"};
+inline constexpr SettingKey RigStartDaemon{SettingKey::Station, "Rig Lancer", "0"};
+inline constexpr SettingKey RigModel{SettingKey::Station, "Rig Modele", "1"};
+inline constexpr SettingKey RigDevice{SettingKey::Station, "Rig Peripherique", ""};
+inline constexpr SettingKey RigSpeed{SettingKey::Station, "Rig Vitesse", "0"};
 // The award the standard ADIF export names in SIG, the castle reference
 // going in SIG_INFO.
 inline constexpr SettingKey AwardName{SettingKey::Common, "Diplome SIG", "KTL"};

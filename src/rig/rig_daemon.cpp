@@ -75,7 +75,8 @@ QStringList rigDaemonArguments(const RigDaemonSettings& settings) {
   QStringList args{QStringLiteral("-m"), QString::number(settings.model)};
   if (!settings.device.isEmpty()) args << QStringLiteral("-r") << settings.device;
   if (settings.speed > 0) args << QStringLiteral("-s") << QString::number(settings.speed);
-  args << QStringLiteral("-t") << QString::number(settings.port) << QStringLiteral("-T") << QStringLiteral("127.0.0.1");
+  args << QStringLiteral("-t") << QString::number(settings.port) << QStringLiteral("-T") << QStringLiteral("127.0.0.1")
+       << QStringLiteral("-vv");
   return args;
 }
 
@@ -102,6 +103,20 @@ void RigDaemon::setState(State state) {
 
 void RigDaemon::start(const RigDaemonSettings& settings) {
   stop();
+  if (stopping_ && stopping_->state() != QProcess::NotRunning) {
+    pending_ = settings;
+    setState(State::Starting);
+    connect(stopping_.data(), &QProcess::finished, this, &RigDaemon::launchPending, Qt::UniqueConnection);
+    return;
+  }
+  launch(settings);
+}
+
+void RigDaemon::launchPending() {
+  if (auto settings = std::exchange(pending_, std::nullopt)) launch(*settings);
+}
+
+void RigDaemon::launch(const RigDaemonSettings& settings) {
   output_.clear();
   startError_.clear();
   exitCode_ = 0;
@@ -138,12 +153,14 @@ void RigDaemon::finishWith(QProcess* process) {
 }
 
 void RigDaemon::stop() {
+  pending_.reset();
   if (QProcess* p = std::exchange(process_, nullptr)) {
     p->disconnect(this);
     if (p->state() == QProcess::NotRunning) {
       p->deleteLater();
     } else {
       connect(p, &QProcess::finished, p, &QObject::deleteLater);
+      stopping_ = p;
       p->terminate();
       QTimer::singleShot(kStopGraceMs, p, [p] { p->kill(); });
     }
@@ -152,7 +169,11 @@ void RigDaemon::stop() {
 }
 
 QString RigDaemon::lastOutput() const {
-  return startError_.isEmpty() ? QString::fromLocal8Bit(output_).trimmed() : startError_;
+  if (!startError_.isEmpty()) return startError_;
+  QByteArray kept = output_;
+  // The start of what was kept may be the end of a line.
+  if (kept.size() >= kOutputKept) kept.remove(0, kept.indexOf('\n') + 1);
+  return QString::fromLocal8Bit(kept).trimmed();
 }
 
 RigModelQuery::RigModelQuery(QObject* parent) : QObject(parent) {

@@ -4,10 +4,13 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+
+#include <optional>
 
 namespace ktl {
 
@@ -37,7 +40,9 @@ struct RigDaemonSettings {
 };
 
 // rigctld's arguments for `settings`: listening on the loopback only
-// (rigctld asks for no password).
+// (rigctld asks for no password), and telling its warnings (a device that
+// cannot be opened, a rig that does not answer), which are its own words
+// when it fails.
 QStringList rigDaemonArguments(const RigDaemonSettings& settings);
 
 class RigDaemon : public QObject {
@@ -59,14 +64,16 @@ class RigDaemon : public QObject {
   // port, then killed: the program never leaves one behind.
   ~RigDaemon() override;
 
-  // Starts rigctld; a running one is stopped first. Never waits.
+  // Starts rigctld; a running one is stopped first, and the new one starts
+  // once the old one has ended (it may hold the port or the rig's device).
+  // Never waits.
   void start(const RigDaemonSettings& settings);
   // Asks rigctld to stop (SIGTERM), kills it after kStopGraceMs. Never waits.
   void stop();
 
   State state() const { return state_; }
   // The program's words when it could not be started, or the last lines
-  // rigctld printed (why it ended).
+  // rigctld printed (why it ended, or what goes wrong), whole lines only.
   QString lastOutput() const;
   // The exit code when it ended by itself.
   int exitCode() const { return exitCode_; }
@@ -78,8 +85,12 @@ class RigDaemon : public QObject {
  private:
   void setState(State state);
   void finishWith(QProcess* process);
+  void launch(const RigDaemonSettings& settings);
+  void launchPending();
 
   QProcess* process_ = nullptr;
+  QPointer<QProcess> stopping_;  // the one asked to stop, until it ends
+  std::optional<RigDaemonSettings> pending_;  // to start once it has
   State state_ = State::Stopped;
   QByteArray output_;
   QString startError_;

@@ -173,4 +173,14 @@ std::optional<QString> rigModeForSpot(double khz, QStringView comment) {
   return std::nullopt;
 }
 
+QByteArray adifFrequency(qint64 hz) {
+  if (hz <= 0) return {};
+  return QByteArray::number(hz / 1'000'000) + '.' + QByteArray::number(hz % 1'000'000).rightJustified(6, '0');
+}
+
+QString shownFrequency(qint64 hz) {
+  const qint64 tens = (hz + 5) / 10;  // to the nearest ten hertz
+  return QStringLiteral("%1.%2 kHz").arg(tens / 100).arg(tens % 100, 2, 10, QLatin1Char('0'));
+}
+
 }  // namespace ktl

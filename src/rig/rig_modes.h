@@ -3,6 +3,7 @@
 // a spot. Both are tables: the rig's modes as Hamlib names them, and the
 // band plan (IARU Region 1, kHz) with its telegraphy, narrow-band data,
 // sideband and FM segments.
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -54,5 +55,11 @@ std::optional<Segment> segmentAt(double khz);
 // 10 MHz and USB above, 60 m USB, FM -> FM). Nothing outside the plan with
 // no mode in the comment: the rig is tuned and keeps its mode.
 std::optional<QString> rigModeForSpot(double khz, QStringView comment);
+
+// A rig's frequency in Hz as ADIF's FREQ writes it, in MHz to the hertz
+// ("7.012000"); empty for 0 or less.
+QByteArray adifFrequency(qint64 hz);
+// As Main shows it, in kHz to ten hertz ("7012.00 kHz", "144300.05 kHz").
+QString shownFrequency(qint64 hz);
 
 }  // namespace ktl

@@ -29,14 +29,51 @@ constexpr Tx kTexts[] = {
     QT_TRANSLATE_NOOP3("ORB_KTL", "fonction non disponible sur cette radio", "rig/Texts/HamlibUnavailable"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "la radio est éteinte", "rig/Texts/HamlibPowerOff"),
     QT_TRANSLATE_NOOP3("ORB_KTL", "erreur Hamlib %1", "rig/Texts/HamlibOther"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Démarrage de rigctld (modèle %1)…", "rig/Texts/DaemonStarting"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "rigctld s'est arrêté : %1", "rig/Texts/DaemonEnded"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "rigctld ne joint pas la radio : %1", "rig/Texts/DaemonTrouble"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Radio (rigctld)…", "rig/Texts/MenuItem"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Fréquence de la radio : %1", "rig/Texts/FrequencyName"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "fréquence inconnue", "rig/Texts/FrequencyUnknown"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "hors des bandes du log, bande inchangée", "rig/Texts/OutsideBands"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Aucune radio utilisée", "rig/Texts/NoRig"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Lecture des modèles de Hamlib…", "rig/Texts/ModelsLoading"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Liste des modèles illisible : %1", "rig/Texts/ModelsFailed"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "aucun", "rig/Texts/NoModel"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Modèles de radio de Hamlib", "rig/Texts/ModelListName"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "celle du modèle", "rig/Texts/DefaultSpeed"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez le nom ou l'adresse de l'ordinateur où tourne rigctld", "rig/Texts/HostRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Entrez le port de rigctld, de 1 à 65535", "rig/Texts/PortRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "Choisissez le modèle de la radio dans la liste", "rig/Texts/ModelRefused"),
+    QT_TRANSLATE_NOOP3("ORB_KTL", "La vitesse est un nombre de bauds, ou celle du modèle", "rig/Texts/SpeedRefused"),
 };
-static_assert(std::size(kTexts) == int(RigText::HamlibOther) + 1);
+static_assert(std::size(kTexts) == int(RigText::SpeedRefused) + 1);
+
+constexpr CaptionRow kCaptions[] = {
+    {"Radio", QT_TRANSLATE_NOOP3("ORB_KTL", "Radio (rigctld)", "Rig/Radio")},
+    {"Actif_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Utiliser une radio par rigctld", "Rig/Actif_RG")},
+    {"Label1_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Hôte de rigctld", "Rig/Label1_RG")},
+    {"Label2_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Port", "Rig/Label2_RG")},
+    {"Label3_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Lecture toutes les (ms)", "Rig/Label3_RG")},
+    {"Lancer_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Lancer rigctld pour cette radio", "Rig/Lancer_RG")},
+    {"Label4_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Rechercher un modèle", "Rig/Label4_RG")},
+    {"Label5_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Modèle choisi", "Rig/Label5_RG")},
+    {"Label6_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Port série de la radio", "Rig/Label6_RG")},
+    {"Peripherique_RG",
+     QT_TRANSLATE_NOOP3("ORB_KTL", "Par exemple /dev/ttyUSB0 ; vide : celui du modèle", "Rig/Peripherique_RG (tooltip)"),
+     true},
+    {"Label7_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Vitesse (bauds)", "Rig/Label7_RG")},
+    {"Valider_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Valider", "Rig/Valider_RG")},
+    {"Fermer_RG", QT_TRANSLATE_NOOP3("ORB_KTL", "Fermer", "Rig/Fermer_RG")},
+};
 
 QString text(RigText id, Language language) { return pick(kTexts[int(id)], language); }
 
 }  // namespace
 
 const Tx& rigText(RigText id) { return kTexts[int(id)]; }
+
+std::span<const CaptionRow> rigCaptions() { return kCaptions; }
 
 // With a language other than the three, no text at all, as pick() gives.
 QString hamlibErrorText(int code, Language language) {

@@ -1,8 +1,11 @@
 #pragma once
-// Texts of the rig connection in the three interface languages: its
-// status, Hamlib's errors and a refused setting.
+// Texts of the rig in the interface languages: the connection's status,
+// Hamlib's errors, a refused setting, rigctld started by the program, the
+// rig's line in Main and the rig window.
 #include "rig/rig_client.h"
 #include "texts/texts.h"
+
+#include <span>
 
 namespace ktl {
 
@@ -30,8 +33,30 @@ enum class RigText {
   HamlibUnavailable,     // -11
   HamlibPowerOff,        // -20
   HamlibOther,           // %1 the code
+  // rigctld started by the program.
+  DaemonStarting,  // %1 Hamlib's model number
+  DaemonEnded,     // %1 rigctld's words (or why it could not start)
+  DaemonTrouble,   // %1 rigctld's words while it runs but reaches no rig
+  // Main.
+  MenuItem,          // Mnu_Radio in Mnu_Options
+  FrequencyName,     // what a screen reader calls Freq_Radio: %1 the frequency and mode
+  FrequencyUnknown,
+  OutsideBands,      // after the frequency: Bande_A left as it is
+  // The rig window.
+  NoRig,             // Etat_RG while no rig is in use
+  ModelsLoading,
+  ModelsFailed,      // %1 rigctl's words
+  NoModel,           // Modele_RG before a model is chosen
+  ModelListName,     // what a screen reader calls Modeles_RG
+  DefaultSpeed,      // the first item of Vitesse_RG
+  HostRefused,
+  PortRefused,
+  ModelRefused,
+  SpeedRefused,
 };
 const Tx& rigText(RigText id);
+// The rig window's title (Radio), labels, boxes and buttons.
+std::span<const CaptionRow> rigCaptions();
 
 // "Rig connected (127.0.0.1:4532)", "rigctld is not running at
 // 127.0.0.1:4532, trying again in 4 s", ...

@@ -27,6 +27,9 @@ class RigLink : public QObject {
   // Tunes the rig to `hz` and, unless empty, `hamlibMode`. False when no rig
   // answers: nothing is sent.
   virtual bool tune(qint64 hz, const QString& hamlibMode) = 0;
+  // Something is wrong (rigctld absent, silent or failing, the rig refusing)
+  // rather than merely not known yet: the state is shown as a fault.
+  virtual bool inTrouble() const { return false; }
 
  signals:
   // The frequency, the mode or the state changed.

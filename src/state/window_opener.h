@@ -24,6 +24,7 @@ enum class WindowId {
   Cluster,            // Cluster
   LiveSpots,
   AwardProgress,      // Progression
+  Rig,                // Radio
 };
 
 class WindowOpener {

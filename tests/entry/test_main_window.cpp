@@ -225,7 +225,7 @@ class MainWindowTest : public QObject {
              QStringLiteral("Mnu_Fichier[Mnu_Quitter Mnu_Import_ADIF Mnu_Export_ADIF Mnu_Export_ADIF_Standard "
                             "Mnu_Sauvegardes Mnu_Edit_Pays Mnu_Import_Liste] "
                             "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] Mnu_Station[Mnu_New_Indicatif] "
-                            "Mnu_Options[Mnu_Date_Auto[Mnu_Date_Auto_Oui Mnu_Date_Auto_Non]] "
+                            "Mnu_Options[Mnu_Date_Auto[Mnu_Date_Auto_Oui Mnu_Date_Auto_Non] Mnu_Radio] "
                             "Mnu_Affichage[Mnu_Aff_Contact Mnu_Aff_Prefixes Mnu_Spots Mnu_Progression] "
                             "Mnu_Cluster "
                             "Mnu_Aide[Mnu_Historique Mnu_A_Propos]"));

@@ -4,6 +4,7 @@
 #include "rig/rig_daemon.h"
 #include "rig/rig_modes.h"
 #include "rig/rig_texts.h"
+#include "rig/rigctld_link.h"
 
 #include <QTest>
 
@@ -98,6 +99,47 @@ class RigTablesTest : public QObject {
       if (plan[i].fromKhz > plan[i - 1].toKhz) ++bands;
     }
     QCOMPARE(bands, 13);
+  }
+
+  // The rig's frequency in the log (ADIF, MHz to the hertz) and in Main
+  // (kHz to ten hertz).
+  void frequencyTexts_data() {
+    QTest::addColumn<qint64>("hz");
+    QTest::addColumn<QByteArray>("adif");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("7 MHz") << qint64(7012000) << QByteArray("7.012000") << "7012.00 kHz";
+    QTest::newRow("hertz kept") << qint64(14025305) << QByteArray("14.025305") << "14025.31 kHz";
+    QTest::newRow("under 1 MHz") << qint64(475300) << QByteArray("0.475300") << "475.30 kHz";
+    QTest::newRow("1 Hz") << qint64(1) << QByteArray("0.000001") << "0.00 kHz";
+    QTest::newRow("UHF") << qint64(432200049) << QByteArray("432.200049") << "432200.05 kHz";
+    QTest::newRow("10 GHz") << qint64(10368100000) << QByteArray("10368.100000") << "10368100.00 kHz";
+    QTest::newRow("unknown") << qint64(0) << QByteArray() << "0.00 kHz";
+  }
+  void frequencyTexts() {
+    QFETCH(qint64, hz);
+    QFETCH(QByteArray, adif);
+    QFETCH(QString, shown);
+    QCOMPARE(adifFrequency(hz), adif);
+    QCOMPARE(shownFrequency(hz), shown);
+  }
+
+  // What is told of rigctld's output: each line once, the last ones.
+  void rigctldOutput() {
+    const QString output = QStringLiteral(
+        "serial_open(229): open failed#2\n"
+        "serial_open: Unable to open /dev/ttyUSB7 - No such file or directory\n"
+        "  \n"
+        "handle_socket: rig_open retcode=-6, opened=0\n"
+        "serial_open: Unable to open /dev/ttyUSB7 - No such file or directory\n"
+        "handle_socket: rig_open retcode=-6, opened=0\n");
+    QCOMPARE(rigctldWords(output),
+             QStringLiteral("serial_open(229): open failed#2\n"
+                            "serial_open: Unable to open /dev/ttyUSB7 - No such file or directory\n"
+                            "handle_socket: rig_open retcode=-6, opened=0"));
+    QCOMPARE(rigctldWords(output, 2),
+             QStringLiteral("serial_open: Unable to open /dev/ttyUSB7 - No such file or directory\n"
+                            "handle_socket: rig_open retcode=-6, opened=0"));
+    QCOMPARE(rigctldWords(QString()), QString());
   }
 
   void rigModels() {
