@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <QByteArrayList>
 
-#include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -38,6 +36,8 @@ bool castleSelected(QByteArrayView logLine, QByteArrayView prefix);
 // castles.
 class CastleList {
  public:
+  // `expectedLines`: room made for that many castles at once.
+  explicit CastleList(qsizetype expectedLines = 0);
   void add(QByteArrayView logLine);
   // Numbered from 1, five columns wide ("    1", " 9999"). A list of more
   // than 9,999 castles numbers every row on six columns, as the QSO list
@@ -45,13 +45,20 @@ class CastleList {
   QByteArrayList numberedRows() const;
 
  private:
-  // The standard hash: Qt's seeded one costs more than the rest of a line.
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  // A castle: its 10-column reference folded to small letters, as two
+  // numbers.
+  struct Key {
+    quint64 head;
+    quint16 tail;
+    bool operator==(const Key&) const = default;
   };
-  std::unordered_map<std::string, qsizetype, Hash, std::equal_to<>> castle_;  // folded reference -> slot
-  std::vector<QByteArray> rows_, folded_;
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const { return (k.head * 0x9E3779B97F4A7C15ull) ^ k.tail; }
+  };
+  std::unordered_map<Key, qsizetype, KeyHash> castle_;  // -> its slot
+  // One slot per castle, kCastleRowWidth bytes each, in order of first
+  // arrival: the row kept, and the same folded for comparing.
+  std::vector<char> rows_, folded_;
 };
 
 // Reads the log once and gives the numbered rows for `prefix`. A missing log
