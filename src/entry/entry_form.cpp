@@ -308,6 +308,7 @@ void EntryForm::build() {
 
   for (QWidget* f : fields_) f->installEventFilter(this);
   for (F f : {F::Mode_A, F::Bande_A}) list(f)->lineEdit()->installEventFilter(this);
+  for (QWidget* b : {commitButton_, clearButton_, insertButton_, deleteButton_, searchButton_}) b->installEventFilter(this);
   for (int f = 0; f + 1 < kEntryFieldCount; ++f) setTabOrder(fields_[f], fields_[f + 1]);
   setTabOrder(field(F::QSL_A), commitButton_);
 
@@ -431,7 +432,16 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == fields_[f]) which = F(f);
   if (watched == list(F::Mode_A)->lineEdit()) which = F::Mode_A;
   if (watched == list(F::Bande_A)->lineEdit()) which = F::Bande_A;
-  if (!which) return QWidget::eventFilter(watched, event);
+  if (!which) {
+    // A callsign typed on a button (where a search or a window left the
+    // focus) starts the next QSO instead of being lost.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (qobject_cast<QPushButton*>(watched) && startsCallsign(*key) && awaitsNextQso()) {
+      typeNextQso(key->text());
+      return true;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
 
   auto* key = static_cast<QKeyEvent*>(event);
   if (*which == F::Ind_A && !state_.hasStation()) platform_.sayText(this, firstUseOnKey(state_.language()));
@@ -445,6 +455,29 @@ bool EntryForm::eventFilter(QObject* watched, QEvent* event) {
   if (!retypeKey(watched, *key, upperTyped)) watched->event(event);
   writeListPosition(*which);
   return true;
+}
+
+bool EntryForm::startsCallsign(const QKeyEvent& key) {
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString text = key.text();
+  return text.size() == 1 && (text[0].isLetterOrNumber() || text[0] == u'/');
+}
+
+bool EntryForm::awaitsNextQso() const {
+  // A QSO of the list shown, or no QSO begun: a QSO being typed is never
+  // touched by a key that strays onto a button.
+  return entryMode_ != EntryMode::NewEntry || text(F::Ind_A)->text().isEmpty();
+}
+
+void EntryForm::typeNextQso(const QString& typed) {
+  if (!awaitsNextQso()) return;
+  // A QSO of the list shown or changed stays as it is in the log: the entry
+  // starts a new QSO.
+  if (entryMode_ != EntryMode::NewEntry || !field(F::Ind_A)->isEnabled()) effaceQso();
+  window()->activateWindow();
+  text(F::Ind_A)->setFocus();
+  text(F::Ind_A)->end(false);
+  text(F::Ind_A)->insert(QString(upperTyped(typed[0])));
 }
 
 void EntryForm::writeListPosition(F f) {

@@ -79,6 +79,18 @@ class EntryForm : public QWidget {
   // accessible names.
   void retranslate();
 
+ public slots:
+  // Supprimer: the QSO shown asked to be deleted, the question first.
+  void onDelete();
+  // A letter, a digit or "/" typed where no field takes it (a button, the
+  // list): the first character of the next QSO's callsign.
+  void typeNextQso(const QString& typed);
+
+ public:
+  static bool startsCallsign(const QKeyEvent& key);
+  // No QSO is being typed: one of the list is shown, or the entry is empty.
+  bool awaitsNextQso() const;
+
  signals:
   void searchRequested();
   // After a commit or a delete: the list shows its last QSO.
@@ -114,7 +126,6 @@ class EntryForm : public QWidget {
   // A log this window only shows (another program holds it): the change is
   // refused with why, and nothing is written.
   bool refusedReadOnly();
-  void onDelete();
   std::optional<F> firstIncompleteField(Msg* msg) const;
   QByteArray lineFromFields() const;
   void reloadLog();

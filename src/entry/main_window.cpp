@@ -84,6 +84,9 @@ MainWindow::MainWindow(ProgramState& state, Platform& platform, WindowOpener& wi
   connect(form_, &EntryForm::searchRequested, this, [this] { windows_.open(WindowId::Search); });
   connect(list_, &QsoList::rowChosen, form_, &EntryForm::showRow);
   connect(list_, &QsoList::rowOpened, form_, &EntryForm::openRowForChange);
+  connect(list_, &QsoList::deleteRequested, form_, &EntryForm::onDelete);
+  list_->setCallsignKeys(&EntryForm::startsCallsign);
+  connect(list_, &QsoList::typedAside, form_, &EntryForm::typeNextQso);
   connect(form_, &EntryForm::lastQsoWanted, this, [this] { selectRow(state_.logModel().rowCount() - 1); });
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::applyLanguage);
   connect(&state_, &ProgramState::languageChanged, this, &MainWindow::showLogAccess);
@@ -176,10 +179,15 @@ void MainWindow::bindMenuKeys() {
       taken += letter;
       auto* key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter.unicode() - 'A'))), this);
       connect(key, &QShortcut::activated, this, [this, item] {
-        if (item->menu())
-          menuBar()->setActiveAction(item);
-        else
-          item->trigger();
+        if (!item->menu()) return item->trigger();
+        // The menu opens on its first item, so that Enter chooses it and the
+        // arrows move from there.
+        menuBar()->setActiveAction(item);
+        for (QAction* first : item->menu()->actions())
+          if (first->isVisible() && first->isEnabled() && !first->isSeparator()) {
+            item->menu()->setActiveAction(first);
+            break;
+          }
       });
       menuKeys_ << key;
       hint << QStringLiteral("Alt+%1 %2").arg(letter).arg(item->text());

@@ -75,6 +75,19 @@ bool QsoList::eventFilter(QObject* watched, QEvent* event) {
     // Enter on a line opens it for a change, as a double click does.
     emit rowOpened(Liste_KTL->currentIndex().isValid() ? Liste_KTL->currentIndex().row() : -1);
     return true;
+  } else if (watched == Liste_KTL && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    // The Delete key on a QSO of the list asks to delete it, as Supprimer does.
+    emit deleteRequested();
+    return true;
+  } else if (watched == Liste_KTL && event->type() == QEvent::KeyPress) {
+    // A callsign typed on the list starts the next QSO (the list's own
+    // search by first letters would swallow it).
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (startsCallsign_ && startsCallsign_(*key)) {
+      emit typedAside(key->text());
+      return true;
+    }
   }
   return QGroupBox::eventFilter(watched, event);
 }

@@ -4,6 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <functional>
+
+class QKeyEvent;
+
 class QListView;
 
 namespace ktl {
@@ -20,12 +24,18 @@ class QsoList : public QGroupBox {
   // choice; the caller runs the selection handling itself.
   void selectQuietly(int row);
   QListView* view() const { return Liste_KTL; }
+  // Which keys typed on the list are the start of a callsign.
+  void setCallsignKeys(std::function<bool(const QKeyEvent&)> rule) { startsCallsign_ = std::move(rule); }
 
  signals:
   // The operator chose a line: a click, or the arrow keys.
   void rowChosen(int row);
   // A double click or Enter on a line; -1 when no line was under it.
   void rowOpened(int row);
+  // The Delete key on the list.
+  void deleteRequested();
+  // A key that starts a callsign (see setCallsignKeys) typed on the list.
+  void typedAside(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +44,7 @@ class QsoList : public QGroupBox {
   QLabel* Label_Liste_KTL;  // ColumnHeadings
   QListView* Liste_KTL;
   bool quiet_ = false;
+  std::function<bool(const QKeyEvent&)> startsCallsign_;
 };
 
 }  // namespace ktl

@@ -223,6 +223,23 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'annuler")});
   }
 
+  // The Delete key on a QSO of the list asks the delete question, as
+  // Supprimer does; No keeps it.
+  void deleteKeyOnTheList() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00"),
+                    logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
+    auto* list = s.c<QListView>("Liste_KTL");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
+    QCOMPARE(s.lines().size(), 2);
+    s.p.answers << true;
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(s.lines(), QList<QByteArray>{logLine("G1BBB", "G", "00002", "02/01/16", "12:00")});
+  }
+
   // A QSO opened for a change shows its values without the blanks that pad
   // them to their columns: typing at the end of the castle's name adds to
   // Nothing runs in the middle of a commit: a timer or a node's line due

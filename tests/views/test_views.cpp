@@ -523,6 +523,31 @@ class ViewsTest : public QObject {
     QVERIFY(Search::calls(win).isEmpty());
   }
 
+  // A result chosen from the keyboard: the window closes on that QSO, and
+  // the next callsign typed starts the next QSO, wherever the search left
+  // the focus in Main; nothing typed is lost.
+  void typingAfterASearchStartsTheNextQso() {
+    Search s(kSearchLog);
+    s.w.activateWindow();
+    s.c("Rechercher")->setFocus();
+    QTest::keyClick(s.c("Rechercher"), Qt::Key_Return);
+    SearchWindow* win = s.w.findChild<SearchWindow*>();
+    QVERIFY(win && win->isVisible());
+    QTest::keyClicks(Search::box(win, "Indica"), QStringLiteral("ok1"));
+    QTest::keyClick(Search::box(win, "Indica"), Qt::Key_Return);
+    auto* results = win->findChild<QListView*>(QStringLiteral("QSO_Effectues"));
+    results->setCurrentIndex(results->model()->index(0, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    QVERIFY(!win->isVisible());
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("OK1ABC"));
+    QVERIFY(!s.c("Ind_A")->isEnabled());
+    for (const char key : {'g', '4', 'x', 'y', 'z'}) QTest::keyClick(s.w.focusWidget(), key);  // as the keyboard follows the focus
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G4XYZ"));
+    QCOMPARE(s.w.focusWidget(), s.c("Ind_A"));
+    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
+    QCOMPARE(s.lines().size(), 5);  // the QSO shown is still in the log
+  }
+
   // Past 9,999 QSOs the numbers take six columns: QSO 10000 is not QSO 1000.
   void backToTheLogPastTenThousand() {
     QByteArray log;
