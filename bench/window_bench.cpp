@@ -77,11 +77,30 @@ void settle(QWidget* window) {
   if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window)) (void)a->text(QAccessible::Name);
 }
 
-double timed(QWidget* window, const std::function<void()>& action) {
+// With a screen reader listening, the toolkit hands each key to it first
+// and takes it back a moment later: an action is done when its effect is
+// there (`done`), the window answering after that.
+double timed(QWidget* window, const std::function<void()>& action, const std::function<bool()>& done = {}) {
   timer.restart();
   action();
+  while (done && !done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
   settle(window);
   return timer.nsecsElapsed() / 1e6;
+}
+
+// Events run until `done` (5 s at most).
+void until(const std::function<bool()>& done) {
+  QElapsedTimer wait;
+  wait.start();
+  while (!done() && wait.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+// Keys typed into a field, there once the field shows them.
+void typed(QWidget* field, const QString& text, const std::function<QString()>& shown) {
+  QTest::keyClicks(field, text);
+  QElapsedTimer wait;
+  wait.start();
+  while (shown() != text.toUpper() && wait.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 }
 
 double median(std::vector<double> v) {
@@ -140,38 +159,56 @@ int main(int argc, char** argv) {
 
   const auto field = [&](const char* name) { return main.findChild<QLineEdit*>(QString::fromLatin1(name)); };
   const auto button = [&](QWidget* w, const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); };
-  const auto typeAndEnter = [&](QWidget* w, const QString& text) {
-    QTest::keyClicks(w, text);
+  const auto typeAndEnter = [&](QLineEdit* w, const QString& text) {
+    w->clear();
+    typed(w, text, [w] { return w->text().toUpper(); });
     QTest::keyClick(w, Qt::Key_Return);
+    QApplication::processEvents();
   };
   // One QSO typed up to its castle number; `number` decides whether the
   // castle is in the log.
   const auto typeUpToNumber = [&](const QString& number) {
     button(&main, "Efface_A")->click();
     typeAndEnter(field("Ind_A"), QStringLiteral("G4BENCH"));
+    until([&] { return field("Type_A")->hasFocus(); });
     typeAndEnter(field("Type_A"), QStringLiteral("G"));
-    QTest::keyClicks(field("Ref_A"), number);
+    until([&] { return field("Ref_A")->hasFocus(); });
+    typed(field("Ref_A"), number, [&] { return field("Ref_A")->text(); });
   };
 
   std::vector<double> lookup, commit, remove, search, castles, prefixes;
   for (int round = 0; round < 5; ++round) {
     typeUpToNumber(QStringLiteral("0%1").arg(4000 + round));
-    lookup.push_back(timed(&main, [&] { QTest::keyClick(field("Ref_A"), Qt::Key_Return); }));
+    lookup.push_back(timed(&main, [&] { QTest::keyClick(field("Ref_A"), Qt::Key_Return); },
+                           [&] { return !field("Ref_A")->hasFocus(); }));
     for (const char* f : {"Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A", "QSL_A"}) {
       QWidget* w = main.findChild<QWidget*>(QString::fromLatin1(f));
+      until([&] { return w->hasFocus(); });
       QTest::keyClick(w, Qt::Key_Return);
     }
-    commit.push_back(timed(&main, [&] { QTest::keyClick(button(&main, "Valide_A"), Qt::Key_Return); }));
+    until([&] { return button(&main, "Valide_A")->hasFocus(); });
+    const int rowsBefore = program.state.logModel().rowCount();
+    commit.push_back(timed(&main, [&] { QTest::keyClick(button(&main, "Valide_A"), Qt::Key_Return); },
+                           [&] { return program.state.logModel().rowCount() == rowsBefore + 1; }));
+    if (program.state.logModel().rowCount() != rowsBefore + 1) std::printf("  (round %d: the commit wrote nothing)\n", round);
 
     auto* list = main.findChild<QListView*>(QStringLiteral("Liste_KTL"));
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_Up);
-    remove.push_back(timed(&main, [&] { button(&main, "Annule_Saisie")->click(); }));
+    list->setCurrentIndex(list->model()->index(list->model()->rowCount() - 2, 0));
+    QApplication::processEvents();
+    const int rowsThen = program.state.logModel().rowCount();
+    remove.push_back(timed(&main, [&] { button(&main, "Annule_Saisie")->click(); },
+                           [&] { return program.state.logModel().rowCount() == rowsThen - 1; }));
+    if (program.state.logModel().rowCount() != rowsThen - 1) std::printf("  (round %d: the delete removed nothing)\n", round);
 
     button(&main, "Rechercher")->click();
     settle(&main);
     QWidget* finder = topLevel("Recherche_Indicatif");
-    search.push_back(timed(finder, [&] { typeAndEnter(finder->findChild<QLineEdit*>(QStringLiteral("Indica")), "K1234"); }));
+    auto* callsign = finder->findChild<QLineEdit*>(QStringLiteral("Indica"));
+    typed(callsign, QStringLiteral("K1234"), [callsign] { return callsign->text(); });
+    auto* found = finder->findChild<QListView*>(QStringLiteral("QSO_Effectues"));
+    search.push_back(timed(finder, [&] { QTest::keyClick(callsign, Qt::Key_Return); },
+                           [found] { return found->model()->rowCount() > 0; }));
     finder->close();
 
     main.findChild<QAction*>(QStringLiteral("Mnu_Aff_Contact"))->trigger();
@@ -179,8 +216,12 @@ int main(int argc, char** argv) {
     QWidget* list2 = topLevel("Aff_Contacte");
     auto* prefix = list2->findChild<QLineEdit*>(QStringLiteral("Type_B"));
     prefix->clear();
-    QTest::keyClicks(prefix, QStringLiteral("XX"));
-    castles.push_back(timed(list2, [&] { button(list2, "Afficher")->click(); }));
+    typed(prefix, QStringLiteral("XX"), [prefix] { return prefix->text(); });
+    auto* rows = list2->findChild<QListView*>(QStringLiteral("Liste_KTL_Contacte"));
+    castles.push_back(timed(list2, [&] { button(list2, "Afficher")->click(); },
+                            [rows] { return rows->model()->rowCount() > 0; }));
+    if (list2->findChild<QListView*>(QStringLiteral("Liste_KTL_Contacte"))->model()->rowCount() < qsos / 2)
+      std::printf("  (round %d: the castles list is short)\n", round);
     list2->close();
 
     prefixes.push_back(timed(&main, [&] { main.findChild<QAction*>(QStringLiteral("Mnu_Aff_Prefixes"))->trigger(); }));

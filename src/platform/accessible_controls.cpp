@@ -85,15 +85,18 @@ class TextField : public QAccessibleWidget, public QAccessibleTextInterface, pub
   }
   int characterCount() const override { return int(edit()->text().size()); }
   QRect characterRect(int offset) const override {
-    // The caret's place before the character, one character wide.
+    // Measured from the caret, which is never moved for it (a screen reader
+    // asks while the operator types): the character's place is the caret's
+    // moved by the text between them.
     QLineEdit* e = edit();
-    const int was = e->cursorPosition();
-    e->setCursorPosition(offset);
+    const QString all = e->text();
+    offset = qBound(0, offset, int(all.size()));
+    const QFontMetrics fm = e->fontMetrics();
     const QRect caret = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    e->setCursorPosition(was);
-    const QString character = text(offset, offset + 1);
-    const int width = e->fontMetrics().horizontalAdvance(character.isEmpty() ? QStringLiteral(" ") : character);
-    return QRect(e->mapToGlobal(caret.topLeft()), QSize(width, caret.height()));
+    const int x = caret.x() + fm.horizontalAdvance(all.left(offset)) - fm.horizontalAdvance(all.left(e->cursorPosition()));
+    const QString character = all.mid(offset, 1);
+    const int width = fm.horizontalAdvance(character.isEmpty() ? QStringLiteral(" ") : character);
+    return QRect(e->mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height()));
   }
   int offsetAtPoint(const QPoint& point) const override {
     return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
