@@ -52,7 +52,7 @@ class DesktopBoxesTest : public QObject {
     DesktopPlatform platform;
     ToolkitTranslation translation;
     for (auto [language, buttons] : {std::pair{Language::French, "Non/Oui"}, {Language::Italian, "No/Sì"},
-                                     {Language::English, "No/Yes"}}) {
+                                     {Language::German, "Ja/Nein"}, {Language::English, "No/Yes"}}) {
       translation.use(language);
       QString seen;
       whenUp(Qt::Key_Escape, &seen);
