@@ -35,15 +35,16 @@ struct Station {
     const QString path = data + "/F0ORB_KTL.log";
     return QFile::exists(path) ? readFile(path) : QByteArray("<missing>");
   }
-  // A run with LANG (and no LC_ALL or LC_MESSAGES) as given; `input` on
-  // its standard input.
-  Run run(const QStringList& args, const QString& lang = "C.UTF-8", const QByteArray& input = {}) const {
+  // A run with the locale variables as given ("LANG=C.UTF-8"), no other;
+  // `input` on its standard input.
+  Run run(const QStringList& args, const QStringList& locale = {"LANG=C.UTF-8"}, const QByteArray& input = {}) const {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KTL_DATA_DIR", data);
     env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
-    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"}) env.remove(var);
-    env.insert("LANG", lang);
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANG"})
+      env.remove(var);
+    for (const QString& v : locale) env.insert(v.section('=', 0, 0), v.section('=', 1));
     p.setProcessEnvironment(env);
     p.start(KTL_PROGRAM, args);
     p.write(input);
@@ -110,22 +111,30 @@ class TestCommandLine : public QObject {
     QVERIFY(!adi.contains("<SIG:3>KTL <SIG_INFO:9>ONFF"));
   }
 
-  // The run speaks the language of LANG, else the station's (English
-  // here), else French; what scripts test, the exit code, stays.
+  // The run speaks the language of the first of LC_ALL, LC_MESSAGES and
+  // LANG that is set, else the station's, else French; what scripts test,
+  // the exit code, stays.
   void languageFromTheEnvironment_data() {
-    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QString>("station");  // the default station's language
     QTest::addColumn<QString>("error");
-    QTest::newRow("station's") << "C.UTF-8" << "No log for station F0XYZ: ";
-    QTest::newRow("LANG=it") << "it_IT.UTF-8" << "Nessun log per la stazione F0XYZ: ";
-    QTest::newRow("LANG=fr") << "fr_FR.UTF-8" << "Aucun log pour la station F0XYZ : ";
-    QTest::newRow("LANG=de") << "de_DE.UTF-8" << "Kein Log für die Station F0XYZ: ";
-    QTest::newRow("LANG not ours") << "pt_BR.UTF-8" << "No log for station F0XYZ: ";
+    QTest::newRow("station's") << QStringList{"LANG=C.UTF-8"} << "Anglais" << "No log for station F0XYZ: ";
+    QTest::newRow("LANG=de") << QStringList{"LANG=de_DE.UTF-8"} << "Anglais" << "Kein Log für die Station F0XYZ: ";
+    QTest::newRow("LC_ALL first") << QStringList{"LC_ALL=it_IT.UTF-8", "LC_MESSAGES=de_DE", "LANG=fr_FR"} << "Anglais"
+                                  << "Nessun log per la stazione F0XYZ: ";
+    QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LC_MESSAGES=de_DE", "LANG=it_IT"} << "Anglais"
+                                             << "Kein Log für die Station F0XYZ: ";
+    QTest::newRow("LANG not ours") << QStringList{"LANG=pt_BR.UTF-8"} << "Italien"
+                                   << "Nessun log per la stazione F0XYZ: ";
+    QTest::newRow("none at all") << QStringList{} << "" << "Aucun log pour la station F0XYZ : ";
   }
   void languageFromTheEnvironment() {
-    QFETCH(QString, lang);
+    QFETCH(QStringList, locale);
+    QFETCH(QString, station);
     QFETCH(QString, error);
     Station s;
-    const Run r = s.run({"--station", "F0XYZ", "--export"}, lang);
+    SettingsStore(s.tmp.filePath("config/KTL/KTL.ini")).save(stationSection("F0ORB"), "Language", station);
+    const Run r = s.run({"--station", "F0XYZ", "--export"}, locale);
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
   }
@@ -163,7 +172,7 @@ class TestCommandLine : public QObject {
 
   void importFromStandardInput() {
     Station s;
-    const Run r = s.run({"--import", "-"}, "C.UTF-8", readFile(kSample));
+    const Run r = s.run({"--import", "-"}, {"LANG=C.UTF-8"}, readFile(kSample));
     QCOMPARE(r.code, 0);
     QCOMPARE(s.log().count('\n'), 114);
     QVERIFY(!QDir(s.data).entryList(QDir::Files).join(' ').contains("stdin"));

@@ -144,6 +144,11 @@ class TestAwardsWindow : public QObject {
     f.commit();
     QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("DL"));
     QCOMPARE(Progress::row(win, 3).mid(0, 3), (QStringList{"Total", "", "5"}));
+    // Another language: every row is told.
+    QSignalSpy renamed(m = Progress::grid(win)->model(), &QAbstractItemModel::dataChanged);
+    f.c<QAction>("Mnu_Italien")->trigger();
+    QCOMPARE(Progress::row(win, 3).first(), QStringLiteral("Totale"));
+    QVERIFY(!renamed.isEmpty() && renamed.last()[1].toModelIndex().row() == 3);
   }
 
   void awardListFromTheFileMenu() {

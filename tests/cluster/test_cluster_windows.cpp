@@ -9,6 +9,7 @@
 #include "test_node.h"
 
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -164,16 +165,20 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(s.p.pagesOpened.size(), 1);
   }
 
-  // One window however often asked, its title and menu item in the language.
+  // One window however often asked, its title, menu item and marks in the
+  // language; the table is told its rows changed.
   void oneWindowInEachLanguage() {
     Spots s;
     SpotsWindow* win = s.open();
     QVERIFY(win->isVisible() && !win->isModal());
     QCOMPARE(s.open(), win);
+    Spots::feed(win, "DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z");
+    QSignalSpy changed(Spots::table(win)->model(), &QAbstractItemModel::dataChanged);
     const auto titles = [&] { return win->windowTitle() + '|' + s.c<QAction>("Mnu_Spots")->text(); };
-    QCOMPARE(titles(), QStringLiteral("Spots en direct|Spots en direct"));
+    QCOMPARE(titles() + '|' + Spots::statuses(win).join(""), QStringLiteral("Spots en direct|Spots en direct|NOUVEAU"));
     s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(titles(), QStringLiteral("Spot in diretta|Spot in diretta"));
+    QCOMPARE(titles() + '|' + Spots::statuses(win).join(""), QStringLiteral("Spot in diretta|Spot in diretta|NUOVO"));
+    QCOMPARE(changed.size(), 1);
   }
 
   // Each spot marked from the log, by text, colour and spoken row; the
@@ -211,9 +216,12 @@ class ClusterWindowsTest : public QObject {
     // The operator goes on through the chain and commits.
     s.pressEnter({"Ind_A", "Type_A", "Ref_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A", "QSL_A"});
     QVERIFY(s.p.messages.isEmpty());
+    QSignalSpy changed(Spots::table(win)->model(), &QAbstractItemModel::dataChanged);
     s.p.answers << true;
     s.c<QPushButton>("Valide_A")->click();
     QCOMPARE(s.lines().size(), 3);
+    QVERIFY(!changed.isEmpty() && changed.last()[0].toModelIndex().row() <= 4 &&
+            changed.last()[1].toModelIndex().row() >= 4);
     QCOMPARE(s.lines().last(), logLine("OK1ABC", "OK", "08815", "04/03/16", "09:05", "SSB", "7.0 Mhz"));
     QCOMPARE(Spots::statuses(win).at(4), QStringLiteral("WORKED ON THIS BAND"));
 

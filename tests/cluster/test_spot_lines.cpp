@@ -32,8 +32,8 @@ class SpotLinesTest : public QObject {
     row("lower case", "dx de f5abc:  14250.0  f4xyz  castle f-1051  1234z", "F5ABC|14250.0|14 Mhz|F4XYZ|castle f-1051|12:34||");
     row("30 m, a whole kHz", "DX de PA3ABC:   10120  PA0XYZ  qrs  0600Z", "PA3ABC|10120|10 Mhz|PA0XYZ|qrs|06:00||");
     // Spotters without a colon, or with it apart or against the frequency.
-    row("pseudo-spotter", "DX de RBNHOLE    10117.0  HB9XYZ/P     x04s HB/VD-029                 1058Z",
-        "RBNHOLE|10117.0|10 Mhz|HB9XYZ/P|x04s HB/VD-029|10:58||");
+    row("pseudo-spotter, a colon in the comment", "DX de RBNHOLE    10117.0  HB9XYZ/P     x04s Q:9 HB/VD-029             1058Z",
+        "RBNHOLE|10117.0|10 Mhz|HB9XYZ/P|x04s Q:9 HB/VD-029|10:58||");
     row("colon on the frequency", "DX de EA8/DF4UE-#:21149.0  IT9ABC/B    CW  9 dB 10 WPM BEACON         1118Z",
         "EA8/DF4UE-#|21149.0|21 Mhz|IT9ABC/B|CW  9 dB 10 WPM BEACON|11:18||");
     row("colon apart", "DX de F5ABC : 7012.0 F5XYZ cq 1234Z", "F5ABC|7012.0|7.0 Mhz|F5XYZ|cq|12:34||");
@@ -102,7 +102,7 @@ class SpotLinesTest : public QObject {
     row("COTA EU-123", "EU-00123");
     row("bca on-2672", "ON-02672");
     row("wca -ok-00588 --  ol-073", "OK-00588");
-    row("KTL F-1051, f-1052 & F-1053", "F-01051 F-01052 F-01053");
+    row("KTL F-1051, f-1052 & OK-1051, F-01051", "F-01051 F-01052 OK-01051");
     // Two references: ours first, each once.
     row("KTL OK-08815 COTA OK-00815", "OK-08815 OK-00815");
     row("COTA OK-00815 KTL OK-08815", "OK-08815 OK-00815");

@@ -58,8 +58,8 @@ class LogLockTest : public QObject {
     QVERIFY(!QFile::exists(lockFile()));
   }
 
-  // A live holder, here another process, keeps it whatever the file says;
-  // killed, its lock is free at once.
+  // A live holder, here another process, keeps it whatever the file says
+  // and however old it is; killed, its lock is free at once.
   void liveHolderKeepsItUntilItDies_data() {
     QTest::addColumn<QString>("role");
     QTest::newRow("window") << "window";
@@ -70,6 +70,10 @@ class LogLockTest : public QObject {
     QProcess holder;
     holder.start(QString::fromLocal8Bit(self), {"--hold", log(), role});
     QVERIFY(holder.waitForReadyRead(10000));
+    QFile file(lockFile());
+    QVERIFY(file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
     LogLock lock(log(), LogLock::Role::Window);
     const LogLock::Attempt refused = lock.tryTake();
     QCOMPARE(refused.status, LogLock::Attempt::HeldByOther);

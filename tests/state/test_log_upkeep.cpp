@@ -26,8 +26,11 @@ class LogUpkeepTest : public QObject {
     QTemporaryDir tmp;
     const QString data = tmp.path();
     QCOMPARE(backupLogOfTheDay(data, "F0ORB", QDate(2016, 3, 1)).status, BackupResult::NoLog);
-    QVERIFY(writeFile(data + "/F0ORB_P_KTL.log", "portable\r\n"));
-    QCOMPARE(backupLogOfTheDay(data, "F0ORB_P", QDate(2016, 3, 1)).status, BackupResult::Made);
+    // Other stations' copies, the oldest by name: never F0ORB's to prune.
+    for (const char* other : {"F0ORB_P", "EA8_F0ORB"}) {
+      QVERIFY(writeFile(data + "/" + other + "_KTL.log", "other\r\n"));
+      QCOMPARE(backupLogOfTheDay(data, other, QDate(2016, 2, 1)).status, BackupResult::Made);
+    }
     for (int day = 0; day < 35; ++day) {
       const QDate date = QDate(2016, 3, 1).addDays(day);
       QVERIFY(writeFile(data + "/F0ORB_KTL.log", "day " + QByteArray::number(day) + "\r\n"));
@@ -36,7 +39,7 @@ class LogUpkeepTest : public QObject {
       QCOMPARE(backupLogOfTheDay(data, "F0ORB", date).status, BackupResult::AlreadyMade);
     }
     QStringList copies = QDir(data + "/backups").entryList(QDir::Files, QDir::Name);
-    QVERIFY(copies.removeOne("F0ORB_P_KTL_20160301.log"));
+    QVERIFY(copies.removeOne("F0ORB_P_KTL_20160201.log") && copies.removeOne("EA8_F0ORB_KTL_20160201.log"));
     QCOMPARE(copies.size(), 30);
     QCOMPARE(copies.first(), "F0ORB_KTL_20160306.log");
     QCOMPARE(copies.last(), "F0ORB_KTL_20160404.log");

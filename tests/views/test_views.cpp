@@ -25,18 +25,20 @@ const QByteArray kFoix = "F1ABC           F-01051 07/03/16 10:00 CW  7 Mhz   57 
                          " * 55 ";
 
 // OK-08815 three times: the row kept is OK1ABC's of 01/04/17, whose date
-// sorts first as text though it is the later QSO.
+// sorts first as text though it is the later QSO. F-00007 and FR-00007 are
+// two castles.
 const QByteArray kCastlesLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"), kFoix,
                               logLine("OK2ZZ", "OK", "08815", "02/01/16", "10:00"),
                               logLine("OK1ABC", "OK", "08815", "01/04/17", "10:00"),
                               logLine("DL1AA", "DL", "00002", "09/03/16", "10:00"),
-                              logLine("F5FR", "FR", "00009", "11/03/16", "10:00"),
+                              logLine("F5FR", "FR", "00007", "11/03/16", "10:00"),
                               logLine("F6XYZ", "F", "00007", "10/03/16", "10:00")});
 
 struct Castles : StationFixture {
   explicit Castles(const QByteArray& log = kCastlesLog, const QString& language = QStringLiteral("Francais"))
       : StationFixture(log, language) {
-    p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(12, 0), Qt::UTC);
+    // Already the next day where the operator is (two hours east).
+    p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(23, 0), Qt::UTC);
     c<QAction>("Mnu_Aff_Contact")->trigger();
     win = w.findChild<ContactedCastlesWindow*>();
   }
@@ -155,7 +157,7 @@ class ViewsTest : public QObject {
     QTest::newRow("xx typed: every prefix")
         << "xx" << false
         << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
-                       "4 FR-00009 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"};
+                       "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"};
     QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"};
     QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{};
     QTest::newRow("F, not FR or DL") << "F" << true
@@ -183,10 +185,10 @@ class ViewsTest : public QObject {
     Castles s(kCastlesLog, QStringLiteral("Anglais"));
     s.prefix()->setText(QStringLiteral("OK"));
     s.in<QPushButton>("Enregistrer")->click();
-    const QString name = QStringLiteral("F0ORB_Castel_OK_Contacted_31_12_50.txt");
+    const QString name = QStringLiteral("F0ORB_Castel_OK_Contacted_01_01_51.txt");
     const QList<QByteArray> empty = s.file(name);
     QCOMPARE(empty.size(), 6);
-    QCOMPARE(empty[0], QByteArray(20, ' ') + " Castels contacted by F0ORB at 31/12/2050 in alphanumeric order");
+    QCOMPARE(empty[0], QByteArray(20, ' ') + " Castels contacted by F0ORB at 01/01/2051 in alphanumeric order");
     QCOMPARE(empty[5], footer());
     QCOMPARE(s.p.messages, QStringList{"The log was registered under the name : " + name});
 
@@ -222,7 +224,7 @@ class ViewsTest : public QObject {
     for (const QString& l : pages.split('\n'))
       if (!l.trimmed().isEmpty()) read << l.simplified();
     QCOMPARE(read.size(), 158);
-    QCOMPARE(read[0], QStringLiteral("Chateaux contactés par F0ORB au 31/12/2050 par ordre alphanumerique"));
+    QCOMPARE(read[0], QStringLiteral("Chateaux contactés par F0ORB au 01/01/2051 par ordre alphanumerique"));
     QCOMPARE(read[3], QStringLiteral("2 F-01051 F1ABC 07/03/16 10:00 CW 7 Mhz 57 55 Chateau de Foix *"));
     QVERIFY(read[153].startsWith(QStringLiteral("152 G-10249 G4AAA")));
     QVERIFY(read[156].startsWith(QStringLiteral("155 OK-08815 OK1ABC 01/04/17")));
