@@ -193,10 +193,10 @@ class TestAdifExport : public QObject {
     QTest::addColumn<QByteArray>("record");  // without QSL_RCVD and STATION_CALLSIGN
     QTest::addColumn<QByteArray>("gaps");    // call date time band mode report
     QTest::newRow("exact values back: whole call, century, seconds, band, FREQ, submode, report")
-        << logLineOf("OK1ABCDEFGHI|||07/01/45|08:35|MFS|1.8 Mhz|-15|||XX")
-        << QByteArray("<CALL:14>ok1abcdefghijk<QSO_DATE:8>19450107<TIME_ON:6>083512<BAND:4>13cm<FREQ:8>2400.040"
+        << logLineOf("OK1ABCDEFGHI|||07/01/30|08:35|MFS|1.8 Mhz|-15|||XX")
+        << QByteArray("<CALL:14>ok1abcdefghijk<QSO_DATE:8>19300107<TIME_ON:6>083512<BAND:4>13cm<FREQ:8>2400.040"
                       "<MODE:4>MFSK<SUBMODE:3>FT4<RST_RCVD:5>-15dB<GRIDSQUARE:6>JN79fx<COMMENT:5>Merci")
-        << QByteArray("<CALL:14>OK1ABCDEFGHIJK <QSO_DATE:8>19450107 <TIME_ON:6>083512 <BAND:4>13cm <FREQ:8>2400.040 "
+        << QByteArray("<CALL:14>OK1ABCDEFGHIJK <QSO_DATE:8>19300107 <TIME_ON:6>083512 <BAND:4>13cm <FREQ:8>2400.040 "
                       "<MODE:4>MFSK <SUBMODE:3>FT4 <RST_RCVD:5>-15dB <GRIDSQUARE:6>JN79fx <COMMENT:5>Merci ")
         << QByteArray("0 0 0 0 0 1");
     QTest::newRow("stand-ins left out")
@@ -219,12 +219,12 @@ class TestAdifExport : public QObject {
         << entryFields(logLineOf("G4ABC|||01/01/00|00:00|DIG|1.8 Mhz|59|||59"), {"DIGI", {}, {}, {}})
         << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20000101 <TIME_ON:4>0000 <BAND:4>160m <RST_RCVD:2>59 <RST_SENT:2>59 ")
         << QByteArray("0 0 0 0 1 0");
-    QTest::newRow("a park, not a castle; a grid that is none")
+    QTest::newRow("a park, not a castle; a grid and a time that are none")
         << logLineOf("G4ABC|||07/01/16|08:35|SSB|14 Mhz|59|||59")
-        << QByteArray("<SIG:4>wwff<SIG_INFO:9>ONFF-0200<GRIDSQUARE:4>ZZ99")
-        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20160107 <TIME_ON:4>0835 <BAND:3>20m <MODE:3>SSB <RST_RCVD:2>59 "
+        << QByteArray("<SIG:4>wwff<SIG_INFO:9>ONFF-0200<GRIDSQUARE:4>ZZ99<TIME_ON:6>083560")
+        << QByteArray("<CALL:5>G4ABC <QSO_DATE:8>20160107 <BAND:3>20m <MODE:3>SSB <RST_RCVD:2>59 "
                       "<RST_SENT:2>59 <SIG:4>wwff <SIG_INFO:9>ONFF-0200 ")
-        << QByteArray("0 0 0 0 0 0");
+        << QByteArray("0 0 1 0 0 0");
   }
   void recordWithStoredFields() {
     QFETCH(QByteArray, line);

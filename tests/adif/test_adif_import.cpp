@@ -80,6 +80,9 @@ class TestAdifImport : public QObject {
         << true << logLineOf("K1ABC|||07/01/16|08:35|XXX|14 Mhz|XX|||XX");
     QTest::newRow("SIG award, no SIG at all") << QByteArray("<CALL:5>K1ABC <SIG_INFO:6>K-1467 <BAND:3>20m <EOR>") << true
                                               << logLineOf("K1ABC|||01/01/00|00:00|XXX|14 Mhz|XX|||XX");
+    QTest::newRow("SIG award, the station's own award")
+        << QByteArray("<CALL:5>G4ABC <SIG:9>my castle <SIG_INFO:7>G-00842 <BAND:3>20m <EOR>") << true
+        << logLineOf("G4ABC|G-00842||01/01/00|00:00|XXX|14 Mhz|XX|||XX");
     QTest::newRow("SIG award, castle award written otherwise, SIG_INFO first")
         << QByteArray("<CALL:5>G4ABC <SIG_INFO:7>G-00842 <SIG:6>c.o.t.a <QTH:12>Corfe Castle <BAND:3>20m <EOR>") << true
         << logLineOf("G4ABC|G-00842||01/01/00|00:00|XXX|14 Mhz|XX|CORFE CASTLE||XX");
@@ -107,7 +110,9 @@ class TestAdifImport : public QObject {
     QFETCH(QByteArray, file);
     QFETCH(bool, sigIsAward);
     QFETCH(QByteArray, expected);
-    QCOMPARE(importBytes(file, {}, AdifImportOptions{sigIsAward}).log.join('\n'), expected);
+    AdifImportOptions options{sigIsAward};
+    options.awardName = "MY-CASTLE";  // the station's own award, besides the castle awards
+    QCOMPARE(importBytes(file, {}, options).log.join('\n'), expected);
   }
 
   // Notices come in file order with the record number; a second import of

@@ -3,6 +3,7 @@
 // with their exit codes and leave the log as it was. The data folder and
 // settings are a temporary folder's; no display is given, so any window
 // would end the run.
+#include "app/command_line.h"
 #include "platform/settings_store.h"
 #include "state/log_lock.h"
 #include "test_files.h"
@@ -149,6 +150,9 @@ class TestCommandLine : public QObject {
     QTest::newRow("--help-all") << QStringList{"--help-all"} << 0 << "Usage: ";
     QTest::newRow("single dash long option") << QStringList{"-station", "F0ORB", "-import", kSample} << 2 << "";
     QTest::newRow("a bare file name") << QStringList{kSample} << 2 << "";
+    QTest::newRow("a second file") << QStringList{"--import", kSample, kSample} << 2 << "";
+    QTest::newRow("--sig-award without an import") << QStringList{"--export", "--sig-award"} << 2 << "";
+    QTest::newRow("--json without --progress") << QStringList{"--export", "--json"} << 2 << "";
     QTest::newRow("export to standard output") << QStringList{"--export", "-"} << 0
                                                << "Exporting the log of the station F0ORB to ADIF format\r\n";
   }
@@ -168,6 +172,27 @@ class TestCommandLine : public QObject {
       QVERIFY(r.out.contains("<CALL:5>G1AAA"));
       QCOMPARE(QDir(s.data).entryList(QDir::Files), QStringList{"F0ORB_KTL.log"});
     }
+  }
+
+  // Qt's own window options (with their values) start the window; anything
+  // else is the command line's.
+  void windowOrCommandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("commandLine");
+    QTest::newRow("none") << QStringList{} << false;
+    QTest::newRow("option and its value") << QStringList{"-style", "fusion", "--platform", "offscreen"} << false;
+    QTest::newRow("value after =") << QStringList{"--style=fusion", "-reverse"} << false;
+    QTest::newRow("a flag takes no value") << QStringList{"-reverse", "fusion"} << true;
+    QTest::newRow("a file after a window option") << QStringList{"-platform", "offscreen", "in.adi"} << true;
+    QTest::newRow("ours") << QStringList{"--version"} << true;
+  }
+  void windowOrCommandLine() {
+    QFETCH(QStringList, args);
+    QList<QByteArray> bytes{"orb-ktl"};
+    for (const QString& a : args) bytes << a.toUtf8();
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) argv.push_back(b.data());
+    QTEST(isCommandLineRun(int(argv.size()), argv.data()), "commandLine");
   }
 
   void importFromStandardInput() {

@@ -33,7 +33,7 @@ struct Cluster : StationFixture {
   QString server() const { return p.setting(kCommonSection, QStringLiteral("Adresse Cluster")); }
 };
 
-const QByteArray kLog = crlf({logLine("F5ABC", "F", "01051", "01/02/16", "10:00", "CW", "14 Mhz"),
+const QByteArray kLog = crlf({logLine("F5ABC", "F", "01051", "01/02/16", "10:00", "CW", "1.8 Mhz"),
                               logLine("I2ABC", "I", "123", "02/02/16", "11:00", "SSB", "7 MHZ")});
 
 struct Spots : StationFixture {
@@ -63,10 +63,10 @@ struct Spots : StationFixture {
 
 // The spots of the marks test, oldest first (the table shows them newest first).
 const char* const kSpots[] = {
-    "DX de OK1KTL:  14025.0  F5XYZ   COTA F-01051      1230Z",  // worked on 14
+    "DX de OK1KTL:   1825.0  F5XYZ   COTA F-01051      1230Z",  // worked on 160 m
     "DX de OK1KTL:   7012.0  F5XYZ   KTL F-1051        1231Z",  // worked on another band
     "DX de OK1KTL:   7012.0  OK1ABC  KTL OK-08815      1232Z",  // new
-    "DX de OK1KTL:  14200.0  F5ABC   cq                1233Z",  // the log's callsign, on 14
+    "DX de OK1KTL:   1840.0  F5ABC   cq                1233Z",  // the log's callsign, on 160 m
     "DX de OK1KTL:   5357.0  F5XYZ   wca F-01051       1234Z",  // no band of the log
     "DX de OK1KTL:   7012.0  I2XYZ   KTL I-123         1235Z",  // a log band text none of the twelve
     "DX de OK1KTL:  21012.0  DL1XYZ  qrv               1236Z",  // nothing to mark
@@ -195,11 +195,13 @@ class ClusterWindowsTest : public QObject {
     QCOMPARE(Spots::column(win, SpotTableModel::Reference),
              (QStringList{"", "I-00123", "F-01051", "", "OK-08815", "F-01051", "F-01051"}));
     QCOMPARE(Spots::column(win, SpotTableModel::Band),
-             (QStringList{"21 Mhz", "7.0 Mhz", "", "14 Mhz", "7.0 Mhz", "7.0 Mhz", "14 Mhz"}));
+             (QStringList{"21 Mhz", "7.0 Mhz", "", "1.8 Mhz", "7.0 Mhz", "7.0 Mhz", "1.8 Mhz"}));
     QCOMPARE(win->findChild<QPlainTextEdit*>(QStringLiteral("Console_SP"))->toPlainText(),
              QStringLiteral("WWV de W0MU <18>:   SFI=150, A=8, K=2\nTo ALL de F5XYZ: castle tonight"));
     const QAbstractItemModel* m = Spots::table(win)->model();
+    // A fixed colour comes with its text colour.
     QCOMPARE(m->index(4, SpotTableModel::Time).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 200, 200));
+    QCOMPARE(m->index(4, SpotTableModel::Time).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::black));
     QCOMPARE(m->index(4, SpotTableModel::Comment).data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("OK1ABC, OK-08815, NEW, 7012.0, 7.0 Mhz, 12:32, KTL OK-08815, OK1KTL"));
     QVERIFY(!m->index(0, 0).data(Qt::BackgroundRole).isValid());
@@ -263,19 +265,19 @@ class ClusterWindowsTest : public QObject {
     win->findChild<QCheckBox*>(QStringLiteral("Chateaux_SP"))->setChecked(true);
     QCOMPARE(m->rowCount(), 500);
     Spots::feed(win, "DX de OK1KTL: 14012.0 DL1XYZ cq 1237Z");
-    Spots::feed(win, "DX de OK1KTL: 14012.0 DL1XYZ COTA DL-00001 1237Z");
+    Spots::feed(win, "DX de OK1KTL: 1812.0 DL1XYZ COTA DL-00001 1237Z");
     // The oldest castle went beyond 1,000 with the first, the new one came in.
     QCOMPARE(m->rowCount(), 500);
     QCOMPARE(m->index(0, SpotTableModel::Reference).data().toString(), QStringLiteral("DL-00001"));
     auto* band = win->findChild<QComboBox*>(QStringLiteral("Bande_SP"));
-    band->setCurrentIndex(band->findText(QStringLiteral("14 Mhz")));
+    band->setCurrentIndex(band->findText(QStringLiteral("1.8 Mhz")));
     QCOMPARE(m->rowCount(), 1);
     QCOMPARE(s.p.setting(stationSection(s.call), QStringLiteral("Spots Chateaux")) + '|' +
                  s.p.setting(stationSection(s.call), QStringLiteral("Spots Bande")),
-             QStringLiteral("1|14 Mhz"));
+             QStringLiteral("1|1.8 Mhz"));
     win->close();
     win = s.open();
-    QCOMPARE(win->findChild<QComboBox*>(QStringLiteral("Bande_SP"))->currentText(), QStringLiteral("14 Mhz"));
+    QCOMPARE(win->findChild<QComboBox*>(QStringLiteral("Bande_SP"))->currentText(), QStringLiteral("1.8 Mhz"));
     QVERIFY(win->findChild<QCheckBox*>(QStringLiteral("Chateaux_SP"))->isChecked());
   }
 

@@ -57,8 +57,9 @@ class SpotClientTest : public QObject {
     QTRY_COMPARE(lines.size(), 101);
     QCOMPARE(lines.last().at(0).toString(), QStringLiteral("DX de OK1KTL: 14025.0 F5ABC spot 99 1234Z"));
 
-    QVERIFY(client.send(QStringLiteral("SH/DX 10")));
-    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\nSH/DX 10\r\n"));
+    // One command, one line: a line break in it is no second command.
+    QVERIFY(client.send(QStringLiteral("SH/DX 10\nBYE")));
+    QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\nSH/DX 10 BYE\r\n"));
   }
 
   // Unended, NUL-laden, Windows-1252, UTF-8 and telnet bytes: every line
@@ -73,6 +74,7 @@ class SpotClientTest : public QObject {
     node.send(QByteArray(100000, 'x'));
     node.send("\r\n");
     QTRY_COMPARE(lines.size(), 25);  // 24 pieces of 4096 and the rest
+    QCOMPARE(lines.at(0).at(0).toString().size(), 4096);
     qsizetype total = 0;
     for (const auto& l : lines) total += l.at(0).toString().size();
     QCOMPARE(total, 100000);
@@ -123,7 +125,7 @@ class SpotClientTest : public QObject {
     QTRY_COMPARE(waits.size(), 5);
     QCOMPARE(waits[4], 160);
     QVERIFY(node.accept());
-    node.send("login:\r\n");
+    node.send("Please login\r\n");
     QTRY_COMPARE(node.received, QByteArray("F0ORB\r\n"));
     QTest::qWait(1100);
     node.peer->close();

@@ -120,6 +120,8 @@ class SpotLinesTest : public QObject {
     row("59 up5-10 tnx", "");
     row("DWN1-2 QSX 14.195", "");
     row("KTL F-01051 up5-10", "F-01051");
+    // A prefix of four characters at most.
+    row("wca OH0X-00012 OH0XY-00013", "OH0X-00012");
     // The node's cut: a reference at the cut with a short number is a
     // piece of a longer one; a whole one stays.
     row("x05g ON-00859  ON-00859 ON-008", "ON-00859", true);

@@ -249,6 +249,26 @@ class RigClientTest : public QObject {
     QCOMPARE(client.status(), RigStatus{RigState::Connected});
   }
 
+  // A link that held starts the waits again from the first.
+  void waitsStartAgainAfterAStableLink() {
+    FakeRigctld fake;
+    bool faulty = true;
+    fake.answer = [&](const QByteArray& line) { return faulty ? QByteArray("CLOSE") : fake.rigctld(line); };
+    const quint16 port = fake.listen();
+    RigClient client;
+    RigClient::Timing timing = quickTiming();
+    timing.stableMs = 500;
+    client.setTiming(timing);
+    client.start(QStringLiteral("127.0.0.1"), port);
+    QTRY_VERIFY(fake.connections >= 3);  // after waits of 50, 100, 200 ms
+    faulty = false;
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QTest::qWait(600);
+    faulty = true;
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().retryMs, 50);
+  }
+
   // A slow rigctld and a flood of sets: the queue stays within its bound,
   // each newer set replacing the waiting one, and the rig ends where the
   // last one asked.

@@ -66,7 +66,10 @@ class LogUpkeepTest : public QObject {
   }
 
   void startBacksUpAndHoldsTheLog() {
-    StationFixture s(kLog);  // the fake clock says 04/03/2016
+    // The UTC day names the copy, already the 5th where the operator is.
+    StationFixture s(kLog, "Francais", "F0ORB", [](FakePlatform& p) {
+      p.clock_.instant = QDateTime(QDate(2016, 3, 4), QTime(23, 30), Qt::UTC);
+    });
     const QString backups = s.p.dataDir() + "/backups/";
     QCOMPARE(readFile(backups + "F0ORB_KTL_20160304.log"), kLog);
     QLockFile other(s.p.logPath("F0ORB") + ".lock");

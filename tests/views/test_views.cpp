@@ -152,21 +152,25 @@ class ViewsTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("message");
     // Shorter prefixes first (F is stored with three blanks before it), one
     // row per castle.
     QTest::newRow("xx typed: every prefix")
         << "xx" << false
         << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
-                       "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"};
-    QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"};
-    QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{};
+                       "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"}
+        << "";
+    QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"} << "";
+    QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{} << "";
     QTest::newRow("F, not FR or DL") << "F" << true
-                                     << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16"};
+                                     << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16"} << "";
+    QTest::newRow("five letters") << "abcde" << false << QStringList{} << "4 caracteres maxi pour le Pays";
   }
   void castleLists() {
     QFETCH(QString, typed);
     QFETCH(bool, pasted);
     QFETCH(QStringList, rows);
+    QFETCH(QString, message);
     Castles s;
     if (pasted) {
       s.prefix()->insert(typed);
@@ -176,7 +180,11 @@ class ViewsTest : public QObject {
       QCOMPARE(s.prefix()->text(), typed.toUpper());
     }
     QCOMPARE(s.shortRows(), rows);
-    QVERIFY(s.p.messages.isEmpty());
+    QCOMPARE(s.p.messages.value(0), message);
+    // The rows are the station's: another station closes the window.
+    const QPointer<ContactedCastlesWindow> win = s.win;
+    QVERIFY(s.state.changeStation(QStringLiteral("F0ORB_P")).ok());
+    QTRY_VERIFY(!win);
   }
 
   // Saved before the list is built: title, headings and footer only; saved
