@@ -39,10 +39,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 
 ktl_gui_test(test_log_upkeep tests/state/test_log_upkeep.cpp)
 ktl_core_test(test_log_lock tests/state/test_log_lock.cpp)
-# A window and the built program's import on one log, killed at random.
-ktl_gui_test(test_log_ownership tests/state/test_log_ownership.cpp)
-add_dependencies(test_log_ownership orb-ktl)
-target_compile_definitions(test_log_ownership PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>")
 # The built program itself, run over a data folder of its own.
 ktl_core_test(test_command_line tests/app/test_command_line.cpp)
 add_dependencies(test_command_line orb-ktl)

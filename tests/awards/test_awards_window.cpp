@@ -6,6 +6,7 @@
 #include "awards/award_list.h"
 #include "awards/award_models.h"
 #include "awards/awards_window.h"
+#include "program_run.h"
 #include "station_fixture.h"
 #include "test_log_lines.h"
 
@@ -15,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -22,11 +24,6 @@
 using namespace ktl;
 
 namespace {
-
-QByteArray qso(const char* call, const char* ref, const char* date, const char* band, bool qsl = false) {
-  return logLineOf(QByteArray(call) + '|' + ref + "| |" + date + "|10:00|SSB|" + band + "|59||" + (qsl ? "*" : " ") +
-                   "|59");
-}
 
 // OK: two castles, one confirmed on 14 Mhz; F: one castle.
 const QByteArray kLog = crlf({qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true),
@@ -258,47 +255,28 @@ class TestAwardsWindow : public QObject {
   }
 
   void commandLine() {
-    QTemporaryDir tmp;
-    const QString data = tmp.filePath("data");
-    QDir().mkpath(data);
-    writeFile(data + "/F0ORB_KTL.log", kLog);
-    writeFile(data + "/Liste_DXCC.csv", "OK;Czech Republic;\r\n");
-    writeFile(tmp.filePath("list.csv"), kList);
-    SettingsStore settings(tmp.filePath("config/KTL/KTL.ini"));
-    settings.save(kCommonSection, "Indicatif Station", "F0ORB");
-    settings.save(stationSection("F0ORB"), "Language", "Anglais");
-    const auto run = [&](const QStringList& args, QString* out = nullptr) {
-      QProcess p;
-      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-      env.insert("KTL_DATA_DIR", data);
-      env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
-      for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(var);
-      p.setProcessEnvironment(env);
-      p.start(KTL_PROGRAM, args);
-      if (!p.waitForFinished(60000)) return -1;
-      if (out) *out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-      return p.exitCode();
-    };
-    QString out;
-    QCOMPARE(run({"--award-list", tmp.filePath("list.csv")}, &out), 0);
-    QVERIFY2(out.startsWith("Award list imported: 5 castles"), qPrintable(out));
-    QCOMPARE(run({"--award-list", tmp.filePath("missing.csv")}, &out), 1);
-    QCOMPARE(run({"--json"}), 2);
-    QCOMPARE(run({"--progress", "--export"}), 2);
+    ProgramFolder run(kLog);
+    writeFile(run.data + "/Liste_DXCC.csv", "OK;Czech Republic;\r\n");
+    writeFile(run.tmp.filePath("list.csv"), kList);
+    Run r = run.run({"--award-list", run.tmp.filePath("list.csv")});
+    QVERIFY2(r.code == 0 && r.out.startsWith("Award list imported: 5 castles"), qPrintable(r.out));
+    QCOMPARE(run.run({"--award-list", run.tmp.filePath("missing.csv")}).code, 1);
+    QCOMPARE(run.run({"--progress", "--export"}).code, 2);
 
-    QCOMPARE(run({"--station", "f0orb", "--progress", "--json"}, &out), 0);
-    const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
+    r = run.run({"--station", "f0orb", "--progress", "--json"});
+    QCOMPARE(r.code, 0);
+    const QJsonObject root = QJsonDocument::fromJson(r.out.toUtf8()).object();
     QCOMPARE(root["worked"].toInt(), 3);
     QCOMPARE(root["confirmed"].toInt(), 1);
     QCOMPARE(root["listed"].toInt(), 5);
     const QJsonObject ok = root["per_country"].toArray()[1].toObject();
-    QCOMPARE(ok["prefix"].toString(), QStringLiteral("OK"));
+    QCOMPARE(ok["prefix"].toString(), "OK");
     QCOMPARE(ok["listed"].toInt(), 4);
     QCOMPARE(ok["worked"].toInt(), 2);
 
-    QCOMPARE(run({"--progress"}, &out), 0);
-    QVERIFY2(out.contains("Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2"), qPrintable(out));
-    QVERIFY2(out.contains(QRegularExpression("\n +OK  Czech Republic +2 +1 +4\n")), qPrintable(out));
+    r = run.run({"--progress"});
+    QVERIFY2(r.out.contains("Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2"), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QRegularExpression("\n +OK  Czech Republic +2 +1 +4\n")), qPrintable(r.out));
   }
 };
 

@@ -21,8 +21,6 @@ using ktl::Msg;
 using OptMsg = std::optional<Msg>;
 
 namespace {
-const Language kLanguages[] = {Language::French, Language::English, Language::Italian};
-
 QString captionOf(std::span<const ktl::CaptionRow> rows, const char* control, Language language) {
   for (const auto& row : rows)
     if (qstrcmp(row.control, control) == 0) return ktl::captionText(row, language);
@@ -88,13 +86,9 @@ class TestEntryChecks : public QObject {
     for (char16_t c : {u'`', u'{', u'Q', u'7', u'\u00e9'}) QCOMPARE(ktl::upperTyped(c), QChar(c));
   }
 
-  void languageSetting() {
-    QCOMPARE(ktl::languageFromSetting(QStringLiteral("Italien")), Language::Italian);
-    QCOMPARE(ktl::settingFromLanguage(Language::English), QStringLiteral("Anglais"));
-    for (const char* value : {"anglais", "Français", "Italien ", ""})
-      QCOMPARE(ktl::languageFromSetting(QString::fromUtf8(value)), Language::Other);
-    // An unknown language silences every message but the import's French
-    // notices and the file failures, which must never go unseen.
+  // An unknown language silences every message but the import's French
+  // notices and the file failures, which must never go unseen.
+  void unknownLanguageSilence() {
     const std::set<Msg> shown = {Msg::NoticeCallsign, Msg::NoticeDate, Msg::NoticeTime, Msg::NoticeBand,
                                  Msg::FileReadFailed, Msg::FileWriteFailed};
     for (int i = 0; i < ktl::kMsgCount; ++i)
@@ -119,13 +113,12 @@ class TestEntryChecks : public QObject {
              "Entering QSO");
   }
 
-  // English shows the key variant without the trailing line break.
+  // The first-use line: a line break before and after it, but after it in
+  // English only at start-up.
   void firstUseLineBreaks() {
-    for (Language language : kLanguages) {
-      const QString text = *ktl::message(Msg::FirstUse, language);
-      QCOMPARE(*ktl::firstUseAtStartup(language), "\r\n" + text + "\r\n");
-      QCOMPARE(*ktl::firstUseOnKey(language), "\r\n" + text + (language == Language::English ? "" : "\r\n"));
-    }
+    QCOMPARE(*ktl::firstUseOnKey(Language::English), "\r\nFirst, you must enter your callsign");
+    QCOMPARE(*ktl::firstUseAtStartup(Language::English), "\r\nFirst, you must enter your callsign\r\n");
+    QCOMPARE(*ktl::firstUseOnKey(Language::French), "\r\nPremiere installation, vous devez entrer votre Indicatif\r\n");
   }
 };
 
