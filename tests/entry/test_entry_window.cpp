@@ -2,8 +2,8 @@
 // and the language switch, driven with key events on the real window.
 #include "entry/entry_form.h"
 #include "extras/extras_store.h"
-#include "station_fixture.h"
 #include "log/qso_record.h"
+#include "station_fixture.h"
 
 #include <QAccessible>
 
@@ -22,7 +22,11 @@ struct Station : StationFixture {
     clickRow(row);
     c<QListView>("Liste_KTL")->doubleClicked(state.logModel().index(row));
   }
+  QString text(const char* field) const { return c<QLineEdit>(field)->text(); }
+  QString entryState() const { return c<QLabel>("Label7")->text(); }
 };
+
+const QByteArray kG1 = logLine("G1AAA", "G", "00001", "01/01/16", "12:00");
 
 }  // namespace
 
@@ -32,14 +36,12 @@ class EntryWindowTest : public QObject {
   void realTimeQsoFromKeyboard() {
     Station s;
     s.c<QComboBox>("Mode_A")->setCurrentIndex(1);  // CW
-    s.typeQso(QStringLiteral("f5abc/p"), QStringLiteral("ok"), QStringLiteral("08815"));
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("F5ABC/P"));
+    s.typeQso("f5abc/p", "ok", "08815");
     // Real time: date and time from the UTC clock, straight on to the mode.
-    QCOMPARE(s.c<QLineEdit>("Date_A")->text(), QStringLiteral("04/03/16"));
-    QCOMPARE(s.c<QLineEdit>("Heure_A")->text(), QStringLiteral("09:05"));
+    QCOMPARE(s.text("Ind_A") + ' ' + s.text("Date_A") + ' ' + s.text("Heure_A"), "F5ABC/P 04/03/16 09:05");
     QVERIFY(!s.c("Date_A")->isEnabled());
     QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
-    s.finishQso(QStringLiteral("Château de Švihov"), true);  // Š only exists in Windows-1252
+    s.finishQso("Château de Švihov", true);  // Š only exists in Windows-1252
     QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
     // Enter on the focused button commits, the keypad's as well; a held
     // key's repeats click nothing.
@@ -48,126 +50,115 @@ class EntryWindowTest : public QObject {
     QVERIFY(s.p.questions.isEmpty());
     s.p.answers << true;
     QTest::keyClick(s.w.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous enregistrer ces données ?")});
+    QCOMPARE(s.p.questions, QStringList{"Voulez vous enregistrer ces données ?"});
     QCOMPARE(s.lines(), QList<QByteArray>{logLine("F5ABC/P", "OK", "08815", "04/03/16", "09:05", "CW", "1.8 Mhz",
                                                   "Ch\xe2teau de \x8avihov", true)});
-    QCOMPARE(s.state.logModel().rowCount(), 1);
-    QVERIFY(s.state.logModel().index(0).data().toString().contains(QStringLiteral("Château de Švihov")));
+    QVERIFY(s.state.logModel().index(0).data().toString().contains("Château de Švihov"));
     // Ready for the next one, same mode and band.
-    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
-    QCOMPARE(s.c<QLineEdit>("RST_A")->text(), QStringLiteral("59"));
-    QVERIFY(!s.c("Valide_A")->isEnabled());
-    QVERIFY(s.c("Annule_Saisie")->isEnabled());
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText() + ' ' + s.text("RST_A"), "CW 59");
+    QVERIFY(!s.c("Valide_A")->isEnabled() && s.c("Annule_Saisie")->isEnabled());
   }
 
+  // Deferred entry asks the date and time. A refused field keeps the focus
+  // and its text, the next stays locked; an unknown language refuses in
+  // silence.
   void deferredQsoTypesDateAndTime() {
-    Station s;
-    s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
-    s.typeQso(QStringLiteral("DL1AA"), QStringLiteral("DL"), QStringLiteral("00042"));
-    QCOMPARE(s.w.focusWidget(), s.c("Date_A"));
-    s.enter("Date_A", QStringLiteral("31/12/15"));
-    s.enter("Heure_A", QStringLiteral("23:59"));
-    s.c<QComboBox>("Mode_A")->setCurrentIndex(3);  // DIGI: four letters
-    s.finishQso();
-    s.commit();
-    QCOMPARE(s.lines().value(0), logLine("DL1AA", "DL", "00042", "31/12/15", "23:59", "DIG", "1.8 Mhz"));
-    QVERIFY(s.c<QLineEdit>("Date_A")->text().isEmpty());  // nothing of it left for the next
-  }
-
-  // A refused field keeps the focus and its text, the next stays locked; an
-  // unknown language refuses in silence.
-  void refusedFieldKeepsFocusAndText() {
-    for (const char* language : {"Italien", "Klingon"}) {
-      Station s({}, QString::fromLatin1(language));
+    for (const char* language : {"Klingon", "Italien"}) {
+      Station s({}, language);
       s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
-      s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
-      s.enter("Date_A", QStringLiteral("07/03/16"));
-      s.enter("Heure_A", QStringLiteral("24:00"));
+      s.typeQso("DL1AA", "DL", "00042");
+      QCOMPARE(s.w.focusWidget(), s.c("Date_A"));
+      s.enter("Date_A", "31/12/15");
+      s.enter("Heure_A", "24:00");
       QCOMPARE(s.p.messages, *language == 'I' ? QStringList{"Il formato dell'ora dev'essere HH:MM"} : QStringList{});
       QCOMPARE(s.w.focusWidget(), s.c("Heure_A"));
-      QCOMPARE(s.c<QLineEdit>("Heure_A")->text(), QStringLiteral("24:00"));
+      QCOMPARE(s.text("Heure_A"), "24:00");
       QVERIFY(!s.c("Mode_A")->isEnabled());
+      if (*language == 'K') continue;  // an unknown language asks nothing, and No is the answer
+      s.enter("Heure_A", "23:59");
+      s.c<QComboBox>("Mode_A")->setCurrentIndex(3);  // DIGI: four letters
+      s.finishQso();
+      s.commit();
+      QCOMPARE(s.lines().value(0), logLine("DL1AA", "DL", "00042", "31/12/15", "23:59", "DIG", "1.8 Mhz"));
+      QVERIFY(s.text("Date_A").isEmpty());  // nothing of it left for the next
     }
   }
 
+  // A warning only; the QSO is marked. Four digits never match the five
+  // stored columns.
   void alreadyContactedWarnsAndMarks() {
     Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00"),
                     logLine("OK1CD", "OK", "01051", "08/03/16", "10:00")}));
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Chateau deja contacté le 07/03/16")});
-    QVERIFY(s.w.entryForm().alreadyContacted());
-    QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));  // a warning only
-    s.finishQso();
-    s.commit();
-    QCOMPARE(s.lines().value(2).at(23), '*');
-    // Four digits never match the five stored columns.
-    s.p.messages.clear();
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("1051"));
-    QVERIFY(s.p.messages.isEmpty());
-    QVERIFY(!s.w.entryForm().alreadyContacted());
+    for (const char* number : {"01051", "1051"}) {
+      s.p.messages.clear();
+      s.typeQso("F5ABC", "F", number);
+      QCOMPARE(s.p.messages, number[0] == '0' ? QStringList{"Chateau deja contacté le 07/03/16"} : QStringList{});
+      QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
+      s.finishQso();
+      s.commit();
+    }
+    QCOMPARE(QString(s.lines().value(2).at(23)) + s.lines().value(3).at(23), "* ");
   }
 
-  // No writes nothing and clears the entry; a failed write keeps it.
-  void answeredNoOrFailedWrite() {
-    Station s;
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+  // No writes nothing and clears the entry; a failed write keeps it; an
+  // entry emptied by Efface_A is refused before the question.
+  void answeredNoFailedWriteOrEmptied() {
+    Station s(crlf({kG1}));
+    s.typeQso("F5ABC", "F", "01051");
     s.finishQso();
     s.commit(false);
-    QVERIFY(s.lines().isEmpty());
-    QVERIFY(s.c<QLineEdit>("Ind_A")->text().isEmpty());
-    QCOMPARE(s.w.entryForm().entryMode(), EntryForm::EntryMode::NewEntry);
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
+    QCOMPARE(s.lines().size(), 1);
+    QVERIFY(s.text("Ind_A").isEmpty());
+    QCOMPARE(s.entryState(), "Saisie QSO");
+    s.typeQso("F5ABC", "F", "01051");
     s.finishQso();
-    QFile::remove(s.p.logPath(s.call));
+    QFile::rename(s.p.logPath(s.call), s.p.logPath(s.call) + ".away");
     QDir().mkpath(s.p.logPath(s.call));  // the log cannot be opened for writing now
     s.commit();
     QCOMPARE(s.p.messages.size(), 1);
-    QVERIFY(s.p.messages[0].startsWith(QStringLiteral("Impossible d'écrire ce fichier")));
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("F5ABC"));
+    QVERIFY(s.p.messages[0].startsWith("Impossible d'écrire ce fichier"));
+    QCOMPARE(s.text("Ind_A"), "F5ABC");
     QVERIFY(s.c("Valide_A")->isEnabled());
-  }
+    QDir().rmdir(s.p.logPath(s.call));
+    QFile::rename(s.p.logPath(s.call) + ".away", s.p.logPath(s.call));
 
-  void commitOfClearedFieldsIsRefused() {
-    Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00")}));
     s.doubleClickRow(0);  // enables Valide_A
     s.c<QPushButton>("Efface_A")->click();
+    s.p.messages.clear();
     s.commit();
-    QVERIFY(s.p.questions.isEmpty());
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Entrez un indicatif")});
+    QCOMPARE(s.p.questions.size(), 2);
+    QCOMPARE(s.p.messages, QStringList{"Entrez un indicatif"});
     QCOMPARE(s.lines().size(), 1);
   }
 
   void insertGoesBeforeEqualDateTime() {
     Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"), logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
     s.c<QPushButton>("Insert_Saisie")->click();
-    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Insertion QSO"));
-    s.typeQso(QStringLiteral("G4NEW"), QStringLiteral("G"), QStringLiteral("00009"));
+    QCOMPARE(s.entryState(), "Insertion QSO");
+    s.typeQso("G4NEW", "G", "00009");
     QCOMPARE(s.w.focusWidget(), s.c("Date_A"));  // insert always asks the date
-    s.enter("Date_A", QStringLiteral("01/01/16"));
-    s.enter("Heure_A", QStringLiteral("12:00"));
+    s.enter("Date_A", "01/01/16");
+    s.enter("Heure_A", "12:00");
     s.finishQso();
     s.commit();
     QCOMPARE(s.lines().size(), 3);
     QVERIFY(s.lines()[1].startsWith("G4NEW"));
   }
 
+  // A double click opens a QSO for a change, also after Insert; a change
+  // never looks for the castle in the log, and replaces the line in place.
   void doubleClickEditReplacesInPlace() {
-    const QByteArray a = logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "", false, true);
     const QByteArray b = logLine("G1BBB", "G", "00002", "02/01/16", "12:00");
-    Station s(crlf({a, b}));
-    s.c<QPushButton>("Insert_Saisie")->click();  // a double click still means a change
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "", false, true), b}));
+    s.c<QPushButton>("Insert_Saisie")->click();
     s.doubleClickRow(0);
-    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Modification QSO"));
-    QVERIFY(s.c("Rem_A")->isEnabled());
-    QVERIFY(!s.c("Annule_Saisie")->isEnabled());
-    s.enter("Ref_A", QStringLiteral("00001"));  // a change never looks for the castle in the log
+    QCOMPARE(s.entryState(), "Modification QSO");
+    QVERIFY(s.c("Rem_A")->isEnabled() && !s.c("Annule_Saisie")->isEnabled());
+    s.enter("Ref_A", "00001");
     QVERIFY(s.p.messages.isEmpty());
-    s.c<QLineEdit>("Rem_A")->setText(QStringLiteral("Bodiam"));
+    s.c<QLineEdit>("Rem_A")->setText("Bodiam");
     s.commit();
-    const QList<QByteArray> lines = s.lines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "Bodiam"));
-    QCOMPARE(lines[1], b);
+    QCOMPARE(s.lines(), (QList<QByteArray>{logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "Bodiam"), b}));
   }
 
   // Each commit, change and deletion keeps the QSO's full record beside the
@@ -175,36 +166,35 @@ class EntryWindowTest : public QObject {
   // never keeps a QSO out of the log.
   void fullRecordsFollowTheLog() {
     Station s;
-    const QString log = s.p.logPath(QStringLiteral("F0ORB"));
-    const auto stored = [&](const QByteArray& line, const char* tag) {
+    const QString log = s.p.logPath("F0ORB");
+    const auto stored = [&](const char* tag) {
       ExtrasStore store(log);
       const QsoExtrasLookup next = store.lookup();
-      return next ? storedValue(next(qsoKey(line)), tag) : QByteArray();
+      return next ? storedValue(next(qsoKey(s.lines().value(0))), tag) : QByteArray();
     };
     s.w.findChild<EntryForm*>()->setKnownAtCommit("1.843", {}, {});
-    s.typeQso(QStringLiteral("f5abc"), QStringLiteral("ok"), QStringLiteral("08815"));
-    s.c<QComboBox>("Mode_A")->setEditText(QStringLiteral("RTTY"));
+    s.typeQso("f5abc", "ok", "08815");
+    s.c<QComboBox>("Mode_A")->setEditText("RTTY");
     s.finishQso();
     s.commit();
-    QByteArray line = s.lines().value(0);
-    QCOMPARE(line.mid(39, 3), "RTT");
-    QCOMPARE(stored(line, "MODE") + ' ' + stored(line, "FREQ") + ' ' + stored(line, "BAND"), "RTTY 1.843 160m");
+    QCOMPARE(s.lines().value(0).mid(39, 3), "RTT");
+    QCOMPARE(stored("MODE") + ' ' + stored("FREQ") + ' ' + stored("BAND"), "RTTY 1.843 160m");
     s.doubleClickRow(0);
-    s.c<QComboBox>("Mode_A")->setEditText(QStringLiteral("PSK31"));
+    s.c<QComboBox>("Mode_A")->setEditText("PSK31");
     s.commit();
     QCOMPARE(ExtrasStore(log).rowCount(), 1);
-    line = s.lines().value(0);
-    QCOMPARE(stored(line, "MODE") + ' ' + stored(line, "FREQ"), "PSK31 1.843");
+    QCOMPARE(stored("MODE") + ' ' + stored("FREQ"), "PSK31 1.843");
     s.clickRow(0);
     s.p.answers << true;
     s.c<QPushButton>("Annule_Saisie")->click();
     QCOMPARE(ExtrasStore(log).rowCount(), 0);
     QVERIFY(s.p.messages.isEmpty());
 
-    Station t;  // its store damaged before the first QSO
-    QVERIFY(writeFile(ExtrasStore::pathFor(t.p.logPath(QStringLiteral("F0ORB"))), "not a database, but text\n"));
+    Station t({}, "Francais", "F0ORB", [](FakePlatform& p) {  // its store damaged before the first QSO
+      writeFile(ExtrasStore::pathFor(p.logPath("F0ORB")), "not a database, but text\n");
+    });
     for (const char* number : {"00842", "00843"}) {
-      t.typeQso(QStringLiteral("g4abc"), QStringLiteral("g"), QString::fromLatin1(number));
+      t.typeQso("g4abc", "g", number);
       t.finishQso();
       t.commit();
     }
@@ -214,28 +204,29 @@ class EntryWindowTest : public QObject {
              qPrintable(t.p.messages[0]));
   }
 
+  // Deleted with Yes; with no QSO chosen, or none at all, it asks for one.
   void deleteTheOnlyQso() {
-    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    Station s(crlf({kG1}));
     s.clickRow(0);
     s.p.answers << true;
     s.c<QPushButton>("Annule_Saisie")->click();
-    QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous Supprimer ce QSO ?")});
+    QCOMPARE(s.p.questions, QStringList{"Voulez vous Supprimer ce QSO ?"});
     QVERIFY(s.lines().isEmpty());
     QCOMPARE(s.state.logModel().rowCount(), 0);
-    QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Saisie QSO"));
-    s.c<QPushButton>("Annule_Saisie")->click();  // nothing left to delete
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'annuler")});
+    QCOMPARE(s.entryState(), "Saisie QSO");
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QTest::mouseDClick(s.c<QListView>("Liste_KTL")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(s.p.messages, (QStringList{"Cliquez sur un QSO pour l'annuler", "Cliquez sur un QSO pour l'editer"}));
   }
 
   void keyboardOnlyEditFromTheList() {
-    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00"),
-                    logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
-    auto* list = s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"));
+    Station s(crlf({kG1, logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
+    auto* list = s.c<QListView>("Liste_KTL");
     QTest::keyClick(list, Qt::Key_Up);
     QCOMPARE(s.state.selectedLine(), s.state.logModel().displayLine(0));
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(s.c("Valide_A")->isEnabled());
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), QStringLiteral("G1AAA       "));
+    QCOMPARE(s.text("Ind_A"), "G1AAA       ");
   }
 
   void namedForScreenReaders() {
@@ -245,12 +236,12 @@ class EntryWindowTest : public QObject {
     auto* band = s.c<QComboBox>("Bande_A");
     // Combo boxes by their label, their value apart; their editable text too.
     QCOMPARE(text(mode, QAccessible::Name) + '=' + text(mode, QAccessible::Value), "Mode=" + mode->currentText());
-    QCOMPARE(text(band->lineEdit(), QAccessible::Name), QStringLiteral("Bande"));
+    QCOMPARE(text(band->lineEdit(), QAccessible::Name), "Bande");
     s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(text(band, QAccessible::Name) + text(mode->lineEdit(), QAccessible::Name), QStringLiteral("BandaModo"));
+    QCOMPARE(text(band, QAccessible::Name) + text(mode->lineEdit(), QAccessible::Name), "BandaModo");
     // A QSO of the list without the blanks that align it.
     QCOMPARE(s.state.logModel().index(0).data(Qt::AccessibleTextRole).toString(),
-             QStringLiteral("1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL"));
+             "1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL");
   }
 
   void readableInADarkTheme() {
@@ -259,7 +250,7 @@ class EntryWindowTest : public QObject {
                   QColor(40, 40, 40), QColor(230, 230, 230), QColor(255, 255, 255), QColor(40, 40, 40), QColor(53, 53, 53));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
     QApplication::setPalette(dark);
-    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    Station s(crlf({kG1}));
     // WCAG contrast of a control's text, in the colour group it is drawn with.
     const auto ratio = [](const QWidget* w, QPalette::ColorRole fg, QPalette::ColorRole bg) {
       const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
@@ -278,20 +269,14 @@ class EntryWindowTest : public QObject {
     QApplication::setPalette(theme);
   }
 
-  void doubleClickOnEmptyListAreaAsksForALine() {
-    Station s;
-    QTest::mouseDClick(s.c<QListView>("Liste_KTL")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("Cliquez sur un QSO pour l'editer")});
-  }
-
   void modeAndBandKeysAreRemembered() {
     Station s;
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
-    s.enter("Mode_A", QStringLiteral("cw"));
-    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), QStringLiteral("CW"));
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Mode Utilise")), QStringLiteral("1"));
-    s.enter("Bande_A", QStringLiteral("2.3 ghz"));
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("bande Utilisee")), QStringLiteral("-1"));
+    s.typeQso("F5ABC", "F", "01051");
+    s.enter("Mode_A", "cw");
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), "CW");
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), "Mode Utilise"), "1");
+    s.enter("Bande_A", "2.3 ghz");
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), "bande Utilisee"), "-1");
   }
 
   void languageSwitchKeepsStateAndColour_data() {
@@ -307,12 +292,12 @@ class EntryWindowTest : public QObject {
     QFETCH(int, state);
     QFETCH(QString, menu);
     QFETCH(bool, red);
-    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
+    Station s(crlf({kG1}));
     s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
     if (state == 1) s.c<QPushButton>("Insert_Saisie")->click();
     if (state == 2) s.clickRow(0);
     s.w.findChild<QAction*>(menu)->trigger();
-    QTEST(s.c<QLabel>("Label7")->text(), "label7");
+    QTEST(s.entryState(), "label7");
     QCOMPARE(s.c<QLabel>("Label7")->palette().color(QPalette::WindowText), red ? QColor(255, 0, 0) : QColor(0, 0, 0));
   }
 
@@ -327,7 +312,7 @@ class EntryWindowTest : public QObject {
     s.commit();
     QCOMPARE(s.lines(), QList<QByteArray>{QByteArray(stored).replace(23, 1, " ")});
     s.doubleClickRow(0);
-    s.c<QLineEdit>("Rem_A")->setText(QStringLiteral("tab\there, line\nbreak and ł"));
+    s.c<QLineEdit>("Rem_A")->setText("tab\there, line\nbreak and ł");
     s.commit();
     QCOMPARE(s.lines().value(0).size(), 121);
     QCOMPARE(column(s.lines().value(0), 56, 27), QByteArray("tab here, line break and ? "));
