@@ -2,9 +2,7 @@
 // records kept beside the log, read back by a validator of our own: bands,
 // modes, submodes, dates and times from the ADIF 3.1.6 lists written out
 // here by hand (not the exporter's table), frequencies inside their band,
-// no stand-in of the import left as data. Then the truth of what is
-// written: a WSJT-X log and a contest log come back with the frequency,
-// band, mode, submode and grid they were worked with.
+// no stand-in of the import left as data.
 #include "extras/adif_with_extras.h"
 #include "test_files.h"
 
@@ -179,43 +177,6 @@ class TestStandardValidity : public QObject {
           "%lld reports",
           qlonglong(e.records.size()), qlonglong(g.call), qlonglong(g.date), qlonglong(g.time), qlonglong(g.band),
           qlonglong(g.mode), qlonglong(g.report));
-  }
-
-  // Logs made by WSJT-X and N1MM leave with what they came with: the same
-  // FREQ, BAND, MODE, SUBMODE and GRIDSQUARE for each QSO.
-  void workedValuesComeBack_data() {
-    QTest::addColumn<QString>("sample");
-    QTest::addColumn<int>("qsos");
-    QTest::newRow("WSJT-X") << "wsjtx_kk7knb-v2.6.1.adi" << 528;
-    QTest::newRow("N1MM contest") << "n1mm_ki2d-arrl-dx-cw.adi" << 25;
-    QTest::newRow("LoTW, 13cm and FT4") << "lotw_r3lo-qsl-report.adi" << 85;
-  }
-  void workedValuesComeBack() {
-    QFETCH(QString, sample);
-    QFETCH(int, qsos);
-    const QString path = sampleDir() + "/" + sample;
-    const auto original = readRecords(readFile(path));
-    const Exported e = importAndExport(path, false);
-    QCOMPARE(original.size(), qsos);
-    QCOMPARE(e.records.size(), qsos);
-    const auto id = [](const QMap<QString, QString>& r) {
-      return r.value("CALL").toUpper() + r.value("QSO_DATE") + r.value("TIME_ON");
-    };
-    QMap<QString, QMap<QString, QString>> byId;
-    for (const auto& r : e.records) byId.insert(id(r), r);
-    int compared = 0;
-    for (const auto& o : original) {
-      QVERIFY2(byId.contains(id(o)), qPrintable(id(o)));
-      const auto& x = byId[id(o)];
-      for (const char* tag : {"FREQ", "BAND", "MODE", "SUBMODE", "GRIDSQUARE"}) {
-        const QString want = o.value(tag).trimmed();
-        if (want.isEmpty()) continue;
-        QVERIFY2(x.value(tag).compare(want, Qt::CaseInsensitive) == 0,
-                 qPrintable(id(o) + " " + tag + ": " + x.value(tag) + " for " + want));
-        ++compared;
-      }
-    }
-    QVERIFY(compared >= qsos * 3);
   }
 };
 
