@@ -70,12 +70,12 @@ class TestAdifExport : public QObject {
   // failure writes nothing.
   void exportFile() {
     QTemporaryDir tmp;
-    const QString log = tmp.filePath(QStringLiteral("F_OK1ABC_KTL.log"));
-    const QString adi = adifExportPath(tmp.path(), QStringLiteral("F_OK1ABC"));
-    QCOMPARE(adi, tmp.filePath(QStringLiteral("F_OK1ABC_KTL.adi")));
-    const QByteArray title = adifTitleLine(Language::English, QStringLiteral("F/OK1ABC"));
+    const QString log = tmp.filePath("F_OK1ABC_KTL.log");
+    const QString adi = adifExportPath(tmp.path(), "F_OK1ABC");
+    QCOMPARE(adi, tmp.filePath("F_OK1ABC_KTL.adi"));
+    const QByteArray title = adifTitleLine(Language::English, "F/OK1ABC");
     QCOMPARE(title, "Exporting the log of the station F/OK1ABC to ADIF format");
-    QCOMPARE(adifTitleLine(Language::Other, QStringLiteral("F/OK1ABC")), "");
+    QCOMPARE(adifTitleLine(Language::Other, "F/OK1ABC"), "");
     const QByteArray header = title + "\r\n\r\n" + adifBannerLine() + "\r\n\r\n\r\n<eoh>\r\n";
     QCOMPARE(exportAdif(log, adi, title).status, AdifExportResult::Exported);
     QCOMPARE(readFile(adi), header);
@@ -236,8 +236,8 @@ class TestAdifExport : public QObject {
         logLineOf("OK1AA|OK-00001||31/12/49|12:00|FT8|432 Mhz|59||*|59"),
     };
     QTemporaryDir tmp;
-    const QString logPath = tmp.filePath(QStringLiteral("F0ORB_P_KTL.log"));
-    const QString adi = tmp.filePath(QStringLiteral("out.adi"));
+    const QString logPath = tmp.filePath("F0ORB_P_KTL.log");
+    const QString adi = tmp.filePath("out.adi");
     QVERIFY(writeFile(logPath, log.join("\r\n") + "\r\n"));
     const AdifExportResult exported = exportStandardAdif(logPath, adi, header());
     QVERIFY(exported.ok());
@@ -249,7 +249,7 @@ class TestAdifExport : public QObject {
     QCOMPARE(file.size(), 6 + 5 + 1);
     QVERIFY(file[7].startsWith("<CALL:12>DL1ABCDEFG/P <QSO_DATE:8>19991231 "));
 
-    const QString back = tmp.filePath(QStringLiteral("back.log"));
+    const QString back = tmp.filePath("back.log");
     const AdifImportResult imported = importAdif(adi, back, AdifImportOptions{true});
     QVERIFY(imported.ok());
     QCOMPARE(imported.modesCut, 1);  // MFSK comes back as MFS

@@ -37,7 +37,7 @@ struct Imported {
 Imported importBytes(const QByteArray& adif, const QByteArrayList& log = {}, AdifImportOptions options = {},
                      int times = 1) {
   QTemporaryDir tmp;
-  const QString adi = tmp.filePath(QStringLiteral("in.adi")), logPath = tmp.filePath(QStringLiteral("F_KTL.log"));
+  const QString adi = tmp.filePath("in.adi"), logPath = tmp.filePath("F_KTL.log");
   writeFile(adi, adif);
   if (!log.isEmpty()) writeLog(logPath, log);
   Imported out;
@@ -164,10 +164,10 @@ class TestAdifImport : public QObject {
     QFETCH(int, status);
     QFETCH(int, keyRecord);
     QTemporaryDir tmp;
-    QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("folder")));
-    QVERIFY(writeFile(tmp.filePath(QStringLiteral("plain")), "x"));
-    QVERIFY(writeFile(tmp.filePath(QStringLiteral("in.adi")), content));
-    const QString logPath = tmp.filePath(QStringLiteral("F_KTL.log"));
+    QVERIFY(QDir(tmp.path()).mkdir("folder"));
+    QVERIFY(writeFile(tmp.filePath("plain"), "x"));
+    QVERIFY(writeFile(tmp.filePath("in.adi"), content));
+    const QString logPath = tmp.filePath("F_KTL.log");
     writeLog(logPath, {logLineOf("OK9ZZ|||02/01/16|12:00|SSB|14 Mhz|59|||59").replace(23, 1, "*"),
                        logLineOf("OK8ZZ|||01/01/16|12:00|SSB|14 Mhz|59|||59")});
     const QByteArrayList before = lines(logPath);

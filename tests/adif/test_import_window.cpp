@@ -9,8 +9,8 @@ using namespace ktl;
 namespace {
 
 struct Station : StationFixture {
-  explicit Station(const QByteArray& log, const QString& language = QStringLiteral("Francais"))
-      : StationFixture(log, language, QStringLiteral("F0ORB_P")) {}
+  explicit Station(const QByteArray& log, const QString& language = "Francais")
+      : StationFixture(log, language, "F0ORB_P") {}
   QString writeAdif(const QByteArray& content) {
     const QString path = p.dataDir() + "/in.adi";
     return writeFile(path, content) ? path : QString();
@@ -30,9 +30,9 @@ class ImportWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void exportNamesTheFile() {
-    Station s(kLog, QStringLiteral("Anglais"));
-    s.w.findChild<QAction*>(QStringLiteral("Mnu_Export_ADIF"))->trigger();
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("The file was registered under the name : F0ORB_P_KTL.adi")});
+    Station s(kLog, "Anglais");
+    s.w.findChild<QAction*>("Mnu_Export_ADIF")->trigger();
+    QCOMPARE(s.p.messages, QStringList{"The file was registered under the name : F0ORB_P_KTL.adi"});
     const QList<QByteArray> lines = readFile(s.p.dataDir() + "/F0ORB_P_KTL.adi").split('\n');
     // The label shows the stored form at start-up; the title follows it.
     QCOMPARE(lines[0], QByteArray("Exporting the log of the station F0ORB_P to ADIF format\r"));
@@ -43,10 +43,10 @@ class ImportWindowTest : public QObject {
     Station s(kLog);
     ImportAdifWindow* win = s.openImport();
     QVERIFY(win && win->isVisible());
-    QCOMPARE(win->windowTitle(), QStringLiteral("Importation d'un fichier ADIF"));
-    win->findChild<QPushButton*>(QStringLiteral("Importer"))->click();
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
-    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
+    QCOMPARE(win->windowTitle(), "Importation d'un fichier ADIF");
+    win->findChild<QPushButton*>("Importer")->click();
+    QCOMPARE(s.p.messages, QStringList{"selectionnez un fichier ou quitter"});
+    QCOMPARE(s.p.readLog("F0ORB_P"), kLog);
     QVERIFY(!win->isVisible());
   }
 
@@ -58,7 +58,7 @@ class ImportWindowTest : public QObject {
     QTest::addColumn<bool>("sigAward");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("messages");
-    const QString band = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+    const QString band = "Bande absente, remplacée par 1.8 Mhz";
     QTest::newRow("a box per field") << true << false << "Francais" << QStringList{band, band};
     QTest::newRow("one summary, French plural")
         << false << false << "Francais" << QStringList{"Champs absents remplacés : 2 bandes (1.8 Mhz)."};
@@ -79,8 +79,8 @@ class ImportWindowTest : public QObject {
     QFETCH(QString, language);
     Station s(kLog, language);
     ImportAdifWindow* win = s.openImport();
-    win->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->setChecked(boxEach);
-    win->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"))->setChecked(sigAward);
+    win->findChild<QCheckBox*>("Messages_Remplacement")->setChecked(boxEach);
+    win->findChild<QCheckBox*>("SIG_Diplome")->setChecked(sigAward);
     QStringList openWhileImportOpen;
     s.p.onMessage = [&](const QString& text) {
       if (text.startsWith("Bande absente")) return;  // the boxes shown while the file is read
@@ -102,9 +102,9 @@ class ImportWindowTest : public QObject {
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
     QCOMPARE(s.state.logModel().rowCount(), 4);
     QVERIFY(!win->isVisible());
-    QCOMPARE(s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->currentIndex().row(), 3);
+    QCOMPARE(s.w.findChild<QListView*>("Liste_KTL")->currentIndex().row(), 3);
     // The choice is kept for the next import.
-    QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);
+    QCOMPARE(s.openImport()->findChild<QCheckBox*>("Messages_Remplacement")->isChecked(), boxEach);
   }
 
   void fileWithoutRecordSaysSoAndChangesNothing_data() {
@@ -123,7 +123,7 @@ class ImportWindowTest : public QObject {
     win->importFile();
     QCOMPARE(s.p.messages.size(), 1);
     QTEST(s.p.messages[0], "message");
-    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
+    QCOMPARE(s.p.readLog("F0ORB_P"), kLog);
   }
 };
 

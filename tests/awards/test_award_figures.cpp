@@ -274,8 +274,8 @@ class TestAwardFigures : public QObject {
          qso("F1A", "   F-01051", "05/03/16", "7.0 Mhz")}}
         .into(t);
     const QJsonObject root = QJsonDocument::fromJson(progressJson(t, [](QByteArrayView p) {
-                                                       return p == "OK" ? QStringLiteral("Czech Republic") : QString();
-                                                     }, QStringLiteral("F0ORB"))).object();
+                                                       return p == "OK" ? "Czech Republic" : QString();
+                                                     }, "F0ORB")).object();
     QCOMPARE(root["worked"].toInt(), 2);
     QCOMPARE(root["confirmed"].toInt(), 1);
     QCOMPARE(root["qsos"].toInt(), 3);
@@ -284,9 +284,9 @@ class TestAwardFigures : public QObject {
     const QJsonArray per = root["per_country"].toArray();
     QCOMPARE(per.size(), 2);
     const QJsonObject f = per[0].toObject(), ok = per[1].toObject();
-    QCOMPARE(f["prefix"].toString(), QStringLiteral("F"));
+    QCOMPARE(f["prefix"].toString(), "F");
     QCOMPARE(f["listed"].toInt(), 0);
-    QCOMPARE(ok["country"].toString(), QStringLiteral("Czech Republic"));
+    QCOMPARE(ok["country"].toString(), "Czech Republic");
     QCOMPARE(ok["worked"].toInt(), 1);
     QCOMPARE(ok["listed"].toInt(), 2);
     QCOMPARE(ok["bands"].toObject()["14 Mhz"].toObject()["confirmed"].toInt(), 1);
@@ -295,7 +295,7 @@ class TestAwardFigures : public QObject {
   void csvForSpreadsheets() {
     AwardTally t(kTwoBands);
     Log{{qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true), qso("F1A", "   F-01051", "05/03/16", "7.0 Mhz")}}.into(t);
-    const QByteArray csv = progressCsv(t, [](QByteArrayView p) { return p == "F" ? QStringLiteral("France; métropole") : QString(); },
+    const QByteArray csv = progressCsv(t, [](QByteArrayView p) { return p == "F" ? "France; métropole" : QString(); },
                                        {t.countryIndex("OK"), t.countryIndex("F")}, Language::French);
     QCOMPARE(csv, QByteArray("\xEF\xBB\xBF"
                              "Préfixe;Pays;Contactés;Confirmés;7.0 Mhz;7.0 Mhz QSL;14 Mhz;14 Mhz QSL\r\n"

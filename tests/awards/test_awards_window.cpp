@@ -36,8 +36,8 @@ const QByteArray kList = "Reference;Name;Region\r\nOK-00001;Hrad Jedna;Kraj\r\nO
 
 struct Progress : StationFixture {
   // QSOs typed in the entry are on 14 Mhz.
-  explicit Progress(const QByteArray& log = kLog, const QString& language = QStringLiteral("Anglais"))
-      : StationFixture(log, language, QStringLiteral("F0ORB"), [](FakePlatform& p) {
+  explicit Progress(const QByteArray& log = kLog, const QString& language = "Anglais")
+      : StationFixture(log, language, "F0ORB", [](FakePlatform& p) {
           p.setSetting(stationSection("F0ORB"), "bande Utilisee", "4");
         }) {
     p.setSetting(kCommonSection, "Chemin Repertoire", p.dataDir());
@@ -84,7 +84,7 @@ class TestAwardsWindow : public QObject {
     QVERIFY(win);
     QCOMPARE(f.open(), win);  // once
     QCOMPARE(f.w.findChildren<AwardsWindow*>().size(), 1);
-    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 3, confirmed: 1, countries: 2"));
+    QCOMPARE(Progress::totals(win), "Castles worked: 3, confirmed: 1, countries: 2");
     const int band14 = Progress::column(win, "14 Mhz"), band7 = Progress::column(win, "7.0 Mhz");
     QVERIFY(band14 > 0 && band7 > 0);
     // F, OK, then the totals.
@@ -93,21 +93,21 @@ class TestAwardsWindow : public QObject {
     QCOMPARE(Progress::row(win, 2).mid(0, 4), (QStringList{"Total", "", "3", "1"}));
     QAbstractItemModel* m = Progress::grid(win)->model();
     const QModelIndex okOn14 = m->index(1, band14), okOn7 = m->index(1, band7), fOn7 = m->index(0, band7);
-    QCOMPARE(okOn14.data().toString(), QStringLiteral("2 (1 QSL)"));
-    QCOMPARE(okOn7.data().toString(), QStringLiteral("1"));
-    QCOMPARE(fOn7.data().toString(), QStringLiteral("–"));
+    QCOMPARE(okOn14.data().toString(), "2 (1 QSL)");
+    QCOMPARE(okOn7.data().toString(), "1");
+    QCOMPARE(fOn7.data().toString(), "–");
     // Colour and text colour together; a screen reader hears the words.
     QCOMPARE(okOn14.data(Qt::BackgroundRole).value<QColor>(), kConfirmedCell);
     QCOMPARE(okOn7.data(Qt::BackgroundRole).value<QColor>(), kWorkedCell);
     QCOMPARE(okOn7.data(Qt::ForegroundRole).value<QColor>(), kCellText);
     QVERIFY(!fOn7.data(Qt::BackgroundRole).isValid());
-    QCOMPARE(okOn14.data(Qt::AccessibleTextRole).toString(), QStringLiteral("OK, 14 Mhz: 2 castles worked, 1 confirmed"));
-    QCOMPARE(fOn7.data(Qt::AccessibleTextRole).toString(), QStringLiteral("F, 7.0 Mhz: none"));
+    QCOMPARE(okOn14.data(Qt::AccessibleTextRole).toString(), "OK, 14 Mhz: 2 castles worked, 1 confirmed");
+    QCOMPARE(fOn7.data(Qt::AccessibleTextRole).toString(), "F, 7.0 Mhz: none");
 
     // Sorted by castles worked, most first: the totals stay last.
     Progress::grid(win)->sortByColumn(2, Qt::DescendingOrder);
-    QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("OK"));
-    QCOMPARE(Progress::row(win, 2).first(), QStringLiteral("Total"));
+    QCOMPARE(Progress::row(win, 0).first(), "OK");
+    QCOMPARE(Progress::row(win, 2).first(), "Total");
 
     // A dark desktop: the charts take the dark theme.
     QPalette dark = win->palette();
@@ -134,17 +134,17 @@ class TestAwardsWindow : public QObject {
     for (const auto& args : changes) rows << args[0].toModelIndex().row();
     QCOMPARE(rows, (QList<int>{0, 2}));  // F and the totals
     QCOMPARE(Progress::row(win, 0).mid(0, 4), (QStringList{"F", "France", "2", "1"}));
-    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 4, confirmed: 2, countries: 2"));
+    QCOMPARE(Progress::totals(win), "Castles worked: 4, confirmed: 2, countries: 2");
     // A country new to the log takes its row.
     f.typeQso("DL1A", "DL", "00001");
     f.finishQso();
     f.commit();
-    QCOMPARE(Progress::row(win, 0).first(), QStringLiteral("DL"));
+    QCOMPARE(Progress::row(win, 0).first(), "DL");
     QCOMPARE(Progress::row(win, 3).mid(0, 3), (QStringList{"Total", "", "5"}));
     // Another language: every row is told.
     QSignalSpy renamed(m = Progress::grid(win)->model(), &QAbstractItemModel::dataChanged);
     f.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(Progress::row(win, 3).first(), QStringLiteral("Totale"));
+    QCOMPARE(Progress::row(win, 3).first(), "Totale");
     QVERIFY(!renamed.isEmpty() && renamed.last()[1].toModelIndex().row() == 3);
   }
 
@@ -155,35 +155,35 @@ class TestAwardsWindow : public QObject {
     QCOMPARE(done, QStringLiteral("Award list imported: 5 castles (UTF-8, separator \";\").\r\n"
                                   "1 unreadable lines skipped (the first: line 8).\r\n"
                                   "1 duplicate references: the first line of each counts."));
-    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2"));
+    QCOMPARE(Progress::totals(win), "Castles worked: 3 of 5, confirmed: 1, countries: 2 of 2");
     QCOMPARE(Progress::row(win, 1).mid(0, 6), (QStringList{"OK", "Czech Republic", "2", "1", "2 / 4", "0"}));
     // The needed castles of the country chosen.
     auto* country = Progress::in<QComboBox>(win, "Pays_Manquants");
     country->setCurrentIndex(country->findData("OK"));
     QAbstractItemModel* needed = Progress::in<QTableView>(win, "Liste_Manquants")->model();
     QCOMPARE(needed->rowCount(), 2);
-    QCOMPARE(needed->index(1, 0).data().toString(), QStringLiteral("OK-00004"));
-    QCOMPARE(needed->index(1, 1).data().toString(), QStringLiteral("Hrad Čtyři"));
-    QCOMPARE(f.p.setting(stationSection("F0ORB"), "Progression Pays"), QStringLiteral("OK"));
+    QCOMPARE(needed->index(1, 0).data().toString(), "OK-00004");
+    QCOMPARE(needed->index(1, 1).data().toString(), "Hrad Čtyři");
+    QCOMPARE(f.p.setting(stationSection("F0ORB"), "Progression Pays"), "OK");
     // Working a needed castle takes it off the list.
     f.typeQso("OK1Z", "OK", "00004");
     f.finishQso();
     f.commit();
     QCOMPARE(needed->rowCount(), 1);
-    QCOMPARE(Progress::totals(win), QStringLiteral("Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2"));
+    QCOMPARE(Progress::totals(win), "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2");
 
     // A castle of the log the list does not know is counted apart.
     f.typeQso("OK1Z", "OK", "00099");
     f.finishQso();
     f.commit();
     QCOMPARE(Progress::totals(win),
-             QStringLiteral("Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1"));
+             "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1");
 
     // A file that is no list leaves the list as it was.
     const QByteArray stored = readFile(awardListPath(f.p.dataDir()));
     QCOMPARE(f.importList(QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)),
-             QStringLiteral("This file is not a list (a binary file): the award list has not changed."));
-    QCOMPARE(f.importList(""), QStringLiteral("The file is empty: the award list has not changed."));
+             "This file is not a list (a binary file): the award list has not changed.");
+    QCOMPARE(f.importList(""), "The file is empty: the award list has not changed.");
     QCOMPARE(readFile(awardListPath(f.p.dataDir())), stored);
     QVERIFY(Progress::totals(win).contains(" of 5"));
     // A list of another award.
@@ -192,20 +192,20 @@ class TestAwardsWindow : public QObject {
   }
 
   void entryOffersTheListedName() {
-    Progress f(kLog, QStringLiteral("Francais"));
+    Progress f(kLog, "Francais");
     f.importList(kList);
     auto* name = f.c<QLineEdit>("Rem_A");
     // Not in the log: the list's name, without the letters the log cannot
     // keep, for the operator to keep or change.
     f.typeQso("OK1Z", "OK", "00004");
-    QCOMPARE(name->text(), QStringLiteral("Hrad Ctyri"));
-    f.finishQso(QStringLiteral("Mon nom"));
+    QCOMPARE(name->text(), "Hrad Ctyri");
+    f.finishQso("Mon nom");
     f.commit();
     QVERIFY(f.lines().last().contains("Mon nom"));
     // In the log: nothing offered, the already-worked warning instead.
     f.typeQso("OK1Z", "OK", "00001");
     QCOMPARE(name->text(), QString());
-    QCOMPARE(f.p.messages.last(), QStringLiteral("Chateau deja contacté le 05/03/16"));
+    QCOMPARE(f.p.messages.last(), "Chateau deja contacté le 05/03/16");
     // Not in the list either: nothing.
     f.c<QPushButton>("Efface_A")->click();
     f.typeQso("OK1Z", "OK", "00777");

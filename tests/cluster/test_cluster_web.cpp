@@ -45,23 +45,23 @@ class ClusterWebTest : public QObject {
     });
     StationFixture s;
     s.p.webViewFactory = [](QWidget* parent) { return new EngineWebView(parent); };
-    s.p.setSetting(kCommonSection, QStringLiteral("Adresse Cluster"),
+    s.p.setSetting(kCommonSection, "Adresse Cluster",
                    QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
-    s.p.setSetting(stationSection(s.call), QStringLiteral("bande Cluster"), QStringLiteral("5"));
+    s.p.setSetting(stationSection(s.call), "bande Cluster", "5");
 
     s.c<QAction>("Mnu_Cluster")->trigger();
     auto* view = s.w.findChild<ClusterWindow*>()->findChild<QWebEngineView*>();
     QSignalSpy titles(view, &QWebEngineView::titleChanged);
     bool crashed = false;
     connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, [&] { crashed = true; });
-    const QVariantList title{QStringLiteral("Spots 14 MHz")};
+    const QVariantList title{"Spots 14 MHz"};
     // A minute at most for a cold start on a loaded machine.
     QDeadlineTimer deadline(60000);
     while (!crashed && !titles.contains(title) && !deadline.hasExpired()) QTest::qWait(20);
     if (crashed && paths.isEmpty()) QSKIP("QtWebEngine could not start its page process on this machine");
     QVERIFY2(titles.contains(title), qPrintable(QStringLiteral("title: %1, paths asked: %2")
                                                     .arg(view->title(), paths.join(u' '))));
-    QCOMPARE(paths.value(0), QStringLiteral("/dxc/top_50_14_MHz.html"));
+    QCOMPARE(paths.value(0), "/dxc/top_50_14_MHz.html");
   }
 };
 

@@ -82,7 +82,7 @@ class TestEntryChecks : public QObject {
 
   // Only a-z change; their neighbours and accented letters do not.
   void upperTyped() {
-    QCOMPARE(QString(ktl::upperTyped(u'a')) + ktl::upperTyped(u'z'), QStringLiteral("AZ"));
+    QCOMPARE(QString(ktl::upperTyped(u'a')) + ktl::upperTyped(u'z'), "AZ");
     for (char16_t c : {u'`', u'{', u'Q', u'7', u'\u00e9'}) QCOMPARE(ktl::upperTyped(c), QChar(c));
   }
 
@@ -93,7 +93,7 @@ class TestEntryChecks : public QObject {
                                  Msg::FileReadFailed, Msg::FileWriteFailed};
     for (int i = 0; i < ktl::kMsgCount; ++i)
       QCOMPARE(ktl::message(Msg(i), Language::Other).has_value(), shown.count(Msg(i)) == 1);
-    QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), QStringLiteral("Date absente, remplac\u00e9e par 01/01/2000"));
+    QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), "Date absente, remplac\u00e9e par 01/01/2000");
   }
 
   // Blanks at either end, accents (a wrongly decoded source gives "Ã©"), the
@@ -107,7 +107,7 @@ class TestEntryChecks : public QObject {
     QCOMPARE(*ktl::message(Msg::RstSentReadability, L::French), "R (de RST)doit etre compris entre 0 et 5");
     QCOMPARE(captionOf(ktl::mainCaptions(), "Label2", L::French), "Indicatif de la station  :  ");
     QCOMPARE(captionOf(ktl::stationCaptions(), "Label5", L::Italian),
-             QStringLiteral("!!! In entra la '/' \u00e8 sostituita da '_'"));
+             "!!! In entra la '/' \u00e8 sostituita da '_'");
     QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English), "Enter QSO");
     QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English, ktl::StateCaptionSource::LanguageSwitch),
              "Entering QSO");

@@ -75,8 +75,8 @@ class MainSizeTest : public QObject {
   void placeRemembered() {
     QFETCH(QString, stored);
     FakePlatform p;
-    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
-    p.setSetting(kCommonSection, QStringLiteral("Fenetre Main"), stored);
+    p.setSetting(kCommonSection, "Indicatif Station", "F0ORB");
+    p.setSetting(kCommonSection, "Fenetre Main", stored);
     Program prog(p);
     prog.main.startUp();
     const QRect g = prog.main.geometry();
@@ -84,7 +84,7 @@ class MainSizeTest : public QObject {
     if (QTest::currentDataTag() == QLatin1String("fits") && available(prog.main).height() >= 500)
       QCOMPARE(g, QRect(30, 60, 850, 400));
     prog.main.close();
-    QCOMPARE(p.setting(kCommonSection, QStringLiteral("Fenetre Main")),
+    QCOMPARE(p.setting(kCommonSection, "Fenetre Main"),
              QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
   }
 

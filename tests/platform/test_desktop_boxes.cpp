@@ -39,13 +39,13 @@ class DesktopBoxesTest : public QObject {
     DesktopPlatform platform;
     QString seen;
     whenUp(Qt::Key_Return, &seen);
-    QVERIFY(platform.question(nullptr, QStringLiteral("Voulez vous Supprimer ce QSO ?")));
-    QCOMPARE(seen, QStringLiteral("ORB_KTL|0|No/Yes"));
+    QVERIFY(platform.question(nullptr, "Voulez vous Supprimer ce QSO ?"));
+    QCOMPARE(seen, "ORB_KTL|0|No/Yes");
     whenUp(Qt::Key_Escape, &seen);
-    QVERIFY(!platform.question(nullptr, QStringLiteral("?")));
+    QVERIFY(!platform.question(nullptr, "?"));
     whenUp(Qt::Key_Return, &seen);
-    platform.message(nullptr, QStringLiteral("Entrez un indicatif"));
-    QCOMPARE(seen, QStringLiteral("ORB_KTL|0|OK"));
+    platform.message(nullptr, "Entrez un indicatif");
+    QCOMPARE(seen, "ORB_KTL|0|OK");
   }
 
   void questionButtonsInTheInterfaceLanguage() {
@@ -56,7 +56,7 @@ class DesktopBoxesTest : public QObject {
       translation.use(language);
       QString seen;
       whenUp(Qt::Key_Escape, &seen);
-      platform.question(nullptr, QStringLiteral("?"));
+      platform.question(nullptr, "?");
       QCOMPARE(seen.section(u'|', 2), QString::fromUtf8(buttons));
     }
   }

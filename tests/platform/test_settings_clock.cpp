@@ -23,14 +23,14 @@ class TestSettingsClock : public QObject {
   // values keep their blanks, commas and accents, and an empty value is a value.
   void sections() {
     SettingsStore store(home_.filePath("config/KTL/KTL.ini"));
-    QCOMPARE(stationSection("F0ORB"), QStringLiteral("Setup F0ORB"));
+    QCOMPARE(stationSection("F0ORB"), "Setup F0ORB");
     QVERIFY(store.save(kCommonSection, "Language", "Anglais"));
-    QVERIFY(store.save("Setup", "Language", QStringLiteral(" 1.0, Ch\u00e2teau \u20ac")));
+    QVERIFY(store.save("Setup", "Language", " 1.0, Ch\u00e2teau \u20ac"));
     QVERIFY(store.save(stationSection("F0ORB"), "Language", ""));
-    QCOMPARE(store.get(kCommonSection, "Language", "-"), QStringLiteral("Anglais"));
-    QCOMPARE(store.get("Setup", "Language", "-"), QStringLiteral(" 1.0, Ch\u00e2teau \u20ac"));
+    QCOMPARE(store.get(kCommonSection, "Language", "-"), "Anglais");
+    QCOMPARE(store.get("Setup", "Language", "-"), " 1.0, Ch\u00e2teau \u20ac");
     QCOMPARE(store.get(stationSection("F0ORB"), "Language", "-"), QString(""));
-    QCOMPARE(store.get(stationSection("F0OR"), "Language", "-"), QStringLiteral("-"));
+    QCOMPARE(store.get(stationSection("F0OR"), "Language", "-"), "-");
     QVERIFY(QFileInfo(home_.filePath("config/KTL/KTL.ini")).size() > 0);
   }
 

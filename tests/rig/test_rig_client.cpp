@@ -190,7 +190,7 @@ class RigClientTest : public QObject {
     // A second of it: a rig error is one signal whatever the number of
     // polls; a dropped link is tried again after 50, 100, 200, 400, 400 ms.
     QTest::qWait(1000);
-    QCOMPARE(client.mode(), linkUp && !modeFails ? QStringLiteral("CW") : QString());
+    QCOMPARE(client.mode(), linkUp && !modeFails ? "CW" : QString());
     if (linkUp) {
       QCOMPARE(freq.size(), modeFails ? 1 : 0);
       QCOMPARE(fake.connections, 1);
@@ -210,7 +210,7 @@ class RigClientTest : public QObject {
     faulty = false;
     QTRY_COMPARE_WITH_TIMEOUT(client.state(), RigState::Connected, 3000);
     QTRY_COMPARE(client.frequency(), 7012000);
-    QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
+    QTRY_COMPARE(client.mode(), "CW");
     QCOMPARE(client.status(), RigStatus{RigState::Connected});
   }
 
@@ -249,12 +249,12 @@ class RigClientTest : public QObject {
     fake.received.clear();
     for (int i = 1; i <= 10000; ++i) {
       QVERIFY(client.setFrequency(14000000 + i));
-      QVERIFY(client.setMode(i % 2 ? QStringLiteral("CW") : QStringLiteral("USB"), 0));
+      QVERIFY(client.setMode(i % 2 ? "CW" : "USB", 0));
       QVERIFY(client.queued() <= 4);
       if (i % 1000 == 0) QTest::qWait(1);  // a few answers come in meanwhile
     }
     QTRY_COMPARE(client.frequency(), 14010000);
-    QTRY_COMPARE(client.mode(), QStringLiteral("USB"));
+    QTRY_COMPARE(client.mode(), "USB");
     QVERIFY(client.counters().maxQueued <= 4);
     const QByteArrayList sets = fake.receivedStarting("+F");
     QVERIFY2(sets.size() <= 12, qPrintable(QString::number(sets.size())));
@@ -278,9 +278,9 @@ class RigClientTest : public QObject {
     QTRY_COMPARE(client.state(), RigState::Connected);
     QVERIFY(!client.setFrequency(0));
     QVERIFY(!client.setFrequency(-7000000));
-    QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")));
+    QVERIFY(!client.setMode("USB\nF 1"));
     QVERIFY(!client.setMode(QString()));
-    QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
+    QVERIFY(!client.setMode("USB", -2));
     QSignalSpy refused(&client, &RigClient::setRefused);
     QVERIFY(client.setFrequency(14025000));
     QTRY_COMPARE(refused.size(), 1);
@@ -295,10 +295,10 @@ class RigClientTest : public QObject {
     fake.answer = [&fake](const QByteArray& line) {
       return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
     };
-    QVERIFY(client.setMode(QStringLiteral("CW")));
+    QVERIFY(client.setMode("CW"));
     QTRY_COMPARE(client.state(), RigState::Error);
     QCOMPARE(client.status().problem, RigProblem::Unreadable);
-    QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
+    QCOMPARE(client.status().detail, "move: CW 0");
   }
 
   // Nothing listening, then a rigctld that appears; stop() ends it all.
@@ -348,7 +348,7 @@ class RigClientTest : public QObject {
     daemon.start(settings);
     QTRY_COMPARE(daemon.state(), RigDaemon::State::Failed);
     QVERIFY(daemon.exitCode() != 0);
-    QVERIFY2(daemon.lastOutput().contains(QStringLiteral("999999")), qPrintable(daemon.lastOutput()));
+    QVERIFY2(daemon.lastOutput().contains("999999"), qPrintable(daemon.lastOutput()));
   }
 
   // Hamlib's own list, through rigctl.
@@ -360,9 +360,9 @@ class RigClientTest : public QObject {
     const auto models = done.at(0).at(0).value<QList<RigModel>>();
     QCOMPARE(done.at(0).at(1).toString(), QString());
     QVERIFY(models.size() > 100);
-    QVERIFY(models.contains(RigModel{1, QStringLiteral("Hamlib"), QStringLiteral("Dummy"), QStringLiteral("Stable")}));
+    QVERIFY(models.contains(RigModel{1, "Hamlib", "Dummy", "Stable"}));
     QVERIFY(models.contains(
-        RigModel{2, QStringLiteral("Hamlib"), QStringLiteral("NET rigctl"), QStringLiteral("Stable")}));
+        RigModel{2, "Hamlib", "NET rigctl", "Stable"}));
   }
 };
 

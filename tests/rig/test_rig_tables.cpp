@@ -146,7 +146,7 @@ class RigTablesTest : public QObject {
     QFETCH(RigStatus, status);
     QFETCH(Language, language);
     QFETCH(QString, text);
-    QCOMPARE(rigStatusText(status, QStringLiteral("127.0.0.1:4532"), language), text);
+    QCOMPARE(rigStatusText(status, "127.0.0.1:4532", language), text);
   }
 };
 

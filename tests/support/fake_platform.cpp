@@ -11,8 +11,8 @@ namespace ktl {
 
 FakePlatform::FakePlatform(const QString& root)
     : root_(root.isEmpty() ? ownRoot_.path() : root),
-      dataDir_(root_ + QStringLiteral("/data")),
-      settings_(root_ + QStringLiteral("/config/KTL/KTL.ini")) {
+      dataDir_(root_ + "/data"),
+      settings_(root_ + "/config/KTL/KTL.ini") {
   QDir().mkpath(dataDir_);
 }
 
@@ -68,8 +68,8 @@ namespace {
 // The settings and the log are in place before the program starts.
 std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, const QString& language,
                                         const QString& callsign, const std::function<void(FakePlatform&)>& beforeStart) {
-  p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), callsign);
-  p.setSetting(stationSection(callsign), QStringLiteral("Language"), language);
+  p.setSetting(kCommonSection, "Indicatif Station", callsign);
+  p.setSetting(stationSection(callsign), "Language", language);
   p.writeLog(callsign, log);
   if (beforeStart) beforeStart(p);
   auto program = std::make_unique<Program>(p);
@@ -115,7 +115,7 @@ void StationFixture::commit(bool yes) {
 
 StationFixture::StationFixture(const Existing& existing)
     : p(existing.root),
-      call(p.setting(kCommonSection, QStringLiteral("Indicatif Station"))),
+      call(p.setting(kCommonSection, "Indicatif Station")),
       program(std::make_unique<Program>(p)),
       w(program->main),
       state(program->state) {
