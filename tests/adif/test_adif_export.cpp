@@ -43,8 +43,7 @@ class TestAdifExport : public QObject {
   void recordLine_data() {
     QTest::addColumn<QByteArray>("logLine");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("full QSO, QSL received")
-        << line("OK1ABC", "OK", "07/01/16", "1.8 Mhz", "Hrad Karlstejn", true)
+    QTest::newRow("full QSO, QSL received") << line("OK1ABC", "OK", "07/01/16", "1.8 Mhz", "Hrad Karlstejn", true)
         << QByteArray("<CALL:6>OK1ABC <BAND:4>160m <MODE:3>SSB <QSO_DATE:8>20160107 <TIME_ON:4>0835 <RST_RCVD:2>59 "
                       "<RST_SENT:2>57 <SIG:8>OK-01051 <SIG_INFO:14>Hrad Karlstejn <QSL_RCVD:1>Y <eor>");
     QTest::newRow("one-letter prefix, no name, repeat mark not exported")
@@ -101,12 +100,10 @@ class TestAdifExport : public QObject {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("record");
     const QByteArray tail = "<STATION_CALLSIGN:7>F0ORB/P <EOR>";
-    QTest::newRow("1950, 20 m, QSL")
-        << logLineOf("F6ABC|OK-08815|*|31/12/50|08:35|SSB|14 Mhz|57|HRAD KARLSTEJN|*|59")
+    QTest::newRow("1950, 20 m, QSL") << logLineOf("F6ABC|OK-08815|*|31/12/50|08:35|SSB|14 Mhz|57|HRAD KARLSTEJN|*|59")
         << "<CALL:5>F6ABC <QSO_DATE:8>19501231 <TIME_ON:4>0835 <BAND:3>20m <MODE:3>SSB <RST_RCVD:2>57 "
            "<RST_SENT:2>59 <SIG:3>KTL <SIG_INFO:8>OK-08815 <QTH:14>HRAD KARLSTEJN <QSL_RCVD:1>Y " + tail;
-    QTest::newRow("2049, 70 cm, DLFF reference")
-        << logLineOf("OK1ABC/P|DLFF-00123||15/06/49|12:00|SSB|432 Mhz|59|||59")
+    QTest::newRow("2049, 70 cm, DLFF reference") << logLineOf("OK1ABC/P|DLFF-00123||15/06/49|12:00|SSB|432 Mhz|59|||59")
         << "<CALL:8>OK1ABC/P <QSO_DATE:8>20490615 <TIME_ON:4>1200 <BAND:4>70cm <MODE:3>SSB <RST_RCVD:2>59 "
            "<RST_SENT:2>59 <SIG:3>KTL <SIG_INFO:10>DLFF-00123 <QSL_RCVD:1>N " + tail;
     // Windows-1252 letters lose their accents; "<" would end the value for
@@ -119,13 +116,11 @@ class TestAdifExport : public QObject {
     QTest::newRow("no reference, no readable date, the entry's DIGI")
         << logLineOf("G4ABC|||7/1/2016|8h35|DIG|7.0 Mhz|59|||59")
         << "<CALL:5>G4ABC <BAND:3>40m <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
-    QTest::newRow("not a calendar date, not a time")
-        << logLineOf("G4ABC|||31/02/16|24:00|MFS|7.0 Mhz|59|||59")
+    QTest::newRow("not a calendar date, not a time") << logLineOf("G4ABC|||31/02/16|24:00|MFS|7.0 Mhz|59|||59")
         << "<CALL:5>G4ABC <BAND:3>40m <MODE:4>MFSK <RST_RCVD:2>59 <RST_SENT:2>59 <QSL_RCVD:1>N " + tail;
     // Without the stored record the stand-ins that can never be data still
     // stay out; 1.8 Mhz and the date could be true and are written.
-    QTest::newRow("the import's stand-ins, nothing stored")
-        << logLineOf("FXXXX|||01/01/00|00:00|XXX|1.8 Mhz|XX|||XX")
+    QTest::newRow("the import's stand-ins, nothing stored") << logLineOf("FXXXX|||01/01/00|00:00|XXX|1.8 Mhz|XX|||XX")
         << "<QSO_DATE:8>20000101 <TIME_ON:4>0000 <BAND:4>160m <QSL_RCVD:1>N " + tail;
   }
   void recordFieldForField() {

@@ -47,8 +47,7 @@ Imported importBytes(const QByteArray& adif, const QByteArrayList& log = {}, Adi
   return out;
 }
 
-const QByteArray kFull =
-    "<CALL:6>OK1ABC <BAND:3>20M <MODE:3>SSB <QSO_DATE:8>20160107 <TIME_ON:4>0835 <RST_RCVD:2>59 "
+const QByteArray kFull = "<CALL:6>OK1ABC <BAND:3>20M <MODE:3>SSB <QSO_DATE:8>20160107 <TIME_ON:4>0835 <RST_RCVD:2>59 "
     "<RST_SENT:2>57 <SIG:8>OK-08815 <SIG_INFO:14>Hrad Karlstejn <QSL_RCVD:1>Y <EOR>";
 
 }  // namespace
@@ -208,8 +207,7 @@ class TestAdifImport : public QObject {
                             "<TIME_ON:4>0835 <MODE:3>SSB <BAND:3>20m <RST_RCVD:2>59 <RST_SENT:2>59 <SIG_INFO:4>HRAD "
                             "<EOR>\n" +
                             rec("OK7AA", "0000", "19990101");
-    QCOMPARE(importBytes(file, log).log,
-             QByteArrayList({cw("OK5AA", "01/01/50"), cw("OK6AA", "01/01/51"),
+    QCOMPARE(importBytes(file, log).log, QByteArrayList({cw("OK5AA", "01/01/50"), cw("OK6AA", "01/01/51"),
                              logLineOf("OK7AA|||01/01/99|00:00|XXX|14 Mhz|XX|||XX"), cw("OK2AA", "01/01/16"),
                              logLineOf("OK0AA|||07/01/16|08:35|cw|7.0 Mhz|59|||59"),
                              logLineOf("OK1AA|OK-00001||07/01/16|08:35|SSB|14 Mhz|59|HRAD||59"),

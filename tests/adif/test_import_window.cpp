@@ -62,13 +62,11 @@ class ImportWindowTest : public QObject {
     QTest::newRow("a box per field") << true << false << "Francais" << QStringList{band, band};
     QTest::newRow("one summary, French plural")
         << false << false << "Francais" << QStringList{"Champs absents remplacés : 2 bandes (1.8 Mhz)."};
-    QTest::newRow("a box per field, SIG = award: a park is no castle")
-        << true << true << "Anglais"
+    QTest::newRow("a box per field, SIG = award: a park is no castle") << true << true << "Anglais"
         << QStringList{band, band,
                        "1 record whose SIG names no castle award (WWFF, POTA, SOTA...): castle columns left empty, "
                        "SIG and SIG_INFO kept beside the log."};
-    QTest::newRow("one summary, Italian")
-        << false << true << "Italien"
+    QTest::newRow("one summary, Italian") << false << true << "Italien"
         << QStringList{"Campi mancanti sostituiti: 2 bande (1.8 Mhz).\r\n1 record il cui SIG non nomina un diploma "
                        "di castelli (WWFF, POTA, SOTA...): colonne del castello lasciate vuote, SIG e SIG_INFO "
                        "conservati accanto al log."};

@@ -26,8 +26,7 @@ class TestCommandLine : public QObject {
     // 114 QSOs; 7 DIGITALVOICE, one on 60 m, three in WWFF parks.
     const Run r = s.run({"--station", "f0orb", "--import", kSample, "--sig-award"});
     QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data +
-                        "/F0ORB_KTL.log\n"
+    QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data + "/F0ORB_KTL.log\n"
                         "Missing fields replaced: 1 band (1.8 Mhz).\n"
                         "What the log's columns could not keep: 7 modes cut to three letters, 1 band not in the "
                         "table (put as 1.8 Mhz).\n"
@@ -192,8 +191,7 @@ class TestCommandLine : public QObject {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("error");
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    QTest::newRow("a window") << "window" << 3
-                              << "The log of F0ORB is open in an ORB_KTL window (process " + pid +
+    QTest::newRow("a window") << "window" << 3 << "The log of F0ORB is open in an ORB_KTL window (process " + pid +
                                      "): close that window or import from it. Nothing was imported.\n";
     QTest::newRow("another import") << "import" << 3
                                     << "The log of F0ORB is being imported into by another orb-ktl (process " + pid +

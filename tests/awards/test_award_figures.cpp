@@ -297,8 +297,7 @@ class TestAwardFigures : public QObject {
     Log{{qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true), qso("F1A", "   F-01051", "05/03/16", "7.0 Mhz")}}.into(t);
     const QByteArray csv = progressCsv(t, [](QByteArrayView p) { return p == "F" ? "France; métropole" : QString(); },
                                        {t.countryIndex("OK"), t.countryIndex("F")}, Language::French);
-    QCOMPARE(csv, QByteArray("\xEF\xBB\xBF"
-                             "Préfixe;Pays;Contactés;Confirmés;7.0 Mhz;7.0 Mhz QSL;14 Mhz;14 Mhz QSL\r\n"
+    QCOMPARE(csv, QByteArray("\xEF\xBB\xBF" "Préfixe;Pays;Contactés;Confirmés;7.0 Mhz;7.0 Mhz QSL;14 Mhz;14 Mhz QSL\r\n"
                              "OK;;1;1;0;0;1;1\r\n"
                              "F;\"France; métropole\";1;0;1;0;0;0\r\n"
                              "Total;;2;1;1;0;1;1\r\n"));

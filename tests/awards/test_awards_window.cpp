@@ -176,8 +176,7 @@ class TestAwardsWindow : public QObject {
     f.typeQso("OK1Z", "OK", "00099");
     f.finishQso();
     f.commit();
-    QCOMPARE(Progress::totals(win),
-             "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1");
+    QCOMPARE(Progress::totals(win), "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1");
 
     // A file that is no list leaves the list as it was.
     const QByteArray stored = readFile(awardListPath(f.p.dataDir()));
@@ -241,8 +240,7 @@ class TestAwardsWindow : public QObject {
     text.start("pdftotext", {pdf, "-"});
     QVERIFY2(text.waitForFinished(30000) && text.exitCode() == 0, "pdftotext (poppler-utils) is needed");
     const QString words = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(words.contains("cumulative by month") && words.contains("Castles by country") &&
-                 words.contains("OK"),
+    QVERIFY2(words.contains("cumulative by month") && words.contains("Castles by country") && words.contains("OK"),
              qPrintable(words));
 
     Progress::in<QPushButton>(win, "Imprimer")->click();

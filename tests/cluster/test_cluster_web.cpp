@@ -45,8 +45,7 @@ class ClusterWebTest : public QObject {
     });
     StationFixture s;
     s.p.webViewFactory = [](QWidget* parent) { return new EngineWebView(parent); };
-    s.p.setSetting(kCommonSection, "Adresse Cluster",
-                   QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
+    s.p.setSetting(kCommonSection, "Adresse Cluster", QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()));
     s.p.setSetting(stationSection(s.call), "bande Cluster", "5");
 
     s.c<QAction>("Mnu_Cluster")->trigger();

@@ -67,8 +67,7 @@ class SpotLinesTest : public QObject {
     const auto spot = parseSpot(line);
     QString got;
     if (spot)
-      got = QStringList{spot->spotter,  spot->frequency, spot->bandText(),
-                        spot->dxCall,   spot->comment,   spot->time,
+      got = QStringList{spot->spotter,  spot->frequency, spot->bandText(), spot->dxCall,   spot->comment,   spot->time,
                         spot->locator,  spot->commentMayBeCut ? QString("cut") : QString()}
                 .join(u'|');
     QCOMPARE(got, parts);

@@ -106,8 +106,7 @@ class TestEntryChecks : public QObject {
     QCOMPARE(*ktl::message(Msg::RstReceivedReadability, L::French), "R de(RST)doit etre compris entre 0 et 5");
     QCOMPARE(*ktl::message(Msg::RstSentReadability, L::French), "R (de RST)doit etre compris entre 0 et 5");
     QCOMPARE(captionOf(ktl::mainCaptions(), "Label2", L::French), "Indicatif de la station  :  ");
-    QCOMPARE(captionOf(ktl::stationCaptions(), "Label5", L::Italian),
-             "!!! In entra la '/' \u00e8 sostituita da '_'");
+    QCOMPARE(captionOf(ktl::stationCaptions(), "Label5", L::Italian), "!!! In entra la '/' \u00e8 sostituita da '_'");
     QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English), "Enter QSO");
     QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English, ktl::StateCaptionSource::LanguageSwitch),
              "Entering QSO");

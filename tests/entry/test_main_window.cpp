@@ -78,8 +78,7 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("told");
     QTest::newRow("none") << QString() << QStringList{kFirstUse};
-    QTest::newRow("climbing out of the data folder")
-        << "../../x"
+    QTest::newRow("climbing out of the data folder") << "../../x"
         << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier n'a été "
                        "ouvert. Choisissez la station.",
                        kFirstUse};

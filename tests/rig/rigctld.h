@@ -23,8 +23,7 @@ inline quint16 freePort() {
 
 // Waits until something accepts connections on `port`.
 inline bool listening(quint16 port, int timeoutMs = 5000) {
-  return QTest::qWaitFor(
-      [port] {
+  return QTest::qWaitFor([port] {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, port);
         const bool up = s.waitForConnected(100);
@@ -72,8 +71,7 @@ struct Rigctld {
 // and with its lines joined by blanks.
 inline QString rigctl(quint16 port, const QStringList& command) {
   QProcess p;
-  p.start(QStringLiteral("rigctl"),
-          QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
+  p.start(QStringLiteral("rigctl"), QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
                       QStringLiteral("127.0.0.1:%1").arg(port)} +
               command);
   if (!p.waitForFinished(10000)) {

@@ -361,8 +361,7 @@ class RigClientTest : public QObject {
     QCOMPARE(done.at(0).at(1).toString(), QString());
     QVERIFY(models.size() > 100);
     QVERIFY(models.contains(RigModel{1, "Hamlib", "Dummy", "Stable"}));
-    QVERIFY(models.contains(
-        RigModel{2, "Hamlib", "NET rigctl", "Stable"}));
+    QVERIFY(models.contains(RigModel{2, "Hamlib", "NET rigctl", "Stable"}));
   }
 };
 

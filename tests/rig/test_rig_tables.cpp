@@ -101,8 +101,7 @@ class RigTablesTest : public QObject {
   }
 
   void rigModels() {
-    const QString listing = QStringLiteral(
-        "Some line before\n"
+    const QString listing = QStringLiteral("Some line before\n"
         " Rig #  Mfg                    Model                   Version         Status      Macro\n"
         "     1  Hamlib                 Dummy                   20221128.0      Stable      RIG_MODEL_DUMMY\n"
         "     2  Hamlib                 NET rigctl              20230106.0      Stable      RIG_MODEL_NETRIGCTL\r\n"
@@ -128,11 +127,9 @@ class RigTablesTest : public QObject {
     QTest::addColumn<RigStatus>("status");
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("text");
-    QTest::newRow("refused")
-        << RigStatus{RigState::Error, RigProblem::Refused, 0, 4000} << Language::English
+    QTest::newRow("refused") << RigStatus{RigState::Error, RigProblem::Refused, 0, 4000} << Language::English
         << "rigctld is not running at 127.0.0.1:4532, trying again in 4 s";
-    QTest::newRow("seconds rounded up")
-        << RigStatus{RigState::Error, RigProblem::NoAnswer, 0, 1500} << Language::French
+    QTest::newRow("seconds rounded up") << RigStatus{RigState::Error, RigProblem::NoAnswer, 0, 1500} << Language::French
         << "rigctld ne répond pas (127.0.0.1:4532), nouvel essai dans 2 s";
     QTest::newRow("unreadable")
         << RigStatus{RigState::Error, RigProblem::Unreadable, 0, 2000, "SSH-2.0-OpenSSH"} << Language::English

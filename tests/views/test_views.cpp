@@ -132,8 +132,7 @@ class ViewsTest : public QObject {
     QTest::addColumn<QString>("message");
     // Shorter prefixes first (F is stored with three blanks before it), one
     // row per castle.
-    QTest::newRow("xx typed: every prefix")
-        << "xx" << false
+    QTest::newRow("xx typed: every prefix") << "xx" << false
         << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
                        "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"}
         << "";
