@@ -9,11 +9,6 @@ target_link_libraries(ktl_gui PUBLIC ktl_extras)
 target_link_libraries(ktl-bench PRIVATE ktl_extras)
 ktl_core_test(test_extras_store tests/adif/test_extras_store.cpp)
 target_link_libraries(test_extras_store PRIVATE ktl_extras)
-# The standard export of every shared ADIF sample, read back by a validator
-# of the ADIF lists of its own.
-ktl_core_test(test_standard_validity tests/adif/test_standard_validity.cpp)
-target_link_libraries(test_standard_validity PRIVATE ktl_extras)
-target_compile_definitions(test_standard_validity PRIVATE KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
 # The crash test (cmake/log_tests.cmake, read later) also kills between a
 # line and its fields.
 cmake_language(DEFER CALL target_link_libraries test_crash_safety PRIVATE ktl_extras)

@@ -128,19 +128,6 @@ class TestAwardFigures : public QObject {
     QVERIFY(!list.find("OK-00002")->latitude);  // 95 is no latitude: neither is kept
   }
 
-  void anotherAwardIsWarned() {
-    const KnownCountry table = [](QByteArrayView p) { return p == "OK" || p == "F"; };
-    AwardList a, b, c;
-    const AwardListImport mixed = parseAwardList("OK-00001;x\nZZ-00001;y\nQQ-00001;z\n", table, a);
-    QCOMPARE(mixed.unknownCountries, 2);
-    QVERIFY(!mixed.anotherAward);
-    // A country column is what is checked when there is one.
-    const AwardListImport other = parseAwardList("Reference;Name;Country\nOK-00001;x;Czech Republic\n", table, b);
-    QVERIFY(other.ok());
-    QVERIFY(other.anotherAward);
-    QVERIFY(parseAwardList("Reference;Name;Country\nW-00001;x;OK\n", table, c).anotherAward == false);
-  }
-
   void storedListAndItsStore() {
     QTemporaryDir dir;
     const QString data = dir.path();

@@ -1,13 +1,9 @@
 // Logging from the keyboard: the Enter chain, commit, insert, edit, delete
-// and the language switch, driven with key events on the real window.
+// and pasted text, driven with key events on the real window.
 #include "entry/entry_form.h"
 #include "extras/extras_store.h"
 #include "log/qso_record.h"
 #include "station_fixture.h"
-
-#include <QAccessible>
-
-#include <cmath>
 
 using namespace ktl;
 
@@ -229,46 +225,6 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.text("Ind_A"), "G1AAA       ");
   }
 
-  void namedForScreenReaders() {
-    Station s(crlf({logLine("G1AAA", "DLFF", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn", true)}));
-    const auto text = [](QObject* o, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(o)->text(t); };
-    auto* mode = s.c<QComboBox>("Mode_A");
-    auto* band = s.c<QComboBox>("Bande_A");
-    // Combo boxes by their label, their value apart; their editable text too.
-    QCOMPARE(text(mode, QAccessible::Name) + '=' + text(mode, QAccessible::Value), "Mode=" + mode->currentText());
-    QCOMPARE(text(band->lineEdit(), QAccessible::Name), "Bande");
-    s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(text(band, QAccessible::Name) + text(mode->lineEdit(), QAccessible::Name), "BandaModo");
-    // A QSO of the list without the blanks that align it.
-    QCOMPARE(s.state.logModel().index(0).data(Qt::AccessibleTextRole).toString(),
-             "1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL");
-  }
-
-  void readableInADarkTheme() {
-    const QPalette theme = QApplication::palette();
-    QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
-                  QColor(40, 40, 40), QColor(230, 230, 230), QColor(255, 255, 255), QColor(40, 40, 40), QColor(53, 53, 53));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    QApplication::setPalette(dark);
-    Station s(crlf({kG1}));
-    // WCAG contrast of a control's text, in the colour group it is drawn with.
-    const auto ratio = [](const QWidget* w, QPalette::ColorRole fg, QPalette::ColorRole bg) {
-      const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
-      const auto lum = [](const QColor& c) {
-        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
-      };
-      const double a = lum(w->palette().color(g, fg)), b = lum(w->palette().color(g, bg));
-      return std::max(a, b) / std::min(a, b);
-    };
-    s.clickRow(0);  // a QSO shown for reading, in locked fields
-    for (QWidget* w : std::initializer_list<QWidget*>{s.c("Ind_A"), s.c("Type_A"), s.c("Liste_KTL"), s.c<QComboBox>("Mode_A")->lineEdit()})
-      QVERIFY2(ratio(w, QPalette::Text, QPalette::Base) >= 4.5, qPrintable(w->objectName()));
-    // Red on the design's light grey, not on the theme's dark one.
-    QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 3);
-    QApplication::setPalette(theme);
-  }
-
   void modeAndBandKeysAreRemembered() {
     Station s;
     s.typeQso("F5ABC", "F", "01051");
@@ -277,28 +233,6 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.p.setting(stationSection("F0ORB"), "Mode Utilise"), "1");
     s.enter("Bande_A", "2.3 ghz");
     QCOMPARE(s.p.setting(stationSection("F0ORB"), "bande Utilisee"), "-1");
-  }
-
-  void languageSwitchKeepsStateAndColour_data() {
-    QTest::addColumn<int>("state");  // 0 new, 1 insert, 2 change
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("label7");
-    QTest::addColumn<bool>("red");
-    QTest::newRow("new it") << 0 << "Mnu_Italien" << "Aggiunta QSO" << false;
-    QTest::newRow("insert en") << 1 << "Mnu_Anglais" << "insert QSO" << true;
-    QTest::newRow("change it") << 2 << "Mnu_Italien" << "Modifica QSO" << true;
-  }
-  void languageSwitchKeepsStateAndColour() {
-    QFETCH(int, state);
-    QFETCH(QString, menu);
-    QFETCH(bool, red);
-    Station s(crlf({kG1}));
-    s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
-    if (state == 1) s.c<QPushButton>("Insert_Saisie")->click();
-    if (state == 2) s.clickRow(0);
-    s.w.findChild<QAction*>(menu)->trigger();
-    QTEST(s.entryState(), "label7");
-    QCOMPARE(s.c<QLabel>("Label7")->palette().color(QPalette::WindowText), red ? QColor(255, 0, 0) : QColor(0, 0, 0));
   }
 
   // A QSO opened and committed unchanged keeps its bytes (but the repeat

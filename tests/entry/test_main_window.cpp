@@ -170,27 +170,6 @@ class MainWindowTest : public QObject {
     QVERIFY(p.messages[0].startsWith("Impossible de lire ce fichier"));
   }
 
-  void altAndALetterOpenTheMenus() {
-    StationFixture s(QByteArray(), "Anglais");
-    s.w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&s.w));
-    const auto openedBy = [&](char letter) {
-      QTest::keyClick(s.c("Ind_A"), Qt::Key(Qt::Key_A + letter - 'A'), Qt::AltModifier);
-      QAction* open = s.w.menuBar()->activeAction();
-      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-      return open ? open->text() : QString();
-    };
-    QCOMPARE(openedBy('F') + ' ' + openedBy('H'), "File Help");
-    // The keys follow the captions; the tooltip gives them after F10.
-    s.c<QAction>("Mnu_Francais")->trigger();
-    QCOMPARE(openedBy('L'), "Langage");
-    const QString tip = s.w.menuBar()->toolTip();
-    QVERIFY2(tip.startsWith("Menus : F10") && tip.endsWith(" Aide"), qPrintable(tip));
-    QCOMPARE(openedBy(tip.at(tip.size() - 6).toLatin1()), "Aide");  // "Alt+X Aide"
-    QTest::keyClick(s.c("Liste_KTL"), Qt::Key_F10);
-    QCOMPARE(s.w.menuBar()->activeAction(), s.c<QMenu>("Mnu_Fichier")->menuAction());
-  }
-
   // Display order; the items of windows this program does not have are not
   // shown. The history and product line are French.
   void tree() {
