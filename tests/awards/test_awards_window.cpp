@@ -43,10 +43,7 @@ struct Progress : StationFixture {
     p.setSetting(kCommonSection, "Chemin Repertoire", p.dataDir());
     writeFile(p.dataDir() + "/Liste_DXCC.csv", "OK;Czech Republic;\r\nF;France;\r\n");
   }
-  AwardsWindow* open() {
-    c<QAction>("Mnu_Progression")->trigger();
-    return w.findChild<AwardsWindow*>();
-  }
+  AwardsWindow* open() { return StationFixture::open<AwardsWindow>("Mnu_Progression"); }
   // Imports a list through Fichier, the file dialog answering `file`.
   QString importList(const QByteArray& bytes) {
     const QString file = p.dataDir() + "/../published.csv";
@@ -60,9 +57,8 @@ struct Progress : StationFixture {
   static QString totals(AwardsWindow* win) { return in<QLabel>(win, "Label_Totaux")->text(); }
   // A row of the grid as its cells' texts.
   static QStringList row(AwardsWindow* win, int r) {
-    QAbstractItemModel* m = grid(win)->model();
     QStringList out;
-    for (int c = 0; c < m->columnCount(); ++c) out << m->index(r, c).data().toString();
+    for (int c = 0; c < grid(win)->model()->columnCount(); ++c) out << grid(win)->model()->index(r, c).data().toString();
     return out;
   }
   static int column(AwardsWindow* win, const QString& header) {
@@ -81,21 +77,16 @@ class TestAwardsWindow : public QObject {
   void gridFromTheLogAlone() {
     Progress f;
     AwardsWindow* win = f.open();
-    QVERIFY(win);
-    QCOMPARE(f.open(), win);  // once
-    QCOMPARE(f.w.findChildren<AwardsWindow*>().size(), 1);
+    QVERIFY(win && f.open() == win);  // once
     QCOMPARE(Progress::totals(win), "Castles worked: 3, confirmed: 1, countries: 2");
     const int band14 = Progress::column(win, "14 Mhz"), band7 = Progress::column(win, "7.0 Mhz");
     QVERIFY(band14 > 0 && band7 > 0);
     // F, OK, then the totals.
-    QCOMPARE(Progress::row(win, 0).mid(0, 4), (QStringList{"F", "France", "1", "0"}));
-    QCOMPARE(Progress::row(win, 1).mid(0, 4), (QStringList{"OK", "Czech Republic", "2", "1"}));
-    QCOMPARE(Progress::row(win, 2).mid(0, 4), (QStringList{"Total", "", "3", "1"}));
+    QCOMPARE(Progress::row(win, 0).mid(0, 4) + Progress::row(win, 1).mid(0, 4) + Progress::row(win, 2).mid(0, 4),
+             (QStringList{"F", "France", "1", "0", "OK", "Czech Republic", "2", "1", "Total", "", "3", "1"}));
     QAbstractItemModel* m = Progress::grid(win)->model();
     const QModelIndex okOn14 = m->index(1, band14), okOn7 = m->index(1, band7), fOn7 = m->index(0, band7);
-    QCOMPARE(okOn14.data().toString(), "2 (1 QSL)");
-    QCOMPARE(okOn7.data().toString(), "1");
-    QCOMPARE(fOn7.data().toString(), "–");
+    QCOMPARE(okOn14.data().toString() + '|' + okOn7.data().toString() + '|' + fOn7.data().toString(), "2 (1 QSL)|1|–");
     // Colour and text colour together; a screen reader hears the words.
     QCOMPARE(okOn14.data(Qt::BackgroundRole).value<QColor>(), kConfirmedCell);
     QCOMPARE(okOn7.data(Qt::BackgroundRole).value<QColor>(), kWorkedCell);
@@ -106,8 +97,7 @@ class TestAwardsWindow : public QObject {
 
     // Sorted by castles worked, most first: the totals stay last.
     Progress::grid(win)->sortByColumn(2, Qt::DescendingOrder);
-    QCOMPARE(Progress::row(win, 0).first(), "OK");
-    QCOMPARE(Progress::row(win, 2).first(), "Total");
+    QCOMPARE(Progress::row(win, 0).first() + Progress::row(win, 2).first(), "OKTotal");
 
     // A dark desktop: the charts take the dark theme.
     QPalette dark = win->palette();
@@ -162,8 +152,7 @@ class TestAwardsWindow : public QObject {
     country->setCurrentIndex(country->findData("OK"));
     QAbstractItemModel* needed = Progress::in<QTableView>(win, "Liste_Manquants")->model();
     QCOMPARE(needed->rowCount(), 2);
-    QCOMPARE(needed->index(1, 0).data().toString(), "OK-00004");
-    QCOMPARE(needed->index(1, 1).data().toString(), "Hrad Čtyři");
+    QCOMPARE(needed->index(1, 0).data().toString() + ' ' + needed->index(1, 1).data().toString(), "OK-00004 Hrad Čtyři");
     QCOMPARE(f.p.setting(stationSection("F0ORB"), "Progression Pays"), "OK");
     // Working a needed castle takes it off the list.
     f.typeQso("OK1Z", "OK", "00004");

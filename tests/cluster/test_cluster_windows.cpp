@@ -22,11 +22,6 @@ QUrl page(const char* name) { return QUrl(kServer + "/dxc/" + name); }
 
 struct Cluster : StationFixture {
   using StationFixture::StationFixture;
-  template <typename W>
-  W* open(const char* item) {
-    c<QAction>(item)->trigger();
-    return w.findChild<W*>();
-  }
   // A setting of the station, or of every station.
   QString get(const char* key, bool common = false) const {
     return p.setting(common ? kCommonSection : stationSection(call), key);
@@ -38,13 +33,7 @@ struct Cluster : StationFixture {
 
 void feed(SpotsWindow* win, const char* line) { emit win->client().lineReceived(QString::fromUtf8(line)); }
 QTableView* table(SpotsWindow* win) { return Cluster::in<QTableView>(win, "Liste_SP"); }
-// Column `column` of every row, top to bottom.
-QStringList column(SpotsWindow* win, int column = SpotTableModel::Status) {
-  QStringList out;
-  const auto* m = table(win)->model();
-  for (int r = 0; r < m->rowCount(); ++r) out << m->index(r, column).data().toString();
-  return out;
-}
+QStringList column(SpotsWindow* win, int column = SpotTableModel::Status) { return columnOf(table(win), column); }
 
 const QByteArray kLog = crlf({logLine("F5ABC", "F", "01051", "01/02/16", "10:00", "CW", "1.8 Mhz"),
                               logLine("I2ABC", "I", "123", "02/02/16", "11:00", "SSB", "7 MHZ")});

@@ -124,6 +124,18 @@ StationFixture::StationFixture(const Existing& existing)
 
 QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }
 
+void typeEnter(QWidget* field, const QString& text) {
+  QTest::keyClicks(field, text);
+  QTest::keyClick(field, Qt::Key_Return);
+}
+
+QStringList columnOf(const QAbstractItemView* view, int column) {
+  QStringList out;
+  const QAbstractItemModel* m = view->model();
+  for (int r = 0; r < m->rowCount(); ++r) out << m->index(r, column).data().toString();
+  return out;
+}
+
 QByteArray crlf(std::initializer_list<QByteArray> lines) {
   QByteArray out;
   for (const QByteArray& l : lines) out += l + "\r\n";

@@ -52,6 +52,16 @@ struct StationFixture {
   };
   explicit StationFixture(const Existing& existing);
 
+  // The window a menu item or a button of Main opens.
+  template <typename W>
+  W* open(const char* item) {
+    if (auto* action = w.findChild<QAction*>(QString::fromLatin1(item)))
+      action->trigger();
+    else
+      c<QPushButton>(item)->click();
+    return w.findChild<W*>();
+  }
+
   // The entry from the keyboard: a text typed into a field, then Enter.
   void enter(const char* field, const QString& text);
   void typeQso(const QString& callsign, const QString& prefix, const QString& number);
@@ -63,6 +73,11 @@ struct StationFixture {
   // The log's lines, without their CR LF.
   QList<QByteArray> lines() const;
 };
+
+// Keys typed into a field, then Enter.
+void typeEnter(QWidget* field, const QString& text);
+// Column `column` of every row of a view's model, top to bottom.
+QStringList columnOf(const QAbstractItemView* view, int column = 0);
 
 // Log lines joined with CR LF.
 QByteArray crlf(std::initializer_list<QByteArray> lines);

@@ -32,35 +32,21 @@ const QByteArray kCastlesLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16"
                                      logLine("F5FR", "FR", "00007", "11/03/16", "10:00"),
                                      logLine("F6XYZ", "F", "00007", "10/03/16", "10:00")});
 
-// The rows of a list view's model.
-QStringList rowsOf(const QWidget* window, const char* list) {
-  QStringList out;
-  const QAbstractItemModel* m = StationFixture::in<QListView>(window, list)->model();
-  for (int i = 0; i < m->rowCount(); ++i) out << m->index(i, 0).data().toString();
-  return out;
-}
-
 struct Castles : StationFixture {
   explicit Castles(const QByteArray& log = kCastlesLog, const QString& language = "Francais")
       : StationFixture(log, language) {
     // Already the next day where the operator is (two hours east).
     p.clock_.instant = QDateTime(QDate(2050, 12, 31), QTime(23, 0), Qt::UTC);
-    c<QAction>("Mnu_Aff_Contact")->trigger();
-    win = w.findChild<ContactedCastlesWindow*>();
+    win = open<ContactedCastlesWindow>("Mnu_Aff_Contact");
   }
   template <typename T = QWidget>
   T* in(const char* name) const { return StationFixture::in<T>(win, name); }
   QLineEdit* prefix() const { return in<QLineEdit>("Type_B"); }
-  // Types the prefix, Enter, then Enter on Afficher, which has the focus.
-  void display(const QString& typed) {
-    QTest::keyClicks(prefix(), typed);
-    QTest::keyClick(prefix(), Qt::Key_Return);
-    QTest::keyClick(win->focusWidget(), Qt::Key_Return);
-  }
+  QStringList rows() const { return columnOf(in<QListView>("Liste_KTL_Contacte")); }
   // Number, reference, callsign and date of each row.
   QStringList shortRows() const {
     QStringList out;
-    for (const QString& r : rowsOf(win, "Liste_KTL_Contacte")) out << (r.left(15) + r.mid(15, 14) + r.mid(29, 10)).simplified();
+    for (const QString& r : rows()) out << (r.left(15) + r.mid(15, 14) + r.mid(29, 10)).simplified();
     return out;
   }
   ContactedCastlesWindow* win;
@@ -76,20 +62,16 @@ const QByteArray kPrefixLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16",
 struct Editor : StationFixture {
   explicit Editor(const QByteArray& table, const QString& language = "Francais") : StationFixture(kPrefixLog, language) {
     if (!table.isNull()) writeFile(path(), table);
-    c<QAction>("Mnu_Edit_Pays")->trigger();
-    win = w.findChild<PrefixEditorWindow*>();
+    win = open<PrefixEditorWindow>("Mnu_Edit_Pays");
   }
   QString path() const { return p.dataDir() + "/Liste_DXCC.csv"; }
-  template <typename T = QWidget>
-  T* in(const char* name) const { return StationFixture::in<T>(win, name); }
-  QLineEdit* prefix() const { return in<QLineEdit>("Ref_E"); }
-  QLineEdit* country() const { return in<QLineEdit>("Pays_E"); }
-  QPushButton* record() const { return in<QPushButton>("Enregistre"); }
+  QLineEdit* prefix() const { return in<QLineEdit>(win, "Ref_E"); }
+  QLineEdit* country() const { return in<QLineEdit>(win, "Pays_E"); }
+  QPushButton* button(const char* name) const { return in<QPushButton>(win, name); }
   // Enabled state of Ref_E, Pays_E and Enregistre.
   QString enabled() const {
-    QString out;
-    for (QWidget* x : std::initializer_list<QWidget*>{prefix(), country(), record()}) out += x->isEnabled() ? '1' : '0';
-    return out;
+    return QString::number(prefix()->isEnabled()) + QString::number(country()->isEnabled()) +
+           QString::number(button("Enregistre")->isEnabled());
   }
   PrefixEditorWindow* win = nullptr;
 };
@@ -102,13 +84,10 @@ const QByteArray kSearchLog = crlf({logLine("F1ABC", "F", "01051", "07/03/16", "
 
 struct Search : StationFixture {
   explicit Search(const QByteArray& log = kSearchLog, const QString& language = "Francais")
-      : StationFixture(log, language) {
-    c<QPushButton>("Rechercher")->click();
-    win = w.findChild<SearchWindow*>();
-  }
+      : StationFixture(log, language), win(open<SearchWindow>("Rechercher")) {}
   QStringList calls() const {
     QStringList out;
-    for (const QString& r : rowsOf(win, "QSO_Effectues")) out << r.mid(7, 12).trimmed();
+    for (const QString& r : columnOf(in<QListView>(win, "QSO_Effectues"))) out << r.mid(7, 12).trimmed();
     return out;
   }
   QLineEdit* box(const char* name) const { return in<QLineEdit>(win, name); }
@@ -150,7 +129,8 @@ class ViewsTest : public QObject {
       s.prefix()->insert(typed);
       s.in<QPushButton>("Afficher")->click();
     } else {
-      s.display(typed);
+      typeEnter(s.prefix(), typed);
+      QTest::keyClick(s.win->focusWidget(), Qt::Key_Return);  // on Afficher, which has the focus
       QCOMPARE(s.prefix()->text(), typed.toUpper());
     }
     QTEST(s.shortRows(), "rows");
@@ -192,11 +172,12 @@ class ViewsTest : public QObject {
     Castles s(log);
     QTemporaryDir dir;
     s.p.printPdf = dir.filePath("castles.pdf");
-    s.display("XX");
+    typeEnter(s.prefix(), "XX");
+    s.in<QPushButton>("Afficher")->click();
     s.in<QPushButton>("Imprimer")->click();
     QCOMPARE(s.p.printed.size(), 1);
     const QStringList& lines = s.p.printed[0];
-    QCOMPARE(lines.mid(158), (QStringList{rowsOf(s.win, "Liste_KTL_Contacte").last(), "", "", lines.last()}));
+    QCOMPARE(lines.mid(158), (QStringList{s.rows().last(), "", "", lines.last()}));
     QProcess text;
     text.start("pdftotext", {"-layout", s.p.printPdf, "-"});
     QVERIFY(text.waitForFinished());
@@ -232,8 +213,7 @@ class ViewsTest : public QObject {
     QFETCH(QByteArray, table);
     StationFixture s(kPrefixLog);
     if (!table.isNull()) writeFile(s.p.dataDir() + "/Liste_DXCC.csv", table);
-    s.c<QAction>("Mnu_Aff_Prefixes")->trigger();
-    QTEST(rowsOf(s.w.findChild<ContactedPrefixesWindow*>(), "L_PrefX"), "rows");
+    QTEST(columnOf(StationFixture::in<QListView>(s.open<ContactedPrefixesWindow>("Mnu_Aff_Prefixes"), "L_PrefX")), "rows");
     QVERIFY(s.p.messages.isEmpty());
   }
 
@@ -259,21 +239,20 @@ class ViewsTest : public QObject {
     Editor s("EA;Espagne;\r\nF;France;\r\nEA;Spain;\r\nEAX;Other;\r\n");
     QCOMPARE(s.enabled(), "000");
     s.p.answers = {true};
-    s.in<QPushButton>(mode)->click();
-    QTest::keyClicks(s.prefix(), "ea");
-    QTest::keyClick(s.prefix(), Qt::Key_Return);
+    s.button(mode)->click();
+    typeEnter(s.prefix(), "ea");
     QTEST(s.country()->text(), "shown");
     if (!country.isNull()) {
       s.country()->setText(country);
       QTest::keyClick(s.country(), Qt::Key_Return);
     }
-    QCOMPARE(s.win->focusWidget(), s.record());
-    s.record()->click();
+    QCOMPARE(s.win->focusWidget(), s.button("Enregistre"));
+    s.button("Enregistre")->click();
     QTEST(readFile(s.path()), "table");
     QCOMPARE(s.p.questions, mode == "Supp" ? QStringList{"Effacerla référence ?"} : QStringList{});
     QCOMPARE(s.enabled(), "000");
     QVERIFY(s.prefix()->text().isEmpty() && s.country()->text().isEmpty());
-    QCOMPARE(s.win->focusWidget(), s.in<QPushButton>(mode));
+    QCOMPARE(s.win->focusWidget(), s.button(mode));
   }
 
   void prefixRefusals_data() {
@@ -292,19 +271,14 @@ class ViewsTest : public QObject {
     QFETCH(QString, prefix);
     QFETCH(QString, country);
     Editor s(QByteArray(), language);
-    s.in<QPushButton>("Ajou")->click();
-    QTest::keyClicks(s.prefix(), prefix);
-    QTest::keyClick(s.prefix(), Qt::Key_Return);
-    QLineEdit* field = s.prefix();
-    if (s.country()->isEnabled()) {
-      field = s.country();
-      QTest::keyClicks(field, country);
-      QTest::keyClick(field, Qt::Key_Return);
-    }
+    s.button("Ajou")->click();
+    typeEnter(s.prefix(), prefix);
+    QLineEdit* field = s.country()->isEnabled() ? s.country() : s.prefix();
+    if (field == s.country()) typeEnter(field, country);
     QTEST(s.p.messages.join('|'), "message");
     QCOMPARE(s.win->focusWidget(), field);
     QCOMPARE(field->text(), field == s.prefix() ? prefix.toUpper() : country);
-    QVERIFY(!s.record()->isEnabled());
+    QVERIFY(!s.button("Enregistre")->isEnabled());
     QVERIFY(!QFile::exists(s.path()));
   }
 
