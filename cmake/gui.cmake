@@ -16,7 +16,6 @@ target_sources(ktl_gui PRIVATE
 
 ktl_gui_test(test_main_window tests/entry/test_main_window.cpp)
 ktl_gui_test(test_station tests/station/test_station.cpp)
-ktl_gui_test(test_entry_window tests/entry/test_entry_window.cpp)
 ktl_gui_test(test_import_window tests/adif/test_import_window.cpp)
 ktl_gui_test(test_desktop_boxes tests/platform/test_desktop_boxes.cpp)
 

@@ -3,7 +3,12 @@
 // its tree, the check marks of the language and of the entry mode, the
 // history and about boxes, and every window's caption table naming only
 // controls the window has.
+// Logging from the keyboard: the Enter chain, commit, insert, edit, delete
+// and pasted text, driven with key events on the real window.
 #include "adif/import_adif_window.h"
+#include "entry/entry_form.h"
+#include "extras/extras_store.h"
+#include "log/qso_record.h"
 #include "platform/window_services.h"
 #include "station/station_window.h"
 #include "station_fixture.h"
@@ -40,6 +45,21 @@ QStringList checked(const StationFixture& s, std::initializer_list<const char*> 
   return out;
 }
 
+
+// Drives the entry fields of a started window from the keyboard.
+struct Station : StationFixture {
+  using StationFixture::StationFixture;
+  void clickRow(int row) { c<QListView>("Liste_KTL")->clicked(state.logModel().index(row)); }
+  // A double click is a click first.
+  void doubleClickRow(int row) {
+    clickRow(row);
+    c<QListView>("Liste_KTL")->doubleClicked(state.logModel().index(row));
+  }
+  QString text(const char* field) const { return c<QLineEdit>(field)->text(); }
+  QString entryState() const { return c<QLabel>("Label7")->text(); }
+};
+
+const QByteArray kG1 = logLine("G1AAA", "G", "00001", "01/01/16", "12:00");
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -224,6 +244,229 @@ class MainWindowTest : public QObject {
       QCOMPARE(applyCaptions(window, rows, Language::Italian), QStringList());
       window->close();
     }
+  }
+
+  void realTimeQsoFromKeyboard() {
+    Station s;
+    s.c<QComboBox>("Mode_A")->setCurrentIndex(1);  // CW
+    s.typeQso("f5abc/p", "ok", "08815");
+    // Real time: date and time from the UTC clock, straight on to the mode.
+    QCOMPARE(s.text("Ind_A") + ' ' + s.text("Date_A") + ' ' + s.text("Heure_A"), "F5ABC/P 04/03/16 09:05");
+    QVERIFY(!s.c("Date_A")->isEnabled());
+    QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
+    s.finishQso("Château de Švihov", true);  // Š only exists in Windows-1252
+    QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
+    // Enter on the focused button commits, the keypad's as well; a held
+    // key's repeats click nothing.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(s.w.focusWidget(), &held);
+    QVERIFY(s.p.questions.isEmpty());
+    s.p.answers << true;
+    QTest::keyClick(s.w.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(s.p.questions, QStringList{"Voulez vous enregistrer ces données ?"});
+    QCOMPARE(s.lines(), QList<QByteArray>{logLine("F5ABC/P", "OK", "08815", "04/03/16", "09:05", "CW", "1.8 Mhz",
+                                                  "Ch\xe2teau de \x8avihov", true)});
+    QVERIFY(s.state.logModel().index(0).data().toString().contains("Château de Švihov"));
+    // Ready for the next one, same mode and band.
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText() + ' ' + s.text("RST_A"), "CW 59");
+    QVERIFY(!s.c("Valide_A")->isEnabled() && s.c("Annule_Saisie")->isEnabled());
+  }
+
+  // Deferred entry asks the date and time. A refused field keeps the focus
+  // and its text, the next stays locked; an unknown language refuses in
+  // silence.
+  void deferredQsoTypesDateAndTime() {
+    for (const char* language : {"Klingon", "Italien"}) {
+      Station s({}, language);
+      s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
+      s.typeQso("DL1AA", "DL", "00042");
+      QCOMPARE(s.w.focusWidget(), s.c("Date_A"));
+      s.enter("Date_A", "31/12/15");
+      s.enter("Heure_A", "24:00");
+      QCOMPARE(s.p.messages, *language == 'I' ? QStringList{"Il formato dell'ora dev'essere HH:MM"} : QStringList{});
+      QCOMPARE(s.w.focusWidget(), s.c("Heure_A"));
+      QCOMPARE(s.text("Heure_A"), "24:00");
+      QVERIFY(!s.c("Mode_A")->isEnabled());
+      if (*language == 'K') continue;  // an unknown language asks nothing, and No is the answer
+      s.enter("Heure_A", "23:59");
+      s.c<QComboBox>("Mode_A")->setCurrentIndex(3);  // DIGI: four letters
+      s.finishQso();
+      s.commit();
+      QCOMPARE(s.lines().value(0), logLine("DL1AA", "DL", "00042", "31/12/15", "23:59", "DIG", "1.8 Mhz"));
+      QVERIFY(s.text("Date_A").isEmpty());  // nothing of it left for the next
+    }
+  }
+
+  // A warning only; the QSO is marked. Four digits never match the five
+  // stored columns.
+  void alreadyContactedWarnsAndMarks() {
+    Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00"),
+                    logLine("OK1CD", "OK", "01051", "08/03/16", "10:00")}));
+    for (const char* number : {"01051", "1051"}) {
+      s.p.messages.clear();
+      s.typeQso("F5ABC", "F", number);
+      QCOMPARE(s.p.messages, number[0] == '0' ? QStringList{"Chateau deja contacté le 07/03/16"} : QStringList{});
+      QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
+      s.finishQso();
+      s.commit();
+    }
+    QCOMPARE(QString(s.lines().value(2).at(23)) + s.lines().value(3).at(23), "* ");
+  }
+
+  // No writes nothing and clears the entry; a failed write keeps it; an
+  // entry emptied by Efface_A is refused before the question.
+  void answeredNoFailedWriteOrEmptied() {
+    Station s(crlf({kG1}));
+    s.typeQso("F5ABC", "F", "01051");
+    s.finishQso();
+    s.commit(false);
+    QCOMPARE(s.lines().size(), 1);
+    QVERIFY(s.text("Ind_A").isEmpty());
+    QCOMPARE(s.entryState(), "Saisie QSO");
+    s.typeQso("F5ABC", "F", "01051");
+    s.finishQso();
+    QFile::rename(s.p.logPath(s.call), s.p.logPath(s.call) + ".away");
+    QDir().mkpath(s.p.logPath(s.call));  // the log cannot be opened for writing now
+    s.commit();
+    QCOMPARE(s.p.messages.size(), 1);
+    QVERIFY(s.p.messages[0].startsWith("Impossible d'écrire ce fichier"));
+    QCOMPARE(s.text("Ind_A"), "F5ABC");
+    QVERIFY(s.c("Valide_A")->isEnabled());
+    QDir().rmdir(s.p.logPath(s.call));
+    QFile::rename(s.p.logPath(s.call) + ".away", s.p.logPath(s.call));
+
+    s.doubleClickRow(0);  // enables Valide_A
+    s.c<QPushButton>("Efface_A")->click();
+    s.p.messages.clear();
+    s.commit();
+    QCOMPARE(s.p.questions.size(), 2);
+    QCOMPARE(s.p.messages, QStringList{"Entrez un indicatif"});
+    QCOMPARE(s.lines().size(), 1);
+  }
+
+  void insertGoesBeforeEqualDateTime() {
+    Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"), logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
+    s.c<QPushButton>("Insert_Saisie")->click();
+    QCOMPARE(s.entryState(), "Insertion QSO");
+    s.typeQso("G4NEW", "G", "00009");
+    QCOMPARE(s.w.focusWidget(), s.c("Date_A"));  // insert always asks the date
+    s.enter("Date_A", "01/01/16");
+    s.enter("Heure_A", "12:00");
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().size(), 3);
+    QVERIFY(s.lines()[1].startsWith("G4NEW"));
+  }
+
+  // A double click opens a QSO for a change, also after Insert; a change
+  // never looks for the castle in the log, and replaces the line in place.
+  void doubleClickEditReplacesInPlace() {
+    const QByteArray b = logLine("G1BBB", "G", "00002", "02/01/16", "12:00");
+    Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "", false, true), b}));
+    s.c<QPushButton>("Insert_Saisie")->click();
+    s.doubleClickRow(0);
+    QCOMPARE(s.entryState(), "Modification QSO");
+    QVERIFY(s.c("Rem_A")->isEnabled() && !s.c("Annule_Saisie")->isEnabled());
+    s.enter("Ref_A", "00001");
+    QVERIFY(s.p.messages.isEmpty());
+    s.c<QLineEdit>("Rem_A")->setText("Bodiam");
+    s.commit();
+    QCOMPARE(s.lines(), (QList<QByteArray>{logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB", "14 Mhz", "Bodiam"), b}));
+  }
+
+  // Each commit, change and deletion keeps the QSO's full record beside the
+  // log in step, after the log; a store that cannot serve is told once and
+  // never keeps a QSO out of the log.
+  void fullRecordsFollowTheLog() {
+    Station s;
+    const QString log = s.p.logPath("F0ORB");
+    const auto stored = [&](const char* tag) {
+      ExtrasStore store(log);
+      const QsoExtrasLookup next = store.lookup();
+      return next ? storedValue(next(qsoKey(s.lines().value(0))), tag) : QByteArray();
+    };
+    s.w.findChild<EntryForm*>()->setKnownAtCommit("1.843", {}, {});
+    s.typeQso("f5abc", "ok", "08815");
+    s.c<QComboBox>("Mode_A")->setEditText("RTTY");
+    s.finishQso();
+    s.commit();
+    QCOMPARE(s.lines().value(0).mid(39, 3), "RTT");
+    QCOMPARE(stored("MODE") + ' ' + stored("FREQ") + ' ' + stored("BAND"), "RTTY 1.843 160m");
+    s.doubleClickRow(0);
+    s.c<QComboBox>("Mode_A")->setEditText("PSK31");
+    s.commit();
+    QCOMPARE(ExtrasStore(log).rowCount(), 1);
+    QCOMPARE(stored("MODE") + ' ' + stored("FREQ"), "PSK31 1.843");
+    s.clickRow(0);
+    s.p.answers << true;
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QCOMPARE(ExtrasStore(log).rowCount(), 0);
+    QVERIFY(s.p.messages.isEmpty());
+
+    Station t({}, "Francais", "F0ORB", [](FakePlatform& p) {  // its store damaged before the first QSO
+      writeFile(ExtrasStore::pathFor(p.logPath("F0ORB")), "not a database, but text\n");
+    });
+    for (const char* number : {"00842", "00843"}) {
+      t.typeQso("g4abc", "g", number);
+      t.finishQso();
+      t.commit();
+    }
+    QCOMPARE(t.lines().size(), 2);
+    QCOMPARE(t.p.messages.size(), 1);
+    QVERIFY2(t.p.messages[0].startsWith("Le fichier des enregistrements complets des QSO ne peut pas servir"),
+             qPrintable(t.p.messages[0]));
+  }
+
+  // Deleted with Yes; with no QSO chosen, or none at all, it asks for one.
+  void deleteTheOnlyQso() {
+    Station s(crlf({kG1}));
+    s.clickRow(0);
+    s.p.answers << true;
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QCOMPARE(s.p.questions, QStringList{"Voulez vous Supprimer ce QSO ?"});
+    QVERIFY(s.lines().isEmpty());
+    QCOMPARE(s.state.logModel().rowCount(), 0);
+    QCOMPARE(s.entryState(), "Saisie QSO");
+    s.c<QPushButton>("Annule_Saisie")->click();
+    QTest::mouseDClick(s.c<QListView>("Liste_KTL")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(s.p.messages, (QStringList{"Cliquez sur un QSO pour l'annuler", "Cliquez sur un QSO pour l'editer"}));
+  }
+
+  void keyboardOnlyEditFromTheList() {
+    Station s(crlf({kG1, logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
+    auto* list = s.c<QListView>("Liste_KTL");
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(s.state.selectedLine(), s.state.logModel().displayLine(0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(s.c("Valide_A")->isEnabled());
+    QCOMPARE(s.text("Ind_A"), "G1AAA       ");
+  }
+
+  void modeAndBandKeysAreRemembered() {
+    Station s;
+    s.typeQso("F5ABC", "F", "01051");
+    s.enter("Mode_A", "cw");
+    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), "CW");
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), "Mode Utilise"), "1");
+    s.enter("Bande_A", "2.3 ghz");
+    QCOMPARE(s.p.setting(stationSection("F0ORB"), "bande Utilisee"), "-1");
+  }
+
+  // A QSO opened and committed unchanged keeps its bytes (but the repeat
+  // mark); pasted control characters and letters outside Windows-1252
+  // never break the line.
+  void listLineRoundTripsAndPastedText() {
+    const QByteArray stored = logLine("IK2XYZ", "I", "12345", "09/09/99", "00:01", "FM", "432 Mhz",
+                                      "Castello di F\xe9nis", true, true);
+    Station s(crlf({stored}));
+    s.doubleClickRow(0);
+    s.commit();
+    QCOMPARE(s.lines(), QList<QByteArray>{QByteArray(stored).replace(23, 1, " ")});
+    s.doubleClickRow(0);
+    s.c<QLineEdit>("Rem_A")->setText("tab\there, line\nbreak and ł");
+    s.commit();
+    QCOMPARE(s.lines().value(0).size(), 121);
+    QCOMPARE(column(s.lines().value(0), 56, 27), QByteArray("tab here, line break and ? "));
   }
 };
 
