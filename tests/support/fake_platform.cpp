@@ -1,7 +1,7 @@
 #include "fake_platform.h"
 
-#include "log/qso_record.h"
 #include "test_files.h"
+#include "test_log_lines.h"
 #include "platform/desktop_platform.h"
 #include "platform/web_view.h"
 
@@ -55,7 +55,11 @@ QString FakePlatform::setting(const QString& section, const QString& key, const 
 
 QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
                    const char* mode, const char* band, const char* name, bool qsl, bool repeat) {
-  return toLogLine({call, prefix, number, repeat, date, time, mode, band, "59", name, qsl, "59"});
+  // The reference as the log keeps it: the prefix right-justified in four
+  // columns, "-", the number left-justified in five.
+  const QByteArray reference = QByteArray(prefix).rightJustified(4) + '-' + QByteArray(number).leftJustified(5);
+  return logLineOf(QByteArray(call) + '|' + reference + '|' + (repeat ? "*" : "") + '|' + date + '|' + time + '|' + mode +
+                   '|' + band + "|59|" + name + '|' + (qsl ? "*" : " ") + "|59");
 }
 
 }  // namespace ktl
@@ -123,6 +127,18 @@ StationFixture::StationFixture(const Existing& existing)
 }
 
 QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }
+
+QString StationFixture::textsOf(const QWidget* window, std::initializer_list<const char*> names) {
+  QStringList out;
+  for (const char* name : names) {
+    QWidget* x = in(window, name);
+    if (auto* e = qobject_cast<QLineEdit*>(x)) out << e->text();
+    else if (auto* b = qobject_cast<QComboBox*>(x)) out << b->currentText();
+    else if (auto* l = qobject_cast<QLabel*>(x)) out << l->text();
+    else if (auto* p = qobject_cast<QAbstractButton*>(x)) out << p->text();
+  }
+  return out.join(u'|');
+}
 
 void typeEnter(QWidget* field, const QString& text) {
   QTest::keyClicks(field, text);

@@ -52,6 +52,11 @@ struct StationFixture {
   };
   explicit StationFixture(const Existing& existing);
 
+  // The texts of controls of Main (line edits, combo boxes, labels,
+  // buttons), joined by "|".
+  QString texts(std::initializer_list<const char*> names) const { return textsOf(&w, names); }
+  static QString textsOf(const QWidget* window, std::initializer_list<const char*> names);
+
   // The window a menu item or a button of Main opens.
   template <typename W>
   W* open(const char* item) {
