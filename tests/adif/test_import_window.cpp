@@ -105,24 +105,6 @@ class ImportWindowTest : public QObject {
     QCOMPARE(s.openImport()->findChild<QCheckBox*>("Messages_Remplacement")->isChecked(), boxEach);
   }
 
-  void fileWithoutRecordSaysSoAndChangesNothing_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no eor") << QByteArray("<eoh>\n<CALL:4>G4AB <BAND:3>20M\n")
-                            << "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.";
-    QTest::newRow("after 2050") << QByteArray("<eoh><CALL:4>G4AB <QSO_DATE:8>20510101 <TIME_ON:4>1200 <eor>")
-                                << "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.";
-  }
-  void fileWithoutRecordSaysSoAndChangesNothing() {
-    QFETCH(QByteArray, content);
-    Station s(kLog);
-    ImportAdifWindow* win = s.openImport();
-    s.p.files << s.writeAdif(content);
-    win->importFile();
-    QCOMPARE(s.p.messages.size(), 1);
-    QTEST(s.p.messages[0], "message");
-    QCOMPARE(s.p.readLog("F0ORB_P"), kLog);
-  }
 };
 
 QTEST_MAIN(ImportWindowTest)

@@ -1,7 +1,7 @@
 // The award's figures without a window: the published list as files of
 // other programs write it (separators, encodings, headings, bad lines), the
 // program's stored copy, the tally of a log against it as the log changes
-// line by line, and the JSON and CSV the scripts and spreadsheets read.
+// line by line, and the CSV the spreadsheets read.
 #include "awards/award_bands.h"
 #include "awards/award_list.h"
 #include "awards/award_report.h"
@@ -9,9 +9,6 @@
 #include "test_files.h"
 #include "test_log_lines.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPointF>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -102,19 +99,6 @@ class TestAwardFigures : public QObject {
       read += '|' + QString::fromLatin1(list.castles().front().key) + '|' + list.castles().front().name + '|' +
               QChar(r.separator) + '|' + (r.utf8 ? "utf8" : "");
     QTEST(read, "read");
-  }
-
-  void namesAsTheLogKeepsThem_data() {
-    QTest::addColumn<QString>("listed");
-    QTest::addColumn<QString>("logged");
-    QTest::newRow("Windows-1252 letters kept") << "Château d'Évian ?" << "Château d'Évian ?";
-    QTest::newRow("other accents dropped") << "Hrad Český Krumlov, Łańcut" << "Hrad Ceský Krumlov, ?ancut";
-    QTest::newRow("a character beyond 16 bits is one column") << "Zamek \U0001F3F0 X" << "Zamek ? X";
-    QTest::newRow("cut to 60 columns") << QString(70, u'a') << QString(60, u'a');
-  }
-  void namesAsTheLogKeepsThem() {
-    QFETCH(QString, listed);
-    QTEST(castleNameForLog(listed), "logged");
   }
 
   void badLinesAndCoordinates() {
@@ -252,31 +236,6 @@ class TestAwardFigures : public QObject {
     fresh.setList(listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n"));
     log.into(fresh);
     QCOMPARE(figures(kept), figures(fresh));
-  }
-
-  void jsonForScripts() {
-    AwardTally t(kTwoBands);
-    t.setList(listOf("OK-00001;a\nOK-00002;b\n"));
-    Log{{qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true), qso("OK1A", "  OK-00001", "06/03/16", "14 Mhz"),
-         qso("F1A", "   F-01051", "05/03/16", "7.0 Mhz")}}
-        .into(t);
-    const QJsonObject root = QJsonDocument::fromJson(progressJson(t, [](QByteArrayView p) {
-                                                       return p == "OK" ? "Czech Republic" : QString();
-                                                     }, "F0ORB")).object();
-    QCOMPARE(root["worked"].toInt(), 2);
-    QCOMPARE(root["confirmed"].toInt(), 1);
-    QCOMPARE(root["qsos"].toInt(), 3);
-    QCOMPARE(root["listed"].toInt(), 2);
-    QCOMPARE(root["not_in_list"].toInt(), 1);
-    const QJsonArray per = root["per_country"].toArray();
-    QCOMPARE(per.size(), 2);
-    const QJsonObject f = per[0].toObject(), ok = per[1].toObject();
-    QCOMPARE(f["prefix"].toString(), "F");
-    QCOMPARE(f["listed"].toInt(), 0);
-    QCOMPARE(ok["country"].toString(), "Czech Republic");
-    QCOMPARE(ok["worked"].toInt(), 1);
-    QCOMPARE(ok["listed"].toInt(), 2);
-    QCOMPARE(ok["bands"].toObject()["14 Mhz"].toObject()["confirmed"].toInt(), 1);
   }
 
   void csvForSpreadsheets() {

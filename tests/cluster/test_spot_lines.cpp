@@ -90,19 +90,6 @@ class SpotLinesTest : public QObject {
     QCOMPARE(got, parts);
   }
 
-  void typedErasures_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("read");
-    QTest::newRow("DEL") << QString("tnx\x7f\x7f\x7fthanks") << QString("thanks");
-    QTest::newRow("more than typed") << QString("\x7f\x7f" "a\x7f\x7f" "b") << QString("b");
-    QTest::newRow("beyond the first plane") << QString("x\U0001F600\x7f") << QString("x");
-  }
-  void typedErasures() {
-    QFETCH(QString, typed);
-    QFETCH(QString, read);
-    QCOMPARE(applyTypedErasures(typed), read);
-  }
-
   void references_data() {
     QTest::addColumn<QString>("comment");
     QTest::addColumn<bool>("mayBeCut");

@@ -378,20 +378,6 @@ class RigClientTest : public QObject {
     QCOMPARE(rigModeForSpot(khz, comment).value_or(QString()), mode);
   }
 
-  // Each band's segments follow each other without a gap or an overlap,
-  // and the bands follow in frequency order.
-  void bandPlanHasNoHoles() {
-    const auto plan = bandPlan();
-    int bands = 1;
-    for (size_t i = 0; i < plan.size(); ++i) {
-      QVERIFY2(plan[i].fromKhz < plan[i].toKhz, qPrintable(QString::number(plan[i].fromKhz)));
-      if (i == 0) continue;
-      QVERIFY2(plan[i].fromKhz >= plan[i - 1].toKhz, qPrintable(QString::number(plan[i].fromKhz)));
-      if (plan[i].fromKhz > plan[i - 1].toKhz) ++bands;
-    }
-    QCOMPARE(bands, 13);
-  }
-
   void rigModels() {
     const QString listing = QStringLiteral("Some line before\n"
         " Rig #  Mfg                    Model                   Version         Status      Macro\n"
