@@ -192,8 +192,7 @@ class TestAwardsWindow : public QObject {
     QVERIFY(f.lines().last().contains("Mon nom"));
     // In the log: nothing offered, the already-worked warning instead.
     f.typeQso("OK1Z", "OK", "00001");
-    QCOMPARE(name->text(), QString());
-    QCOMPARE(f.p.messages.last(), "Chateau deja contacté le 05/03/16");
+    QCOMPARE(name->text() + f.p.messages.last(), "Chateau deja contacté le 05/03/16");
     // Not in the list either: nothing.
     f.c<QPushButton>("Efface_A")->click();
     f.typeQso("OK1Z", "OK", "00777");
@@ -208,17 +207,15 @@ class TestAwardsWindow : public QObject {
     const QString csv = f.p.dataDir() + "/F0ORB_Progression_31_12_50.csv";
     QCOMPARE(f.p.messages.last(), "File saved: " + QDir::toNativeSeparators(csv));
     const QList<QByteArray> lines = fileLines(csv);
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[2].startsWith("OK;Czech Republic;2;1;"));
+    QVERIFY(lines.size() == 4 && lines[2].startsWith("OK;Czech Republic;2;1;"));
 
     Progress::in<QPushButton>(win, "Enregistrer_PNG")->click();
     for (const char* chart : {"Temps", "Pays"}) {
       const QString png = f.p.dataDir() + "/F0ORB_Progression_" + chart + "_31_12_50.png";
       QVERIFY2(f.p.messages.last().contains(QDir::toNativeSeparators(png)), qPrintable(f.p.messages.last()));
-      const QImage image(png);
-      QCOMPARE(image.size(), QSize(1000, 600));
       // Something is drawn: more than the background's colour.
-      QVERIFY(image.pixel(500, 300) != image.pixel(2, 2) || image.pixel(300, 550) != image.pixel(2, 2));
+      const QImage image(png);
+      QVERIFY(image.size() == QSize(1000, 600) && image.pixel(500, 300) != image.pixel(2, 2));
     }
 
     // The PDF holds the charts as text and lines, titles and country
@@ -233,12 +230,10 @@ class TestAwardsWindow : public QObject {
              qPrintable(words));
 
     Progress::in<QPushButton>(win, "Imprimer")->click();
-    const QStringList printed = f.p.printed.last();
-    QVERIFY(printed.first().startsWith("KTL award progress of F0ORB on 31/12/2050"));
-    QVERIFY(printed.contains("Castles worked: 3, confirmed: 1, countries: 2"));
-    QVERIFY(std::any_of(printed.begin(), printed.end(), [](const QString& l) {
-      return l.startsWith("OK      Czech Republic") && l.contains("2 (1 QSL)");
-    }));
+    const QString printed = f.p.printed.last().join('\n');
+    QVERIFY(printed.startsWith("KTL award progress of F0ORB on 31/12/2050"));
+    QVERIFY(printed.contains("\nCastles worked: 3, confirmed: 1, countries: 2\n"));
+    QVERIFY(printed.contains(QRegularExpression("\nOK      Czech Republic.*2 \\(1 QSL\\)")));
   }
 
   void commandLine() {

@@ -137,10 +137,6 @@ class ClusterWindowsTest : public QObject {
     feed(win, "To ALL de F5XYZ: qrv\x7f\x7f\x7f" "castle tonight");
     QCOMPARE(column(win), (QStringList{"", "WORKED", "WORKED", "WORKED ON THIS BAND (call)", "NEW", "WORKED",
                                        "WORKED ON THIS BAND"}));
-    QCOMPARE(column(win, SpotTableModel::Reference),
-             (QStringList{"", "I-00123", "F-01051", "", "OK-08815", "F-01051", "F-01051"}));
-    QCOMPARE(column(win, SpotTableModel::Band),
-             (QStringList{"21 Mhz", "7.0 Mhz", "", "1.8 Mhz", "7.0 Mhz", "7.0 Mhz", "1.8 Mhz"}));
     QCOMPARE(Cluster::in<QPlainTextEdit>(win, "Console_SP")->toPlainText(),
              "WWV de W0MU <18>:   SFI=150, A=8, K=2\nTo ALL de F5XYZ: castle tonight");
     // A fixed colour comes with its text colour.

@@ -326,8 +326,7 @@ class MainWindowTest : public QObject {
   }
 
   // Each commit, change and deletion keeps the QSO's full record beside the
-  // log in step, after the log; a store that cannot serve is told once and
-  // never keeps a QSO out of the log.
+  // log in step, after the log.
   void fullRecordsFollowTheLog() {
     Station s;
     const QString log = s.p.logPath("F0ORB");
@@ -353,19 +352,6 @@ class MainWindowTest : public QObject {
     s.c<QPushButton>("Annule_Saisie")->click();
     QCOMPARE(ExtrasStore(log).rowCount(), 0);
     QVERIFY(s.p.messages.isEmpty());
-
-    Station t({}, "Francais", "F0ORB", [](FakePlatform& p) {  // its store damaged before the first QSO
-      writeFile(ExtrasStore::pathFor(p.logPath("F0ORB")), "not a database, but text\n");
-    });
-    for (const char* number : {"00842", "00843"}) {
-      t.typeQso("g4abc", "g", number);
-      t.finishQso();
-      t.commit();
-    }
-    QCOMPARE(t.lines().size(), 2);
-    QCOMPARE(t.p.messages.size(), 1);
-    QVERIFY2(t.p.messages[0].startsWith("Le fichier des enregistrements complets des QSO ne peut pas servir"),
-             qPrintable(t.p.messages[0]));
   }
 
   // Deleted with Yes; with no QSO chosen, or none at all, it asks for one.

@@ -177,9 +177,7 @@ class RigClientTest : public QObject {
     QSignalSpy freq(&client, &RigClient::frequencyChanged);
     client.start("127.0.0.1", port);
     QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, problem);
-    QCOMPARE(client.status().hamlibError, hamlibError);
-    QCOMPARE(client.linkUp(), linkUp);
+    QVERIFY(client.status().problem == problem && client.status().hamlibError == hamlibError && client.linkUp() == linkUp);
     // A rig error leaves the other value known.
     const bool modeFails = command == "+m";
     QCOMPARE(client.frequency(), linkUp && modeFails ? 7012000 : 0);
@@ -189,9 +187,7 @@ class RigClientTest : public QObject {
     QTest::qWait(1000);
     QCOMPARE(client.mode(), linkUp && !modeFails ? "CW" : QString());
     if (linkUp) {
-      QCOMPARE(freq.size(), modeFails ? 1 : 0);
-      QCOMPARE(fake.connections, 1);
-      QVERIFY(fake.receivedStarting(command).size() >= 10);
+      QVERIFY(freq.size() == (modeFails ? 1 : 0) && fake.connections == 1 && fake.receivedStarting(command).size() >= 10);
       QCOMPARE(status.size(), 3);  // connecting, connected, error
     } else {
       QVERIFY(freq.size() <= fake.connections * 2);
@@ -206,8 +202,7 @@ class RigClientTest : public QObject {
 
     faulty = false;
     QTRY_COMPARE_WITH_TIMEOUT(client.state(), RigState::Connected, 3000);
-    QTRY_COMPARE(client.frequency(), 7012000);
-    QTRY_COMPARE(client.mode(), "CW");
+    QTRY_COMPARE(client.mode() + ' ' + QString::number(client.frequency()), "CW 7012000");
     QCOMPARE(client.status(), RigStatus{RigState::Connected});
   }
 
@@ -232,16 +227,6 @@ class RigClientTest : public QObject {
     QCOMPARE(refused.at(0).at(1).toInt(), -9);
     QCOMPARE(client.state(), RigState::Connected);
     QCOMPARE(fake.receivedStarting("+M") + fake.receivedStarting("+F"), QByteArrayList{"+F 14025000"});
-
-    // rotctld, Hamlib's rotator daemon, on the rig's port: "M" moves the
-    // rotator, and its answer is no set_mode answer.
-    fake.answer = [&fake](const QByteArray& line) {
-      return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
-    };
-    QVERIFY(client.setMode("CW"));
-    QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, RigProblem::Unreadable);
-    QCOMPARE(client.status().detail, "move: CW 0");
   }
 
   // Nothing listening: refused. A rigctld that drops every link: the waits
@@ -309,16 +294,11 @@ class RigClientTest : public QObject {
     QTest::addColumn<QString>("adif");  // MODE/SUBMODE, "" when unknown
     QTest::addColumn<QString>("log");
     QTest::newRow("usb, any case") << "usb" << "SSB/USB" << "SSB";
-    QTest::newRow("LSB") << "LSB" << "SSB/LSB" << "SSB";
     QTest::newRow("CW") << "CW" << "CW/" << "CW";
-    QTest::newRow("CWR") << "CWR" << "CW/" << "CW";
     QTest::newRow("RTTY") << "RTTY" << "RTTY/" << "DIGI";
-    QTest::newRow("AM") << "AM" << "AM/" << "AM";
-    QTest::newRow("FM") << "FM" << "FM/" << "FM";
     QTest::newRow("PSK") << "PSK" << "PSK/PSK31" << "DIGI";
     QTest::newRow("C4FM") << "C4FM" << "DIGITALVOICE/C4FM" << "";
     QTest::newRow("PKTUSB") << "PKTUSB" << "" << "";
-    QTest::newRow("PKTLSB") << "PKTLSB" << "" << "";
     QTest::newRow("broadcast FM") << "WFM" << "" << "";
     QTest::newRow("USB with more") << "USBX" << "" << "";
   }
@@ -335,25 +315,16 @@ class RigClientTest : public QObject {
     QTest::addColumn<double>("khz");
     QTest::addColumn<QString>("comment");
     QTest::addColumn<QString>("mode");  // "" for none
-    // The band plan, with the segment edges.
+    // The band plan: a few of its segment edges.
     QTest::newRow("160 top") << 2000.0 << "" << "LSB";
     QTest::newRow("above 160") << 2000.1 << "" << "";
     QTest::newRow("below 80") << 3499.9 << "" << "";
     QTest::newRow("80 CW end") << 3569.9 << "" << "CW";
     QTest::newRow("80 data") << 3570.0 << "" << "PKTUSB";
     QTest::newRow("60 channel") << 5357.0 << "" << "USB";
-    QTest::newRow("60 CW") << 5352.5 << "" << "CW";
     QTest::newRow("40 phone") << 7053.0 << "" << "LSB";
-    QTest::newRow("40 phone, Region 2 part") << 7250.0 << "" << "LSB";
-    QTest::newRow("30 data") << 10136.0 << "" << "PKTUSB";
-    QTest::newRow("20 data") << 14070.0 << "" << "PKTUSB";
     QTest::newRow("20 phone edge") << 14112.0 << "" << "USB";
-    QTest::newRow("20 top") << 14350.0 << "" << "USB";
-    QTest::newRow("15 narrow") << 21140.0 << "" << "CW";
-    QTest::newRow("10 beacons") << 28200.0 << "" << "CW";
     QTest::newRow("10 FM") << 29600.0 << "" << "FM";
-    QTest::newRow("6 FM") << 51510.0 << "" << "FM";
-    QTest::newRow("2 FM") << 145500.0 << "" << "FM";
     QTest::newRow("70 FM low") << 430100.0 << "" << "FM";
     QTest::newRow("4 m") << 70200.0 << "" << "";
     // A mode named in the comment comes first.
@@ -389,13 +360,10 @@ class RigClientTest : public QObject {
         " 29001  DTTS Microwave Society DMS-1                   20200112.0      Beta        RIG_MODEL_DMS\n"
         "  junk  Not                    A Model                 1.0             Stable      X\n"
         "  4242  Truncated\n");
-    const QList<RigModel> expected{
-        {1, "Hamlib", "Dummy", "Stable"},
-        {2, "Hamlib", "NET rigctl", "Stable"},
-        {3073, "Icom", "IC-7300", "Stable"},
-        {25003, "Coding Technologies", "Digital World Traveller", "Alpha"},
-        {29001, "DTTS Microwave Society", "DMS-1", "Beta"},
-    };
+    const QList<RigModel> expected{{1, "Hamlib", "Dummy", "Stable"}, {2, "Hamlib", "NET rigctl", "Stable"},
+                                   {3073, "Icom", "IC-7300", "Stable"},
+                                   {25003, "Coding Technologies", "Digital World Traveller", "Alpha"},
+                                   {29001, "DTTS Microwave Society", "DMS-1", "Beta"}};
     QCOMPARE(parseRigModels(listing), expected);
     // Without its header, the columns are not known.
     QCOMPARE(parseRigModels(listing.mid(listing.indexOf(u"     1"))), QList<RigModel>{});
@@ -414,8 +382,6 @@ class RigClientTest : public QObject {
         << "Unreadable answer from 127.0.0.1:4532: \"SSH-2.0-OpenSSH\", trying again in 2 s";
     QTest::newRow("rig off") << RigStatus{RigState::Error, RigProblem::RigError, -5} << Language::Italian
                              << "Errore della radio: la radio non risponde (tempo scaduto)";
-    QTest::newRow("unknown language") << RigStatus{RigState::Error, RigProblem::Closed, 0, 2000} << Language::Other
-                                      << QString();
   }
   void statusTexts() {
     QFETCH(RigStatus, status);
