@@ -9,16 +9,75 @@
 #include "rig/rig_daemon.h"
 #include "rig/rig_modes.h"
 #include "rig/rig_texts.h"
-#include "rigctld.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
+#include <csignal>
 #include <functional>
+#include <sys/prctl.h>
 
 using namespace ktl;
 
 namespace {
+
+// A loopback port nothing listens on just now.
+quint16 freePort() {
+  QTcpServer probe;
+  return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
+
+// Waits until something accepts connections on `port`.
+bool listening(quint16 port) {
+  return QTest::qWaitFor([port] {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    const bool up = s.waitForConnected(100);
+    if (!up) QTest::qWait(50);
+    return up;
+  }, 5000);
+}
+
+// Hamlib's rigctld with the dummy rig (model 1, the real protocol) on a free
+// loopback port. A rigctld that cannot be found or started fails the test.
+struct Rigctld {
+  QProcess process;
+  quint16 port = 0;
+  QString error;
+  // Starts the dummy rig on `port` (a free one when 0) and waits until it
+  // listens.
+  bool start(quint16 wanted = 0) {
+    const QString program = QStandardPaths::findExecutable("rigctld");
+    if (program.isEmpty()) error = "rigctld not found: scripts/install-deps.sh installs libhamlib-utils";
+    if (program.isEmpty()) return false;
+    port = wanted ? wanted : freePort();
+    // Ends with the test, even one that crashed.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, {"-m", "1", "-t", QString::number(port), "-T", "127.0.0.1"});
+    if (process.waitForStarted(5000) && listening(port)) return true;
+    error = QStringLiteral("rigctld did not start on port %1").arg(port);
+    return false;
+  }
+  void kill() {
+    process.kill();
+    process.waitForFinished(5000);
+  }
+  ~Rigctld() { kill(); }
+};
+
+// rigctl through rigctld ("NET rigctl", model 2): what it prints, trimmed
+// and with its lines joined by blanks.
+QString rigctl(quint16 port, const QStringList& command) {
+  QProcess p;
+  p.start("rigctl", QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(port)} + command);
+  if (!p.waitForFinished(10000)) p.kill();
+  return QString::fromLatin1(p.readAllStandardOutput()).simplified();
+}
 
 RigClient::Timing quickTiming() {
   RigClient::Timing t;
