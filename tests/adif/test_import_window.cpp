@@ -1,5 +1,5 @@
-// The ADIF menu items on the real window: export with its message, and the
-// Import_ADIF window with its file choice, replacement boxes and options.
+// The Import_ADIF window on the real window: its file choice, replacement
+// boxes and options.
 #include "adif/import_adif_window.h"
 #include "station_fixture.h"
 #include "log/qso_record.h"
@@ -29,16 +29,6 @@ const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\
 class ImportWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void exportNamesTheFile() {
-    Station s(kLog, "Anglais");
-    s.w.findChild<QAction*>("Mnu_Export_ADIF")->trigger();
-    QCOMPARE(s.p.messages, QStringList{"The file was registered under the name : F0ORB_P_KTL.adi"});
-    const QList<QByteArray> lines = readFile(s.p.dataDir() + "/F0ORB_P_KTL.adi").split('\n');
-    // The label shows the stored form at start-up; the title follows it.
-    QCOMPARE(lines[0], QByteArray("Exporting the log of the station F0ORB_P to ADIF format\r"));
-    QVERIFY(lines[6].startsWith("<CALL:5>G1AAA "));
-  }
-
   void cancelledChoiceLeavesLogAlone() {
     Station s(kLog);
     ImportAdifWindow* win = s.openImport();

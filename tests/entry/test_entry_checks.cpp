@@ -1,6 +1,5 @@
-// Checks behind the Enter key of the entry fields, and the texts of the
-// entry and station windows: language values, texts that are easy to spoil
-// and the first-use line breaks.
+// Checks behind the Enter key of the entry fields, and the messages an
+// unknown language still shows.
 #include <QTest>
 
 #include <set>
@@ -20,13 +19,6 @@ using ktl::Language;
 using ktl::Msg;
 using OptMsg = std::optional<Msg>;
 
-namespace {
-QString captionOf(std::span<const ktl::CaptionRow> rows, const char* control, Language language) {
-  for (const auto& row : rows)
-    if (qstrcmp(row.control, control) == 0) return ktl::captionText(row, language);
-  return {};
-}
-}  // namespace
 
 class TestEntryChecks : public QObject {
   Q_OBJECT
@@ -96,29 +88,6 @@ class TestEntryChecks : public QObject {
     QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), "Date absente, remplac\u00e9e par 01/01/2000");
   }
 
-  // Blanks at either end, accents (a wrongly decoded source gives "Ã©"), the
-  // two readability messages that differ by one blank, the English new-entry
-  // caption that depends on who sets it.
-  void exactTexts() {
-    using L = Language;
-    QCOMPARE(*ktl::message(Msg::TimeEmpty, L::English), " Enter the time");
-    QCOMPARE(*ktl::message(Msg::SaveQuestion, L::English), "You want to save the data? ");
-    QCOMPARE(*ktl::message(Msg::RstReceivedReadability, L::French), "R de(RST)doit etre compris entre 0 et 5");
-    QCOMPARE(*ktl::message(Msg::RstSentReadability, L::French), "R (de RST)doit etre compris entre 0 et 5");
-    QCOMPARE(captionOf(ktl::mainCaptions(), "Label2", L::French), "Indicatif de la station  :  ");
-    QCOMPARE(captionOf(ktl::stationCaptions(), "Label5", L::Italian), "!!! In entra la '/' \u00e8 sostituita da '_'");
-    QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English), "Enter QSO");
-    QCOMPARE(ktl::entryStateCaption(ktl::EntryState::New, L::English, ktl::StateCaptionSource::LanguageSwitch),
-             "Entering QSO");
-  }
-
-  // The first-use line: a line break before and after it, but after it in
-  // English only at start-up.
-  void firstUseLineBreaks() {
-    QCOMPARE(*ktl::firstUseOnKey(Language::English), "\r\nFirst, you must enter your callsign");
-    QCOMPARE(*ktl::firstUseAtStartup(Language::English), "\r\nFirst, you must enter your callsign\r\n");
-    QCOMPARE(*ktl::firstUseOnKey(Language::French), "\r\nPremiere installation, vous devez entrer votre Indicatif\r\n");
-  }
 };
 
 QTEST_APPLESS_MAIN(TestEntryChecks)

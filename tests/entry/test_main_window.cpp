@@ -158,15 +158,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.c("Ind_A")->accessibleName(), s.c<QLabel>("Label8")->text());
   }
 
-  void unreadableLogFolderIsReported() {
-    StationFixture s({}, "Francais", "F0ORB", [](FakePlatform& p) {
-      QFile::remove(p.logPath("F0ORB"));
-      QDir().mkpath(p.logPath("F0ORB"));  // a folder where the log should be
-    });
-    QCOMPARE(s.state.logModel().rowCount(), 0);
-    QVERIFY(s.p.messages.size() == 1 && s.p.messages[0].startsWith("Impossible de lire ce fichier"));
-  }
-
   // One check mark moves in each group; a language switch keeps the entry
   // mode and words its label in the new language.
   void checkMarksMove() {

@@ -1,4 +1,4 @@
-// Settings sections, the clock texts and the data folder.
+// Settings written by the window, the clock texts and the data folder.
 #include "fake_platform.h"
 #include "log/clock.h"
 #include "platform/data_dir.h"
@@ -19,19 +19,6 @@ class TestSettingsClock : public QObject {
   QTemporaryDir home_;
 
  private slots:
-  // "Setup " (trailing blank), "Setup" and "Setup <call>" are three sections;
-  // values keep their blanks, commas and accents, and an empty value is a value.
-  void sections() {
-    SettingsStore store(home_.filePath("config/KTL/KTL.ini"));
-    QCOMPARE(stationSection("F0ORB"), "Setup F0ORB");
-    QVERIFY(store.save(kCommonSection, "Language", "Anglais") && store.save("Setup", "Language", " 1.0, Ch\u00e2teau \u20ac") &&
-            store.save(stationSection("F0ORB"), "Language", ""));
-    QCOMPARE(store.get(kCommonSection, "Language", "-") + '|' + store.get("Setup", "Language", "-") + '|' +
-                 store.get(stationSection("F0ORB"), "Language", "-") + '|' + store.get(stationSection("F0OR"), "Language", "-"),
-             "Anglais| 1.0, Ch\u00e2teau \u20ac||-");
-    QVERIFY(QFileInfo(home_.filePath("config/KTL/KTL.ini")).size() > 0);
-  }
-
   // The window gathers its writes: a value is read back at once, reaches
   // the file a moment later in one write, and a write that changes nothing
   // never touches the file. A file that cannot be written is told with the

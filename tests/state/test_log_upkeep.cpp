@@ -1,8 +1,7 @@
 // The open log's upkeep: daily backups (one copy a day, the last 30 kept,
 // other stations' copies left alone); what the started program does for
 // the open log, its backup of the day and its lock, through start-up and a
-// station change; a backup that fails; the two Fichier items for the
-// standard export and the backups folder.
+// station change; a backup that fails; a log another program holds.
 #include "state/daily_backup.h"
 #include "state/log_lock.h"
 #include "station_fixture.h"
@@ -146,22 +145,6 @@ class LogUpkeepTest : public QObject {
     QCOMPARE(s.p.messages, QStringList(2, refused));
   }
 
-  void fileMenuItems() {
-    StationFixture s(kLog, "Italien");
-    auto* standard = s.c<QAction>("Mnu_Export_ADIF_Standard");
-    QCOMPARE(standard->text(), "Esportare il log in formato ADIF standard (3.1)");
-    standard->trigger();
-    const QString file = s.p.dataDir() + "/F0ORB_KTL_standard.adi";
-    QCOMPARE(s.p.messages, QStringList{"Il file ADIF standard è stato registrato come: " + file});
-    QVERIFY(readFile(file).contains("<CREATED_TIMESTAMP:15>20160304 090503\r\n<EOH>\r\n<CALL:5>G1AAA "));
-
-    auto* backups = s.c<QAction>("Mnu_Sauvegardes");
-    backups->trigger();
-    QCOMPARE(s.p.foldersOpened, QStringList{s.p.dataDir() + "/backups"});
-    s.p.openFolderAnswer = false;
-    backups->trigger();
-    QCOMPARE(s.p.messages.last(), "I backup sono nella cartella: " + s.p.dataDir() + "/backups");
-  }
 };
 
 QTEST_MAIN(LogUpkeepTest)
