@@ -8,19 +8,6 @@ using namespace ktl;
 
 namespace {
 
-struct Station : StationFixture {
-  explicit Station(const QByteArray& log, const QString& language = "Francais")
-      : StationFixture(log, language, "F0ORB_P") {}
-  QString writeAdif(const QByteArray& content) {
-    const QString path = p.dataDir() + "/in.adi";
-    return writeFile(path, content) ? path : QString();
-  }
-  ImportAdifWindow* openImport() {
-    c<QAction>("Mnu_Import_ADIF")->trigger();
-    return w.findChild<ImportAdifWindow*>();
-  }
-};
-
 const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\r\n" +
                         logLine("G1BBB", "G", "00002", "03/01/16", "12:00") + "\r\n";
 
@@ -30,13 +17,12 @@ class ImportWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void cancelledChoiceLeavesLogAlone() {
-    Station s(kLog);
-    ImportAdifWindow* win = s.openImport();
-    QVERIFY(win && win->isVisible());
-    QCOMPARE(win->windowTitle(), "Importation d'un fichier ADIF");
-    win->findChild<QPushButton*>("Importer")->click();
+    StationFixture s(kLog);
+    auto* win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    QVERIFY(win->isVisible() && win->windowTitle() == "Importation d'un fichier ADIF");
+    StationFixture::in<QPushButton>(win, "Importer")->click();
     QCOMPARE(s.p.messages, QStringList{"selectionnez un fichier ou quitter"});
-    QCOMPARE(s.p.readLog("F0ORB_P"), kLog);
+    QCOMPARE(s.p.readLog("F0ORB"), kLog);
     QVERIFY(!win->isVisible());
   }
 
@@ -65,21 +51,21 @@ class ImportWindowTest : public QObject {
     QFETCH(bool, boxEach);
     QFETCH(bool, sigAward);
     QFETCH(QString, language);
-    Station s(kLog, language);
-    ImportAdifWindow* win = s.openImport();
-    win->findChild<QCheckBox*>("Messages_Remplacement")->setChecked(boxEach);
-    win->findChild<QCheckBox*>("SIG_Diplome")->setChecked(sigAward);
+    StationFixture s(kLog, language);
+    auto* win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    StationFixture::in<QCheckBox>(win, "Messages_Remplacement")->setChecked(boxEach);
+    StationFixture::in<QCheckBox>(win, "SIG_Diplome")->setChecked(sigAward);
     QStringList openWhileImportOpen;
     s.p.onMessage = [&](const QString& text) {
       if (text.startsWith("Bande absente")) return;  // the boxes shown while the file is read
       if (s.w.findChild<ImportAdifWindow*>() && s.w.findChild<ImportAdifWindow*>()->isVisible())
         openWhileImportOpen << text;
     };
-    s.p.files << s.writeAdif(
-        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:3>WCA <SIG_INFO:8>DL-00007 "
-        "<BAND:3>60m <eor>\n"
-        "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:4>WWFF <SIG_INFO:9>DLFF-0001 <eor>\n");
-    win->importFile();
+    s.p.files << s.p.dataDir() + "/in.adi";
+    writeFile(s.p.files[0], "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:3>WCA <SIG_INFO:8>DL-00007 "
+                            "<BAND:3>60m <eor>\n<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:4>WWFF "
+                            "<SIG_INFO:9>DLFF-0001 <eor>\n");
+    StationFixture::in<QPushButton>(win, "Importer")->click();
     QTEST(s.p.messages, "messages");
     QCOMPARE(openWhileImportOpen, QStringList());
     const QList<QByteArray> lines = s.lines();
@@ -88,11 +74,11 @@ class ImportWindowTest : public QObject {
     // SIG = award: the castle of WCA, none for the park.
     if (sigAward) QCOMPARE(lines[1].mid(13, 10) + "|" + lines[3].mid(13, 10), "  DL-00007|          ");
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
-    QCOMPARE(s.state.logModel().rowCount(), 4);
-    QVERIFY(!win->isVisible());
-    QCOMPARE(s.w.findChild<QListView*>("Liste_KTL")->currentIndex().row(), 3);
+    QVERIFY(!win->isVisible() && s.state.logModel().rowCount() == 4);
+    QCOMPARE(s.c<QListView>("Liste_KTL")->currentIndex().row(), 3);
     // The choice is kept for the next import.
-    QCOMPARE(s.openImport()->findChild<QCheckBox*>("Messages_Remplacement")->isChecked(), boxEach);
+    win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    QCOMPARE(StationFixture::in<QCheckBox>(win, "Messages_Remplacement")->isChecked(), boxEach);
   }
 
 };

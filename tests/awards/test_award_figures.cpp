@@ -119,10 +119,8 @@ class TestAwardFigures : public QObject {
     writeFile(file, "ref;name;region;lat;lon\nOK-08815;Hrad Bouzov;Olomoucký kraj;49.7042;16.8925\nF-01051;Foix;;;\n");
     AwardListStore store(data);
     QSignalSpy changed(&store, &AwardListStore::changed);
-    QVERIFY(store.list()->isEmpty());
     const QDateTime now(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC);
-    QVERIFY(store.import(file, now).ok());
-    QCOMPARE(changed.count(), 1);
+    QVERIFY(store.list()->isEmpty() && store.import(file, now).ok() && changed.count() == 1);
     // The program's own copy: a first line naming the import, then tabs.
     const QList<QByteArray> stored = fileLines(awardListPath(data));
     QCOMPARE(stored, (QList<QByteArray>{"#ORB_KTL award list\tpublished.csv\t2024-05-01T10:00:00Z",
@@ -131,7 +129,6 @@ class TestAwardFigures : public QObject {
     // "8815" is another castle in the log: no name for it.
     QCOMPARE(store.nameOf(u"ok", u"08815") + '|' + store.nameOf(u"   F", u"01051") + '|' + store.nameOf(u"OK", u"8815"),
              "Hrad Bouzov|Foix|");
-    QCOMPARE(store.list()->source, "published.csv");
 
     // A failed import keeps the stored list, byte for byte.
     const QByteArray before = readFile(awardListPath(data));
@@ -149,8 +146,7 @@ class TestAwardFigures : public QObject {
     QVERIFY(other.add({"I-00001", "Castello", {}, {}, {}}));
     QVERIFY(storeAwardList(awardListPath(data), other).ok());
     QCOMPARE(store.nameOf(u"I", u"00001"), "Castello");
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(store.list()->size(), 1);
+    QVERIFY(changed.count() == 2 && store.list()->size() == 1);
   }
 
   // OK-00001 worked twice on 14 Mhz (one with QSL) and once on 7 Mhz (QSL);
