@@ -177,7 +177,6 @@ class TestAdif : public QObject {
       QTest::newRow(name) << QByteArray(mode) << QByteArray(submode) << QByteArray(lineMode) << QByteArray(expected);
     };
     row("FT4 written as a mode", "FT4", "", "", "MFSK/FT4");
-    row("C4FM, import-only mode", "c4fm", "", "", "DIGITALVOICE/C4FM");
     row("DSTAR as submode", "DIGITALVOICE", "DSTAR", "", "DIGITALVOICE/DSTAR");
     row("submode of another mode dropped", "SSB", "FT4", "", "SSB/");
     row("submode without mode", "", "USB", "", "SSB/USB");
@@ -186,7 +185,6 @@ class TestAdif : public QObject {
     row("line: two letters, never cut", "", "", "FM", "FM/");
     row("line: one mode begins so", "", "", "MTO", "MTONE/");
     row("line: one submode", "", "", "C4F", "DIGITALVOICE/C4FM");
-    row("line: a mode and its submodes", "", "", "OLI", "OLIVIA/");
     row("line: JT65 or JT6M", "", "", "JT6", "");
     row("line: PSK or PSK2K", "", "", "PSK", "");
     row("line: the import's XXX", "", "", "XXX", "");

@@ -148,10 +148,8 @@ class SpotLinesTest : public QObject {
     };
     row("name", QString("dxc.example.org"), HostCheck::Ok);
     row("IPv6", QString("::1"), HostCheck::Ok);
-    row("typed punycode", QString("xn--dc-0mc.example.org"), HostCheck::Ok);
     row("Cyrillic look-alike", QString("d\u0445c.example.org"), HostCheck::NotAscii);
     row("underscore", QString("dxc_1.example.org"), HostCheck::BadName);
-    row("empty label", QString("dxc..example.org"), HostCheck::BadName);
     row("with a port", QString("dxc.example.org:7300"), HostCheck::BadName);
     row("label of 64", QString(64, u'a') + QString(".org"), HostCheck::BadName);
     row("label of 63", QString(63, u'a') + QString(".org"), HostCheck::Ok);
@@ -176,10 +174,8 @@ class SpotLinesTest : public QObject {
     row("trailing slashes, blanks", " https://dxc.example.org// ", "https://dxc.example.org");
     row("port and path prefix", "http://127.0.0.1:8080/stats/", "http://127.0.0.1:8080/stats");
     row("typed punycode", "https://XN--DC-0MC.example.org", "https://xn--dc-0mc.example.org");
-    row("IPv6 and user", "http://me@[::1]:8080/", "http://me@[::1]:8080");
     row("path in another script", "https://dxc.example.org/\u0441\u0442", "https://dxc.example.org/%D1%81%D1%82");
     row("no scheme", "dxc.example.org", "", AddressProblem::NotWeb);
-    row("ftp", "ftp://dxc.example.org", "", AddressProblem::NotWeb);
     row("no host", "http://", "", AddressProblem::NotWeb);
     row("query", "https://dxc.example.org/?band=14", "", AddressProblem::NotWeb);
     row("underscore in the host", "https://dxc_1.example.org:80/x", "", AddressProblem::HostName);

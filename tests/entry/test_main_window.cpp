@@ -286,20 +286,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.lines().size(), 1);
   }
 
-  void insertGoesBeforeEqualDateTime() {
-    Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"), logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
-    s.c<QPushButton>("Insert_Saisie")->click();
-    QCOMPARE(s.entryState(), "Insertion QSO");
-    s.typeQso("G4NEW", "G", "00009");
-    QCOMPARE(s.w.focusWidget(), s.c("Date_A"));  // insert always asks the date
-    s.enter("Date_A", "01/01/16");
-    s.enter("Heure_A", "12:00");
-    s.finishQso();
-    s.commit();
-    QCOMPARE(s.lines().size(), 3);
-    QVERIFY(s.lines()[1].startsWith("G4NEW"));
-  }
-
   // A double click opens a QSO for a change, also after Insert; a change
   // never looks for the castle in the log, and replaces the line in place.
   void doubleClickEditReplacesInPlace() {
@@ -368,16 +354,6 @@ class MainWindowTest : public QObject {
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(s.c("Valide_A")->isEnabled());
     QCOMPARE(s.text("Ind_A"), "G1AAA       ");
-  }
-
-  void modeAndBandKeysAreRemembered() {
-    Station s;
-    s.typeQso("F5ABC", "F", "01051");
-    s.enter("Mode_A", "cw");
-    QCOMPARE(s.c<QComboBox>("Mode_A")->currentText(), "CW");
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), "Mode Utilise"), "1");
-    s.enter("Bande_A", "2.3 ghz");
-    QCOMPARE(s.p.setting(stationSection("F0ORB"), "bande Utilisee"), "-1");
   }
 
   // A QSO opened and committed unchanged keeps its bytes (but the repeat

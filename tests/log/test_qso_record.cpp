@@ -65,25 +65,6 @@ class TestQsoRecord : public QObject {
     QCOMPARE(toLogLine(fields), line);
   }
 
-  void sameQso_data() {
-    QTest::addColumn<QByteArray>("a");
-    QTest::addColumn<QByteArray>("b");
-    QTest::addColumn<bool>("same");
-    const QByteArray line = toLogLine(sample());
-    const auto with = [&](int col, char c) { return QByteArray(line).replace(col - 1, 1, QByteArray(1, c)); };
-    QTest::newRow("column 24 differs") << line << with(24, ' ') << true;
-    QTest::newRow("column 23 differs") << line << with(23, '9') << false;
-    QTest::newRow("trimmed vs padded") << line.left(118).trimmed() << with(24, ' ').left(118) + "   " << true;
-    QTest::newRow("shorter, text missing") << line.left(100) << line << false;
-  }
-  void sameQso() {
-    QFETCH(QByteArray, a);
-    QFETCH(QByteArray, b);
-    QFETCH(bool, same);
-    QCOMPARE(ktl::sameQso(a, b), same);
-    QCOMPARE(ktl::sameQso(b, a), same);
-  }
-
   // Lines a hand edit can leave behind load without shifting any column.
   void listLoadsOddLines() {
     QTemporaryDir dir;

@@ -1,7 +1,6 @@
-// Settings written by the window, the clock texts and the data folder.
+// Settings written by the window, and the clock texts.
 #include "fake_platform.h"
 #include "log/clock.h"
-#include "platform/data_dir.h"
 #include "platform/settings_store.h"
 #include "test_files.h"
 
@@ -85,37 +84,6 @@ class TestSettingsClock : public QObject {
     QCOMPARE(utcTimeText(clock) + ' ' + utcDateText(clock) + ' ' + localTimeText(clock), texts);
   }
 
-  // The data folder: $KTL_DATA_DIR, else $XDG_DATA_HOME/ORB_KTL, else
-  // under $HOME; created, no trailing slash. The settings file likewise.
-  void folders_data() {
-    QTest::addColumn<QByteArray>("ktlDataDir");  // relative to a fresh folder; null: unset
-    QTest::addColumn<QByteArray>("xdg");         // both XDG folders; null: unset
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("settings");
-    QTest::newRow("KTL_DATA_DIR") << QByteArray("a/b/") << QByteArray("x") << "a/b" << "x/config/KTL/KTL.ini";
-    QTest::newRow("XDG") << QByteArray() << QByteArray("x") << "x/data/ORB_KTL" << "x/config/KTL/KTL.ini";
-    QTest::newRow("HOME") << QByteArray() << QByteArray() << "h/.local/share/ORB_KTL" << "h/.config/KTL/KTL.ini";
-  }
-  void folders() {
-    QFETCH(QByteArray, ktlDataDir);
-    QFETCH(QByteArray, xdg);
-    QFETCH(QString, data);
-    QFETCH(QString, settings);
-    QTemporaryDir root;
-    const QByteArray base = root.path().toLocal8Bit() + '/';
-    const auto set = [](const char* name, const QByteArray& value) {
-      value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    };
-    set("KTL_DATA_DIR", ktlDataDir.isNull() ? ktlDataDir : base + ktlDataDir);
-    set("XDG_DATA_HOME", xdg.isNull() ? xdg : base + xdg + "/data");
-    set("XDG_CONFIG_HOME", xdg.isNull() ? xdg : base + xdg + "/config");
-    qputenv("HOME", base + "h");
-    const QString dir = dataDirectory();
-    QCOMPARE(dir, root.filePath(data));
-    QVERIFY(QFileInfo(dir).isDir());
-    QCOMPARE(SettingsStore::defaultFile(), root.filePath(settings));
-    QCOMPARE(logFilePath(dir, "F0ORB_P"), dir + "/F0ORB_P_KTL.log");
-  }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsClock)
