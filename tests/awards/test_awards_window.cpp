@@ -151,8 +151,7 @@ class TestAwardsWindow : public QObject {
     auto* country = Progress::in<QComboBox>(win, "Pays_Manquants");
     country->setCurrentIndex(country->findData("OK"));
     QAbstractItemModel* needed = Progress::in<QTableView>(win, "Liste_Manquants")->model();
-    QCOMPARE(needed->rowCount(), 2);
-    QCOMPARE(needed->index(1, 0).data().toString() + ' ' + needed->index(1, 1).data().toString(), "OK-00004 Hrad Čtyři");
+    QCOMPARE(columnOf(Progress::in<QTableView>(win, "Liste_Manquants"), 1), (QStringList{"Hrad Tři", "Hrad Čtyři"}));
     QCOMPARE(f.p.setting(stationSection("F0ORB"), "Progression Pays"), "OK");
     // Working a needed castle takes it off the list.
     f.typeQso("OK1Z", "OK", "00004");
@@ -161,17 +160,10 @@ class TestAwardsWindow : public QObject {
     QCOMPARE(needed->rowCount(), 1);
     QCOMPARE(Progress::totals(win), "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2");
 
-    // A castle of the log the list does not know is counted apart.
-    f.typeQso("OK1Z", "OK", "00099");
-    f.finishQso();
-    f.commit();
-    QCOMPARE(Progress::totals(win), "Castles worked: 4 of 5, confirmed: 1, countries: 2 of 2, not in the list: 1");
-
     // A file that is no list leaves the list as it was.
     const QByteArray stored = readFile(awardListPath(f.p.dataDir()));
     QCOMPARE(f.importList(QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)),
              "This file is not a list (a binary file): the award list has not changed.");
-    QCOMPARE(f.importList(""), "The file is empty: the award list has not changed.");
     QCOMPARE(readFile(awardListPath(f.p.dataDir())), stored);
     QVERIFY(Progress::totals(win).contains(" of 5"));
     // A list of another award.
