@@ -39,11 +39,8 @@ class TestCommandLine : public QObject {
     QVERIFY(QFile::exists(backup) && readFile(backup).isEmpty());  // the log before
 
     // The default station, the default file.
-    const Run own = s.run({"--export"});
-    QCOMPARE(own.out, "The file was registered under the name : " + s.data + "/F0ORB_KTL.adi\n");
-    const QByteArrayList lines = readFile(s.data + "/F0ORB_KTL.adi").split('\n');
-    QCOMPARE(lines[0], "Exporting the log of the station F0ORB to ADIF format\r");
-    QCOMPARE(lines.size(), 6 + 114 + 1);
+    QCOMPARE(s.run({"--export"}).out, "The file was registered under the name : " + s.data + "/F0ORB_KTL.adi\n");
+    QCOMPARE(readFile(s.data + "/F0ORB_KTL.adi").count('\n'), 6 + 114);
 
     // The standard export: what the file said, and what it did not, said so.
     const QString standard = s.data + "/std.adi";
@@ -52,13 +49,10 @@ class TestCommandLine : public QObject {
     QCOMPARE(std.out, "The standard ADIF file was saved as: " + standard +
                           "\nStandard export: 30 QSOs written without a field whose value is not known (none is "
                           "made up): 30 without report (XX at import).\n");
+    // The records' fields kept beside the log come back in it.
     const QByteArray adi = readFile(standard);
-    QVERIFY(adi.startsWith("ORB_KTL log of F0ORB in ADIF 3.1.6\r\n<ADIF_VER:5>3.1.6\r\n<PROGRAMID:7>ORB_KTL\r\n"));
-    QCOMPARE(adi.count("<EOR>"), 114);
-    QCOMPARE(adi.count("<MODE:12>DIGITALVOICE <SUBMODE:4>C4FM "), 7);
-    QCOMPARE(adi.count("<BAND:3>60m "), 1);
-    QCOMPARE(adi.count("<SIG:4>WWFF <SIG_INFO:9>ONFF-0200 "), 1);
-    QVERIFY(!adi.contains("<SIG:3>KTL <SIG_INFO:9>ONFF"));
+    QVERIFY(adi.count("<EOR>") == 114 && adi.count("<MODE:12>DIGITALVOICE <SUBMODE:4>C4FM ") == 7);
+    QVERIFY(adi.count("<BAND:3>60m ") == 1 && adi.count("<SIG:4>WWFF <SIG_INFO:9>ONFF-0200 ") == 1);
 
     // "-" for standard input: nothing of it left in the data folder.
     QCOMPARE(s.run({"--import", "-"}, {"LANG=C.UTF-8"}, readFile(kSample)).code, 0);
