@@ -171,7 +171,7 @@ class RigClientTest : public QObject {
 
     freq.clear();
     mode.clear();
-    QCOMPARE(rigctl(rig.port, {"F", "7012000"}) + rigctl(rig.port, {"M", "LSB", "2400"}), QString());
+    QCOMPARE((QStringList{rigctl(rig.port, {"F", "7012000"}), rigctl(rig.port, {"M", "LSB", "2400"})}).join(""), "");
     QTRY_COMPARE(mode.size(), 1);
     QCOMPARE(mode.at(0).at(0).toString() + ' ' + mode.at(0).at(1).toString(), "LSB 2400");
     QTRY_COMPARE(freq.size(), 1);
