@@ -247,9 +247,8 @@ class TestAdif : public QObject {
     QByteArray record = standardAdifRecord(line, header(), stored, &gaps);
     record.replace("<QSL_RCVD:1>N ", "").replace("<STATION_CALLSIGN:7>F0ORB/P <EOR>", "");
     QTEST(record, "record");
-    const QByteArray counts = QByteArray::number(gaps.call) + ' ' + QByteArray::number(gaps.date) + ' ' +
-                              QByteArray::number(gaps.time) + ' ' + QByteArray::number(gaps.band) + ' ' +
-                              QByteArray::number(gaps.mode) + ' ' + QByteArray::number(gaps.report);
+    const QByteArray counts = QString::asprintf("%lld %lld %lld %lld %lld %lld", qlonglong(gaps.call), qlonglong(gaps.date),
+        qlonglong(gaps.time), qlonglong(gaps.band), qlonglong(gaps.mode), qlonglong(gaps.report)).toLatin1();
     QTEST(counts, "gaps");
     QCOMPARE(gaps.qsos, counts == "0 0 0 0 0 0" ? 0 : 1);
   }
@@ -353,8 +352,7 @@ class TestAdif : public QObject {
                             "<QSO_DATE:8>20160108 <BAND:2>2m <EOR>\n" + kFull + "\n";
     const Imported once = importBytes(file), twice = importBytes(file, {}, {}, 2);
     QCOMPARE(once.notices, (Notices{{ReplacedField::Band, 1}, {ReplacedField::Callsign, 2}, {ReplacedField::Time, 2}}));
-    QCOMPARE(once.result.replaced, (std::array<qsizetype, 4>{1, 0, 1, 1}));
-    QCOMPARE(once.log.size(), 3);
+    QVERIFY(once.result.replaced == (std::array<qsizetype, 4>{1, 0, 1, 1}) && once.log.size() == 3);
     QByteArrayList doubled;
     for (const QByteArray& l : once.log) doubled << l << l;
     QCOMPARE(twice.log, doubled);
@@ -395,9 +393,8 @@ class TestAdif : public QObject {
     QFETCH(int, status);
     QFETCH(int, keyRecord);
     QTemporaryDir tmp;
-    QVERIFY(QDir(tmp.path()).mkdir("folder"));
-    QVERIFY(writeFile(tmp.filePath("plain"), "x"));
-    QVERIFY(writeFile(tmp.filePath("in.adi"), content));
+    QVERIFY(QDir(tmp.path()).mkdir("folder") && writeFile(tmp.filePath("plain"), "x") &&
+            writeFile(tmp.filePath("in.adi"), content));
     const QString logPath = tmp.filePath("F_KTL.log");
     writeLog(logPath, {logLineOf("OK9ZZ|||02/01/16|12:00|SSB|14 Mhz|59|||59").replace(23, 1, "*"),
                        logLineOf("OK8ZZ|||01/01/16|12:00|SSB|14 Mhz|59|||59")});
@@ -407,8 +404,7 @@ class TestAdif : public QObject {
     const AdifImportResult r = importAdif(adi, tmp.filePath(logName));
     QCOMPARE(int(r.status), status);
     if (r.ok()) {
-      QCOMPARE(r.keyRecord, keyRecord);
-      QCOMPARE(lines(logPath).size(), 4);
+      QVERIFY(r.keyRecord == keyRecord && lines(logPath).size() == 4);
       return;
     }
     if (r.status == AdifImportResult::FirstQsoTooLate) {  // nothing added, but sorted, marks cleared
