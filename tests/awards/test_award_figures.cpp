@@ -2,7 +2,6 @@
 // other programs write it (separators, encodings, headings, bad lines), the
 // program's stored copy, the tally of a log against it as the log changes
 // line by line, and the CSV the spreadsheets read.
-#include "awards/award_bands.h"
 #include "awards/award_list.h"
 #include "awards/award_report.h"
 #include "awards/award_tally.h"
@@ -55,11 +54,6 @@ std::shared_ptr<const AwardList> listOf(const QByteArray& text) {
 class TestAwardFigures : public QObject {
   Q_OBJECT
  private slots:
-  void bandsComeFromTheAdifTable() {
-    QCOMPARE(awardBands(), (QByteArrayList{"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz", "21 Mhz",
-                                           "24 Mhz", "28 Mhz", "50 Mhz", "144 Mhz", "432 Mhz"}));
-  }
-
   void publishedLists_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("status");

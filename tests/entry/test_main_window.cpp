@@ -1,17 +1,12 @@
 // Main over a scripted platform. Start-up: first use, restart on an existing
-// log with its stored band and mode, stored language, clocks. The check marks
-// of the language and of the entry mode, and every window's caption table
-// naming only controls the window has.
-// Logging from the keyboard: the Enter chain, commit, insert, edit, delete
-// and pasted text, driven with key events on the real window.
-#include "adif/import_adif_window.h"
+// log with its stored band and mode, stored language, clocks; the check
+// marks of the language and of the entry mode. Logging from the keyboard:
+// the Enter chain, commit, edit, delete and pasted text, driven with key
+// events on the real window.
 #include "entry/entry_form.h"
 #include "extras/extras_store.h"
 #include "log/qso_record.h"
-#include "platform/window_services.h"
-#include "station/station_window.h"
 #include "station_fixture.h"
-#include "views/search_window.h"
 
 #include <QScreen>
 #include <QTimer>
@@ -177,23 +172,6 @@ class MainWindowTest : public QObject {
     QVERIFY(s.state.realTimeEntry());
   }
 
-  // Every row of every caption table names a control of its window.
-  void captionTablesNameRealControls() {
-    StationFixture s;
-    QCOMPARE(applyCaptions(&s.w, mainCaptions(), Language::English), QStringList());
-    s.c<QAction>("Mnu_New_Indicatif")->trigger();
-    s.c<QAction>("Mnu_Import_ADIF")->trigger();
-    s.c<QPushButton>("Rechercher")->click();
-    const std::pair<QWidget*, std::span<const CaptionRow>> windows[] = {
-        {s.w.findChild<StationWindow*>(), stationCaptions()},
-        {s.w.findChild<ImportAdifWindow*>(), importCaptions()},
-        {s.w.findChild<SearchWindow*>(), searchCaptions()}};
-    for (const auto& [window, rows] : windows) {
-      QCOMPARE(applyCaptions(window, rows, Language::Italian), QStringList());
-      window->close();
-    }
-  }
-
   void realTimeQsoFromKeyboard() {
     Station s;
     s.c<QComboBox>("Mode_A")->setCurrentIndex(1);  // CW
@@ -329,21 +307,6 @@ class MainWindowTest : public QObject {
     s.c<QPushButton>("Annule_Saisie")->click();
     QCOMPARE(ExtrasStore(log).rowCount(), 0);
     QVERIFY(s.p.messages.isEmpty());
-  }
-
-  // Deleted with Yes; with no QSO chosen, or none at all, it asks for one.
-  void deleteTheOnlyQso() {
-    Station s(crlf({kG1}));
-    s.clickRow(0);
-    s.p.answers << true;
-    s.c<QPushButton>("Annule_Saisie")->click();
-    QCOMPARE(s.p.questions, QStringList{"Voulez vous Supprimer ce QSO ?"});
-    QVERIFY(s.lines().isEmpty());
-    QCOMPARE(s.state.logModel().rowCount(), 0);
-    QCOMPARE(s.entryState(), "Saisie QSO");
-    s.c<QPushButton>("Annule_Saisie")->click();
-    QTest::mouseDClick(s.c<QListView>("Liste_KTL")->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(s.p.messages, (QStringList{"Cliquez sur un QSO pour l'annuler", "Cliquez sur un QSO pour l'editer"}));
   }
 
   void keyboardOnlyEditFromTheList() {

@@ -9,10 +9,8 @@
 
 namespace ktl {
 
-FakePlatform::FakePlatform(const QString& root)
-    : root_(root.isEmpty() ? ownRoot_.path() : root),
-      dataDir_(root_ + "/data"),
-      settings_(root_ + "/config/KTL/KTL.ini") {
+FakePlatform::FakePlatform()
+    : dataDir_(ownRoot_.path() + "/data"), settings_(ownRoot_.path() + "/config/KTL/KTL.ini") {
   QDir().mkpath(dataDir_);
 }
 
@@ -83,11 +81,8 @@ std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, 
 }  // namespace
 
 StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign,
-                               const std::function<void(FakePlatform&)>& beforeStart, const QString& root)
-    : p(root),
-      call(callsign),
-      program(startedProgram(p, log, language, callsign, beforeStart)),
-      w(program->main),
+                               const std::function<void(FakePlatform&)>& beforeStart)
+    : call(callsign), program(startedProgram(p, log, language, callsign, beforeStart)), w(program->main),
       state(program->state) {}
 
 void StationFixture::enter(const char* field, const QString& text) {
@@ -115,15 +110,6 @@ void StationFixture::finishQso(const QString& name, bool qsl) {
 void StationFixture::commit(bool yes) {
   p.answers << yes;
   c<QPushButton>("Valide_A")->click();
-}
-
-StationFixture::StationFixture(const Existing& existing)
-    : p(existing.root),
-      call(p.setting(kCommonSection, "Indicatif Station")),
-      program(std::make_unique<Program>(p)),
-      w(program->main),
-      state(program->state) {
-  w.startUp();
 }
 
 QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }

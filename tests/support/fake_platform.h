@@ -23,9 +23,8 @@ class FixedClock : public Clock {
 class FakePlatform : public Platform {
  public:
   // Settings and logs in fresh folders of its own: every test starts with an
-  // empty settings store and no log. With `root`, they are in that folder
-  // instead (root/data, root/config/KTL/KTL.ini), for programs that share it.
-  explicit FakePlatform(const QString& root = {});
+  // empty settings store and no log.
+  FakePlatform();
 
   void message(QWidget*, const QString& text) override {
     messages << text;
@@ -78,7 +77,6 @@ class FakePlatform : public Platform {
 
  private:
   QTemporaryDir ownRoot_;
-  QString root_;
   QString dataDir_;
 
  public:

@@ -30,11 +30,9 @@ struct StationFixture {
   ProgramState& state;
 
   // `beforeStart` runs once the settings and the log are in place, before
-  // the program starts; `root` is the platform's folder (a fresh one when
-  // empty).
-  explicit StationFixture(const QByteArray& log = {}, const QString& language = QStringLiteral("Francais"),
-                          const QString& callsign = QStringLiteral("F0ORB"),
-                          const std::function<void(FakePlatform&)>& beforeStart = {}, const QString& root = {});
+  // the program starts.
+  explicit StationFixture(const QByteArray& log = {}, const QString& language = "Francais",
+                          const QString& callsign = "F0ORB", const std::function<void(FakePlatform&)>& beforeStart = {});
 
   template <typename T = QWidget>
   T* c(const char* name) const { return in<T>(&w, name); }
@@ -45,13 +43,6 @@ struct StationFixture {
     if (!x) qFatal("no control %s", name);
     return x;
   }
-  // A program started over the settings and logs already in `root` (the
-  // platform's folder), which it leaves as they are.
-  struct Existing {
-    QString root;
-  };
-  explicit StationFixture(const Existing& existing);
-
   // The texts of controls of Main (line edits, combo boxes, labels,
   // buttons), joined by "|".
   QString texts(std::initializer_list<const char*> names) const { return textsOf(&w, names); }
