@@ -19,8 +19,6 @@ class MainSizeTest : public QObject {
   void opensWholeGrowsAndShrinks() {
     StationFixture s;
     const QRect screen = available(s.w);
-    qInfo("screen %dx%d (logical), Main %dx%d, minimum %dx%d", screen.width(), screen.height(), s.w.width(),
-          s.w.height(), s.w.minimumWidth(), s.w.minimumHeight());
     QVERIFY(screen.contains(s.w.frameGeometry()));
     // Where the screen has room for it, the design size: 840 x 520 at 96 dpi.
     if (screen.width() >= 900 && screen.height() >= 600 && s.w.logicalDpiX() == 96)
@@ -53,20 +51,15 @@ class MainSizeTest : public QObject {
   }
   void placeRemembered() {
     QFETCH(QString, stored);
-    FakePlatform p;
-    p.setSetting(kCommonSection, "Indicatif Station", "F0ORB");
-    p.setSetting(kCommonSection, "Fenetre Main", stored);
-    Program prog(p);
-    prog.main.startUp();
-    const QRect g = prog.main.geometry();
-    QVERIFY(available(prog.main).contains(prog.main.frameGeometry()));
-    if (QTest::currentDataTag() == QLatin1String("fits") && available(prog.main).height() >= 500)
+    StationFixture s({}, "Francais", "F0ORB", [&](FakePlatform& p) { p.setSetting(kCommonSection, "Fenetre Main", stored); });
+    const QRect g = s.w.geometry();
+    QVERIFY(available(s.w).contains(s.w.frameGeometry()));
+    if (QTest::currentDataTag() == QLatin1String("fits") && available(s.w).height() >= 500)
       QCOMPARE(g, QRect(30, 60, 850, 400));
-    prog.main.close();
-    QCOMPARE(p.setting(kCommonSection, "Fenetre Main"),
+    s.w.close();
+    QCOMPARE(s.p.setting(kCommonSection, "Fenetre Main"),
              QStringLiteral("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()));
   }
-
 };
 
 QTEST_MAIN(MainSizeTest)

@@ -3,7 +3,6 @@
 #include "adif/adif_export.h"
 #include "adif/adif_import.h"
 #include "log/log_file.h"
-#include "log/log_list_model.h"
 #include "log/qso_record.h"
 #include "test_files.h"
 
@@ -265,19 +264,6 @@ class TestLogFile : public QObject {
     }
   }
 
-  // A rewrite killed between naming its new file and the rename leaves
-  // "<file>.ktl-new". Reading the log leaves it (it may be another
-  // program's rewrite about to be renamed); the next rewrite removes it.
-  void leftoverRemovedByTheNextRewrite() {
-    QVERIFY(writeFile(log_, crlf({A})));
-    QVERIFY(writeFile(log_ + ".ktl-new", crlf({B})));
-    LogListModel model;
-    QVERIFY(model.load(log_));
-    QCOMPARE(readFile(log_ + ".ktl-new"), crlf({B}));
-    QVERIFY(sortLog(log_).ok());
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"F0ORB_KTL.log"});
-    QCOMPARE(readFile(log_), crlf({A}));
-  }
 };
 
 QTEST_GUILESS_MAIN(TestLogFile)

@@ -35,7 +35,7 @@ class DesktopBoxesTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KTL_DATA_DIR", QFile::encodeName(data_.path())); }
 
-  void questionAnswersYesOnEnter() {
+  void questionAnswersYesOnEnterInTheLanguage() {
     DesktopPlatform platform;
     QString seen;
     whenUp(Qt::Key_Return, &seen);
@@ -46,15 +46,11 @@ class DesktopBoxesTest : public QObject {
     whenUp(Qt::Key_Return, &seen);
     platform.message(nullptr, "Entrez un indicatif");
     QCOMPARE(seen, "ORB_KTL|0|OK");
-  }
-
-  void questionButtonsInTheInterfaceLanguage() {
-    DesktopPlatform platform;
+    // The buttons in the interface language.
     ToolkitTranslation translation;
     for (auto [language, buttons] : {std::pair{Language::French, "Non/Oui"}, {Language::Italian, "No/Sì"},
                                      {Language::English, "No/Yes"}}) {
       translation.use(language);
-      QString seen;
       whenUp(Qt::Key_Escape, &seen);
       platform.question(nullptr, "?");
       QCOMPARE(seen.section(u'|', 2), QString::fromUtf8(buttons));

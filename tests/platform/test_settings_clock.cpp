@@ -39,27 +39,18 @@ class TestSettingsClock : public QObject {
       QTest::qWait(80);
       QCOMPARE(QFileInfo(file).lastModified(), written);
 
-      QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
       store.gatherWrites(0);
-      const bool root = ::geteuid() == 0;  // the superuser writes a read-only file
-      QCOMPARE(store.save(kCommonSection, "bande Utilisee", "4"), root);
-      QCOMPARE(failures, root ? QStringList() : QStringList{"Permission denied"});
-      QCOMPARE(store.get(kCommonSection, "bande Utilisee", "-"), "4");
-      QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-
-      QVERIFY(QFile::remove(file));
-      QVERIFY(QDir().mkpath(file));  // a folder where the file goes
+      QVERIFY(QFile::remove(file) && QDir().mkpath(file));  // a folder where the file goes
       QVERIFY(!store.save(kCommonSection, "Spots Hote", "dx.example.org"));
-      QCOMPARE(failures.last(), "Is a directory");
+      QCOMPARE(failures, QStringList{"Is a directory"});
       QVERIFY(QDir(file).removeRecursively());
       store.gatherWrites(1000);
       QVERIFY(store.save(kCommonSection, "bande Utilisee", "6"));
     }
     // What was still gathered is written when the store ends, the values a
     // failed write kept with it.
-    QCOMPARE(failures.size(), ::geteuid() == 0 ? 1 : 2);
-    QVERIFY(readFile(file).contains("bande%20Utilisee=6"));
-    QVERIFY(readFile(file).contains("Spots%20Hote=dx.example.org"));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(readFile(file).contains("bande%20Utilisee=6") && readFile(file).contains("Spots%20Hote=dx.example.org"));
   }
 
   void clockTexts_data() {
