@@ -203,27 +203,24 @@ class TestAwardFigures : public QObject {
     QFETCH(int, remove);
     QFETCH(QByteArray, insert);
     Log log;
-    for (int i = 0; i < 199; ++i) {
-      const QByteArray number = QByteArray::number(i % 60).rightJustified(5, '0');
-      log.lines << qso("OK9Z", "  OK-" + number, "01/" + QByteArray::number(1 + i % 12).rightJustified(2, '0') + "/16",
-                       i % 3 ? "14 Mhz" : "7.0 Mhz", i % 7 == 0);
-    }
+    for (int i = 0; i < 199; ++i)
+      log.lines << qso("OK9Z", "  OK-" + QByteArray::number(i % 60).rightJustified(5, '0'),
+                       "01/" + QByteArray::number(1 + i % 12).rightJustified(2, '0') + "/16", i % 3 ? "14 Mhz" : "7.0 Mhz",
+                       i % 7 == 0);
     log.lines << qso("F1A", "   F-01051", "01/01/16", "14 Mhz");
-    AwardTally kept(kTwoBands);
-    kept.setList(listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n"));
+    AwardTally kept(kTwoBands), fresh(kTwoBands);
+    const auto list = listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n");
+    kept.setList(list);
+    fresh.setList(list);
     QVERIFY(log.into(kept).full);
 
     log.lines.remove(at, remove);
     if (!insert.isEmpty()) log.lines.insert(at, insert);
     const AwardTally::Update u = log.into(kept);
-    QVERIFY(!u.full);
-    QCOMPARE(u.linesRead, insert.isEmpty() ? 0 : 1);
+    QVERIFY(!u.full && u.linesRead == (insert.isEmpty() ? 0 : 1));
     QByteArrayList touched;
     for (int c : u.countries) touched << kept.countries()[c].prefix;
     QTEST(touched, "touched");
-
-    AwardTally fresh(kTwoBands);
-    fresh.setList(listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n"));
     log.into(fresh);
     QCOMPARE(figures(kept), figures(fresh));
   }

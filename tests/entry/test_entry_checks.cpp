@@ -72,12 +72,6 @@ class TestEntryChecks : public QObject {
     QCOMPARE(ktl::checkField(field, text), expected);
   }
 
-  // Only a-z change; their neighbours and accented letters do not.
-  void upperTyped() {
-    QCOMPARE(QString(ktl::upperTyped(u'a')) + ktl::upperTyped(u'z'), "AZ");
-    for (char16_t c : {u'`', u'{', u'Q', u'7', u'\u00e9'}) QCOMPARE(ktl::upperTyped(c), QChar(c));
-  }
-
   // An unknown language silences every message but the import's French
   // notices and the file failures, which must never go unseen.
   void unknownLanguageSilence() {

@@ -309,16 +309,6 @@ class MainWindowTest : public QObject {
     QVERIFY(s.p.messages.isEmpty());
   }
 
-  void keyboardOnlyEditFromTheList() {
-    Station s(crlf({kG1, logLine("G1BBB", "G", "00002", "02/01/16", "12:00")}));
-    auto* list = s.c<QListView>("Liste_KTL");
-    QTest::keyClick(list, Qt::Key_Up);
-    QCOMPARE(s.state.selectedLine(), s.state.logModel().displayLine(0));
-    QTest::keyClick(list, Qt::Key_Return);
-    QVERIFY(s.c("Valide_A")->isEnabled());
-    QCOMPARE(s.text("Ind_A"), "G1AAA       ");
-  }
-
   // A QSO opened and committed unchanged keeps its bytes (but the repeat
   // mark); pasted control characters and letters outside Windows-1252
   // never break the line.

@@ -6,7 +6,6 @@
 #include "log/qso_record.h"
 #include "test_files.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,19 +71,6 @@ class TestLogFile : public QObject {
     log_ = dir_->filePath("F0ORB_KTL.log");
   }
   void cleanup() { delete dir_; }
-
-  // Lines cut across read blocks of any size.
-  void lineReader() {
-    QByteArray bytes("ab\r\n\r\ncd\nef\r\r\n\xe9g");
-    for (int blockSize : {1, 2, 3, 1 << 20}) {
-      QBuffer buffer(&bytes);
-      QVERIFY(buffer.open(QIODevice::ReadOnly));
-      LineReader reader(buffer, blockSize);
-      Lines got;
-      for (QByteArray line; reader.next(line);) got << line;
-      QCOMPARE(got, Lines({"ab", "", "cd", "ef\r", "\xe9g"}));
-    }
-  }
 
   // A null `before` is a missing log; a null `after` a log left missing.
   // Matching the old line ignores column 24 and reads missing end columns as

@@ -40,31 +40,6 @@ class TestQsoRecord : public QObject {
                                     QByteArray(60, 'x') + "      ");
   }
 
-  // The number takes five columns up to 9,999 lines and six past them, the
-  // second separator blank giving way: column 8 on never moves. Reading the
-  // list line back gives the log line, column 24 blank.
-  void displayLine_data() {
-    QTest::addColumn<qsizetype>("n");
-    QTest::addColumn<QByteArray>("head");
-    QTest::newRow("1") << qsizetype(1) << QByteArray("    1  ");
-    QTest::newRow("9999") << qsizetype(9999) << QByteArray(" 9999  ");
-    QTest::newRow("10000") << qsizetype(10000) << QByteArray(" 10000 ");
-    QTest::newRow("100000") << qsizetype(100000) << QByteArray("100000 ");
-  }
-  void displayLine() {
-    QFETCH(qsizetype, n);
-    QFETCH(QByteArray, head);
-    const QByteArray line = toLogLine(sample());
-    const QByteArray d = toDisplayLine(line, n, numberWidthFor(n));
-    QCOMPARE(d, head + "F0ORB/P     " "  " "   F-01051" "  04/03/16  09:05  SSB  14 Mhz   59   57   " + kName60 +
-                    "  *");
-    QCOMPARE(rebuildLogLine(d), QByteArray(line).replace(23, 1, " "));
-    QsoRecord fields = fromDisplayLine(d);
-    QCOMPARE(fields.countryPrefix + fields.rstReceived, QByteArray("   F59 "));  // padding kept for the entry fields
-    fields.repeatMark = true;
-    QCOMPARE(toLogLine(fields), line);
-  }
-
   // Lines a hand edit can leave behind load without shifting any column.
   void listLoadsOddLines() {
     QTemporaryDir dir;

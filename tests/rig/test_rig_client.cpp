@@ -2,9 +2,8 @@
 // read back with rigctl, and the other way round; rigctld killed and
 // started again), against a rigctld played by the test that answers
 // wrongly or not at all, and rigctld started by the program.
-// The rig's tables against rows written by hand: Hamlib modes in the log,
-// the mode for a spot (band plan and comment), Hamlib's model list and the
-// status texts.
+// The rig's tables against rows written by hand: the mode for a spot (band
+// plan and comment), Hamlib's model list and the status texts.
 #include "rig/rig_client.h"
 #include "rig/rig_daemon.h"
 #include "rig/rig_modes.h"
@@ -347,28 +346,6 @@ class RigClientTest : public QObject {
     QVERIFY2(daemon.exitCode() != 0 && daemon.lastOutput().contains("999999"), qPrintable(daemon.lastOutput()));
   }
 
-
-  void logMode_data() {
-    QTest::addColumn<QString>("hamlib");
-    QTest::addColumn<QString>("adif");  // MODE/SUBMODE, "" when unknown
-    QTest::addColumn<QString>("log");
-    QTest::newRow("usb, any case") << "usb" << "SSB/USB" << "SSB";
-    QTest::newRow("CW") << "CW" << "CW/" << "CW";
-    QTest::newRow("RTTY") << "RTTY" << "RTTY/" << "DIGI";
-    QTest::newRow("PSK") << "PSK" << "PSK/PSK31" << "DIGI";
-    QTest::newRow("C4FM") << "C4FM" << "DIGITALVOICE/C4FM" << "";
-    QTest::newRow("PKTUSB") << "PKTUSB" << "" << "";
-    QTest::newRow("broadcast FM") << "WFM" << "" << "";
-    QTest::newRow("USB with more") << "USBX" << "" << "";
-  }
-  void logMode() {
-    QFETCH(QString, hamlib);
-    QFETCH(QString, adif);
-    QFETCH(QString, log);
-    const auto row = logModeForRig(hamlib);
-    QCOMPARE(row ? QLatin1String(row->adifMode) + u'/' + QLatin1String(row->adifSubmode) : QString(), adif);
-    QCOMPARE(row ? QString::fromLatin1(row->logMode) : QString(), log);
-  }
 
   void spotMode_data() {
     QTest::addColumn<double>("khz");
