@@ -7,8 +7,7 @@ target_sources(ktl_core PRIVATE
   src/adif/adif_reader.cpp
   src/adif/adif_import.cpp
 )
-ktl_core_test(test_adif_export tests/adif/test_adif_export.cpp)
-ktl_core_test(test_adif_import tests/adif/test_adif_import.cpp)
+ktl_core_test(test_adif tests/adif/test_adif.cpp)
 target_sources(ktl-bench PRIVATE bench/bench_adif.cpp)
 # ktl-import-bench: the import through the real windows (bench/import_window.sh).
 add_executable(ktl-import-bench bench/import_window_bench.cpp)

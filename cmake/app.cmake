@@ -46,6 +46,7 @@ target_compile_definitions(test_log_ownership PRIVATE KTL_PROGRAM="$<TARGET_FILE
 # The built program itself, run over a data folder of its own.
 ktl_core_test(test_command_line tests/app/test_command_line.cpp)
 add_dependencies(test_command_line orb-ktl)
+target_link_libraries(test_command_line PRIVATE ktl_gui)
 target_compile_definitions(test_command_line PRIVATE KTL_PROGRAM="$<TARGET_FILE:orb-ktl>"
                            KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
 

@@ -9,8 +9,8 @@ target_link_libraries(ktl_gui PUBLIC ktl_extras)
 target_link_libraries(ktl-bench PRIVATE ktl_extras)
 ktl_core_test(test_extras_store tests/adif/test_extras_store.cpp)
 target_link_libraries(test_extras_store PRIVATE ktl_extras)
-# The standard export of every shared ADIF sample, read back by a validator
-# of the ADIF lists of its own.
+# The standard export of every shared sample read by a validator of the ADIF
+# enumerations written apart from the program's.
 ktl_core_test(test_standard_validity tests/adif/test_standard_validity.cpp)
 target_link_libraries(test_standard_validity PRIVATE ktl_extras)
 target_compile_definitions(test_standard_validity PRIVATE KTL_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")

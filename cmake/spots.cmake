@@ -18,8 +18,7 @@ target_sources(ktl_gui PRIVATE src/cluster/spot_table_model.cpp src/cluster/spot
 target_sources(ktl-bench PRIVATE bench/bench_spots.cpp)
 target_link_libraries(ktl-bench PRIVATE ktl_spots)
 ktl_core_test(test_spot_lines tests/cluster/test_spot_lines.cpp)
-ktl_core_test(test_spot_client tests/cluster/test_spot_client.cpp)
-target_link_libraries(test_spot_client PRIVATE ktl_spots)
+target_link_libraries(test_spot_lines PRIVATE ktl_spots)
 # ktl-spots-corpus: the spot reading and the castle references measured on
 # the real node lines of ../shared/spots-corpus (not part of the checkout).
 add_executable(ktl-spots-corpus bench/spots_corpus.cpp)

@@ -1,5 +1,5 @@
-// The ADIF menu items on the real window: export with its message, and the
-// Import_ADIF window with its file choice, replacement boxes and options.
+// The Import_ADIF window on the real window: its file choice, replacement
+// boxes and options.
 #include "adif/import_adif_window.h"
 #include "station_fixture.h"
 #include "log/qso_record.h"
@@ -7,19 +7,6 @@
 using namespace ktl;
 
 namespace {
-
-struct Station : StationFixture {
-  explicit Station(const QByteArray& log, const QString& language = QStringLiteral("Francais"))
-      : StationFixture(log, language, QStringLiteral("F0ORB_P")) {}
-  QString writeAdif(const QByteArray& content) {
-    const QString path = p.dataDir() + "/in.adi";
-    return writeFile(path, content) ? path : QString();
-  }
-  ImportAdifWindow* openImport() {
-    c<QAction>("Mnu_Import_ADIF")->trigger();
-    return w.findChild<ImportAdifWindow*>();
-  }
-};
 
 const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\r\n" +
                         logLine("G1BBB", "G", "00002", "03/01/16", "12:00") + "\r\n";
@@ -29,24 +16,13 @@ const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\
 class ImportWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void exportNamesTheFile() {
-    Station s(kLog, QStringLiteral("Anglais"));
-    s.w.findChild<QAction*>(QStringLiteral("Mnu_Export_ADIF"))->trigger();
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("The file was registered under the name : F0ORB_P_KTL.adi")});
-    const QList<QByteArray> lines = readFile(s.p.dataDir() + "/F0ORB_P_KTL.adi").split('\n');
-    // The label shows the stored form at start-up; the title follows it.
-    QCOMPARE(lines[0], QByteArray("Exporting the log of the station F0ORB_P to ADIF format\r"));
-    QVERIFY(lines[6].startsWith("<CALL:5>G1AAA "));
-  }
-
   void cancelledChoiceLeavesLogAlone() {
-    Station s(kLog);
-    ImportAdifWindow* win = s.openImport();
-    QVERIFY(win && win->isVisible());
-    QCOMPARE(win->windowTitle(), QStringLiteral("Importation d'un fichier ADIF"));
-    win->findChild<QPushButton*>(QStringLiteral("Importer"))->click();
-    QCOMPARE(s.p.messages, QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
-    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
+    StationFixture s(kLog);
+    auto* win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    QVERIFY(win->isVisible() && win->windowTitle() == "Importation d'un fichier ADIF");
+    StationFixture::in<QPushButton>(win, "Importer")->click();
+    QCOMPARE(s.p.messages, QStringList{"selectionnez un fichier ou quitter"});
+    QCOMPARE(s.p.readLog("F0ORB"), kLog);
     QVERIFY(!win->isVisible());
   }
 
@@ -58,17 +34,15 @@ class ImportWindowTest : public QObject {
     QTest::addColumn<bool>("sigAward");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("messages");
-    const QString band = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+    const QString band = "Bande absente, remplacée par 1.8 Mhz";
     QTest::newRow("a box per field") << true << false << "Francais" << QStringList{band, band};
     QTest::newRow("one summary, French plural")
         << false << false << "Francais" << QStringList{"Champs absents remplacés : 2 bandes (1.8 Mhz)."};
-    QTest::newRow("a box per field, SIG = award: a park is no castle")
-        << true << true << "Anglais"
+    QTest::newRow("a box per field, SIG = award: a park is no castle") << true << true << "Anglais"
         << QStringList{band, band,
                        "1 record whose SIG names no castle award (WWFF, POTA, SOTA...): castle columns left empty, "
                        "SIG and SIG_INFO kept beside the log."};
-    QTest::newRow("one summary, Italian")
-        << false << true << "Italien"
+    QTest::newRow("one summary, Italian") << false << true << "Italien"
         << QStringList{"Campi mancanti sostituiti: 2 bande (1.8 Mhz).\r\n1 record il cui SIG non nomina un diploma "
                        "di castelli (WWFF, POTA, SOTA...): colonne del castello lasciate vuote, SIG e SIG_INFO "
                        "conservati accanto al log."};
@@ -77,21 +51,21 @@ class ImportWindowTest : public QObject {
     QFETCH(bool, boxEach);
     QFETCH(bool, sigAward);
     QFETCH(QString, language);
-    Station s(kLog, language);
-    ImportAdifWindow* win = s.openImport();
-    win->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->setChecked(boxEach);
-    win->findChild<QCheckBox*>(QStringLiteral("SIG_Diplome"))->setChecked(sigAward);
+    StationFixture s(kLog, language);
+    auto* win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    StationFixture::in<QCheckBox>(win, "Messages_Remplacement")->setChecked(boxEach);
+    StationFixture::in<QCheckBox>(win, "SIG_Diplome")->setChecked(sigAward);
     QStringList openWhileImportOpen;
     s.p.onMessage = [&](const QString& text) {
       if (text.startsWith("Bande absente")) return;  // the boxes shown while the file is read
       if (s.w.findChild<ImportAdifWindow*>() && s.w.findChild<ImportAdifWindow*>()->isVisible())
         openWhileImportOpen << text;
     };
-    s.p.files << s.writeAdif(
-        "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:3>WCA <SIG_INFO:8>DL-00007 "
-        "<BAND:3>60m <eor>\n"
-        "<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:4>WWFF <SIG_INFO:9>DLFF-0001 <eor>\n");
-    win->importFile();
+    s.p.files << s.p.dataDir() + "/in.adi";
+    writeFile(s.p.files[0], "<CALL:5>dl1aa <QSO_DATE:8>20160102 <TIME_ON:4>1000 <MODE:4>RTTY <SIG:3>WCA <SIG_INFO:8>DL-00007 "
+                            "<BAND:3>60m <eor>\n<CALL:5>dl1ab <QSO_DATE:8>20160104 <TIME_ON:4>1000 <MODE:2>CW <SIG:4>WWFF "
+                            "<SIG_INFO:9>DLFF-0001 <eor>\n");
+    StationFixture::in<QPushButton>(win, "Importer")->click();
     QTEST(s.p.messages, "messages");
     QCOMPARE(openWhileImportOpen, QStringList());
     const QList<QByteArray> lines = s.lines();
@@ -100,31 +74,13 @@ class ImportWindowTest : public QObject {
     // SIG = award: the castle of WCA, none for the park.
     if (sigAward) QCOMPARE(lines[1].mid(13, 10) + "|" + lines[3].mid(13, 10), "  DL-00007|          ");
     for (const QByteArray& l : lines) QCOMPARE(l.size(), 121);
-    QCOMPARE(s.state.logModel().rowCount(), 4);
-    QVERIFY(!win->isVisible());
-    QCOMPARE(s.w.findChild<QListView*>(QStringLiteral("Liste_KTL"))->currentIndex().row(), 3);
+    QVERIFY(!win->isVisible() && s.state.logModel().rowCount() == 4);
+    QCOMPARE(s.c<QListView>("Liste_KTL")->currentIndex().row(), 3);
     // The choice is kept for the next import.
-    QCOMPARE(s.openImport()->findChild<QCheckBox*>(QStringLiteral("Messages_Remplacement"))->isChecked(), boxEach);
+    win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
+    QCOMPARE(StationFixture::in<QCheckBox>(win, "Messages_Remplacement")->isChecked(), boxEach);
   }
 
-  void fileWithoutRecordSaysSoAndChangesNothing_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no eor") << QByteArray("<eoh>\n<CALL:4>G4AB <BAND:3>20M\n")
-                            << "Ce fichier ne contient aucun QSO (aucun <EOR>) : rien n'a été importé.";
-    QTest::newRow("after 2050") << QByteArray("<eoh><CALL:4>G4AB <QSO_DATE:8>20510101 <TIME_ON:4>1200 <eor>")
-                                << "Le premier QSO du fichier est daté après le 31/12/2050 : rien n'a été importé.";
-  }
-  void fileWithoutRecordSaysSoAndChangesNothing() {
-    QFETCH(QByteArray, content);
-    Station s(kLog);
-    ImportAdifWindow* win = s.openImport();
-    s.p.files << s.writeAdif(content);
-    win->importFile();
-    QCOMPARE(s.p.messages.size(), 1);
-    QTEST(s.p.messages[0], "message");
-    QCOMPARE(s.p.readLog(QStringLiteral("F0ORB_P")), kLog);
-  }
 };
 
 QTEST_MAIN(ImportWindowTest)

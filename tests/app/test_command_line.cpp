@@ -1,80 +1,32 @@
 // The built program run from a script: help and version, an import of a
-// real file with its summary, both exports, and the runs that must fail
-// with their exit codes and leave the log as it was. The data folder and
-// settings are a temporary folder's; no display is given, so any window
-// would end the run.
-#include "platform/settings_store.h"
+// real file with its summary, both exports, the language it speaks, and the
+// runs that must fail with their exit codes and leave the log as it was.
+// Which arguments start the window and which the command line.
+#include "app/command_line.h"
+#include "program_run.h"
 #include "state/log_lock.h"
-#include "test_files.h"
 #include "test_log_lines.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace ktl;
 
 namespace {
 
-struct Run {
-  int code = -1;
-  QString out, err;
-};
-
-// An empty log of F0ORB, English, in a temporary data folder.
-struct Station {
-  QTemporaryDir tmp;
-  const QString data = tmp.filePath("data");
-  Station() {
-    QDir().mkpath(data);
-    QFile(data + "/F0ORB_KTL.log").open(QIODevice::WriteOnly);
-    SettingsStore settings(tmp.filePath("config/KTL/KTL.ini"));
-    settings.save(kCommonSection, "Indicatif Station", "F0ORB");
-    settings.save(stationSection("F0ORB"), "Language", "Anglais");
-  }
-  QByteArray log() const {
-    const QString path = data + "/F0ORB_KTL.log";
-    return QFile::exists(path) ? readFile(path) : QByteArray("<missing>");
-  }
-  // A run with LANG (and no LC_ALL or LC_MESSAGES) as given; `input` on
-  // its standard input.
-  Run run(const QStringList& args, const QString& lang = "C.UTF-8", const QByteArray& input = {}) const {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("KTL_DATA_DIR", data);
-    env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
-    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"}) env.remove(var);
-    env.insert("LANG", lang);
-    p.setProcessEnvironment(env);
-    p.start(KTL_PROGRAM, args);
-    p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-  }
-};
-
 const QString kSample = KTL_SHARED_DIR "/adif-samples/qrz_m0nom-p-logbook.adi";
+const QByteArray kOneQso = logLineOf("G1AAA|G-00001||01/01/16|12:00|SSB|14 Mhz|59||N|59") + "\r\n";
 
 }  // namespace
 
 class TestCommandLine : public QObject {
   Q_OBJECT
  private slots:
-  void helpAndVersion() {
-    Station s;
-    const Run help = s.run({"--help"});
-    for (const char* part : {"--station <CALL>", "--import <FILE.adi>", "--sig-award", "--export-standard <FILE>"})
-      QVERIFY2(help.out.contains(part), part);
-    QCOMPARE(s.run({"--version"}).out, "orb-ktl 1.0.1\n");
-  }
-
   void importThenExports() {
-    Station s;
+    ProgramFolder s;
     // 114 QSOs; 7 DIGITALVOICE, one on 60 m, three in WWFF parks.
     const Run r = s.run({"--station", "f0orb", "--import", kSample, "--sig-award"});
     QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data +
-                        "/F0ORB_KTL.log\n"
+    QCOMPARE(r.out, "114 QSOs imported from " + kSample + " into " + s.data + "/F0ORB_KTL.log\n"
                         "Missing fields replaced: 1 band (1.8 Mhz).\n"
                         "What the log's columns could not keep: 7 modes cut to three letters, 1 band not in the "
                         "table (put as 1.8 Mhz).\n"
@@ -87,12 +39,8 @@ class TestCommandLine : public QObject {
     QVERIFY(QFile::exists(backup) && readFile(backup).isEmpty());  // the log before
 
     // The default station, the default file.
-    const Run own = s.run({"--export"});
-    QCOMPARE(own.code, 0);
-    QCOMPARE(own.out, "The file was registered under the name : " + s.data + "/F0ORB_KTL.adi\n");
-    const QByteArrayList lines = readFile(s.data + "/F0ORB_KTL.adi").split('\n');
-    QCOMPARE(lines[0], "Exporting the log of the station F0ORB to ADIF format\r");
-    QCOMPARE(lines.size(), 6 + 114 + 1);
+    QCOMPARE(s.run({"--export"}).out, "The file was registered under the name : " + s.data + "/F0ORB_KTL.adi\n");
+    QCOMPARE(readFile(s.data + "/F0ORB_KTL.adi").count('\n'), 6 + 114);
 
     // The standard export: what the file said, and what it did not, said so.
     const QString standard = s.data + "/std.adi";
@@ -101,72 +49,97 @@ class TestCommandLine : public QObject {
     QCOMPARE(std.out, "The standard ADIF file was saved as: " + standard +
                           "\nStandard export: 30 QSOs written without a field whose value is not known (none is "
                           "made up): 30 without report (XX at import).\n");
+    // The records' fields kept beside the log come back in it.
     const QByteArray adi = readFile(standard);
-    QVERIFY(adi.startsWith("ORB_KTL log of F0ORB in ADIF 3.1.6\r\n<ADIF_VER:5>3.1.6\r\n<PROGRAMID:7>ORB_KTL\r\n"));
-    QCOMPARE(adi.count("<EOR>"), 114);
-    QCOMPARE(adi.count("<MODE:12>DIGITALVOICE <SUBMODE:4>C4FM "), 7);
-    QCOMPARE(adi.count("<BAND:3>60m "), 1);
-    QCOMPARE(adi.count("<SIG:4>WWFF <SIG_INFO:9>ONFF-0200 "), 1);
-    QVERIFY(!adi.contains("<SIG:3>KTL <SIG_INFO:9>ONFF"));
+    QVERIFY(adi.count("<EOR>") == 114 && adi.count("<MODE:12>DIGITALVOICE <SUBMODE:4>C4FM ") == 7);
+    QVERIFY(adi.count("<BAND:3>60m ") == 1 && adi.count("<SIG:4>WWFF <SIG_INFO:9>ONFF-0200 ") == 1);
+
+    // "-" for standard input: nothing of it left in the data folder.
+    QCOMPARE(s.run({"--import", "-"}, {"LANG=C.UTF-8"}, readFile(kSample)).code, 0);
+    QCOMPARE(s.log().size(), 2 * 114 * 123);
+    QVERIFY(!QDir(s.data).entryList(QDir::Files).join(' ').contains("stdin"));
   }
 
-  // The run speaks the language of LANG, else the station's (English
-  // here), else French; what scripts test, the exit code, stays.
+  // The run speaks the language of the first of LC_ALL, LC_MESSAGES and
+  // LANG that is set, else the station's, else French; what scripts test,
+  // the exit code, stays.
   void languageFromTheEnvironment_data() {
-    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QString>("station");  // the default station's language
     QTest::addColumn<QString>("error");
-    QTest::newRow("station's") << "C.UTF-8" << "No log for station F0XYZ: ";
-    QTest::newRow("LANG=it") << "it_IT.UTF-8" << "Nessun log per la stazione F0XYZ: ";
-    QTest::newRow("LANG=fr") << "fr_FR.UTF-8" << "Aucun log pour la station F0XYZ : ";
-    QTest::newRow("LANG=de") << "de_DE.UTF-8" << "Kein Log für die Station F0XYZ: ";
-    QTest::newRow("LANG not ours") << "pt_BR.UTF-8" << "No log for station F0XYZ: ";
+    QTest::newRow("station's") << QStringList{"LANG=C.UTF-8"} << "Anglais" << "No log for station F0XYZ: ";
+    QTest::newRow("LANG=de") << QStringList{"LANG=de_DE.UTF-8"} << "Anglais" << "Kein Log für die Station F0XYZ: ";
+    QTest::newRow("LC_ALL first") << QStringList{"LC_ALL=it_IT.UTF-8", "LC_MESSAGES=de_DE", "LANG=fr_FR"} << "Anglais"
+                                  << "Nessun log per la stazione F0XYZ: ";
+    QTest::newRow("LC_MESSAGES before LANG") << QStringList{"LC_MESSAGES=de_DE", "LANG=it_IT"} << "Anglais"
+                                             << "Kein Log für die Station F0XYZ: ";
+    QTest::newRow("LANG not ours") << QStringList{"LANG=pt_BR.UTF-8"} << "Italien"
+                                   << "Nessun log per la stazione F0XYZ: ";
+    QTest::newRow("none at all") << QStringList{} << "" << "Aucun log pour la station F0XYZ : ";
   }
   void languageFromTheEnvironment() {
-    QFETCH(QString, lang);
+    QFETCH(QStringList, locale);
+    QFETCH(QString, station);
     QFETCH(QString, error);
-    Station s;
-    const Run r = s.run({"--station", "F0XYZ", "--export"}, lang);
+    ProgramFolder s;
+    s.save(stationSection("F0ORB"), "Language", station);
+    const Run r = s.run({"--station", "F0XYZ", "--export"}, locale);
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
   }
 
   // Scripts get what they expect: every help, an error for anything else
-  // (never a window, which would need a display), "-" for standard input
-  // and output.
+  // (never a window, which would need a display), "-" for standard output.
   void scripts_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");  // the start of standard output
-    QTest::newRow("--help-all") << QStringList{"--help-all"} << 0 << "Usage: ";
-    QTest::newRow("single dash long option") << QStringList{"-station", "F0ORB", "-import", kSample} << 2 << "";
-    QTest::newRow("a bare file name") << QStringList{kSample} << 2 << "";
+    QTest::addColumn<QString>("out");       // the start of standard output
+    QTest::addColumn<QString>("contained");  // in standard output
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "orb-ktl 1.0.1\n" << "";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: " << "--export-standard <FILE>";
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << 0 << "Usage: " << "-platform NAME";
+    QTest::newRow("single dash long option") << QStringList{"-station", "F0ORB", "-import", kSample} << 2 << "" << "";
+    QTest::newRow("a bare file name") << QStringList{kSample} << 2 << "" << "";
+    QTest::newRow("a second file") << QStringList{"--import", kSample, kSample} << 2 << "" << "";
+    QTest::newRow("--sig-award without an import") << QStringList{"--export", "--sig-award"} << 2 << "" << "";
+    QTest::newRow("--json without --progress") << QStringList{"--export", "--json"} << 2 << "" << "";
     QTest::newRow("export to standard output") << QStringList{"--export", "-"} << 0
-                                               << "Exporting the log of the station F0ORB to ADIF format\r\n";
+                                               << "Exporting the log of the station F0ORB to ADIF format\r\n"
+                                               << "<CALL:5>G1AAA";
   }
   void scripts() {
     QFETCH(QStringList, args);
     QFETCH(int, code);
     QFETCH(QString, out);
-    Station s;
-    QVERIFY(writeFile(s.data + "/F0ORB_KTL.log",
-                      logLineOf("G1AAA|G-00001||01/01/16|12:00|SSB|14 Mhz|59||N|59") + "\r\n"));
+    QFETCH(QString, contained);
+    ProgramFolder s(kOneQso);
     const Run r = s.run(args);
     QCOMPARE(r.code, code);
     QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
+    QVERIFY2(r.out.contains(contained), qPrintable(r.out));
     if (code == 2) QVERIFY2(r.err.endsWith("Try 'orb-ktl --help'.\n"), qPrintable(r.err));
-    if (args.first() == "--help-all") QVERIFY(r.out.contains("-platform NAME"));
-    if (args.contains("-")) {
-      QVERIFY(r.out.contains("<CALL:5>G1AAA"));
-      QCOMPARE(QDir(s.data).entryList(QDir::Files), QStringList{"F0ORB_KTL.log"});
-    }
+    QCOMPARE(QDir(s.data).entryList(QDir::Files), QStringList{"F0ORB_KTL.log"});
   }
 
-  void importFromStandardInput() {
-    Station s;
-    const Run r = s.run({"--import", "-"}, "C.UTF-8", readFile(kSample));
-    QCOMPARE(r.code, 0);
-    QCOMPARE(s.log().count('\n'), 114);
-    QVERIFY(!QDir(s.data).entryList(QDir::Files).join(' ').contains("stdin"));
+  // Qt's own window options (with their values) start the window; anything
+  // else is the command line's.
+  void windowOrCommandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("commandLine");
+    QTest::newRow("none") << QStringList{} << false;
+    QTest::newRow("option and its value") << QStringList{"-style", "fusion", "--platform", "offscreen"} << false;
+    QTest::newRow("value after =") << QStringList{"--style=fusion", "-reverse"} << false;
+    QTest::newRow("a flag takes no value") << QStringList{"-reverse", "fusion"} << true;
+    QTest::newRow("a file after a window option") << QStringList{"-platform", "offscreen", "in.adi"} << true;
+    QTest::newRow("ours") << QStringList{"--version"} << true;
+  }
+  void windowOrCommandLine() {
+    QFETCH(QStringList, args);
+    QList<QByteArray> bytes{"orb-ktl"};
+    for (const QString& a : args) bytes << a.toUtf8();
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) argv.push_back(b.data());
+    QTEST(isCommandLineRun(int(argv.size()), argv.data()), "commandLine");
   }
 
   void failuresLeaveTheLogAlone_data() {
@@ -191,13 +164,12 @@ class TestCommandLine : public QObject {
     QFETCH(QStringList, args);
     QFETCH(QString, storedStation);
     QFETCH(bool, readOnlyLog);
-    Station s;
-    if (!storedStation.isEmpty())
-      SettingsStore(s.tmp.filePath("config/KTL/KTL.ini")).save(kCommonSection, "Indicatif Station", storedStation);
+    QFETCH(QString, error);
+    ProgramFolder s;
+    if (!storedStation.isEmpty()) s.save(kCommonSection, "Indicatif Station", storedStation);
     if (readOnlyLog) QVERIFY(QFile::setPermissions(s.data + "/F0ORB_KTL.log", QFile::ReadOwner | QFile::ReadGroup));
     const Run r = s.run(args);
     QTEST(r.code, "code");
-    QFETCH(QString, error);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     if (readOnlyLog) QVERIFY2(r.err.endsWith("\nPermission denied\n"), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
@@ -213,8 +185,7 @@ class TestCommandLine : public QObject {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("error");
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    QTest::newRow("a window") << "window" << 3
-                              << "The log of F0ORB is open in an ORB_KTL window (process " + pid +
+    QTest::newRow("a window") << "window" << 3 << "The log of F0ORB is open in an ORB_KTL window (process " + pid +
                                      "): close that window or import from it. Nothing was imported.\n";
     QTest::newRow("another import") << "import" << 3
                                     << "The log of F0ORB is being imported into by another orb-ktl (process " + pid +
@@ -228,7 +199,7 @@ class TestCommandLine : public QObject {
     QFETCH(QString, holder);
     QFETCH(int, code);
     QFETCH(QString, error);
-    Station s;
+    ProgramFolder s;
     const QString lockFile = s.data + "/F0ORB_KTL.log.lock";
     LogLock other(s.data + "/F0ORB_KTL.log", holder == u"import" ? LogLock::Role::Import : LogLock::Role::Window);
     if (holder == u"window" || holder == u"import") QVERIFY(other.tryTake().taken());
@@ -237,13 +208,9 @@ class TestCommandLine : public QObject {
     const Run r = s.run({"--import", kSample});
     QCOMPARE(r.code, code);
     QCOMPARE(r.err, error.contains("%1") ? error.arg(s.data) : error);
-    if (code != 0) {
-      QCOMPARE(s.log(), QByteArray());
-      QCOMPARE(s.run({"--export"}).code, 0);
-    } else {
-      QCOMPARE(s.log().count('\n'), 114);
-      QVERIFY(!QFile::exists(lockFile));  // let go at the end of the run
-    }
+    QCOMPARE(s.log().count('\n'), code ? 0 : 114);
+    if (code) QCOMPARE(s.run({"--export"}).code, 0);
+    QCOMPARE(QFile::exists(lockFile), code != 0);  // ours let go at the end of the run
   }
 };
 

@@ -41,7 +41,11 @@ class EntryWindowTest : public QObject {
     QCOMPARE(s.w.focusWidget(), s.c("Mode_A"));
     s.finishQso(QStringLiteral("Château de Švihov"), true);  // Š only exists in Windows-1252
     QCOMPARE(s.w.focusWidget(), s.c("Valide_A"));
-    // Enter on the focused button commits, the keypad's as well.
+    // Enter on the focused button commits, the keypad's as well; a held
+    // key's repeats click nothing.
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(s.w.focusWidget(), &held);
+    QVERIFY(s.p.questions.isEmpty());
     s.p.answers << true;
     QTest::keyClick(s.w.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(s.p.questions, QStringList{QStringLiteral("Voulez vous enregistrer ces données ?")});

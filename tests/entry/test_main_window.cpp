@@ -10,6 +10,7 @@
 #include "views/search_window.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 using namespace ktl;
@@ -122,14 +123,19 @@ class MainWindowTest : public QObject {
     MainWindow& w = prog.main;
     int rowsDuringSplash = -1;
     QString splashText;
+    QPoint splashFromMiddle;  // its centre from the screen's
     QTimer::singleShot(5, [&] {
       QWidget* s = QApplication::activeModalWidget();
       QVERIFY(s && s->objectName() == QLatin1String("Chargement"));
       splashText = s->findChild<QLabel*>(QStringLiteral("Label1"))->text();
       rowsDuringSplash = prog.state.logModel().rowCount();
+      splashFromMiddle = s->frameGeometry().center() - s->screen()->availableGeometry().center();
     });
     w.startUp();
     QCOMPARE(splashText, QStringLiteral("de F0ORB"));
+    // Centred across, 200 pixels below the middle.
+    QVERIFY2(qAbs(splashFromMiddle.x()) <= 1 && qAbs(splashFromMiddle.y() - 200) <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(splashFromMiddle.x()).arg(splashFromMiddle.y())));
     QCOMPARE(rowsDuringSplash, 0);  // the list is filled after the splash
     QVERIFY(p.messages.isEmpty());
     QCOMPARE(prog.state.logModel().rowCount(), 10);

@@ -109,7 +109,7 @@ class TestCrashSafety : public QObject {
   // ready. The exit code, -1 when it was killed at work.
   int run(const QString& op, qint64 killAfterUs = -1, qint64* workUs = nullptr) {
     QProcess helper;
-    helper.start(QString::fromLocal8Bit(self), {QStringLiteral("--change"), op, dir_.path()});
+    helper.start(QString::fromLocal8Bit(self), {"--change", op, dir_.path()});
     if (!helper.waitForReadyRead(10000)) return -2;
     QElapsedTimer t;
     t.start();

@@ -35,28 +35,24 @@ class DesktopBoxesTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KTL_DATA_DIR", QFile::encodeName(data_.path())); }
 
-  void questionAnswersYesOnEnter() {
+  void questionAnswersYesOnEnterInTheLanguage() {
     DesktopPlatform platform;
     QString seen;
     whenUp(Qt::Key_Return, &seen);
-    QVERIFY(platform.question(nullptr, QStringLiteral("Voulez vous Supprimer ce QSO ?")));
-    QCOMPARE(seen, QStringLiteral("ORB_KTL|0|No/Yes"));
+    QVERIFY(platform.question(nullptr, "Voulez vous Supprimer ce QSO ?"));
+    QCOMPARE(seen, "ORB_KTL|0|No/Yes");
     whenUp(Qt::Key_Escape, &seen);
-    QVERIFY(!platform.question(nullptr, QStringLiteral("?")));
+    QVERIFY(!platform.question(nullptr, "?"));
     whenUp(Qt::Key_Return, &seen);
-    platform.message(nullptr, QStringLiteral("Entrez un indicatif"));
-    QCOMPARE(seen, QStringLiteral("ORB_KTL|0|OK"));
-  }
-
-  void questionButtonsInTheInterfaceLanguage() {
-    DesktopPlatform platform;
+    platform.message(nullptr, "Entrez un indicatif");
+    QCOMPARE(seen, "ORB_KTL|0|OK");
+    // The buttons in the interface language.
     ToolkitTranslation translation;
     for (auto [language, buttons] : {std::pair{Language::French, "Non/Oui"}, {Language::Italian, "No/Sì"},
                                      {Language::German, "Ja/Nein"}, {Language::English, "No/Yes"}}) {
       translation.use(language);
-      QString seen;
       whenUp(Qt::Key_Escape, &seen);
-      platform.question(nullptr, QStringLiteral("?"));
+      platform.question(nullptr, "?");
       QCOMPARE(seen.section(u'|', 2), QString::fromUtf8(buttons));
     }
   }

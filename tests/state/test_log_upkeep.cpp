@@ -1,8 +1,7 @@
 // The open log's upkeep: daily backups (one copy a day, the last 30 kept,
 // other stations' copies left alone); what the started program does for
 // the open log, its backup of the day and its lock, through start-up and a
-// station change; a backup that fails; the two Fichier items for the
-// standard export and the backups folder.
+// station change; a backup that fails; a log another program holds.
 #include "state/daily_backup.h"
 #include "state/log_lock.h"
 #include "station_fixture.h"
@@ -22,12 +21,18 @@ const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "SSB
 class LogUpkeepTest : public QObject {
   Q_OBJECT
  private slots:
+  // One copy a day, the last 30 kept. A clock set back (a dead RTC) leaves
+  // copies dated after today: today's copy is made and kept, the oldest of
+  // the others goes.
   void onceADayLastThirtyKept() {
     QTemporaryDir tmp;
     const QString data = tmp.path();
     QCOMPARE(backupLogOfTheDay(data, "F0ORB", QDate(2016, 3, 1)).status, BackupResult::NoLog);
-    QVERIFY(writeFile(data + "/F0ORB_P_KTL.log", "portable\r\n"));
-    QCOMPARE(backupLogOfTheDay(data, "F0ORB_P", QDate(2016, 3, 1)).status, BackupResult::Made);
+    // Other stations' copies, the oldest by name: never F0ORB's to prune.
+    for (const char* other : {"F0ORB_P", "EA8_F0ORB"}) {
+      QVERIFY(writeFile(data + "/" + other + "_KTL.log", "other\r\n"));
+      QCOMPARE(backupLogOfTheDay(data, other, QDate(2016, 2, 1)).status, BackupResult::Made);
+    }
     for (int day = 0; day < 35; ++day) {
       const QDate date = QDate(2016, 3, 1).addDays(day);
       QVERIFY(writeFile(data + "/F0ORB_KTL.log", "day " + QByteArray::number(day) + "\r\n"));
@@ -36,34 +41,25 @@ class LogUpkeepTest : public QObject {
       QCOMPARE(backupLogOfTheDay(data, "F0ORB", date).status, BackupResult::AlreadyMade);
     }
     QStringList copies = QDir(data + "/backups").entryList(QDir::Files, QDir::Name);
-    QVERIFY(copies.removeOne("F0ORB_P_KTL_20160301.log"));
+    QVERIFY(copies.removeOne("F0ORB_P_KTL_20160201.log") && copies.removeOne("EA8_F0ORB_KTL_20160201.log"));
     QCOMPARE(copies.size(), 30);
-    QCOMPARE(copies.first(), "F0ORB_KTL_20160306.log");
-    QCOMPARE(copies.last(), "F0ORB_KTL_20160404.log");
+    QCOMPARE(copies.first() + ' ' + copies.last(), "F0ORB_KTL_20160306.log F0ORB_KTL_20160404.log");
     QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160404.log"), "day 34\r\n");
-  }
 
-  // A clock set back (a dead RTC) leaves copies dated after today: today's
-  // copy is made and kept, the oldest of the others goes.
-  void dayCopyKeptWhenTheClockWentBack() {
-    QTemporaryDir tmp;
-    const QString data = tmp.path();
-    QVERIFY(QDir(data).mkpath("backups"));
-    QVERIFY(writeFile(data + "/F0ORB_KTL.log", "today\r\n"));
-    for (int day = 1; day <= 30; ++day)
-      QVERIFY(writeFile(data + QStringLiteral("/backups/F0ORB_KTL_203001%1.log").arg(day, 2, 10, QLatin1Char('0')), "later"));
-    const BackupResult r = backupLogOfTheDay(data, "F0ORB", QDate(2016, 3, 4));
-    QCOMPARE(r.status, BackupResult::Made);
-    QCOMPARE(r.removed, 1);
-    const QStringList copies = QDir(data + "/backups").entryList(QDir::Files, QDir::Name);
+    const BackupResult back = backupLogOfTheDay(data, "F0ORB", QDate(2016, 2, 20));
+    QCOMPARE(back.status, BackupResult::Made);
+    QCOMPARE(back.removed, 1);
+    copies = QDir(data + "/backups").entryList({"F0ORB_KTL_*"}, QDir::Files, QDir::Name);
     QCOMPARE(copies.size(), 30);
-    QCOMPARE(copies.first(), "F0ORB_KTL_20160304.log");
-    QCOMPARE(copies[1], "F0ORB_KTL_20300102.log");
-    QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160304.log"), "today\r\n");
+    QCOMPARE(copies[0] + ' ' + copies[1], "F0ORB_KTL_20160220.log F0ORB_KTL_20160307.log");
+    QCOMPARE(readFile(data + "/backups/F0ORB_KTL_20160220.log"), "later the same day\r\n");
   }
 
   void startBacksUpAndHoldsTheLog() {
-    StationFixture s(kLog);  // the fake clock says 04/03/2016
+    // The UTC day names the copy, already the 5th where the operator is.
+    StationFixture s(kLog, "Francais", "F0ORB", [](FakePlatform& p) {
+      p.clock_.instant = QDateTime(QDate(2016, 3, 4), QTime(23, 30), Qt::UTC);
+    });
     const QString backups = s.p.dataDir() + "/backups/";
     QCOMPARE(readFile(backups + "F0ORB_KTL_20160304.log"), kLog);
     QLockFile other(s.p.logPath("F0ORB") + ".lock");
@@ -79,19 +75,14 @@ class LogUpkeepTest : public QObject {
   }
 
   void failedBackupIsToldOnceAndTheProgramGoesOn() {
-    FakePlatform p;
-    QFile blocker(p.dataDir() + "/backups");  // a file where the folder goes
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    p.setSetting(kCommonSection, "Indicatif Station", "F0ORB");
-    p.setSetting(stationSection("F0ORB"), "Language", "Anglais");
-    p.writeLog("F0ORB", kLog);
-    Program program(p);
-    program.main.startUp();
-    QCOMPARE(p.messages, QStringList{"Today's backup of the log could not be made:\r\n" + p.dataDir() +
-                                     "/backups/F0ORB_KTL_20160304.log\r\nNot a directory"});
-    QCOMPARE(program.state.logModel().rowCount(), 1);
-    QVERIFY(program.state.changeStation("F0ORB_P").ok());
-    QCOMPARE(p.messages.size(), 1);
+    StationFixture s(kLog, "Anglais", "F0ORB", [](FakePlatform& p) {
+      writeFile(p.dataDir() + "/backups", "");  // a file where the folder goes
+    });
+    QCOMPARE(s.p.messages, QStringList{"Today's backup of the log could not be made:\r\n" + s.p.dataDir() +
+                                       "/backups/F0ORB_KTL_20160304.log\r\nNot a directory"});
+    QCOMPARE(s.state.logModel().rowCount(), 1);
+    QVERIFY(s.state.changeStation("F0ORB_P").ok());
+    QCOMPARE(s.p.messages.size(), 1);
   }
 
   // Another program holds the log (here a command-line import, whose lock
@@ -113,26 +104,21 @@ class LogUpkeepTest : public QObject {
                                        ".\r\nIt is shown read-only: nothing will be written to it until it is free. "
                                        "ORB_KTL will take it over as soon as it is."});
     auto* state = s.c<QLabel>("Etat_Log");
-    QVERIFY(!state->isHidden());
-    QCOMPARE(state->text(), "Log read-only: " + holder);
-    QVERIFY(QFile::exists(log + ".ktl-new"));
-    QVERIFY(!QFile::exists(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"));
+    QVERIFY(!state->isHidden() && state->text() == "Log read-only: " + holder);
+    QVERIFY(QFile::exists(log + ".ktl-new") && !QFile::exists(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"));
 
     const QString refused = "Nothing was written: the log is " + holder + ".";
     s.typeQso("G4XYZ", "G", "00002");
     s.finishQso();
     s.commit();
-    QCOMPARE(s.p.messages.last(), refused);
-    QVERIFY(s.p.questions.isEmpty());
-    QCOMPARE(s.lines(), QList<QByteArray>{kLog.chopped(2)});
+    QVERIFY(s.p.messages.last() == refused && s.p.questions.isEmpty());
     QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), "G4XYZ");  // nothing typed is lost
     s.p.messages.clear();
     s.w.selectRow(0);
     s.c<QPushButton>("Annule_Saisie")->click();
     s.p.files << "never asked.adi";
     s.program->windows.open(WindowId::ImportAdif)->findChild<QPushButton*>("Importer")->click();
-    QCOMPARE(s.p.messages, QStringList(2, refused));
-    QCOMPARE(s.p.files.size(), 1);
+    QVERIFY(s.p.messages == QStringList(2, refused) && s.p.files.size() == 1);
     QCOMPARE(s.lines(), QList<QByteArray>{kLog.chopped(2)});
 
     // The import writes its log and lets go: the window shows that log,
@@ -143,36 +129,15 @@ class LogUpkeepTest : public QObject {
     QVERIFY(!s.state.logWritable());
     import.reset();
     QTRY_VERIFY(s.state.logWritable());
-    QVERIFY(state->isHidden() && state->text().isEmpty());
-    QVERIFY(!QFile::exists(log + ".ktl-new"));
+    QVERIFY(state->isHidden() && state->text().isEmpty() && !QFile::exists(log + ".ktl-new"));
     QCOMPARE(readFile(s.p.dataDir() + "/backups/F0ORB_KTL_20160304.log"), imported);
     s.c<QPushButton>("Efface_A")->click();
     s.typeQso("G4XYZ", "G", "00002");
     s.finishQso();
     s.commit();
-    QCOMPARE(s.lines().size(), 3);
-    QCOMPARE(s.p.messages, QStringList(2, refused));
+    QVERIFY(s.lines().size() == 3 && s.p.messages == QStringList(2, refused));
   }
 
-  void fileMenuItems() {
-    StationFixture s(kLog, "Italien");
-    auto* standard = s.c<QAction>("Mnu_Export_ADIF_Standard");
-    QCOMPARE(standard->text(), "Esportare il log in formato ADIF standard (3.1)");
-    standard->trigger();
-    const QString file = s.p.dataDir() + "/F0ORB_KTL_standard.adi";
-    QCOMPARE(s.p.messages, QStringList{"Il file ADIF standard è stato registrato come: " + file});
-    const QByteArray adi = readFile(file);
-    QVERIFY(adi.contains("<CREATED_TIMESTAMP:15>20160304 090503\r\n<EOH>\r\n<CALL:5>G1AAA <QSO_DATE:8>20160101 "));
-    QVERIFY(adi.contains("<SIG:3>KTL <SIG_INFO:7>G-00001 <QTH:4>HRAD "));
-
-    auto* backups = s.c<QAction>("Mnu_Sauvegardes");
-    QCOMPARE(backups->text(), "Aprire la cartella dei backup");
-    backups->trigger();
-    QCOMPARE(s.p.foldersOpened, QStringList{s.p.dataDir() + "/backups"});
-    s.p.openFolderAnswer = false;
-    backups->trigger();
-    QCOMPARE(s.p.messages.last(), "I backup sono nella cartella: " + s.p.dataDir() + "/backups");
-  }
 };
 
 QTEST_MAIN(LogUpkeepTest)

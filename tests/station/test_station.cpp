@@ -1,43 +1,47 @@
 // The station window: typed callsign handling, refusals in each language,
 // creation of a new station and return to an existing one.
-#include "entry/entry_form.h"
-#include "station_fixture.h"
 #include "station/station_window.h"
+#include "station_fixture.h"
 
 using namespace ktl;
 
 namespace {
 
 struct Fixture : StationFixture {
-  explicit Fixture(const QString& language = QStringLiteral("Francais"))
-      : StationFixture(crlf({logLine("F5XYZ", "F", "01051", "07/03/16", "12:00")}), language) {}
+  explicit Fixture(const QString& language = "Francais")
+      : StationFixture(crlf({logLine("F5XYZ", "F", "01051", "07/03/16", "12:00")}), language, "F0ORB",
+                       [](FakePlatform& p) { p.setSetting(stationSection("F0ORB"), "bande Utilisee", "4"); }) {}
   StationWindow* open() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a window closed before
     c<QAction>("Mnu_New_Indicatif")->trigger();
     return w.findChild<StationWindow*>();
   }
+  // Pasted, no key handling, then Validation.
+  StationWindow* choose(const QString& callsign) {
+    StationWindow* s = open();
+    in<QLineEdit>(s, "New_Indicatif")->setText(callsign);
+    in<QPushButton>(s, "Validation")->click();
+    return s;
+  }
 };
-
-QLineEdit* box(StationWindow* s) { return s->findChild<QLineEdit*>(QStringLiteral("New_Indicatif")); }
 
 }  // namespace
 
 class StationTest : public QObject {
   Q_OBJECT
  private slots:
+  // Typed small letters become capitals and "/" becomes "_"; Enter moves to
+  // Validation, whose Enter confirms.
   void typedCallsignIsUpperCasedWithUnderscore() {
     Fixture f;
     StationWindow* s = f.open();
-    QTest::keyClicks(box(s), QStringLiteral("f0orb/p"));
-    QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));
-    QTest::keyClick(box(s), Qt::Key_Return);
-    QCOMPARE(box(s)->text(), QStringLiteral("F0ORB_P"));  // Enter is swallowed
-    QCOMPARE(s->focusWidget(), s->findChild<QPushButton*>(QStringLiteral("Validation")));
-    QCOMPARE(box(s)->palette().color(QPalette::Base), QColor(Qt::white));
-    // Enter again, on Validation, confirms.
+    auto* box = Fixture::in<QLineEdit>(s, "New_Indicatif");
+    QTest::keyClicks(box, "f0orb/p");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(box->text() == "F0ORB_P" && s->focusWidget() == Fixture::in<QPushButton>(s, "Validation"));
+    QCOMPARE(box->palette().color(QPalette::Base), QColor(Qt::white));
     QTest::keyClick(s->focusWidget(), Qt::Key_Return);
-    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB_P"));
-    QVERIFY(!s->isVisible());
+    QVERIFY(f.state.stationCallsign() == "F0ORB_P" && !s->isVisible());
   }
 
   void refusals_data() {
@@ -55,41 +59,32 @@ class StationTest : public QObject {
     QFETCH(QString, language);
     QFETCH(QString, typed);
     Fixture f(language);
-    StationWindow* s = f.open();
-    box(s)->setText(typed);  // pasted: no key handling
-    s->confirm();
-    QCOMPARE(f.p.messages.size(), 1);
-    QTEST(f.p.messages.value(0), "message");
-    QTEST(box(s)->text(), "left");
+    StationWindow* s = f.choose(typed);
+    QTEST(f.p.messages.join('|'), "message");
+    QTEST(Fixture::in<QLineEdit>(s, "New_Indicatif")->text(), "left");
     QVERIFY(s->isVisible());
-    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB"));
-    QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB"));
+    QCOMPARE(f.state.stationCallsign() + ' ' + f.p.setting(kCommonSection, "Indicatif Station"), "F0ORB F0ORB");
   }
 
+  // A new station gets an empty log and the first band, and no QSO of the
+  // other log stays chosen; back on the first station, its log and its band
+  // are as they were.
   void newStationThenBack() {
     Fixture f;
-    f.p.setSetting(stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("4"));
-    f.w.entryForm().restoreBandAndMode(false);
-    StationWindow* s = f.open();
-    box(s)->setText(QStringLiteral("f0orb_p"));
-    s->confirm();
+    QCOMPARE(f.c<QComboBox>("Bande_A")->currentText(), "14 Mhz");
+    f.c<QListView>("Liste_KTL")->clicked(f.state.logModel().index(0));
+    QVERIFY(!f.choose("f0orb_p")->isVisible());
+    QVERIFY(f.state.selectedLine().isEmpty());
     QVERIFY(f.p.messages.isEmpty());
-    QVERIFY(!s->isVisible());
-    QCOMPARE(f.state.stationCallsign(), QStringLiteral("F0ORB_P"));
-    QVERIFY(QFile::exists(f.p.logPath(QStringLiteral("F0ORB_P"))));
+    QCOMPARE(f.state.stationCallsign() + ' ' + f.p.setting(kCommonSection, "Indicatif Station"), "F0ORB_P F0ORB_P");
+    QVERIFY(QFile::exists(f.p.logPath("F0ORB_P")));
     QCOMPARE(f.state.logModel().rowCount(), 0);
-    QCOMPARE(f.w.findChild<QLabel*>(QStringLiteral("I_Station"))->text(), QStringLiteral("F0ORB/P"));
-    QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("1.8 Mhz"));
-    QCOMPARE(f.p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB_P"));
-    // Back to the first station: its log and its band as they were.
-    s = f.open();
-    box(s)->setText(QStringLiteral("F0ORB"));
-    s->confirm();
+    QCOMPARE(f.c<QLabel>("I_Station")->text() + ' ' + f.c<QComboBox>("Bande_A")->currentText(), "F0ORB/P 1.8 Mhz");
+    f.choose("F0ORB");
     QCOMPARE(f.state.logModel().rowCount(), 1);
-    QCOMPARE(f.w.findChild<QComboBox*>(QStringLiteral("Bande_A"))->currentText(), QStringLiteral("14 Mhz"));
+    QCOMPARE(f.c<QComboBox>("Bande_A")->currentText(), "14 Mhz");
     QVERIFY(f.state.selectedLine().isEmpty());
   }
-
 };
 
 QTEST_MAIN(StationTest)

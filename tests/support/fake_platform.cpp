@@ -1,7 +1,7 @@
 #include "fake_platform.h"
 
-#include "log/qso_record.h"
 #include "test_files.h"
+#include "test_log_lines.h"
 #include "platform/desktop_platform.h"
 #include "platform/web_view.h"
 
@@ -11,8 +11,8 @@ namespace ktl {
 
 FakePlatform::FakePlatform(const QString& root)
     : root_(root.isEmpty() ? ownRoot_.path() : root),
-      dataDir_(root_ + QStringLiteral("/data")),
-      settings_(root_ + QStringLiteral("/config/KTL/KTL.ini")) {
+      dataDir_(root_ + "/data"),
+      settings_(root_ + "/config/KTL/KTL.ini") {
   QDir().mkpath(dataDir_);
 }
 
@@ -55,7 +55,11 @@ QString FakePlatform::setting(const QString& section, const QString& key, const 
 
 QByteArray logLine(const char* call, const char* prefix, const char* number, const char* date, const char* time,
                    const char* mode, const char* band, const char* name, bool qsl, bool repeat) {
-  return toLogLine({call, prefix, number, repeat, date, time, mode, band, "59", name, qsl, "59"});
+  // The reference as the log keeps it: the prefix right-justified in four
+  // columns, "-", the number left-justified in five.
+  const QByteArray reference = QByteArray(prefix).rightJustified(4) + '-' + QByteArray(number).leftJustified(5);
+  return logLineOf(QByteArray(call) + '|' + reference + '|' + (repeat ? "*" : "") + '|' + date + '|' + time + '|' + mode +
+                   '|' + band + "|59|" + name + '|' + (qsl ? "*" : " ") + "|59");
 }
 
 }  // namespace ktl
@@ -68,8 +72,8 @@ namespace {
 // The settings and the log are in place before the program starts.
 std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, const QString& language,
                                         const QString& callsign, const std::function<void(FakePlatform&)>& beforeStart) {
-  p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), callsign);
-  p.setSetting(stationSection(callsign), QStringLiteral("Language"), language);
+  p.setSetting(kCommonSection, "Indicatif Station", callsign);
+  p.setSetting(stationSection(callsign), "Language", language);
   p.writeLog(callsign, log);
   if (beforeStart) beforeStart(p);
   auto program = std::make_unique<Program>(p);
@@ -79,11 +83,8 @@ std::unique_ptr<Program> startedProgram(FakePlatform& p, const QByteArray& log, 
 }  // namespace
 
 StationFixture::StationFixture(const QByteArray& log, const QString& language, const QString& callsign,
-                               const std::function<void(FakePlatform&)>& beforeStart, const QString& root)
-    : p(root),
-      call(callsign),
-      program(startedProgram(p, log, language, callsign, beforeStart)),
-      w(program->main),
+                               const std::function<void(FakePlatform&)>& beforeStart)
+    : call(callsign), program(startedProgram(p, log, language, callsign, beforeStart)), w(program->main),
       state(program->state) {}
 
 void StationFixture::enter(const char* field, const QString& text) {
@@ -115,7 +116,7 @@ void StationFixture::commit(bool yes) {
 
 StationFixture::StationFixture(const Existing& existing)
     : p(existing.root),
-      call(p.setting(kCommonSection, QStringLiteral("Indicatif Station"))),
+      call(p.setting(kCommonSection, "Indicatif Station")),
       program(std::make_unique<Program>(p)),
       w(program->main),
       state(program->state) {
@@ -123,6 +124,30 @@ StationFixture::StationFixture(const Existing& existing)
 }
 
 QList<QByteArray> StationFixture::lines() const { return fileLines(p.logPath(call)); }
+
+QString StationFixture::textsOf(const QWidget* window, std::initializer_list<const char*> names) {
+  QStringList out;
+  for (const char* name : names) {
+    QWidget* x = in(window, name);
+    if (auto* e = qobject_cast<QLineEdit*>(x)) out << e->text();
+    else if (auto* b = qobject_cast<QComboBox*>(x)) out << b->currentText();
+    else if (auto* l = qobject_cast<QLabel*>(x)) out << l->text();
+    else if (auto* p = qobject_cast<QAbstractButton*>(x)) out << p->text();
+  }
+  return out.join(u'|');
+}
+
+void typeEnter(QWidget* field, const QString& text) {
+  QTest::keyClicks(field, text);
+  QTest::keyClick(field, Qt::Key_Return);
+}
+
+QStringList columnOf(const QAbstractItemView* view, int column) {
+  QStringList out;
+  const QAbstractItemModel* m = view->model();
+  for (int r = 0; r < m->rowCount(); ++r) out << m->index(r, column).data().toString();
+  return out;
+}
 
 QByteArray crlf(std::initializer_list<QByteArray> lines) {
   QByteArray out;

@@ -30,11 +30,15 @@ struct StationFixture {
   ProgramState& state;
 
   // `beforeStart` runs once the settings and the log are in place, before
-  // the program starts; `root` is the platform's folder (a fresh one when
-  // empty).
-  explicit StationFixture(const QByteArray& log = {}, const QString& language = QStringLiteral("Francais"),
-                          const QString& callsign = QStringLiteral("F0ORB"),
-                          const std::function<void(FakePlatform&)>& beforeStart = {}, const QString& root = {});
+  // the program starts.
+  explicit StationFixture(const QByteArray& log = {}, const QString& language = "Francais",
+                          const QString& callsign = "F0ORB", const std::function<void(FakePlatform&)>& beforeStart = {});
+  // A program started over the settings and logs already in `root` (the
+  // platform's folder), which it leaves as they are.
+  struct Existing {
+    QString root;
+  };
+  explicit StationFixture(const Existing& existing);
 
   template <typename T = QWidget>
   T* c(const char* name) const { return in<T>(&w, name); }
@@ -45,12 +49,20 @@ struct StationFixture {
     if (!x) qFatal("no control %s", name);
     return x;
   }
-  // A program started over the settings and logs already in `root` (the
-  // platform's folder), which it leaves as they are.
-  struct Existing {
-    QString root;
-  };
-  explicit StationFixture(const Existing& existing);
+  // The texts of controls of Main (line edits, combo boxes, labels,
+  // buttons), joined by "|".
+  QString texts(std::initializer_list<const char*> names) const { return textsOf(&w, names); }
+  static QString textsOf(const QWidget* window, std::initializer_list<const char*> names);
+
+  // The window a menu item or a button of Main opens.
+  template <typename W>
+  W* open(const char* item) {
+    if (auto* action = w.findChild<QAction*>(QString::fromLatin1(item)))
+      action->trigger();
+    else
+      c<QPushButton>(item)->click();
+    return w.findChild<W*>();
+  }
 
   // The entry from the keyboard: a text typed into a field, then Enter.
   void enter(const char* field, const QString& text);
@@ -63,6 +75,11 @@ struct StationFixture {
   // The log's lines, without their CR LF.
   QList<QByteArray> lines() const;
 };
+
+// Keys typed into a field, then Enter.
+void typeEnter(QWidget* field, const QString& text);
+// Column `column` of every row of a view's model, top to bottom.
+QStringList columnOf(const QAbstractItemView* view, int column = 0);
 
 // Log lines joined with CR LF.
 QByteArray crlf(std::initializer_list<QByteArray> lines);

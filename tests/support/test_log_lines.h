@@ -22,4 +22,11 @@ inline QByteArray logLineOf(const QByteArray& fields) {
   return out;
 }
 
+// A QSO of a castle at 10:00 in SSB: call, reference as the log keeps it
+// (prefix right-justified in 4 columns), date, band, QSL mark.
+inline QByteArray qso(const char* call, const char* ref, const char* date, const char* band, bool qsl = false) {
+  return logLineOf(QByteArray(call) + '|' + ref + "| |" + date + "|10:00|SSB|" + band + "|59||" + (qsl ? "*" : " ") +
+                   "|59");
+}
+
 }  // namespace ktl

@@ -103,16 +103,6 @@ class TestTranslations : public QObject {
     if (language != int(Language::Other)) QCOMPARE(pick(unknown, Language(language)), "Un texte sans traduction");
   }
 
-  void languagesBySettingAndCode() {
-    QCOMPARE(languageFromSetting("Allemand"), Language::German);
-    QCOMPARE(languageFromSetting("allemand"), Language::Other);
-    QCOMPARE(settingFromLanguage(Language::Italian), "Italien");
-    QCOMPARE(languageFromCode("de_AT.UTF-8"), Language::German);
-    QCOMPARE(languageFromCode("en"), Language::English);
-    QCOMPARE(languageFromCode("C.UTF-8"), Language::Other);
-    QCOMPARE(languageFromCode("deu"), Language::Other);
-    QCOMPARE(spoken(Language::Other), Language::French);
-  }
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)
