@@ -3,7 +3,6 @@
 target_sources(ktl_core PRIVATE src/cluster/cluster_pages.cpp src/cluster/host_name.cpp src/texts/cluster_texts.cpp)
 target_sources(ktl_gui PRIVATE src/cluster/cluster_window.cpp src/platform/engine_web_view.cpp)
 ktl_gui_test(test_cluster_windows tests/cluster/test_cluster_windows.cpp)
-target_link_libraries(test_cluster_windows PRIVATE Qt6::Network)
 # The real Chromium view against a server of the test's own on the loopback.
 # As root (CI) Chromium runs only without its sandbox; with no GPU it draws
 # in software.

@@ -23,8 +23,7 @@ target_link_libraries(test_spot_lines PRIVATE ktl_spots)
 # the real node lines of ../shared/spots-corpus (not part of the checkout).
 add_executable(ktl-spots-corpus bench/spots_corpus.cpp)
 target_link_libraries(ktl-spots-corpus PRIVATE ktl_spots)
-# The spot table with hand-written times, and the hunting rules.
-ktl_gui_test(test_spot_table tests/cluster/test_spot_table.cpp)
+# The spot table with hand-written times, and the window as a hunter uses it.
 ktl_gui_test(test_spots_window tests/cluster/test_spots_window.cpp)
 target_link_libraries(test_spots_window PRIVATE Qt6::Network)
 # ktl-spots-window-bench: the window under a node's flood (bench/spots_window.sh
