@@ -120,13 +120,16 @@ class SpotsWindowTest : public QObject {
     at(2, "A1AA", "7012.0", "OK1ABC", "KTL OK-08815");
     at(4, "B1BB", "7012.0", "OK1ABC", "tnx");  // keeps the castle
     at(6, "A1AA", "7012.0", "OK1ABC", "now KTL OK-00815");  // the new castle first, a spotter once
-    at(9, "B1BB", "14026.0", "F5ABC", "KTL F-01051");  // the latest spot of the row
-    m.apply(kStart.addSecs(9 * 60));
+    at(10, "B1BB", "14026.0", "F5ABC", "KTL F-01051");  // 10 minutes after: the latest spot of the row
+    QSignalSpy changed(&m, &QAbstractItemModel::dataChanged);
+    m.apply(kStart.addSecs(10 * 60));
+    // The view is told the held row changed, that row alone.
+    QVERIFY(changed.size() == 1 && changed[0][0].toModelIndex().row() == 2 && changed[0][1].toModelIndex().row() == 2);
     QCOMPARE(rows(m), (QStringList{"OK1ABC 7012.0 12:06 OK-00815 OK-08815 2", "F5ABC 7025.0 12:01  1",
-                                   "F5ABC 14026.0 12:09 F-01051 2"}));
-    at(20, "C1CC", "14025.0", "F5ABC", "cq");  // 11 minutes after: a row of its own
-    m.apply(kStart.addSecs(39 * 60));  // 30 minutes old stays
-    QCOMPARE(rows(m), (QStringList{"F5ABC 14025.0 12:20  1", "F5ABC 14026.0 12:09 F-01051 2"}));
+                                   "F5ABC 14026.0 12:10 F-01051 2"}));
+    at(21, "C1CC", "14025.0", "F5ABC", "cq");  // 11 minutes after: a row of its own
+    m.apply(kStart.addSecs(40 * 60));  // 30 minutes old stays
+    QCOMPARE(rows(m), (QStringList{"F5ABC 14025.0 12:21  1", "F5ABC 14026.0 12:10 F-01051 2"}));
   }
 
   // The queue waiting for a take is bounded.
@@ -232,6 +235,7 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(m->rowCount(), 1);
     auto* mode = Hunt::in<QComboBox>(win, "Mode_SP");
     mode->setCurrentIndex(mode->findText("Phonie"));
+    QCOMPARE(m->rowCount(), 0);  // the castle on 160 m is in the CW segment
     QCOMPARE(s.get("Spots Chateaux") + '|' + s.get("Spots Bande") + '|' + s.get("Spots Mode"), "1|1.8 Mhz|PHONE");
     win = s.reopen(win);
     QCOMPARE(StationFixture::textsOf(win, {"Bande_SP", "Mode_SP"}), "1.8 Mhz|Phonie");
