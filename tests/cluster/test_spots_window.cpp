@@ -311,40 +311,11 @@ class SpotsWindowTest : public QObject {
     s.state.setRig(nullptr);
   }
 
-  // A new castle: a notice and a sound, once an hour per castle and band;
-  // each can be turned off, and the choice is kept.
+  // A new castle is told at once with a sound, named from the award's list
+  // (in the table too); those within the next five seconds are gathered
+  // into one notice after the gap. Once an hour per castle and band; the
+  // notice and the sound can each be turned off, and the choice is kept.
   void alertsForNewCastles() {
-    Hunt s(kLog);
-    SpotsWindow* win = s.open();
-    Hunt::feed(win, "DX de OK1KTL: 14025.0 OK1ABC KTL OK-08815 1232Z");
-    QCOMPARE(s.p.notices, QStringList{"Nouveau château : OK-08815 | OK1ABC sur 14025.0 kHz (14 Mhz)"});
-    s.later(30 * 60);
-    Hunt::feed(win, "DX de DL1AA: 14027.0 OK1ABC KTL OK-08815 1302Z");  // merged: still once
-    Hunt::feed(win, "DX de DL1AA: 14030.0 OK1XYZ KTL OK-08815 1302Z");  // another callsign, same castle
-    Hunt::feed(win, "DX de DL1AA: 14031.0 F5XYZ KTL F-01051 1302Z");    // worked
-    QCOMPARE(s.p.notices.size(), 1);
-    Hunt::feed(win, "DX de DL1AA: 7012.0 OK1ABC KTL OK-08815 1302Z");   // another band
-    QCOMPARE(s.p.notices.size(), 2);
-    QCOMPARE(s.p.sounds, 2);
-    s.later(31 * 60);
-    Hunt::feed(win, "DX de DL1AA: 14025.0 OK1ABC KTL OK-08815 1333Z");
-    QCOMPARE(s.p.notices.size(), 3);
-
-    Hunt::in<QCheckBox>(win, "Notif_SP")->click();
-    Hunt::in<QCheckBox>(win, "Son_SP")->click();
-    s.later(60);
-    Hunt::feed(win, "DX de DL1AA: 14025.0 OK1ABC KTL OK-00001 1333Z");
-    QCOMPARE(s.p.notices.size(), 3);
-    QCOMPARE(s.p.sounds, 3);
-    QCOMPARE(s.get("Spots Notification") + '|' + s.get("Spots Son"), "0|0");
-    win = s.reopen(win);
-    QVERIFY(!Hunt::in<QCheckBox>(win, "Notif_SP")->isChecked() && !Hunt::in<QCheckBox>(win, "Son_SP")->isChecked());
-  }
-
-  // The first new castle is told at once, named from the award's list (in
-  // the table too); those within the next five seconds are gathered into
-  // one notice and one sound after the gap.
-  void alertsGathered() {
     Hunt s(kLog, "Anglais");
     const QString csv = s.p.dataDir() + "/list.csv";
     writeFile(csv, "OK-08815;Hrad Karl\xc5\xa1tejn\r\n");
@@ -364,6 +335,25 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(s.p.notices.last(), "New castles: DL-00001, I-00042 | DL1AB DL-00001 on 7025.0 kHz (7.0 Mhz)\n"
                                  "I2XYZ I-00042 on 7030.0 kHz (7.0 Mhz)");
     QCOMPARE(s.p.sounds, 2);
+
+    s.later(30 * 60);
+    Hunt::feed(win, "DX de DL1AA: 14027.0 OK1ABC KTL OK-08815 1302Z");  // within the hour
+    Hunt::feed(win, "DX de DL1AA: 14030.0 OK1XYZ KTL OK-08815 1302Z");  // another callsign, same castle
+    QCOMPARE(s.p.notices.size(), 2);
+    Hunt::feed(win, "DX de DL1AA: 7012.0 OK1ABC KTL OK-08815 1302Z");   // another band
+    QVERIFY(s.p.notices.size() == 3 && s.p.sounds == 3);
+    s.later(31 * 60);
+    Hunt::feed(win, "DX de DL1AA: 14025.0 OK1ABC KTL OK-08815 1333Z");
+    QCOMPARE(s.p.notices.size(), 4);
+
+    Hunt::in<QCheckBox>(win, "Notif_SP")->click();
+    Hunt::in<QCheckBox>(win, "Son_SP")->click();
+    s.later(60);
+    Hunt::feed(win, "DX de DL1AA: 14025.0 OK1ABC KTL OK-00001 1333Z");
+    QVERIFY(s.p.notices.size() == 4 && s.p.sounds == 4);
+    QCOMPARE(s.get("Spots Notification") + '|' + s.get("Spots Son"), "0|0");
+    win = s.reopen(win);
+    QVERIFY(!Hunt::in<QCheckBox>(win, "Notif_SP")->isChecked() && !Hunt::in<QCheckBox>(win, "Son_SP")->isChecked());
   }
 
   // From the last QSO of the log (its frequency stored beside it), or from
