@@ -6,7 +6,6 @@
 #include "station_fixture.h"
 
 #include <QImage>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QtTest>
 
