@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-
 using namespace ktl;
 
 namespace {
@@ -84,8 +83,7 @@ const QByteArray kSearchLog = crlf({logLine("F1ABC", "F", "01051", "07/03/16", "
                                     logLine("G4F1", "F", "01052", "11/03/16", "10:00")});
 
 struct Search : StationFixture {
-  explicit Search(const QByteArray& log = kSearchLog, const QString& language = "Francais")
-      : StationFixture(log, language), win(open<SearchWindow>("Rechercher")) {}
+  explicit Search(const QByteArray& log = kSearchLog) : StationFixture(log), win(open<SearchWindow>("Rechercher")) {}
   QStringList calls() const {
     QStringList out;
     for (const QString& r : columnOf(in<QListView>(win, "QSO_Effectues"))) out << r.mid(7, 12).trimmed();
@@ -142,8 +140,6 @@ class ViewsTest : public QObject {
     QTRY_VERIFY(!win);
   }
 
-  // Saved before the list is built: title, headings and footer only; saved
-  // again after it, the same file holds the rows and nothing of the first.
   // The headings stand over their columns, as the list draws them: the QSL
   // heading over the QSL marks, the castle's name over the names (measured
   // on a grab of the window, in the list's fixed face, at any size).
@@ -201,6 +197,8 @@ class ViewsTest : public QObject {
     }
   }
 
+  // Saved before the list is built: title, headings and footer only; saved
+  // again after it, the same file holds the rows and nothing of the first.
   void savedFile() {
     Castles s(kCastlesLog, "Anglais");
     s.prefix()->setText("OK");
@@ -331,10 +329,7 @@ class ViewsTest : public QObject {
     QCOMPARE(s.win->focusWidget(), field);
     QCOMPARE(field->text(), field == s.prefix() ? prefix.toUpper() : country);
     QVERIFY(!s.button("Enregistre")->isEnabled());
-    // Only the starter table the opening wrote, its 340 lines and no more.
-    const QByteArray stored = readFile(s.path());
-    QVERIFY(stored.startsWith("1A;Sov Mil Order of Malta;\r\n"));
-    QCOMPARE(stored.count("\r\n"), 340);
+    QCOMPARE(readFile(s.path()).count("\r\n"), 340);  // only the starter table the opening wrote
   }
 
   void searchRules_data() {
