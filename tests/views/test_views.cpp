@@ -24,13 +24,16 @@ const QByteArray kFoix = "F1ABC           F-01051 07/03/16 10:00 CW  7 Mhz   57 
 
 // OK-08815 three times: the row kept is OK1ABC's of 01/04/17, whose date
 // sorts first as text though it is the later QSO. F-00007 and FR-00007 are
-// two castles.
+// two castles, and so are KP2E-00001 and VP2E-00001 (their first column
+// tells them apart).
 const QByteArray kCastlesLog = crlf({logLine("OK1ABC", "OK", "08815", "08/03/16", "10:00"), kFoix,
                                      logLine("OK2ZZ", "OK", "08815", "02/01/16", "10:00"),
                                      logLine("OK1ABC", "OK", "08815", "01/04/17", "10:00"),
                                      logLine("DL1AA", "DL", "00002", "09/03/16", "10:00"),
                                      logLine("F5FR", "FR", "00007", "11/03/16", "10:00"),
-                                     logLine("F6XYZ", "F", "00007", "10/03/16", "10:00")});
+                                     logLine("F6XYZ", "F", "00007", "10/03/16", "10:00"),
+                                     logLine("VP2EA", "VP2E", "00001", "12/03/16", "10:00"),
+                                     logLine("KP2EA", "KP2E", "00001", "13/03/16", "10:00")});
 
 struct Castles : StationFixture {
   explicit Castles(const QByteArray& log = kCastlesLog, const QString& language = "Francais")
@@ -112,7 +115,8 @@ class ViewsTest : public QObject {
     // row per castle.
     QTest::newRow("xx typed: every prefix") << "xx" << false
         << QStringList{"1 F-00007 F6XYZ 10/03/16", "2 F-01051 F1ABC 07/03/16", "3 DL-00002 DL1AA 09/03/16",
-                       "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17"}
+                       "4 FR-00007 F5FR 11/03/16", "5 OK-08815 OK1ABC 01/04/17", "6KP2E-00001 KP2EA 13/03/16",
+                       "7VP2E-00001 VP2EA 12/03/16"}
         << "";
     QTest::newRow("ok typed") << "ok" << false << QStringList{"1 OK-08815 OK1ABC 01/04/17"} << "";
     QTest::newRow("ok pasted matches nothing") << "ok" << true << QStringList{} << "";
@@ -230,7 +234,7 @@ class ViewsTest : public QObject {
     s.in<QPushButton>("Imprimer")->click();
     QCOMPARE(s.p.printed.size(), 1);
     const QStringList& lines = s.p.printed[0];
-    QCOMPARE(lines.mid(158), (QStringList{s.rows().last(), "", "", lines.last()}));
+    QCOMPARE(lines.mid(160), (QStringList{s.rows().last(), "", "", lines.last()}));
     QProcess text;
     text.start("pdftotext", {"-layout", s.p.printPdf, "-"});
     QVERIFY(text.waitForFinished());
@@ -239,8 +243,8 @@ class ViewsTest : public QObject {
     QStringList read;
     for (const QString& l : pages.split('\n'))
       if (!l.trimmed().isEmpty()) read << l.simplified();
-    QCOMPARE(read.size(), 158);
-    QCOMPARE(read[0] + '|' + read[3] + '|' + read[157],
+    QCOMPARE(read.size(), 160);
+    QCOMPARE(read[0] + '|' + read[3] + '|' + read[159],
              "Chateaux contactés par F0ORB au 01/01/2051 par ordre alphanumerique|"
              "2 F-01051 F1ABC 07/03/16 10:00 CW 7 Mhz 57 55 Chateau de Foix *|ORB_KTL Revision 1.0.1");
     QVERIFY(read[153].startsWith("152 G-10249 G4AAA") && read[156].startsWith("155 OK-08815 OK1ABC 01/04/17"));
@@ -357,6 +361,26 @@ class ViewsTest : public QObject {
     QCOMPARE(s.calls(), found);
     QCOMPARE(s.p.messages, found.isEmpty() ? QStringList{"Pas de QSO trouvé"} : QStringList{});
     QVERIFY(box->text().isEmpty());
+  }
+
+  void searchBoxChecks_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("13 characters") << "Indica" << "F123456789ABC" << "12 caracteres maxi pour l'indicatif";
+    QTest::newRow("11-character reference") << "Refa" << "OK-08815-12" << "10 caracteres maxi pour la reference";
+    QTest::newRow("5-character country") << "Typar" << "ABCDE" << "4 caracteres maxi pour le Diplome";
+  }
+  // Length before emptiness; after a message the box keeps its text and no
+  // search runs.
+  void searchBoxChecks() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    Search s;
+    s.enter(qPrintable(box), text);
+    QTEST(s.p.messages.join('|'), "message");
+    QCOMPARE(s.box(qPrintable(box))->text(), text);
+    QVERIFY(s.calls().isEmpty());
   }
 
   // A result chosen from the keyboard: the window closes on that QSO, and
