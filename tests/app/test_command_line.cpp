@@ -87,6 +87,8 @@ class TestCommandLine : public QObject {
     QTest::newRow("single dash long option") << QStringList{"-station", "F0ORB", "-import", kSample} << 2 << "" << "";
     QTest::newRow("a bare file name") << QStringList{kSample} << 2 << "" << "";
     QTest::newRow("a second file") << QStringList{"--import", kSample, kSample} << 2 << "" << "";
+    QTest::newRow("--sig-award without an import") << QStringList{"--export", "--sig-award"} << 2 << "" << "";
+    QTest::newRow("--json without --progress") << QStringList{"--export", "--json"} << 2 << "" << "";
     QTest::newRow("export to standard output") << QStringList{"--export", "-"} << 0
                                                << "Exporting the log of the station F0ORB to ADIF format\r\n"
                                                << "<CALL:5>G1AAA";
