@@ -9,6 +9,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace ktl;
@@ -181,6 +184,29 @@ class TestLogFile : public QObject {
     QCOMPARE(r.detail, "File too large");
     QCOMPARE(readFile(target(op, log_)), before);
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), files);
+  }
+
+  // On a full disk an append is refused before it writes a byte: no half
+  // line that a kill could leave. A 64 KiB tmpfs (mounted as root, as CI
+  // runs) filled up, the log's last page nearly full.
+  void fullDiskAppendWritesNothing() {
+    QTemporaryDir mount;
+    const QByteArray at = QFile::encodeName(mount.path());
+    QCOMPARE(::mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k"), 0);
+    const auto unmount = qScopeGuard([&] { ::umount2(at.constData(), MNT_DETACH); });
+    const QString log = mount.filePath("F0ORB_KTL.log");
+    QVERIFY(writeFile(log, crlf({A, B}).leftJustified(4000, 'x') + "\r\n"));
+    const QByteArray before = readFile(log);
+    QFile filler(mount.filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) continue;
+    const int watch = inotify_init1(IN_NONBLOCK);
+    inotify_add_watch(watch, QFile::encodeName(log).constData(), IN_MODIFY);
+    QCOMPARE(appendQso(log, N).detail, "No space left on device");
+    QCOMPARE(readFile(log), before);
+    char event[256];
+    QCOMPARE(::read(watch, event, sizeof event), -1);  // never written to
+    ::close(watch);
   }
 
   // A file the operator made read-only is refused by every change, with the
