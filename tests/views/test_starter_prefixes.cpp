@@ -83,12 +83,9 @@ class StarterPrefixesTest : public QObject {
     QTest::addColumn<QByteArray>("prefix");
     QTest::addColumn<QByteArray>("country");
     QTest::newRow("F") << QByteArray("F") << QByteArray("France");
-    QTest::newRow("DL") << QByteArray("DL") << QByteArray("Fed. Rep. of Germany");
-    QTest::newRow("OK") << QByteArray("OK") << QByteArray("Czech Republic");
     QTest::newRow("OM") << QByteArray("OM") << QByteArray("Slovak Republic");
     // WAE-only entities are no DXCC entities; small letters are no prefix.
     QTest::newRow("IT9") << QByteArray("IT9") << QByteArray();
-    QTest::newRow("TA1") << QByteArray("TA1") << QByteArray();
     QTest::newRow("f") << QByteArray("f") << QByteArray();
   }
   // Looked up as the prefixes window does, in the installed file.
