@@ -10,12 +10,7 @@
 #include "station_fixture.h"
 #include "test_log_lines.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTabWidget>
+#include <QtTest>
 #include <QTableView>
 
 using namespace ktl;

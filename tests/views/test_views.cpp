@@ -10,9 +10,8 @@
 #include "views/prefixes_window.h"
 #include "views/search_window.h"
 
-#include <QProcess>
 #include <QRadioButton>
-#include <QTemporaryDir>
+#include <QtTest>
 
 using namespace ktl;
 
