@@ -40,15 +40,12 @@ class TestExtrasStore : public QObject {
     QTest::newRow("lengths right, case kept, empty left out, type indicator")
         << QByteArray("<call:5>OK1aa <gridsquare:0> <QSO_DATE:8:D>20160107 <Comment:9>Bon  jour<eor>")
         << QByteArray("CALL=OK1aa|QSO_DATE=20160107|COMMENT=Bon  jour");
-    QTest::newRow("length in UTF-8 characters")
-        << QByteArray("<NAME:12>Ferenc Tank\xC3\xB3 <CALL:4>HA1A<EOR>") << QByteArray("NAME=Ferenc Tank\xC3\xB3|CALL=HA1A");
     QTest::newRow("a note after the value, a length too short")
         << QByteArray("<MY_STATE:2>SM // Smolenskaya oblast'<COMMENT:4>1234\xB9\xAB\xC0\xEF<EOR>")
         << QByteArray("MY_STATE=SM|COMMENT=1234\xB9\xAB\xC0\xEF");
     QTest::newRow("a value holding < and >, no length, a tab-only value")
         << QByteArray("<NOTES:7>a <b> c <PROGRAMID>MixW<SIG_INFO:2>\t\t<EOR>")
         << QByteArray("NOTES=a <b> c|PROGRAMID=MixW");
-    QTest::newRow("a length past the record") << QByteArray("<CALL:40>G4ABC <EOR>") << QByteArray("CALL=G4ABC");
   }
   void readFields() {
     QFETCH(QByteArray, record);
@@ -72,8 +69,6 @@ class TestExtrasStore : public QObject {
     const QByteArray changed = logLineOf("OK1AA|||07/01/16|08:35|RTT|7.0 Mhz|-15|||XX");
     QCOMPARE(fieldsText(parseStoredFields(mergeEntryEdit(stored, kA, changed, {"RTTY", {}, {}, {}}))),
              "GRIDSQUARE=JN79|MODE=RTTY|BAND=40m");
-    // A longer mode typed over the same three letters is a change too.
-    QCOMPARE(storedValue(mergeEntryEdit("<MODE:4>RTTY", changed, changed, {"RTTYM", {}, {}, {}}), "MODE"), "RTTYM");
   }
 
   // Rows follow the log's changes; identical lines take rows in order.
@@ -100,9 +95,6 @@ class TestExtrasStore : public QObject {
     QVERIFY(store.replace(kA, edited, {"RTTY", {}, {}, {}}));
     QCOMPARE(store.lookup()(qsoKey(edited)), "<FREQ:6>14.074<MODE:4>RTTY");
     QVERIFY(store.remove(edited) && store.rowCount() == 1);
-    // A line with no row yet gets the entry's fields.
-    QVERIFY(store.replace(kA, edited, {"RTTY", {}, {}, {}}));
-    QCOMPARE(storedValue(store.lookup()(qsoKey(edited)), kEntryFieldsMark), "Y");
     QCOMPARE(store.trouble(), ExtrasStore::Trouble::None);
   }
 
@@ -120,14 +112,13 @@ class TestExtrasStore : public QObject {
     const QsoExtrasLookup next = store.lookup();
     QCOMPARE(next(qsoKey(lines[0].chopped(1))), "<CALL:5>OK1AA<QSO_DATE:8>20160107<TIME_ON:6>083512<FREQ:6>14.074");
     QCOMPARE(storedValue(next(qsoKey(lines[1].chopped(1))), "BAND"), "13cm");
-    // An import that fails once records are read leaves no row of them:
-    // a record too large after a good one, a log that cannot be written.
+    // An import that fails once records are read (a record too large after
+    // a good one) leaves no row of them.
     const QString bad = tmp.filePath("bad.adi");
     QVERIFY(writeFile(bad, "<CALL:5>OK1CC <QSO_DATE:8>20160107 <TIME_ON:4>0900 <EOR><COMMENT:1>" +
                                QByteArray(kMaxAdifRecordBytes + 10, 'x') + "<EOR>"));
     QCOMPARE(importAdifWithExtras(bad, log, {}, {}, store).result.status, AdifImportResult::RecordTooLarge);
-    const ImportWithExtras failed = importAdifWithExtras(adi, tmp.filePath("none/F_KTL.log"), {}, {}, store);
-    QVERIFY(failed.result.status == AdifImportResult::LogWriteFailed && failed.kept == 0 && store.rowCount() == 2);
+    QCOMPARE(store.rowCount(), 2);
   }
 
   // A store that cannot serve is told once, in the language asked, and

@@ -16,16 +16,6 @@ const QByteArray kLog = logLine("G1AAA", "G", "00001", "01/01/16", "12:00") + "\
 class ImportWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void cancelledChoiceLeavesLogAlone() {
-    StationFixture s(kLog);
-    auto* win = s.open<ImportAdifWindow>("Mnu_Import_ADIF");
-    QVERIFY(win->isVisible() && win->windowTitle() == "Importation d'un fichier ADIF");
-    StationFixture::in<QPushButton>(win, "Importer")->click();
-    QCOMPARE(s.p.messages, QStringList{"selectionnez un fichier ou quitter"});
-    QCOMPARE(s.p.readLog("F0ORB"), kLog);
-    QVERIFY(!win->isVisible());
-  }
-
   // A box per replaced field, or one closing message with the counts in
   // the right number; either way no box is open while Import_ADIF still is,
   // and nothing a box said is said again.
@@ -36,8 +26,6 @@ class ImportWindowTest : public QObject {
     QTest::addColumn<QStringList>("messages");
     const QString band = "Bande absente, remplacée par 1.8 Mhz";
     QTest::newRow("a box per field") << true << false << "Francais" << QStringList{band, band};
-    QTest::newRow("one summary, French plural")
-        << false << false << "Francais" << QStringList{"Champs absents remplacés : 2 bandes (1.8 Mhz)."};
     QTest::newRow("a box per field, SIG = award: a park is no castle") << true << true << "Anglais"
         << QStringList{band, band,
                        "1 record whose SIG names no castle award (WWFF, POTA, SOTA...): castle columns left empty, "

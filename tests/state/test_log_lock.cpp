@@ -4,9 +4,6 @@
 #include "state/log_lock.h"
 #include "test_files.h"
 
-#include <QProcess>
-#include <QSysInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -45,7 +42,6 @@ class LogLockTest : public QObject {
     QTest::newRow("a process that ended") << QByteArray("999999999\nORB_KTL\n" + QSysInfo::machineHostName().toUtf8() +
                                                         "\nwindow\n");
     QTest::newRow("another host") << QByteArray("1\nORB_KTL\nshack-pc\nimport\n");
-    QTest::newRow("an older program's lock") << QByteArray("1\norb-ktl\n\n");
   }
   void leftoverOfAGoneHolderIsTakenOver() {
     QFETCH(QByteArray, left);
@@ -60,15 +56,9 @@ class LogLockTest : public QObject {
 
   // A live holder, here another process, keeps it whatever the file says
   // and however old it is; killed, its lock is free at once.
-  void liveHolderKeepsItUntilItDies_data() {
-    QTest::addColumn<QString>("role");
-    QTest::newRow("window") << "window";
-    QTest::newRow("import") << "import";
-  }
   void liveHolderKeepsItUntilItDies() {
-    QFETCH(QString, role);
     QProcess holder;
-    holder.start(QString::fromLocal8Bit(self), {"--hold", log(), role});
+    holder.start(QString::fromLocal8Bit(self), {"--hold", log(), "import"});
     QVERIFY(holder.waitForReadyRead(10000));
     QFile file(lockFile());
     QVERIFY(file.open(QIODevice::ReadWrite) &&
@@ -78,7 +68,7 @@ class LogLockTest : public QObject {
     const LogLock::Attempt refused = lock.tryTake();
     QVERIFY(refused.status == LogLock::Attempt::HeldByOther && !lock.held());
     QCOMPARE(refused.holder.pid, holder.processId());
-    QCOMPARE(refused.holder.role, role == u"import" ? LogLock::Role::Import : LogLock::Role::Window);
+    QCOMPARE(refused.holder.role, LogLock::Role::Import);
     ::kill(holder.processId(), SIGKILL);
     QVERIFY(holder.waitForFinished(10000));
     QVERIFY(QFile::exists(lockFile()));  // a killed holder leaves its file
@@ -100,7 +90,6 @@ class LogLockTest : public QObject {
     QTest::addColumn<QString>("reason");
     QTest::newRow("a folder in its place") << "folder/F0ORB_KTL.log" << "Is a directory";
     QTest::newRow("no such folder") << "missing/F0ORB_KTL.log" << "No such file or directory";
-    QTest::newRow("name too long") << QString(300, 'F') + "_KTL.log" << "File name too long";
   }
   void lockThatCannotBeTriedSaysWhy() {
     QFETCH(QString, logPath);

@@ -5,9 +5,6 @@
 #include "texts/language.h"
 #include "texts/texts.h"
 
-#include <QDir>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace ktl;
@@ -88,7 +85,6 @@ class TestTranslations : public QObject {
   void theProgramReadsThem_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("text");
-    QTest::newRow("fr") << int(Language::French) << "Valider le QSO";
     QTest::newRow("en") << int(Language::English) << "Validate QSO";
     QTest::newRow("it") << int(Language::Italian) << "Convalida QSO";
     QTest::newRow("de") << int(Language::German) << "QSO übernehmen";
