@@ -50,23 +50,25 @@ QString whyUnwritable(const QString& file) {
 }  // namespace
 
 QSettings& SettingsStore::store() const {
-  if (!settings_) {
-    settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
-    // What a failed write could not keep is still in use.
-    for (const auto& [at, value] : unwritten_) settings_->setValue(at, value);
-  }
+  if (!settings_) settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
   return *settings_;
 }
 
 QString SettingsStore::get(const QString& section, const QString& key, const QString& def) const {
-  return store().value(address(section, key), def).toString();
+  // A value not written yet (gathered, or kept by a failed write) is the one in use.
+  const QString at = address(section, key);
+  if (const auto kept = unwritten_.find(at); kept != unwritten_.end()) return kept->second;
+  return store().value(at, def).toString();
 }
 
 bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
-  QSettings& s = store();
   const QString at = address(section, key);
-  if (s.contains(at) && s.value(at).toString() == value) return true;
-  s.setValue(at, value);
+  const auto kept = unwritten_.find(at);
+  const bool same = kept != unwritten_.end() ? kept->second == value
+                                             : store().contains(at) && store().value(at).toString() == value;
+  if (same) return true;
+  // Kept here until the write: handed to QSettings now, it would write the
+  // file itself at the next turn of the event loop, once per change.
   unwritten_[at] = value;
   pending_ = true;
   if (gatherMs_ <= 0) return flush();
@@ -83,6 +85,7 @@ bool SettingsStore::flush() {
   if (timer_) timer_->stop();
   pending_ = false;
   QSettings& s = store();
+  for (const auto& [at, value] : unwritten_) s.setValue(at, value);
   s.sync();
   if (s.status() == QSettings::NoError) {
     unwritten_.clear();

@@ -32,6 +32,16 @@ class TestSettingsClock : public QObject {
       QVERIFY(store.save(kCommonSection, "bande Utilisee", "3"));
       QTest::qWait(80);
       QCOMPARE(QFileInfo(file).lastModified(), written);
+      // Changes that keep coming are written a moment after the first of
+      // them, not only once they stop.
+      QVERIFY(QFile::remove(file));
+      bool reached = false;
+      for (int i = 0; i < 30 && !reached; ++i) {
+        QVERIFY(store.save(kCommonSection, "Mode Utilise", QString::number(i)));
+        QTest::qWait(10);
+        reached = QFile::exists(file);
+      }
+      QVERIFY(reached);
 
       store.gatherWrites(0);
       QVERIFY(QFile::remove(file) && QDir().mkpath(file));  // a folder where the file goes
