@@ -121,7 +121,8 @@ class EntryWindowTest : public QObject {
   }
 
   void insertGoesBeforeEqualDateTime() {
-    Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"), logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
+    Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"),
+                    logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
     s.c<QPushButton>("Insert_Saisie")->click();
     QCOMPARE(s.c<QLabel>("Label7")->text(), QStringLiteral("Insertion QSO"));
     s.typeQso(QStringLiteral("G4NEW"), QStringLiteral("G"), QStringLiteral("00009"));
@@ -240,7 +241,8 @@ class EntryWindowTest : public QObject {
       QTest::keyClick(s.c(f), Qt::Key_Return);
     s.commit();
     QVERIFY(s.p.messages.isEmpty());
-    QCOMPARE(s.lines().first(), logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn CASTLE"));
+    QCOMPARE(s.lines().first(),
+             logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn CASTLE"));
   }
 
   void namedForScreenReaders() {
@@ -273,8 +275,8 @@ class EntryWindowTest : public QObject {
 
   void readableInADarkTheme() {
     const QPalette theme = QApplication::palette();
-    QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20),
-                  QColor(40, 40, 40), QColor(230, 230, 230), QColor(255, 255, 255), QColor(40, 40, 40), QColor(53, 53, 53));
+    const QColor light(230, 230, 230), grey(53, 53, 53), darker(40, 40, 40);
+    QPalette dark(light, grey, QColor(80, 80, 80), QColor(20, 20, 20), darker, light, Qt::white, darker, grey);
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
     QApplication::setPalette(dark);
     Station s(crlf({logLine("G1AAA", "G", "00001", "01/01/16", "12:00")}));
@@ -289,7 +291,8 @@ class EntryWindowTest : public QObject {
       return std::max(a, b) / std::min(a, b);
     };
     s.clickRow(0);  // a QSO shown for reading, in locked fields
-    for (QWidget* w : std::initializer_list<QWidget*>{s.c("Ind_A"), s.c("Type_A"), s.c("Liste_KTL"), s.c<QComboBox>("Mode_A")->lineEdit()})
+    QWidget* const drawn[] = {s.c("Ind_A"), s.c("Type_A"), s.c("Liste_KTL"), s.c<QComboBox>("Mode_A")->lineEdit()};
+    for (QWidget* w : drawn)
       QVERIFY2(ratio(w, QPalette::Text, QPalette::Base) >= 4.5, qPrintable(w->objectName()));
     // Red on the design's light grey, not on the theme's dark one.
     QVERIFY(ratio(s.c("Label7"), QPalette::WindowText, QPalette::Window) >= 3);

