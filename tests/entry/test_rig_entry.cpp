@@ -13,6 +13,7 @@
 #include "fake_rigctld.h"
 #include "rigctld.h"
 
+#include <QSignalSpy>
 #include <QSpinBox>
 
 #include <csignal>
@@ -36,9 +37,11 @@ struct RigStation : StationFixture {
                       const QByteArray& log = {})
       : StationFixture(log, QStringLiteral("Francais"), QStringLiteral("F0ORB"),
                        [port, more](FakePlatform& p) { useRig(p, port, more); }) {
+    rigAtStartUp = state.rig() != nullptr;
     program->rig.setTiming(quickTiming());
     program->rig.apply(true);
   }
+  bool rigAtStartUp = false;  // the station's rig made by the start-up itself
   QString frequency() const { return c<QLabel>("Freq_Radio")->text(); }
   QString rigState() const { return c<QLabel>("Etat_Radio")->text(); }
   QString band() const { return c<QComboBox>("Bande_A")->currentText(); }
@@ -80,14 +83,15 @@ Q_DECLARE_METATYPE(Before)
 class RigEntryTest : public QObject {
   Q_OBJECT
  private slots:
-  // Set with rigctl, followed by Main; rigctld killed: the state line says
+  // Set with rigctl, followed by Main, and nothing said while the rig stays
+  // where it is; rigctld killed: the state line says
   // so, in red, without a box, and a QSO is committed without the rig's
   // frequency; started again, all comes back.
   void followsTheDummyRigAndOutlivesIt() {
     Rigctld rig;
     QVERIFY2(rig.start(), qPrintable(rig.error));
     RigStation s(rig.port);
-    QVERIFY(s.c("Radio_Main")->isVisibleTo(&s.w));
+    QVERIFY(s.rigAtStartUp && s.c("Radio_Main")->isVisibleTo(&s.w));
     QTRY_COMPARE(s.rigState(), QStringLiteral("Radio connectée (127.0.0.1:%1)").arg(rig.port));
     QCOMPARE(textColour(s.c("Etat_Radio")), QColor(0, 100, 0));
     QCOMPARE(setRig(rig.port, 14025300, QStringLiteral("USB")), QString());
@@ -97,6 +101,9 @@ class RigEntryTest : public QObject {
     QCOMPARE(s.c("Bande_A")->accessibleDescription(), s.c("Freq_Radio")->accessibleName());
     // Remembered for the station as a band chosen by hand is.
     QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("bande Utilisee")), QStringLiteral("4"));
+    QSignalSpy changes(s.state.rig(), &RigLink::changed);
+    QTest::qWait(500);  // five polls of an unchanged rig: nothing said
+    QCOMPARE(changes.size(), 0);
 
     rig.kill();
     QTRY_VERIFY2(s.rigState().contains(QStringLiteral("nouvel essai dans")), qPrintable(s.rigState()));

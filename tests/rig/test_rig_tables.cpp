@@ -1,7 +1,6 @@
 // The rig's tables against rows written by hand: Hamlib modes in the log,
-// the mode for a spot (band plan and comment), Hamlib's model list and the
-// status texts.
-#include "rig/rig_daemon.h"
+// the mode for a spot (band plan and comment), the frequency texts, what is
+// told of rigctld's output and the status texts.
 #include "rig/rig_modes.h"
 #include "rig/rig_texts.h"
 #include "rig/rigctld_link.h"
@@ -99,23 +98,6 @@ class RigTablesTest : public QObject {
                                           "Unable to open /dev/ttyUSB7\nrig_open retcode=-6\n");
     QCOMPARE(rigctldWords(output), QStringLiteral("open failed#2\nUnable to open /dev/ttyUSB7\nrig_open retcode=-6"));
     QCOMPARE(rigctldWords(output, 2), QStringLiteral("Unable to open /dev/ttyUSB7\nrig_open retcode=-6"));
-  }
-
-  // Hamlib's model list, read by its columns (names hold blanks).
-  void rigModels() {
-    const QString listing = QStringLiteral(
-        "Some line before\n"
-        " Rig #  Mfg                    Model                   Version         Status      Macro\n"
-        "     2  Hamlib                 NET rigctl              20230106.0      Stable      RIG_MODEL_NETRIGCTL\r\n"
-        "\n"
-        " 25003  Coding Technologies    Digital World Traveller 20200112.0      Alpha       RIG_MODEL_DWT\n"
-        "  junk  Not                    A Model                 1.0             Stable      X\n"
-        "  4242  Truncated\n");
-    const QList<RigModel> expected{{2, "Hamlib", "NET rigctl", "Stable"},
-                                   {25003, "Coding Technologies", "Digital World Traveller", "Alpha"}};
-    QCOMPARE(parseRigModels(listing), expected);
-    // Without its header, the columns are not known.
-    QCOMPARE(parseRigModels(listing.mid(listing.indexOf(u"     2"))), QList<RigModel>{});
   }
 
   void statusTexts_data() {
