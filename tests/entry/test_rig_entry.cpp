@@ -69,7 +69,7 @@ struct RigStation : StationFixture {
 
 // rigctl's F and M in one call.
 QString setRig(quint16 port, qint64 hz, const QString& mode) {
-  return rigctl(port, {QStringLiteral("F"), QString::number(hz), QStringLiteral("M"), mode, QStringLiteral("0")});
+  return rigctl(port, {QStringLiteral("F"), QString::number(hz), QStringLiteral("M"), mode, QStringLiteral("2400")});
 }
 
 QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
