@@ -1,8 +1,8 @@
-// Main with the station's rig through Hamlib's rigctld (its dummy rig, or a
-// rigctld played by the test): Bande_A, Mode_A and the frequency follow the
-// rig while a new QSO is entered, a commit keeps its frequency and exact
-// mode for the standard export, the state line tells the link's troubles
-// without a box; the rig window sets it all up from the keyboard.
+// Main with the station's rig through Hamlib's rigctld and its dummy rig:
+// Bande_A, Mode_A and the frequency follow the rig while a new QSO is
+// entered, a commit keeps its frequency and exact mode for the standard
+// export, the state line tells a lost link without a box, rigctld's own
+// failures are told once; the rig window sets it all up from the keyboard.
 #include "adif/adif_standard.h"
 #include "extras/extras_store.h"
 #include "platform/window_services.h"
@@ -190,40 +190,6 @@ class RigEntryTest : public QObject {
     QCOMPARE(s.lines().size(), 2);
     // Kept beside the log as exported: nothing the QSO's band or mode denies.
     QCOMPARE(s.lastRigFields(), stored + " | " + stored);
-  }
-
-  // A rigctld that answers with a Hamlib error, with what is no answer, or
-  // not at all: a state on the line, never shown connected, never a box,
-  // and the entry unhurt.
-  void faultyRigctldIsAState_data() {
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("state");  // the start of the state line; %1 the port
-    QTest::newRow("RPRT -1") << QByteArray("get_freq:\nRPRT -1\n") << "Erreur de la radio : paramètre invalide";
-    QTest::newRow("garbage") << QByteArray("hello there\nRPRT 0\n")
-                             << "Réponse illisible de 127.0.0.1:%1 : « hello there », nouvel essai dans ";
-    QTest::newRow("nothing") << QByteArray() << "rigctld ne répond pas (127.0.0.1:%1), nouvel essai dans ";
-  }
-  void faultyRigctldIsAState() {
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, state);
-    FakeRigctld fake;
-    fake.answer = [&](const QByteArray& line) { return line == "+f" ? answer : fake.rigctld(line); };
-    const quint16 port = fake.listen();
-    RigStation s(port);
-    const QString expected = state.arg(port);
-    QTRY_VERIFY2(s.rigState().startsWith(expected), qPrintable(s.rigState()));
-    QCOMPARE(textColour(s.c("Etat_Radio")), QColor(160, 0, 0));
-    QCOMPARE(s.frequency(), QStringLiteral("fréquence inconnue"));
-    QStringList shown;
-    connect(s.state.rig(), &RigLink::changed, this, [&] { shown << s.rigState(); });
-    QTest::qWait(1500);
-    QVERIFY(fake.connections > 1 || answer.startsWith("get_freq"));
-    for (const QString& line : shown) QVERIFY2(!line.startsWith(QStringLiteral("Radio connectée")), qPrintable(line));
-    s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
-    s.finishQso();
-    s.commit();
-    QCOMPARE(s.lines().size(), 1);
-    QCOMPARE(s.p.messages, QStringList());
   }
 
   // The program's rigctld for a model Hamlib does not know, or a device

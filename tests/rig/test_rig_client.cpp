@@ -165,44 +165,36 @@ class RigClientTest : public QObject {
     QVERIFY(client.counters().pollsSkipped > 0);
   }
 
-  // What is refused before anything is sent; an answer to a set that is
-  // not the set's (rotctld on the rig's port: "M" moves the rotator) drops
-  // the link.
-  void refusedSets() {
+  // Nothing listening, then a rigctld that appears. What is refused before
+  // anything is sent; an answer to a set that is not the set's (rotctld on
+  // the rig's port: "M" moves the rotator) drops the link; stop() ends it
+  // all, the values forgotten and no try left.
+  void refusedSetsAndStop() {
+    RigClient client;
+    client.setTiming(quickTiming());
+    QVERIFY(!client.setFrequency(14000000));  // not connected
+    client.start(QStringLiteral("127.0.0.1"), freePort());
+    QTRY_COMPARE(client.status().problem, RigProblem::Refused);
     FakeRigctld fake;
     fake.answer = [&fake](const QByteArray& line) {
       return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
     };
-    RigClient client;
-    client.setTiming(quickTiming());
-    QVERIFY(!client.setFrequency(14000000));  // not connected
     client.start(QStringLiteral("127.0.0.1"), fake.listen());
-    QTRY_COMPARE(client.state(), RigState::Connected);
+    QTRY_COMPARE(client.frequency(), 7012000);
     QVERIFY(!client.setFrequency(0) && !client.setFrequency(-7000000));
     QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")) && !client.setMode(QString()));
     QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
     QCOMPARE(fake.receivedStarting("+M") + fake.receivedStarting("+F"), QByteArrayList{});
     QVERIFY(client.setMode(QStringLiteral("CW")));
-    QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, RigProblem::Unreadable);
+    QTRY_COMPARE(client.status().problem, RigProblem::Unreadable);
     QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
-  }
 
-  // Nothing listening, then a rigctld that appears; stop() ends it all.
-  void refusedThenStopped() {
-    RigClient client;
-    client.setTiming(quickTiming());
-    QSignalSpy status(&client, &RigClient::statusChanged);
-    client.start(QStringLiteral("127.0.0.1"), freePort());
-    QTRY_COMPARE(client.status().problem, RigProblem::Refused);
-    FakeRigctld fake;
-    client.start(QStringLiteral("127.0.0.1"), fake.listen());
-    QTRY_COMPARE(client.frequency(), 7012000);
+    QTRY_COMPARE(client.frequency(), 7012000);  // tried again
     client.stop();
     QCOMPARE(client.state(), RigState::Disconnected);
     QCOMPARE(client.frequency(), 0);
     const int connections = fake.connections;
-    status.clear();
+    QSignalSpy status(&client, &RigClient::statusChanged);
     QTest::qWait(300);
     QCOMPARE(fake.connections, connections);
     QVERIFY(status.isEmpty());
@@ -300,6 +292,34 @@ class RigClientTest : public QObject {
     QVERIFY(s.rig()->tune(14200000, QStringLiteral("USB")));
     QCOMPARE(s.rig()->statusText(int(Language::Other)), connected);
     QVERIFY(!s.rig()->inTrouble());
+  }
+
+  // A rigctld that answers with a Hamlib error, with what is no answer, or
+  // not at all: said on the state line, never shown connected meanwhile.
+  void faultyAnswersOnTheStateLine_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("state");  // the start of the state line; %1 the port
+    QTest::newRow("RPRT -1") << QByteArray("get_freq:\nRPRT -1\n") << "Erreur de la radio : paramètre invalide";
+    QTest::newRow("garbage") << QByteArray("hello there\nRPRT 0\n")
+                             << "Réponse illisible de 127.0.0.1:%1 : « hello there », nouvel essai dans ";
+    QTest::newRow("nothing") << QByteArray() << "rigctld ne répond pas (127.0.0.1:%1), nouvel essai dans ";
+  }
+  void faultyAnswersOnTheStateLine() {
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, state);
+    FakeRigctld fake;
+    fake.answer = [&](const QByteArray& line) { return line == "+f" ? answer : fake.rigctld(line); };
+    Station s;
+    s.useRigAt(fake.listen());
+    s.open();
+    const auto line = [&] { return s.rig()->statusText(int(Language::French)); };
+    QTRY_VERIFY2(line().startsWith(state.arg(fake.server.serverPort())), qPrintable(line()));
+    QVERIFY(s.rig()->inTrouble());
+    QStringList shown;
+    connect(s.rig(), &RigLink::changed, this, [&] { shown << line(); });
+    QTest::qWait(1500);
+    QVERIFY(fake.connections > 1 || answer.startsWith("get_freq"));
+    for (const QString& text : shown) QVERIFY2(!text.startsWith(QStringLiteral("Radio connectée")), qPrintable(text));
   }
 
   // rigctld started by the program: reached and tuned (read back with
