@@ -19,12 +19,10 @@ target_sources(ktl-bench PRIVATE bench/bench_rig.cpp)
 target_link_libraries(ktl-bench PRIVATE ktl_rig)
 ktl_core_test(test_rig_tables tests/rig/test_rig_tables.cpp)
 target_link_libraries(test_rig_tables PRIVATE ktl_rig)
+# The client and the program's hold on the rig against rigctld: settings,
+# the link, rigctld started and stopped by the program.
 ktl_core_test(test_rig_client tests/rig/test_rig_client.cpp tests/rig/rigctld.h tests/rig/fake_rigctld.h)
 target_link_libraries(test_rig_client PRIVATE ktl_rig)
-# The program's hold on the rig against rigctld: settings, the link, rigctld
-# started and stopped by the program.
-ktl_core_test(test_rig_control tests/rig/test_rig_control.cpp tests/rig/rigctld.h tests/rig/fake_rigctld.h)
-target_link_libraries(test_rig_control PRIVATE ktl_rig)
 # Main and the rig window with rigctld's dummy rig.
 ktl_gui_test(test_rig_entry tests/entry/test_rig_entry.cpp tests/rig/rigctld.h tests/rig/fake_rigctld.h)
 target_include_directories(test_rig_entry PRIVATE tests/rig)

@@ -20,7 +20,6 @@ using ktl::Language;
 using ktl::Msg;
 using OptMsg = std::optional<Msg>;
 
-
 class TestEntryChecks : public QObject {
   Q_OBJECT
 
@@ -32,10 +31,10 @@ class TestEntryChecks : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     for (const char* date : {"31/12/99", "31/02/16", "00/00/00"}) QTest::newRow(date) << true << date << true;
-    for (const char* date : {"32/01/16", "00/13/16", "7/3/16", "07-03-16", "07/03/2016", "07/03/1O", "٠٧/03/16"})
+    for (const char* date : {"32/01/16", "00/13/16", "7/3/16", "07/03/2016", "07/03/1O", "٠٧/03/16"})
       QTest::newRow(date) << true << QString::fromUtf8(date) << false;
     for (const char* time : {"23:59", "00:00"}) QTest::newRow(time) << false << time << true;
-    for (const char* time : {"24:00", "12:60", "8:35", "08:355", "08.35", "０8:35"})
+    for (const char* time : {"24:00", "12:60", "8:35", "08:355", "０8:35"})
       QTest::newRow(time) << false << QString::fromUtf8(time) << false;
   }
   void format() {
@@ -56,11 +55,8 @@ class TestEntryChecks : public QObject {
     };
     row("call 12, wide characters", EntryField::Ind_A, QString::fromUtf8("😀").repeated(12));
     row("call 13", EntryField::Ind_A, "OK1ABC/P/MMMM", Msg::CallsignTooLong);
-    row("ref 6", EntryField::Ref_A, "010510", Msg::ReferenceTooLong);
-    row("band 8", EntryField::Bande_A, "1296 Mhz", Msg::BandTooLong);
     row("name 60 accented", EntryField::Rem_A, QString(60, QChar(0xE9)));
     row("name 61", EntryField::Rem_A, QString(61, u'X'), Msg::CastleNameTooLong);
-    row("date empty", EntryField::Date_A, "", Msg::DateEmpty);
     row("rst 5NN", EntryField::RST_A, "5NN");
     row("rst received 699", EntryField::RST_A, "699", Msg::RstReceivedReadability);
     row("rst sent A9", EntryField::RST_B, "A9", Msg::RstSentReadability);
@@ -82,7 +78,6 @@ class TestEntryChecks : public QObject {
       QCOMPARE(ktl::message(Msg(i), Language::Other).has_value(), shown.count(Msg(i)) == 1);
     QCOMPARE(*ktl::message(Msg::NoticeDate, Language::English), "Date absente, remplac\u00e9e par 01/01/2000");
   }
-
 };
 
 QTEST_APPLESS_MAIN(TestEntryChecks)

@@ -26,8 +26,9 @@ class MainSizeTest : public QObject {
     for (const char* name : {"QSL_A", "Rem_A", "Rechercher", "Liste_KTL", "Label12"})
       QVERIFY2(s.w.rect().contains(QRect(s.c(name)->mapTo(&s.w, QPoint()), s.c(name)->size())), name);
     // Each box fits the longest text operators type, and is not much wider.
-    const QStringList longest = {"Ind_A", "HB9/OK1ABC/P", "Type_A", "DLFF", "Ref_A", "08815", "Date_A", "07/03/16",
-                                 "Heure_A", "23:59", "Mode_A", "OLIVIA", "Bande_A", "144 Mhz", "RST_A", "599", "RST_B", "5NN"};
+    const QStringList longest = {"Ind_A",  "HB9/OK1ABC/P", "Type_A",  "DLFF",    "Ref_A", "08815",
+                                 "Date_A", "07/03/16",     "Heure_A", "23:59",   "Mode_A", "OLIVIA",
+                                 "Bande_A", "144 Mhz",     "RST_A",   "599",     "RST_B", "5NN"};
     for (int i = 0; i < longest.size(); i += 2) {
       QWidget* f = s.c(qPrintable(longest[i]));
       const int text = QFontMetrics(f->font()).horizontalAdvance(longest[i + 1]);
@@ -51,7 +52,8 @@ class MainSizeTest : public QObject {
   }
   void placeRemembered() {
     QFETCH(QString, stored);
-    StationFixture s({}, "Francais", "F0ORB", [&](FakePlatform& p) { p.setSetting(kCommonSection, "Fenetre Main", stored); });
+    StationFixture s({}, "Francais", "F0ORB",
+                     [&](FakePlatform& p) { p.setSetting(kCommonSection, "Fenetre Main", stored); });
     const QRect g = s.w.geometry();
     QVERIFY(available(s.w).contains(s.w.frameGeometry()));
     if (QTest::currentDataTag() == QLatin1String("fits") && available(s.w).height() >= 500)

@@ -1,15 +1,14 @@
 // Main over a scripted platform. Start-up: first use, restart on an existing
 // log with its stored band and mode, stored language, clocks. The menu bar:
-// its tree, the check marks of the language and of the entry mode, the
-// history and about boxes, and every window's caption table naming only
-// controls the window has.
+// its tree, opened from the keyboard, the check marks of the language and of
+// the entry mode, the history and about boxes, and every window's caption
+// table naming only controls the window has.
 #include "adif/import_adif_window.h"
 #include "platform/window_services.h"
 #include "station/station_window.h"
 #include "station_fixture.h"
 #include "views/search_window.h"
 
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -17,39 +16,22 @@ using namespace ktl;
 
 namespace {
 
-template <typename T>
-T* child(QWidget& w, const char* name) { return StationFixture::in<T>(&w, name); }
-
-QColor base(QWidget* w) { return w->palette().color(QPalette::Base); }
-
-const QColor kGreen(192, 255, 192);
-const QColor kYellow(255, 255, 192);
-
-// Types into the active modal station window once it is up.
-void answerStationWindow(const QString& callsign) {
-  QTimer::singleShot(0, [callsign] {
-    QWidget* w = QApplication::activeModalWidget();
-    QVERIFY(w && w->objectName() == QLatin1String("Station"));
-    w->findChild<QLineEdit*>(QStringLiteral("New_Indicatif"))->setText(callsign);
-    w->findChild<QPushButton*>(QStringLiteral("Validation"))->click();
-  });
-}
+const QString kFirstUse = QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n");
 
 // The visible items of a menu, as "name" or "name[sub items]".
 QString tree(const QList<QAction*>& actions) {
   QStringList out;
   for (QAction* a : actions) {
     if (!a->isVisible() || a->isSeparator()) continue;
-    QString name = a->menu() ? a->menu()->objectName() : a->objectName();
-    if (a->menu()) name += '[' + tree(a->menu()->actions()) + ']';
-    out << name;
+    out << (a->menu() ? a->menu()->objectName() + '[' + tree(a->menu()->actions()) + ']' : a->objectName());
   }
   return out.join(' ');
 }
 
-QStringList checked(const StationFixture& s, std::initializer_list<const char*> items) {
+QStringList checked(const StationFixture& s) {
   QStringList out;
-  for (const char* item : items)
+  for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien", "Mnu_Allemand", "Mnu_Date_Auto_Oui",
+                           "Mnu_Date_Auto_Non"})
     if (s.c<QAction>(item)->isChecked()) out << QString::fromLatin1(item);
   return out;
 }
@@ -59,47 +41,45 @@ QStringList checked(const StationFixture& s, std::initializer_list<const char*> 
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void firstStartCreatesEmptyLogWithDefaults() {
-    FakePlatform p;
-    Program prog(p);
-    MainWindow& w = prog.main;
-    answerStationWindow(QStringLiteral("F0ORB_P"));
-    w.startUp();
-    QCOMPARE(p.messages, QStringList{QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n")});
-    QCOMPARE(prog.state.stationCallsign(), QStringLiteral("F0ORB_P"));
-    QVERIFY(QFile::exists(p.logPath(QStringLiteral("F0ORB_P"))) && p.readLog(QStringLiteral("F0ORB_P")).isEmpty());
-    QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), QStringLiteral("F0ORB_P"));
-    QCOMPARE(p.setting(stationSection("F0ORB_P"), QStringLiteral("bande Utilisee")), QStringLiteral("0"));
-    QCOMPARE(child<QComboBox>(w, "Bande_A")->currentText(), QStringLiteral("1.8 Mhz"));
-    QCOMPARE(child<QComboBox>(w, "Mode_A")->currentText(), QStringLiteral("SSB"));
-    QCOMPARE(child<QLabel>(w, "I_Station")->text(), QStringLiteral("F0ORB/P"));
-    QCOMPARE(prog.state.logModel().rowCount(), 0);
-    QCOMPARE(w.windowTitle(), QStringLiteral("  ORB_KTL    Keep Tower League    Revision  1.0.1"));
-  }
-
-  // No station yet, or one in the settings file that is no callsign (a
-  // file edited by hand): the first-use path, and no file made anywhere.
-  void firstStartClosedWithoutStationKeepsNoStation_data() {
+  // No station yet, or one in the settings file that is no callsign (a file
+  // edited by hand): the first-use path. The station window answered, the
+  // station has an empty log and the defaults; closed, no file is made
+  // anywhere and any key in the callsign field reminds the operator.
+  void firstStart_data() {
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("answered");
     QTest::addColumn<QStringList>("told");
-    const QString firstUse = QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n");
-    QTest::newRow("none") << QString() << QStringList{firstUse};
+    QTest::newRow("answered") << QString() << "F0ORB_P" << QStringList{kFirstUse};
+    QTest::newRow("closed") << QString() << "" << QStringList{kFirstUse};
     QTest::newRow("climbing out of the data folder")
-        << "../../x"
-        << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier n'a été "
-                       "ouvert. Choisissez la station.",
-                       firstUse};
+        << "../../x" << ""
+        << QStringList{"L'indicatif de station des réglages (../../x) n'est pas un indicatif : aucun fichier "
+                       "n'a été ouvert. Choisissez la station.",
+                       kFirstUse};
   }
-  void firstStartClosedWithoutStationKeepsNoStation() {
+  void firstStart() {
     QFETCH(QString, stored);
-    QFETCH(QStringList, told);
+    QFETCH(QString, answered);
     FakePlatform p;
     if (!stored.isNull()) p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), stored);
     Program prog(p);
-    MainWindow& w = prog.main;
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    w.startUp();
-    QCOMPARE(p.messages, told);
+    QTimer::singleShot(0, [answered] {
+      QWidget* w = QApplication::activeModalWidget();
+      QVERIFY(w && w->objectName() == QLatin1String("Station"));
+      if (answered.isEmpty()) return void(w->close());
+      StationFixture::in<QLineEdit>(w, "New_Indicatif")->setText(answered);
+      StationFixture::in<QPushButton>(w, "Validation")->click();
+    });
+    prog.main.startUp();
+    QTEST(p.messages, "told");
+    if (!answered.isEmpty()) {
+      QCOMPARE(prog.state.stationCallsign() + ' ' + p.setting(kCommonSection, "Indicatif Station"), "F0ORB_P F0ORB_P");
+      QVERIFY(QFile::exists(p.logPath(answered)) && p.readLog(answered).isEmpty());
+      QCOMPARE(p.setting(stationSection("F0ORB_P"), QStringLiteral("bande Utilisee")), QStringLiteral("0"));
+      QCOMPARE(StationFixture::textsOf(&prog.main, {"Bande_A", "Mode_A", "I_Station"}), "1.8 Mhz|SSB|F0ORB/P");
+      QCOMPARE(prog.main.windowTitle(), QStringLiteral("  ORB_KTL    Keep Tower League    Revision  1.0.1"));
+      return;
+    }
     QCOMPARE(prog.state.stationCallsign(), QStringLiteral("XXXXX"));
     QCOMPARE(p.setting(kCommonSection, QStringLiteral("Indicatif Station")), stored.isNull() ? "<absent>" : stored);
     const QDir root = QFileInfo(p.dataDir()).dir();  // the platform's folder, holding data and config
@@ -107,49 +87,42 @@ class MainWindowTest : public QObject {
     QCOMPARE(QDir(p.dataDir()).entryList(QDir::Files), QStringList{"Liste_DXCC.csv"});
     QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"config", "data"}));
     QVERIFY(QFileInfo(root.path()).dir().entryList({"x_KTL*", "X_KTL*"}).isEmpty());
-    // Any key in the callsign field reminds the operator.
-    QTest::keyClick(child<QLineEdit>(w, "Ind_A"), Qt::Key_F);
-    QCOMPARE(p.messages.last(), QStringLiteral("\r\nPremiere installation, vous devez entrer votre Indicatif\r\n"));
+    QTest::keyClick(StationFixture::in(&prog.main, "Ind_A"), Qt::Key_F);
+    QCOMPARE(p.messages.last(), kFirstUse);
   }
 
+  // The splash is shown before the list is filled, centred across and 200
+  // pixels below the middle; then the log, numbered, and the stored band
+  // and mode.
   void restartShowsSplashThenNumberedLog() {
     FakePlatform p;
     p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
     p.setSetting(stationSection("F0ORB"), QStringLiteral("bande Utilisee"), QStringLiteral("11"));
     p.setSetting(stationSection("F0ORB"), QStringLiteral("Mode Utilise"), QStringLiteral("3"));
-    p.writeLog(QStringLiteral("F0ORB"),
-               (logLine("F5ABC", "F", "01051", "07/03/16", "12:00") + "\r\n").repeated(10));
+    p.writeLog(QStringLiteral("F0ORB"), (logLine("F5ABC", "F", "01051", "07/03/16", "12:00") + "\r\n").repeated(10));
     Program prog(p);
-    MainWindow& w = prog.main;
     int rowsDuringSplash = -1;
     QString splashText;
     QPoint splashFromMiddle;  // its centre from the screen's
     QTimer::singleShot(5, [&] {
       QWidget* s = QApplication::activeModalWidget();
       QVERIFY(s && s->objectName() == QLatin1String("Chargement"));
-      splashText = s->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+      splashText = StationFixture::in<QLabel>(s, "Label1")->text();
       rowsDuringSplash = prog.state.logModel().rowCount();
       splashFromMiddle = s->frameGeometry().center() - s->screen()->availableGeometry().center();
     });
-    w.startUp();
+    prog.main.startUp();
     QCOMPARE(splashText, QStringLiteral("de F0ORB"));
-    // Centred across, 200 pixels below the middle.
-    QVERIFY2(qAbs(splashFromMiddle.x()) <= 1 && qAbs(splashFromMiddle.y() - 200) <= 1,
+    QVERIFY2((splashFromMiddle - QPoint(0, 200)).manhattanLength() <= 2,
              qPrintable(QStringLiteral("%1,%2").arg(splashFromMiddle.x()).arg(splashFromMiddle.y())));
-    QCOMPARE(rowsDuringSplash, 0);  // the list is filled after the splash
+    QCOMPARE(rowsDuringSplash, 0);
     QVERIFY(p.messages.isEmpty());
-    QCOMPARE(prog.state.logModel().rowCount(), 10);
-    auto* list = child<QListView>(w, "Liste_KTL");
+    auto* list = StationFixture::in<QListView>(&prog.main, "Liste_KTL");
+    QCOMPARE(list->model()->rowCount(), 10);
     QCOMPARE(list->model()->index(9, 0).data().toString().left(8), QStringLiteral("   10  F"));
     QCOMPARE(list->currentIndex().row(), 9);
-    QVERIFY(!child<QPushButton>(w, "Annule_Saisie")->isEnabled());
-    QCOMPARE(child<QLabel>(w, "Label7")->text(), QStringLiteral("Saisie QSO"));
-    QCOMPARE(base(child<QLineEdit>(w, "Ind_A")), kGreen);
-    QVERIFY(!child<QWidget>(w, "Type_A")->isEnabled());
-    QCOMPARE(base(child<QWidget>(w, "Rem_A")), kYellow);
-    QCOMPARE(child<QLineEdit>(w, "RST_B")->text(), QStringLiteral("59"));
-    QCOMPARE(child<QComboBox>(w, "Bande_A")->currentText() + child<QComboBox>(w, "Mode_A")->currentText(),
-             QStringLiteral("432 MhzDIGI"));
+    QCOMPARE(StationFixture::textsOf(&prog.main, {"Label7", "RST_B", "Bande_A", "Mode_A"}),
+             QStringLiteral("Saisie QSO|59|432 Mhz|DIGI"));
     QCOMPARE(p.setting(stationSection("F0ORB"), QStringLiteral("Revision")), QStringLiteral(" 1.0.1"));
   }
 
@@ -157,36 +130,23 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("checked");
     QTest::addColumn<QString>("validate");
-    QTest::newRow("english") << "Anglais" << "Mnu_Anglais" << "Validate QSO";
-    QTest::newRow("italian") << "Italien" << "Mnu_Italien" << "Convalida QSO";
-    QTest::newRow("german") << "Allemand" << "Mnu_Allemand" << "QSO übernehmen";
-    QTest::newRow("unknown value") << "francais" << "" << "Valider le QSO";
+    QTest::newRow("english") << "Anglais" << "Mnu_Anglais Mnu_Date_Auto_Oui" << "Validate QSO";
+    QTest::newRow("german") << "Allemand" << "Mnu_Allemand Mnu_Date_Auto_Oui" << "QSO übernehmen";
+    QTest::newRow("unknown value") << "francais" << "Mnu_Date_Auto_Oui" << "Valider le QSO";
   }
   void storedLanguageAppliesCaptions() {
     QFETCH(QString, language);
-    QFETCH(QString, checked);
-    QFETCH(QString, validate);
-    FakePlatform p;
-    p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("G4ABC"));
-    p.setSetting(stationSection("G4ABC"), QStringLiteral("Language"), language);
-    Program prog(p);
-    MainWindow& w = prog.main;
-    w.startUp();
-    for (const char* item : {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien", "Mnu_Allemand"})
-      QCOMPARE(w.findChild<QAction*>(QString::fromLatin1(item))->isChecked(), checked == QLatin1String(item));
-    QCOMPARE(child<QPushButton>(w, "Valide_A")->text(), validate);
+    StationFixture s({}, language);
+    QTEST(checked(s).join(' '), "checked");
+    QTEST(s.c<QPushButton>("Valide_A")->text(), "validate");
     // The fields are named for screen readers after the label over them.
-    QCOMPARE(child<QLineEdit>(w, "Ind_A")->accessibleName(), child<QLabel>(w, "Label8")->text());
+    QCOMPARE(s.c("Ind_A")->accessibleName(), s.c<QLabel>("Label8")->text());
   }
 
   // Tests run two hours east of UTC.
   void clockLabelsShowUtcAndLocal() {
-    FakePlatform p;
-    Program prog(p);
-    MainWindow& w = prog.main;
-    QCOMPARE(child<QLabel>(w, "Label37")->text(), QStringLiteral("09:05 Utc"));
-    QCOMPARE(child<QLabel>(w, "Label34")->text(), QStringLiteral("11:05 Loc"));
-    QCOMPARE(child<QLabel>(w, "Label33")->text(), QStringLiteral("04/03/16"));
+    StationFixture s;
+    QCOMPARE(s.texts({"Label37", "Label34", "Label33"}), QStringLiteral("09:05 Utc|11:05 Loc|04/03/16"));
   }
 
   void unreadableLogFolderIsReported() {
@@ -194,8 +154,7 @@ class MainWindowTest : public QObject {
     p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
     QDir().mkpath(p.logPath(QStringLiteral("F0ORB")));  // a folder where the log should be
     Program prog(p);
-    MainWindow& w = prog.main;
-    w.startUp();
+    prog.main.startUp();
     QCOMPARE(prog.state.logModel().rowCount(), 0);
     QCOMPARE(p.messages.size(), 1);
     QVERIFY(p.messages[0].startsWith(QStringLiteral("Impossible de lire ce fichier")));
@@ -227,13 +186,15 @@ class MainWindowTest : public QObject {
   }
 
   // Display order; the items of windows this program does not have are not
-  // shown. The history and product line are French.
-  void tree() {
+  // shown. The history and product line are French. One check mark moves
+  // in each group; the entry mode's label follows the language.
+  void menuTreeAndMarks() {
     StationFixture s;
     QCOMPARE(::tree(s.w.menuBar()->actions()),
              QStringLiteral("Mnu_Fichier[Mnu_Quitter Mnu_Import_ADIF Mnu_Export_ADIF Mnu_Export_ADIF_Standard "
                             "Mnu_Sauvegardes Mnu_Edit_Pays Mnu_Import_Liste] "
-                            "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] Mnu_Station[Mnu_New_Indicatif] "
+                            "mnu_Langue[Mnu_Francais Mnu_Anglais Mnu_Italien Mnu_Allemand] "
+                            "Mnu_Station[Mnu_New_Indicatif] "
                             "Mnu_Options[Mnu_Date_Auto[Mnu_Date_Auto_Oui Mnu_Date_Auto_Non] Mnu_Radio] "
                             "Mnu_Affichage[Mnu_Aff_Contact Mnu_Aff_Prefixes Mnu_Spots Mnu_Progression] "
                             "Mnu_Cluster "
@@ -244,24 +205,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.p.messages, (QStringList{"V1.0.0   le 07/01/2016 creation\r\n"
                                         "V1.0.1   le 08/03/2016 Nouveau format des Ref + langue Anglaise\r\n",
                                         "ORB_KTL  Revision  1.0.1"}));
-  }
-
-  // One check mark moves in each group; a language switch keeps the entry
-  // mode and words its label in the new language.
-  void checkMarksMove() {
-    StationFixture s;
-    QCOMPARE(checked(s, {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien"}), QStringList{"Mnu_Francais"});
-    QCOMPARE(checked(s, {"Mnu_Date_Auto_Oui", "Mnu_Date_Auto_Non"}), QStringList{"Mnu_Date_Auto_Oui"});
+    QCOMPARE(checked(s), (QStringList{"Mnu_Francais", "Mnu_Date_Auto_Oui"}));
     s.c<QAction>("Mnu_Date_Auto_Non")->trigger();
-    QCOMPARE(checked(s, {"Mnu_Date_Auto_Oui", "Mnu_Date_Auto_Non"}), QStringList{"Mnu_Date_Auto_Non"});
-    QCOMPARE(s.c<QLabel>("Label12")->text(), QStringLiteral("en Differé"));
     s.c<QAction>("Mnu_Italien")->trigger();
-    QCOMPARE(checked(s, {"Mnu_Francais", "Mnu_Anglais", "Mnu_Italien"}), QStringList{"Mnu_Italien"});
+    QCOMPARE(checked(s), (QStringList{"Mnu_Italien", "Mnu_Date_Auto_Non"}));
     QCOMPARE(s.c<QLabel>("Label12")->text(), QStringLiteral("in differisce"));
     QCOMPARE(s.p.setting(stationSection("F0ORB"), QStringLiteral("Language")), QStringLiteral("Italien"));
     s.c<QAction>("Mnu_Date_Auto_Oui")->trigger();
-    QCOMPARE(s.c<QLabel>("Label12")->text(), QStringLiteral("in tempo reale"));
-    QVERIFY(s.state.realTimeEntry());
+    QVERIFY(s.state.realTimeEntry() && s.c<QLabel>("Label12")->text() == QStringLiteral("in tempo reale"));
   }
 
   // Every row of every caption table names a control of its window.
@@ -275,10 +226,7 @@ class MainWindowTest : public QObject {
         {s.w.findChild<StationWindow*>(), stationCaptions()},
         {s.w.findChild<ImportAdifWindow*>(), importCaptions()},
         {s.w.findChild<SearchWindow*>(), searchCaptions()}};
-    for (const auto& [window, rows] : windows) {
-      QCOMPARE(applyCaptions(window, rows, Language::Italian), QStringList());
-      window->close();
-    }
+    for (const auto& [window, rows] : windows) QCOMPARE(applyCaptions(window, rows, Language::Italian), QStringList());
   }
 };
 

@@ -1,5 +1,8 @@
 #pragma once
-// A rigctld played by a test, on a loopback port of its own.
+// A rigctld played by a test, on a loopback port of its own, and the short
+// waits the rig tests give the client.
+#include "rig/rig_client.h"
+
 #include <QByteArrayList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -9,19 +12,30 @@
 
 namespace ktl {
 
-// A rigctld played by the test: each line the client sends is recorded and
-// answered by `answer` (nothing for an empty answer; the connection is
-// closed for "CLOSE"), after `delayMs`. By default it answers as rigctld's
-// extended protocol does, keeping a frequency and a mode.
+// Polls every 50 ms; a link given up is tried again after 50, 100, 200,
+// then 400 ms; a minute of link is a link that held.
+inline RigClient::Timing quickTiming() {
+  RigClient::Timing t;
+  t.pollMs = 50;
+  t.replyTimeoutMs = 400;
+  t.connectTimeoutMs = 1000;
+  t.firstRetryMs = 50;
+  t.maxRetryMs = 400;
+  t.stableMs = 60000;
+  return t;
+}
+
+// Each line the client sends is recorded and answered by `answer` (nothing
+// for an empty answer; the connection is closed for "CLOSE"), after
+// `delayMs`. By default it answers as rigctld's extended protocol does,
+// keeping a frequency and a mode.
 struct FakeRigctld {
   QTcpServer server;
-  QList<QTcpSocket*> peers;
   QByteArrayList received;
   int connections = 0;
   int delayMs = 0;
   QByteArray frequency = "7012000";
   QByteArray mode = "CW";
-  QByteArray passband = "500";
   std::function<QByteArray(const QByteArray&)> answer = [this](const QByteArray& line) { return rigctld(line); };
 
   quint16 listen() {
@@ -29,22 +43,17 @@ struct FakeRigctld {
     QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
       while (QTcpSocket* peer = server.nextPendingConnection()) {
         ++connections;
-        peers << peer;
         QObject::connect(peer, &QTcpSocket::readyRead, peer, [this, peer] {
           while (peer->canReadLine()) {
-            const QByteArray line = peer->readLine().trimmed();
-            received << line;
-            const QByteArray reply = answer(line);
+            received << peer->readLine().trimmed();
+            const QByteArray reply = answer(received.last());
             auto send = [peer, reply] {
               if (reply == "CLOSE")
                 peer->close();
               else if (peer->state() == QAbstractSocket::ConnectedState)
                 peer->write(reply);
             };
-            if (delayMs > 0)
-              QTimer::singleShot(delayMs, peer, send);
-            else
-              send();
+            QTimer::singleShot(delayMs, peer, send);
           }
         });
       }
@@ -53,17 +62,11 @@ struct FakeRigctld {
   }
 
   QByteArray rigctld(const QByteArray& line) {
-    if (line == "+f") return "get_freq:\nFrequency: " + frequency + "\nRPRT 0\n";
-    if (line == "+m") return "get_mode:\nMode: " + mode + "\nPassband: " + passband + "\nRPRT 0\n";
     const QByteArrayList words = line.split(' ');
-    if (words.value(0) == "+F") {
-      frequency = words.value(1);
-      return "set_freq: " + frequency + "\nRPRT 0\n";
-    }
-    if (words.value(0) == "+M") {
-      mode = words.value(1);
-      return "set_mode: " + mode + ' ' + words.value(2) + "\nRPRT 0\n";
-    }
+    if (line == "+f") return "get_freq:\nFrequency: " + frequency + "\nRPRT 0\n";
+    if (line == "+m") return "get_mode:\nMode: " + mode + "\nPassband: 500\nRPRT 0\n";
+    if (words.value(0) == "+F") return "set_freq: " + (frequency = words.value(1)) + "\nRPRT 0\n";
+    if (words.value(0) == "+M") return "set_mode: " + (mode = words.value(1)) + ' ' + words.value(2) + "\nRPRT 0\n";
     return "RPRT -11\n";
   }
 

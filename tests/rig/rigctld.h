@@ -17,8 +17,7 @@ namespace ktl {
 // A loopback port nothing listens on just now.
 inline quint16 freePort() {
   QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  return probe.serverPort();
+  return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
 }
 
 // Waits until something accepts connections on `port`.
@@ -28,7 +27,6 @@ inline bool listening(quint16 port, int timeoutMs = 5000) {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, port);
         const bool up = s.waitForConnected(100);
-        s.abort();
         if (!up) QTest::qWait(50);
         return up;
       },
@@ -38,30 +36,22 @@ inline bool listening(quint16 port, int timeoutMs = 5000) {
 struct Rigctld {
   QProcess process;
   quint16 port = 0;
-  QString error;
+  QString error = QStringLiteral("rigctld not found: scripts/install-deps.sh installs libhamlib-utils");
 
   // Starts the dummy rig on `port` (a free one when 0) and waits until it
   // listens.
   bool start(quint16 wanted = 0) {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
-    if (program.isEmpty()) {
-      error = QStringLiteral("rigctld not found: scripts/install-deps.sh installs libhamlib-utils");
-      return false;
-    }
+    if (program.isEmpty()) return false;
     port = wanted ? wanted : freePort();
     // Ends with the test, even one that crashed.
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(program, {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-t"), QString::number(port),
-                            QStringLiteral("-T"), QStringLiteral("127.0.0.1")});
-    if (!process.waitForStarted(5000) || !listening(port)) {
-      error = QStringLiteral("rigctld did not start on port %1").arg(port);
-      return false;
-    }
-    return true;
+    process.start(program, {"-m", "1", "-t", QString::number(port), "-T", "127.0.0.1"});
+    error = QStringLiteral("rigctld did not start on port %1").arg(port);
+    return process.waitForStarted(5000) && listening(port);
   }
   void kill() {
-    if (process.state() == QProcess::NotRunning) return;
     process.kill();
     process.waitForFinished(5000);
   }
@@ -72,10 +62,7 @@ struct Rigctld {
 // and with its lines joined by blanks.
 inline QString rigctl(quint16 port, const QStringList& command) {
   QProcess p;
-  p.start(QStringLiteral("rigctl"),
-          QStringList{QStringLiteral("-m"), QStringLiteral("2"), QStringLiteral("-r"),
-                      QStringLiteral("127.0.0.1:%1").arg(port)} +
-              command);
+  p.start(QStringLiteral("rigctl"), QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(port)} + command);
   if (!p.waitForFinished(10000)) {
     p.kill();
     p.waitForFinished();

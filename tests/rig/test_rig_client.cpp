@@ -1,111 +1,58 @@
-// The rig client against Hamlib's rigctld with its dummy rig (set here,
-// read back with rigctl, and the other way round; rigctld killed and
-// started again), against a rigctld played by the test that answers
-// wrongly, late or not at all, and rigctld started by the program.
+// The rig client against a rigctld played by the test that answers wrongly,
+// late or not at all. The program's hold on the rig: the station's rig settings as stored, the link
+// handed to the shared state (none without a rig), rigctld started, kept,
+// restarted and stopped by the program, tuning Hamlib's dummy rig.
+#include "platform/settings_store.h"
 #include "rig/rig_client.h"
-#include "rig/rig_daemon.h"
+#include "rig/rig_control.h"
+#include "rig/rig_settings.h"
+#include "state/program_state.h"
+#include "test_files.h"
 
 #include "fake_rigctld.h"
 #include "rigctld.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
-
-#include <functional>
 
 using namespace ktl;
 
 namespace {
 
-RigClient::Timing quickTiming() {
-  RigClient::Timing t;
-  t.pollMs = 50;
-  t.replyTimeoutMs = 400;
-  t.connectTimeoutMs = 1000;
-  t.firstRetryMs = 50;
-  t.maxRetryMs = 400;
-  t.stableMs = 60000;
-  return t;
+// The retry waits announced with each error, in order.
+QList<int> retryWaits(const QSignalSpy& status) {
+  QList<int> waits;
+  for (const auto& args : status)
+    if (const auto s = args.at(0).value<RigStatus>(); s.state == RigState::Error) waits << s.retryMs;
+  return waits;
 }
 
-QList<qint64> frequencies(const QSignalSpy& spy) {
-  QList<qint64> values;
-  for (const auto& args : spy) values << args.at(0).toLongLong();
-  return values;
-}
+bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
+
+// A state over settings and logs of its own, on station F0ORB.
+struct Station {
+  QTemporaryDir dir;
+  SettingsStore settings{dir.filePath(QStringLiteral("KTL.ini"))};
+  ProgramState state{settings, dir.path()};
+  RigControl control{state};
+
+  Station() { control.setTiming(quickTiming()); }
+  void set(const SettingKey& key, const QString& value) { settings.write(key, QStringLiteral("F0ORB"), value); }
+  void open(const QString& station = QStringLiteral("F0ORB")) { QVERIFY(state.changeStation(station).ok()); }
+  void useRigAt(quint16 port) {
+    set(keys::RigActive, QStringLiteral("1"));
+    set(keys::RigPort, QString::number(port));
+    set(keys::RigInterval, QStringLiteral("100"));
+  }
+  RigLink* rig() const { return state.rig(); }
+};
 
 }  // namespace
 
 class RigClientTest : public QObject {
   Q_OBJECT
  private slots:
-  // Set through the client, read back with rigctl; set with rigctl, seen
-  // through the client's signals; no signal while nothing changes.
-  void dummyRigBothWays() {
-    Rigctld rig;
-    QVERIFY2(rig.start(), qPrintable(rig.error));
-    RigClient client;
-    client.setTiming(quickTiming());
-    QSignalSpy freq(&client, &RigClient::frequencyChanged);
-    QSignalSpy mode(&client, &RigClient::modeChanged);
-    client.start(QStringLiteral("127.0.0.1"), rig.port);
-    QTRY_COMPARE(client.state(), RigState::Connected);
-    QTRY_VERIFY(client.frequency() > 0 && !client.mode().isEmpty());
-
-    QVERIFY(client.setFrequency(14025300));
-    QVERIFY(client.setMode(QStringLiteral("cw"), 500));
-    QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("f")}), QStringLiteral("14025300"));
-    QTRY_COMPARE(rigctl(rig.port, {QStringLiteral("m")}), QStringLiteral("CW 500"));
-    QTRY_COMPARE(client.frequency(), 14025300);
-    QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
-    QCOMPARE(client.passband(), 500);
-
-    freq.clear();
-    mode.clear();
-    QCOMPARE(rigctl(rig.port, {QStringLiteral("F"), QStringLiteral("7012000")}), QString());
-    QCOMPARE(rigctl(rig.port, {QStringLiteral("M"), QStringLiteral("LSB"), QStringLiteral("2400")}), QString());
-    QTRY_COMPARE(frequencies(freq), QList<qint64>{7012000});
-    QTRY_COMPARE(mode.size(), 1);
-    QCOMPARE(mode.at(0).at(0).toString(), QStringLiteral("LSB"));
-    QCOMPARE(mode.at(0).at(1).toInt(), 2400);
-
-    // Ten polls of an unchanged rig: read, and nothing said.
-    const quint64 answered = client.counters().answered;
-    QTest::qWait(10 * quickTiming().pollMs);
-    QVERIFY(client.counters().answered >= answered + 10);
-    QCOMPARE(freq.size(), 1);
-    QCOMPARE(mode.size(), 1);
-    QCOMPARE(client.state(), RigState::Connected);
-  }
-
-  // rigctld killed under the client and started again: the status says so,
-  // the values are no longer known, and both come back.
-  void rigctldRestarted() {
-    Rigctld rig;
-    QVERIFY2(rig.start(), qPrintable(rig.error));
-    RigClient client;
-    client.setTiming(quickTiming());
-    QSignalSpy freq(&client, &RigClient::frequencyChanged);
-    client.start(QStringLiteral("127.0.0.1"), rig.port);
-    QTRY_COMPARE(client.state(), RigState::Connected);
-    QVERIFY(client.setFrequency(3650000));
-    QTRY_COMPARE(client.frequency(), 3650000);
-
-    rig.kill();
-    QTRY_COMPARE(client.state(), RigState::Error);
-    QVERIFY(!client.linkUp());
-    QVERIFY(client.status().problem == RigProblem::Closed || client.status().problem == RigProblem::Refused);
-    QCOMPARE(client.frequency(), 0);
-    QCOMPARE(freq.last().at(0).toLongLong(), 0);
-    QVERIFY(!client.setFrequency(7000000));
-
-    Rigctld again;
-    QVERIFY2(again.start(rig.port), qPrintable(again.error));
-    QCOMPARE(rigctl(again.port, {QStringLiteral("F"), QStringLiteral("10116000")}), QString());
-    QTRY_COMPARE(client.state(), RigState::Connected);
-    QTRY_COMPARE(client.frequency(), 10116000);
-  }
-
   // Answers that are not rigctld's, or none: a status with its reason, the
   // link given up and tried again after growing waits; a Hamlib error
   // keeps the link. Once the answers are right again, so is the status.
@@ -115,43 +62,34 @@ class RigClientTest : public QObject {
     QTest::addColumn<RigProblem>("problem");
     QTest::addColumn<int>("hamlibError");
     QTest::addColumn<bool>("linkUp");
-    QTest::newRow("rig error") << QByteArray("+f") << QByteArray("get_freq:\nRPRT -5\n") << RigProblem::RigError
-                               << -5 << true;
-    QTest::newRow("error without echo") << QByteArray("+f") << QByteArray("RPRT -20\n") << RigProblem::RigError
-                                        << -20 << true;
-    QTest::newRow("no mode reading") << QByteArray("+m") << QByteArray("get_mode:\nRPRT -11\n")
-                                     << RigProblem::RigError << -11 << true;
-    QTest::newRow("unreadable frequency") << QByteArray("+f") << QByteArray("get_freq:\nFrequency: 14.0xx\nRPRT 0\n")
-                                          << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("no frequency") << QByteArray("+f") << QByteArray("get_freq:\nRPRT 0\n") << RigProblem::Unreadable
-                                  << 0 << false;
-    QTest::newRow("code not a number") << QByteArray("+f") << QByteArray("get_freq:\nRPRT zero\n")
-                                       << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("lines without end") << QByteArray("+m") << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n")
-                                       << RigProblem::Unreadable << 0 << false;
-    QTest::newRow("endless line") << QByteArray("+f") << QByteArray(5000, '\x01') << RigProblem::Unreadable << 0
-                                  << false;
-    QTest::newRow("silence") << QByteArray("+f") << QByteArray() << RigProblem::NoAnswer << 0 << false;
-    QTest::newRow("closed") << QByteArray("+m") << QByteArray("CLOSE") << RigProblem::Closed << 0 << false;
+    const auto row = [](const char* name, const char* command, const QByteArray& answer, RigProblem problem,
+                        int error = 0) {
+      QTest::newRow(name) << QByteArray(command) << answer << problem << error << (problem == RigProblem::RigError);
+    };
+    row("rig error", "+f", "get_freq:\nRPRT -5\n", RigProblem::RigError, -5);
+    row("no mode reading", "+m", "get_mode:\nRPRT -11\n", RigProblem::RigError, -11);
+    row("unreadable frequency", "+f", "get_freq:\nFrequency: 14.0xx\nRPRT 0\n", RigProblem::Unreadable);
+    row("no frequency", "+f", "get_freq:\nRPRT 0\n", RigProblem::Unreadable);
+    row("lines without end", "+m", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n", RigProblem::Unreadable);
+    row("endless line", "+f", QByteArray(5000, '\x01'), RigProblem::Unreadable);
+    row("silence", "+f", QByteArray(), RigProblem::NoAnswer);
+    row("closed", "+m", "CLOSE", RigProblem::Closed);
   }
   void faultyAnswers() {
     QFETCH(QByteArray, command);
     QFETCH(QByteArray, answer);
-    QFETCH(RigProblem, problem);
-    QFETCH(int, hamlibError);
     QFETCH(bool, linkUp);
     FakeRigctld fake;
     bool faulty = true;
     fake.answer = [&](const QByteArray& line) { return faulty && line == command ? answer : fake.rigctld(line); };
-    const quint16 port = fake.listen();
     RigClient client;
     client.setTiming(quickTiming());
     QSignalSpy status(&client, &RigClient::statusChanged);
     QSignalSpy freq(&client, &RigClient::frequencyChanged);
-    client.start(QStringLiteral("127.0.0.1"), port);
+    client.start(QStringLiteral("127.0.0.1"), fake.listen());
     QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, problem);
-    QCOMPARE(client.status().hamlibError, hamlibError);
+    QTEST(client.status().problem, "problem");
+    QTEST(client.status().hamlibError, "hamlibError");
     QCOMPARE(client.linkUp(), linkUp);
     // A rig error leaves the other value known.
     const bool modeFails = command == "+m";
@@ -168,20 +106,36 @@ class RigClientTest : public QObject {
       QCOMPARE(status.size(), 3);  // connecting, connected, error
     } else {
       QVERIFY(freq.size() <= fake.connections * 2);
-      QList<int> waits;
-      for (const auto& args : status) {
-        const auto s = args.at(0).value<RigStatus>();
-        if (s.state == RigState::Error) waits << s.retryMs;
-      }
       QVERIFY2(fake.connections >= 3 && fake.connections <= 8, qPrintable(QString::number(fake.connections)));
+      const QList<int> waits = retryWaits(status);
       QCOMPARE(waits.mid(0, 5), (QList<int>{50, 100, 200, 400, 400}.mid(0, waits.size())));
     }
-
     faulty = false;
     QTRY_COMPARE_WITH_TIMEOUT(client.state(), RigState::Connected, 3000);
     QTRY_COMPARE(client.frequency(), 7012000);
     QTRY_COMPARE(client.mode(), QStringLiteral("CW"));
     QCOMPARE(client.status(), RigStatus{RigState::Connected});
+  }
+
+  // A link that held starts the waits again from the first.
+  void waitsStartAgainAfterAStableLink() {
+    FakeRigctld fake;
+    bool faulty = true;
+    fake.answer = [&](const QByteArray& line) { return faulty ? QByteArray("CLOSE") : fake.rigctld(line); };
+    RigClient client;
+    RigClient::Timing timing = quickTiming();
+    timing.stableMs = 500;
+    client.setTiming(timing);
+    QSignalSpy status(&client, &RigClient::statusChanged);
+    client.start(QStringLiteral("127.0.0.1"), fake.listen());
+    QTRY_VERIFY(fake.connections >= 3);  // after waits of 50, 100, 200 ms
+    faulty = false;
+    QTRY_COMPARE(client.state(), RigState::Connected);
+    QVERIFY(retryWaits(status).size() >= 3);
+    QTest::qWait(600);
+    faulty = true;
+    QTRY_COMPARE(client.state(), RigState::Error);
+    QCOMPARE(client.status().retryMs, 50);
   }
 
   // A slow rigctld and a flood of sets: the queue stays within its bound,
@@ -190,11 +144,9 @@ class RigClientTest : public QObject {
   void floodOfSetsStaysBounded() {
     FakeRigctld fake;
     fake.delayMs = 20;
-    const quint16 port = fake.listen();
     RigClient client;
     client.setTiming(quickTiming());
-    client.start(QStringLiteral("127.0.0.1"), port);
-    QTRY_COMPARE(client.state(), RigState::Connected);
+    client.start(QStringLiteral("127.0.0.1"), fake.listen());
     QTRY_COMPARE(client.frequency(), 7012000);
     fake.received.clear();
     for (int i = 1; i <= 10000; ++i) {
@@ -208,111 +160,233 @@ class RigClientTest : public QObject {
     QVERIFY(client.counters().maxQueued <= 4);
     const QByteArrayList sets = fake.receivedStarting("+F");
     QVERIFY2(sets.size() <= 12, qPrintable(QString::number(sets.size())));
-    QCOMPARE(sets.last(), QByteArray("+F 14010000"));
-    QCOMPARE(fake.receivedStarting("+M").last(), QByteArray("+M USB 0"));
+    QCOMPARE(sets.last() + ' ' + fake.receivedStarting("+M").last(), QByteArray("+F 14010000 +M USB 0"));
     // Polls skipped while the sets kept the one command in flight busy.
     QVERIFY(client.counters().pollsSkipped > 0);
   }
 
-  // What is refused before anything is sent, and a set the rig refuses.
-  void refusedSets() {
-    FakeRigctld fake;
-    fake.answer = [&fake](const QByteArray& line) {
-      return line.startsWith("+F") ? QByteArray("set_freq: 1\nRPRT -9\n") : fake.rigctld(line);
-    };
-    const quint16 port = fake.listen();
+  // Nothing listening, then a rigctld that appears. What is refused before
+  // anything is sent; an answer to a set that is not the set's (rotctld on
+  // the rig's port: "M" moves the rotator) drops the link; stop() ends it
+  // all, the values forgotten and no try left.
+  void refusedSetsAndStop() {
     RigClient client;
     client.setTiming(quickTiming());
     QVERIFY(!client.setFrequency(14000000));  // not connected
-    client.start(QStringLiteral("127.0.0.1"), port);
-    QTRY_COMPARE(client.state(), RigState::Connected);
-    QVERIFY(!client.setFrequency(0));
-    QVERIFY(!client.setFrequency(-7000000));
-    QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")));
-    QVERIFY(!client.setMode(QString()));
-    QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
-    QSignalSpy refused(&client, &RigClient::setRefused);
-    QVERIFY(client.setFrequency(14025000));
-    QTRY_COMPARE(refused.size(), 1);
-    QCOMPARE(refused.at(0).at(0).value<RigClient::Command>(), RigClient::Command::SetFrequency);
-    QCOMPARE(refused.at(0).at(1).toInt(), -9);
-    QCOMPARE(client.state(), RigState::Connected);
-    QCOMPARE(fake.receivedStarting("+M"), QByteArrayList{});
-    QCOMPARE(fake.receivedStarting("+F"), QByteArrayList{"+F 14025000"});
-
-    // rotctld, Hamlib's rotator daemon, on the rig's port: "M" moves the
-    // rotator, and its answer is no set_mode answer.
+    client.start(QStringLiteral("127.0.0.1"), freePort());
+    QTRY_COMPARE(client.status().problem, RigProblem::Refused);
+    FakeRigctld fake;
     fake.answer = [&fake](const QByteArray& line) {
       return line.startsWith("+M") ? "move: " + line.mid(3) + "\nRPRT 0\n" : fake.rigctld(line);
     };
-    QVERIFY(client.setMode(QStringLiteral("CW")));
-    QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, RigProblem::Unreadable);
-    QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
-  }
-
-  // Nothing listening, then a rigctld that appears; stop() ends it all.
-  void refusedThenStopped() {
-    const quint16 port = freePort();
-    RigClient client;
-    client.setTiming(quickTiming());
-    QSignalSpy status(&client, &RigClient::statusChanged);
-    client.start(QStringLiteral("127.0.0.1"), port);
-    QTRY_COMPARE(client.state(), RigState::Error);
-    QCOMPARE(client.status().problem, RigProblem::Refused);
-    FakeRigctld fake;
-    const quint16 again = fake.listen();
-    client.start(QStringLiteral("127.0.0.1"), again);
+    client.start(QStringLiteral("127.0.0.1"), fake.listen());
     QTRY_COMPARE(client.frequency(), 7012000);
+    QVERIFY(!client.setFrequency(0) && !client.setFrequency(-7000000));
+    QVERIFY(!client.setMode(QStringLiteral("USB\nF 1")) && !client.setMode(QString()));
+    QVERIFY(!client.setMode(QStringLiteral("USB"), -2));
+    QCOMPARE(fake.receivedStarting("+M") + fake.receivedStarting("+F"), QByteArrayList{});
+    QVERIFY(client.setMode(QStringLiteral("CW")));
+    QTRY_COMPARE(client.status().problem, RigProblem::Unreadable);
+    QCOMPARE(client.status().detail, QStringLiteral("move: CW 0"));
+
+    QTRY_COMPARE(client.frequency(), 7012000);  // tried again
     client.stop();
     QCOMPARE(client.state(), RigState::Disconnected);
     QCOMPARE(client.frequency(), 0);
     const int connections = fake.connections;
-    status.clear();
+    QSignalSpy status(&client, &RigClient::statusChanged);
     QTest::qWait(300);
     QCOMPARE(fake.connections, connections);
     QVERIFY(status.isEmpty());
   }
 
-  // rigctld started and stopped by the program, reached by the client; a
-  // model Hamlib does not know, or no program, is a failure with its words.
-  void daemonStartsAndStops() {
-    RigDaemon daemon;
-    RigDaemonSettings settings;
-    settings.port = freePort();
-    daemon.start(settings);
-    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
-    const qint64 pid = daemon.processId();
-    QVERIFY(pid > 0);
-    QVERIFY(listening(settings.port));
-    RigClient client;
-    client.setTiming(quickTiming());
-    client.start(QStringLiteral("127.0.0.1"), settings.port);
-    QTRY_COMPARE(client.state(), RigState::Connected);
-    daemon.stop();
-    QCOMPARE(daemon.state(), RigDaemon::State::Stopped);
-    QTRY_VERIFY(::kill(pid_t(pid), 0) != 0);
-    QTRY_COMPARE(client.state(), RigState::Error);
-
-    settings.model = 999999;
-    daemon.start(settings);
-    QTRY_COMPARE(daemon.state(), RigDaemon::State::Failed);
-    QVERIFY(daemon.exitCode() != 0);
-    QVERIFY2(daemon.lastOutput().contains(QStringLiteral("999999")), qPrintable(daemon.lastOutput()));
+  // What an edited settings file may hold, and what the program makes of it.
+  void storedSettings_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("read");  // member=value
+    QTest::newRow("used, blanks") << "Rig Actif" << " 1 " << "active=1";
+    QTest::newRow("port too high") << "Rig Port" << "65536" << "port=4532";
+    QTest::newRow("interval too short") << "Rig Intervalle" << "5" << "poll=100";
+    QTest::newRow("interval too long") << "Rig Intervalle" << "99999999999" << "poll=10000";
+    QTest::newRow("interval not a number") << "Rig Intervalle" << "fast" << "poll=500";
+    QTest::newRow("model 0") << "Rig Modele" << "0" << "model=1";
+  }
+  void storedSettings() {
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, read);
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("KTL.ini")));
+    store.save(QStringLiteral("Setup F0ORB"), key, stored);
+    const RigSettings s = readRigSettings(store, QStringLiteral("F0ORB"));
+    const QMap<QString, QString> got{{"active", QString::number(s.active)}, {"port", QString::number(s.port)},
+                                     {"poll", QString::number(s.pollMs)},   {"host", s.host},
+                                     {"model", QString::number(s.model)}};
+    QCOMPARE(got.value(read.section(u'=', 0, 0)), read.section(u'=', 1));
   }
 
-  // Hamlib's own list, through rigctl.
-  void modelsFromRigctl() {
-    RigModelQuery query;
-    QSignalSpy done(&query, &RigModelQuery::finished);
-    query.start();
-    QVERIFY(done.wait(10000));
-    const auto models = done.at(0).at(0).value<QList<RigModel>>();
-    QCOMPARE(done.at(0).at(1).toString(), QString());
-    QVERIFY(models.size() > 100);
-    QVERIFY(models.contains(RigModel{1, QStringLiteral("Hamlib"), QStringLiteral("Dummy"), QStringLiteral("Stable")}));
-    QVERIFY(models.contains(
-        RigModel{2, QStringLiteral("Hamlib"), QStringLiteral("NET rigctl"), QStringLiteral("Stable")}));
+  // Written for one station, read back under the keys the operator knows.
+  void writtenUnderTheirKeys() {
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("KTL.ini")));
+    const RigSettings s{true, "10.0.0.2", 4600, 300, true, 3073, "/dev/ttyUSB0", 115200};
+    writeRigSettings(store, QStringLiteral("F0ORB"), s);
+    QStringList stored;
+    for (const char* key : {"Rig Actif", "Rig Hote", "Rig Port", "Rig Intervalle", "Rig Lancer", "Rig Modele",
+                            "Rig Peripherique", "Rig Vitesse"})
+      stored << store.get(QStringLiteral("Setup F0ORB"), QString::fromLatin1(key), QStringLiteral("?"));
+    QCOMPARE(stored.join(u'|'), QStringLiteral("1|10.0.0.2|4600|300|1|3073|/dev/ttyUSB0|115200"));
+    QCOMPARE(readRigSettings(store, QStringLiteral("F0ORB")), s);
+    QCOMPARE(readRigSettings(store, QStringLiteral("F5ABC")).active, false);
+  }
+
+  // No rig until the station asks for one; a station without one has none;
+  // a change of settings makes a new link, no change keeps it.
+  void rigFollowsStationAndSettings() {
+    FakeRigctld fake;
+    const quint16 port = fake.listen();
+    Station s;
+    QSignalSpy changes(&s.state, &ProgramState::rigChanged);
+    s.open();
+    QCOMPARE(s.rig(), nullptr);
+    s.useRigAt(port);
+    s.control.apply();
+    QVERIFY(s.rig());
+    QTRY_COMPARE(s.rig()->frequencyHz(), 7012000);
+    QTRY_COMPARE(s.rig()->hamlibMode(), QStringLiteral("CW"));
+    const qsizetype made = changes.size();
+    s.control.apply();
+    QCOMPARE(changes.size(), made);
+    s.set(keys::RigInterval, QStringLiteral("200"));
+    s.control.apply();
+    QVERIFY(s.rig() && changes.size() > made);
+    QCOMPARE(s.control.link()->client().timing().pollMs, 200);
+    s.open(QStringLiteral("F5ABC"));
+    QCOMPARE(s.rig(), nullptr);
+    s.open();
+    QVERIFY(s.rig());
+    s.set(keys::RigActive, QStringLiteral("0"));
+    s.control.apply();
+    QCOMPARE(s.rig(), nullptr);
+    QVERIFY(changes.size() >= 5);
+  }
+
+  // A set the rig refuses is said on the state line until the next tune.
+  void refusedTuneIsAState() {
+    FakeRigctld fake;
+    fake.answer = [&fake](const QByteArray& line) {
+      return line.startsWith("+M") ? QByteArray("set_mode: X 0\nRPRT -9\n") : fake.rigctld(line);
+    };
+    Station s;
+    s.useRigAt(fake.listen());
+    s.open();
+    QTRY_VERIFY(s.rig() && s.rig()->linkUp());
+    const QString connected = QStringLiteral("Radio connectée (127.0.0.1:%1)").arg(fake.server.serverPort());
+    QVERIFY(s.rig()->tune(14200000, QStringLiteral("USB")));
+    QTRY_COMPARE(s.rig()->statusText(int(Language::French)),
+                 connected + " ; La radio refuse le mode : commande rejetée par la radio");
+    QVERIFY(s.rig()->inTrouble());
+    QCOMPARE(s.rig()->frequencyHz(), 14200000);
+    fake.answer = [&fake](const QByteArray& line) { return fake.rigctld(line); };
+    QVERIFY(s.rig()->tune(14200000, QStringLiteral("USB")));
+    QCOMPARE(s.rig()->statusText(int(Language::Other)), connected);
+    QVERIFY(!s.rig()->inTrouble());
+  }
+
+  // A rigctld that answers with a Hamlib error, with what is no answer, or
+  // not at all: said on the state line, never shown connected meanwhile.
+  void faultyAnswersOnTheStateLine_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("state");  // the start of the state line; %1 the port
+    QTest::newRow("RPRT -1") << QByteArray("get_freq:\nRPRT -1\n") << "Erreur de la radio : paramètre invalide";
+    QTest::newRow("garbage") << QByteArray("hello there\nRPRT 0\n")
+                             << "Réponse illisible de 127.0.0.1:%1 : « hello there », nouvel essai dans ";
+    QTest::newRow("nothing") << QByteArray() << "rigctld ne répond pas (127.0.0.1:%1), nouvel essai dans ";
+  }
+  void faultyAnswersOnTheStateLine() {
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, state);
+    FakeRigctld fake;
+    fake.answer = [&](const QByteArray& line) { return line == "+f" ? answer : fake.rigctld(line); };
+    Station s;
+    s.useRigAt(fake.listen());
+    s.open();
+    const auto line = [&] { return s.rig()->statusText(int(Language::French)); };
+    QTRY_VERIFY2(line().startsWith(state.arg(fake.server.serverPort())), qPrintable(line()));
+    QVERIFY(s.rig()->inTrouble());
+    QStringList shown;
+    connect(s.rig(), &RigLink::changed, this, [&] { shown << line(); });
+    QTest::qWait(1500);
+    QVERIFY(fake.connections > 1 || answer.startsWith("get_freq"));
+    for (const QString& text : shown) QVERIFY2(!text.startsWith(QStringLiteral("Radio connectée")), qPrintable(text));
+  }
+
+  // rigctld started by the program: reached and tuned (read back with
+  // rigctl), kept while only the
+  // poll interval changes, started again on another port, stopped with the
+  // program.
+  void daemonStartedKeptAndStopped() {
+    qint64 pid = 0;
+    quint16 port = freePort();
+    {
+      Station s;
+      s.useRigAt(port);
+      s.set(keys::RigStartDaemon, QStringLiteral("1"));
+      s.set(keys::RigModel, QStringLiteral("1"));
+      s.open();
+      QTRY_VERIFY(s.rig() && s.rig()->linkUp());
+      pid = s.control.daemon().processId();
+      QVERIFY(alive(pid));
+      QVERIFY(s.rig()->tune(3650000, QStringLiteral("LSB")));
+      QTRY_COMPARE(rigctl(port, {"f", "m"}).section(u' ', 0, 1), QStringLiteral("3650000 LSB"));
+      s.set(keys::RigInterval, QStringLiteral("300"));
+      s.control.apply();
+      QTRY_VERIFY(s.rig()->linkUp());
+      QCOMPARE(s.control.daemon().processId(), pid);
+
+      const quint16 other = freePort();
+      s.set(keys::RigPort, QString::number(other));
+      s.control.apply();
+      QTRY_VERIFY(s.rig()->linkUp());
+      QVERIFY(!alive(pid) && !listening(port, 300));
+      pid = s.control.daemon().processId();
+      QVERIFY(s.rig()->tune(7100000, QString()));
+      QTRY_COMPARE(rigctl(other, {QStringLiteral("f")}), QStringLiteral("7100000"));
+      port = other;
+    }
+    QTRY_VERIFY(!alive(pid));
+    QVERIFY(!listening(port, 300));
+  }
+
+  // A rigctld slow to stop: the next one starts only once it has ended,
+  // as it may hold the port or the rig's device until then.
+  void nextRigctldWaitsForTheOld() {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("slow-rigctld"));
+    QVERIFY(writeFile(script, "#!/bin/sh\nlog=\"$(dirname \"$0\")/log\"\necho \"start $$\" >> \"$log\"\n"
+                              "trap 'sleep 0.4; echo \"end $$\" >> \"$log\"; exit 0' TERM\n"
+                              "while :; do sleep 0.05; done\n"));
+    QVERIFY(QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto log = [&] { return readFile(dir.filePath(QStringLiteral("log"))); };
+    RigDaemon daemon;
+    RigDaemonSettings settings;
+    settings.program = script;
+    daemon.start(settings);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
+    const qint64 first = daemon.processId();
+    QTRY_VERIFY(!log().isEmpty());
+    daemon.start(settings);
+    QCOMPARE(daemon.state(), RigDaemon::State::Starting);
+    QTRY_COMPARE(daemon.state(), RigDaemon::State::Running);
+    QTRY_COMPARE(log().count('\n'), 3);
+    QCOMPARE(log(), QStringLiteral("start %1\nend %1\nstart %2\n").arg(first).arg(daemon.processId()).toLatin1());
+    // Stopped while the old one still ends: nothing starts.
+    daemon.start(settings);
+    daemon.stop();
+    QTest::qWait(800);
+    QCOMPARE(daemon.state(), RigDaemon::State::Stopped);
+    QCOMPARE(log().count("start"), 2);
   }
 };
 
