@@ -22,21 +22,21 @@ using namespace ktl;
 
 namespace {
 
-void useRig(FakePlatform& p, quint16 port, std::initializer_list<std::pair<const char*, const char*>> more = {}) {
-  const QString section = stationSection(QStringLiteral("F0ORB"));
-  p.setSetting(section, QStringLiteral("Rig Actif"), QStringLiteral("1"));
-  p.setSetting(section, QStringLiteral("Rig Port"), QString::number(port));
-  p.setSetting(section, QStringLiteral("Rig Intervalle"), QStringLiteral("100"));
-  for (const auto& [key, value] : more) p.setSetting(section, QString::fromLatin1(key), QString::fromLatin1(value));
-}
+using Settings = std::initializer_list<std::pair<const char*, const char*>>;
 
 // A started program whose station uses the rig at `port`, with short waits
 // between tries.
 struct RigStation : StationFixture {
-  explicit RigStation(quint16 port, std::initializer_list<std::pair<const char*, const char*>> more = {},
-                      const QByteArray& log = {})
-      : StationFixture(log, QStringLiteral("Francais"), QStringLiteral("F0ORB"),
-                       [port, more](FakePlatform& p) { useRig(p, port, more); }) {
+  explicit RigStation(quint16 port, Settings more = {}, const QByteArray& log = {})
+      : StationFixture(log, QStringLiteral("Francais"), QStringLiteral("F0ORB"), [port, more](FakePlatform& p) {
+          const auto set = [&p](const char* key, const QString& value) {
+            p.setSetting(stationSection("F0ORB"), QString::fromLatin1(key), value);
+          };
+          set("Rig Actif", "1");
+          set("Rig Port", QString::number(port));
+          set("Rig Intervalle", "100");
+          for (const auto& [key, value] : more) set(key, QString::fromLatin1(value));
+        }) {
     rigAtStartUp = state.rig() != nullptr;
     program->rig.setTiming(quickTiming());
     program->rig.apply(true);
@@ -52,10 +52,7 @@ struct RigStation : StationFixture {
     c<QAction>("Mnu_Export_ADIF_Standard")->trigger();
     const QByteArray adif = readFile(standardAdifPath(p.dataDir(), call));
     const QByteArray record = adif.mid(adif.lastIndexOf("<CALL:"));
-    ExtrasStore store(p.logPath(call));
-    const QsoExtrasLookup next = store.lookup();
-    QByteArray kept;
-    for (const QByteArray& line : lines()) kept = next ? next(qsoKey(line)) : QByteArray();
+    const QByteArray kept = ExtrasStore(p.logPath(call)).lookup()(qsoKey(lines().last()));
     QStringList exported, stored;
     for (const QByteArray tag : {"FREQ", "MODE", "SUBMODE"}) {
       const qsizetype at = record.indexOf('<' + tag + ':');
@@ -234,10 +231,7 @@ class RigEntryTest : public QObject {
       s.c<QAction>("Mnu_Radio")->trigger();
       auto* w = s.w.findChild<RigWindow*>();
       QVERIFY(w && w->isVisible());
-      QCOMPARE(w->windowTitle(), QStringLiteral("Radio (rigctld)"));
       QCOMPARE(applyCaptions(w, rigCaptions(), Language::German), QStringList());  // every row names a control
-      applyCaptions(w, rigCaptions(), Language::French);
-      QCOMPARE(StationFixture::in(w, "Port_RG")->accessibleName(), QStringLiteral("Port"));
       // A key on the focused control; then the focused control's name.
       const auto press = [w](Qt::Key k) {
         QTest::keyClick(w->focusWidget(), k);
@@ -268,8 +262,8 @@ class RigEntryTest : public QObject {
       QCOMPARE(press(Qt::Key_Return), QStringLiteral("Recherche_RG"));
       QTRY_VERIFY_WITH_TIMEOUT(w->modelList().rowCount() > 100, 10000);  // from rigctl, in the background
       QTest::keyClicks(w->focusWidget(), QStringLiteral("ic7300"));
-      QCOMPARE(w->modelList().rowCount(), 1);
-      QCOMPARE(w->modelList().index(0, 0).data().toString(), QStringLiteral("3073  Icom IC-7300 (Stable)"));
+      QCOMPARE(w->modelList().rowCount() == 1 ? w->modelList().index(0, 0).data().toString() : QString(),
+               QStringLiteral("3073  Icom IC-7300 (Stable)"));
       type(QStringLiteral("hamlib dummy"));
       QCOMPARE(press(Qt::Key_Return), QStringLiteral("Modeles_RG"));
       QCOMPARE(press(Qt::Key_Return), QStringLiteral("Peripherique_RG"));

@@ -15,14 +15,8 @@ namespace ktl {
 // Polls every 50 ms; a link given up is tried again after 50, 100, 200,
 // then 400 ms; a minute of link is a link that held.
 inline RigClient::Timing quickTiming() {
-  RigClient::Timing t;
-  t.pollMs = 50;
-  t.replyTimeoutMs = 400;
-  t.connectTimeoutMs = 1000;
-  t.firstRetryMs = 50;
-  t.maxRetryMs = 400;
-  t.stableMs = 60000;
-  return t;
+  return {.pollMs = 50, .replyTimeoutMs = 400, .connectTimeoutMs = 1000, .firstRetryMs = 50, .maxRetryMs = 400,
+          .stableMs = 60000};
 }
 
 // Each line the client sends is recorded and answered by `answer` (nothing

@@ -22,15 +22,12 @@ inline quint16 freePort() {
 
 // Waits until something accepts connections on `port`.
 inline bool listening(quint16 port, int timeoutMs = 5000) {
-  return QTest::qWaitFor(
-      [port] {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, port);
-        const bool up = s.waitForConnected(100);
-        if (!up) QTest::qWait(50);
-        return up;
-      },
-      timeoutMs);
+  const auto up = [port] {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    return s.waitForConnected(100) || (QTest::qWait(50), false);
+  };
+  return QTest::qWaitFor(up, timeoutMs);
 }
 
 struct Rigctld {

@@ -40,9 +40,7 @@ class RigTablesTest : public QObject {
     QTest::newRow("above 160") << 2000.1 << "" << "";
     QTest::newRow("80 CW end") << 3569.9 << "" << "CW";
     QTest::newRow("80 data") << 3570.0 << "" << "PKTUSB";
-    QTest::newRow("60 CW") << 5352.5 << "" << "CW";
     QTest::newRow("20 phone edge") << 14112.0 << "" << "USB";
-    QTest::newRow("10 FM") << 29600.0 << "" << "FM";
     // A mode named in the comment comes first.
     QTest::newRow("FT8 in phone") << 7074.0 << "FT8 -12 dB" << "PKTUSB";
     QTest::newRow("RTTY") << 14085.0 << "CQ RTTY contest" << "RTTY";
@@ -104,9 +102,6 @@ class RigTablesTest : public QObject {
     QTest::addColumn<RigStatus>("status");
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("text");
-    QTest::newRow("refused")
-        << RigStatus{RigState::Error, RigProblem::Refused, 0, 4000} << Language::English
-        << "rigctld is not running at 127.0.0.1:4532, trying again in 4 s";
     QTest::newRow("seconds rounded up")
         << RigStatus{RigState::Error, RigProblem::NoAnswer, 0, 1500} << Language::French
         << "rigctld ne répond pas (127.0.0.1:4532), nouvel essai dans 2 s";
