@@ -29,6 +29,8 @@ struct Station : StationFixture {
 class EntryWindowTest : public QObject {
   Q_OBJECT
  private slots:
+  // A QSO typed in real time and committed with Enter alone: its line,
+  // its castle name in Windows-1252, the list, the entry ready again.
   void realTimeQsoFromKeyboard() {
     Station s;
     s.c<QComboBox>("Mode_A")->setCurrentIndex(1);  // CW
@@ -72,6 +74,8 @@ class EntryWindowTest : public QObject {
     }
   }
 
+  // A castle already in the log: told with its first date, and the new
+  // QSO's line carries the repeat mark.
   void alreadyContactedWarnsAndMarks() {
     Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00"),
                     logLine("OK1CD", "OK", "01051", "08/03/16", "10:00")}));
@@ -106,6 +110,7 @@ class EntryWindowTest : public QObject {
     QVERIFY(s.c<QLineEdit>("Ind_A")->text() == "F5ABC" && s.c("Valide_A")->isEnabled());
   }
 
+  // A QSO opened then cleared is refused before the save question.
   void commitOfClearedFieldsIsRefused() {
     Station s(crlf({logLine("OK1AB", "OK", "01051", "07/03/16", "10:00")}));
     s.doubleClickRow(0);  // enables Valide_A
@@ -115,6 +120,7 @@ class EntryWindowTest : public QObject {
     QVERIFY(s.p.questions.isEmpty() && s.lines().size() == 1);
   }
 
+  // An inserted QSO goes before those of the same date and time.
   void insertGoesBeforeEqualDateTime() {
     Station s(crlf({logLine("G1AAA", "G", "00001", "31/12/15", "12:00"),
                     logLine("G1BBB", "G", "00002", "01/01/16", "12:00")}));
@@ -231,6 +237,7 @@ class EntryWindowTest : public QObject {
              logLine("G1AAA", "G", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn CASTLE"));
   }
 
+  // What a screen reader is told of the fields and of the list.
   void namedForScreenReaders() {
     Station s(crlf({logLine("G1AAA", "DLFF", "00001", "01/01/16", "12:00", "CW", "14 Mhz", "Karlstejn", true)}));
     const auto text = [](QObject* o, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(o)->text(t); };
@@ -258,6 +265,8 @@ class EntryWindowTest : public QObject {
              QStringLiteral("1, G1AAA, DLFF-00001, 01/01/16, 12:00, CW, 14 Mhz, 59, 59, Karlstejn, QSL"));
   }
 
+  // Under a dark desktop theme, the fields and the list keep readable
+  // contrast.
   void readableInADarkTheme() {
     const QPalette theme = QApplication::palette();
     const QColor light(230, 230, 230), grey(53, 53, 53), darker(40, 40, 40);

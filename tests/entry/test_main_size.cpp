@@ -16,6 +16,8 @@ QRect available(const QWidget& w) { return w.screen()->availableGeometry(); }
 class MainSizeTest : public QObject {
   Q_OBJECT
  private slots:
+  // Main opens whole on the screen, its boxes fit their texts, and the list
+  // takes what the window gains or loses.
   void opensWholeGrowsAndShrinks() {
     StationFixture s;
     const QRect screen = available(s.w);
@@ -44,6 +46,8 @@ class MainSizeTest : public QObject {
     QVERIFY(s.w.minimumHeight() <= s.w.logicalDpiY() * 420 / 96);
   }
 
+  // A stored place is used only where it fits the screen; the place on
+  // closing is stored.
   void placeRemembered_data() {
     QTest::addColumn<QString>("stored");
     QTest::newRow("fits") << "30,60,850,400";

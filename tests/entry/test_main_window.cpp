@@ -122,6 +122,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(p.setting(stationSection("F0ORB"), QStringLiteral("Revision")), QStringLiteral(" 1.0.1"));
   }
 
+  // The language stored in the settings: its menu checked and its
+  // captions shown at start; a value that is no language leaves French.
   void storedLanguageAppliesCaptions_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("checked");
@@ -144,6 +146,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.texts({"Label37", "Label34", "Label33"}), QStringLiteral("09:05 Utc|11:05 Loc|04/03/16"));
   }
 
+  // A log that cannot be read is told, and the list stays empty.
   void unreadableLogFolderIsReported() {
     FakePlatform p;
     p.setSetting(kCommonSection, QStringLiteral("Indicatif Station"), QStringLiteral("F0ORB"));
@@ -155,6 +158,8 @@ class MainWindowTest : public QObject {
              qPrintable(p.messages.join(u'|')));
   }
 
+  // Alt and a menu's letter open it on its first item; F10 reaches the
+  // menu bar.
   void altAndALetterOpenTheMenus() {
     StationFixture s(QByteArray(), QStringLiteral("Anglais"));
     s.w.activateWindow();

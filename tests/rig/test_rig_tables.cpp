@@ -12,6 +12,8 @@ using namespace ktl;
 class RigTablesTest : public QObject {
   Q_OBJECT
  private slots:
+  // A Hamlib mode in the log: its ADIF mode and submode, and the log's own
+  // mode; modes the log cannot name give none.
   void logMode_data() {
     QTest::addColumn<QString>("hamlib");
     QTest::addColumn<QString>("adif");  // MODE/SUBMODE, "" when unknown
@@ -32,6 +34,7 @@ class RigTablesTest : public QObject {
     QCOMPARE(row ? QString::fromLatin1(row->logMode) : QString(), log);
   }
 
+  // The mode a spot tunes the rig to.
   void spotMode_data() {
     QTest::addColumn<double>("khz");
     QTest::addColumn<QString>("comment");
@@ -98,6 +101,8 @@ class RigTablesTest : public QObject {
     QCOMPARE(rigctldWords(output, 2), QStringLiteral("Unable to open /dev/ttyUSB7\nrig_open retcode=-6"));
   }
 
+  // The retry wait said in whole seconds, rounded up; an unknown language
+  // shows nothing.
   void statusTexts_data() {
     QTest::addColumn<RigStatus>("status");
     QTest::addColumn<Language>("language");

@@ -44,6 +44,8 @@ class StationTest : public QObject {
     QVERIFY(f.state.stationCallsign() == "F0ORB_P" && !s->isVisible());
   }
 
+  // Callsigns the station window refuses, told in the operator's language;
+  // the station stays the one in use.
   void refusals_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("typed");
