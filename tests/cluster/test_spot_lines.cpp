@@ -245,11 +245,7 @@ class SpotLinesTest : public QObject {
   // the login keeps the longest wait; one after a connection that held
   // starts again from the first.
   void waitsLongerThenReconnects() {
-    quint16 port;
-    {
-      Node probe;
-      port = probe.listen();
-    }
+    const quint16 port = Node().listen();  // free, and closed again
     SpotClient client;
     client.setBackoff({40, 160, 1000, 2000});
     QList<int> waits;

@@ -75,7 +75,6 @@ class StarterPrefixesTest : public QObject {
     QTest::addColumn<QByteArray>("prefix");
     QTest::addColumn<QByteArray>("country");
     QTest::newRow("F") << QByteArray("F") << QByteArray("France");
-    QTest::newRow("OM") << QByteArray("OM") << QByteArray("Slovak Republic");
     // WAE-only entities are no DXCC entities; small letters are no prefix.
     QTest::newRow("IT9") << QByteArray("IT9") << QByteArray();
     QTest::newRow("f") << QByteArray("f") << QByteArray();
