@@ -51,6 +51,7 @@ std::shared_ptr<const AwardList> listOf(const QByteArray& text) {
 class TestAwardFigures : public QObject {
   Q_OBJECT
  private slots:
+  // The published list as other programs write it, and what is no list.
   void publishedLists_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("status");
@@ -87,6 +88,8 @@ class TestAwardFigures : public QObject {
     QTEST(read, "read");
   }
 
+  // The program's stored copy of the list, its names looked up, and a
+  // copy another program replaced read again.
   void storedListAndItsStore() {
     QTemporaryDir dir;
     const QString data = dir.path();

@@ -35,6 +35,8 @@ QStringList texts(const QSignalSpy& lines) {
 class SpotLinesTest : public QObject {
   Q_OBJECT
  private slots:
+  // Which node lines are spots and what each part holds, as nodes of
+  // several kinds write them.
   void spot_data() {
     QTest::addColumn<QString>("line");
     // spotter|frequency|band|call|comment|time|locator|"cut" when the node
@@ -108,6 +110,8 @@ class SpotLinesTest : public QObject {
                (QStringList{"", band, band, ""}));
   }
 
+  // The castle references a comment carries: castle words, other
+  // programmes' references, split notes and the node's cut.
   void references_data() {
     QTest::addColumn<QString>("comment");
     QTest::addColumn<bool>("mayBeCut");

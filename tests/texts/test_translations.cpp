@@ -57,6 +57,8 @@ qsizetype trailing(const QString& s) { return s.size() - QString(s).remove(QRegu
 class TestTranslations : public QObject {
   Q_OBJECT
  private slots:
+  // Every text translated in each language file, once, with its
+  // placeholders and its end blanks.
   void everyTextInEveryLanguage_data() {
     QTest::addColumn<QString>("code");
     for (const LanguageInfo& l : languages())

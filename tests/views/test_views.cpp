@@ -98,6 +98,8 @@ struct Search : StationFixture {
 class ViewsTest : public QObject {
   Q_OBJECT
  private slots:
+  // The contacted castles of a prefix, typed or pasted, and the
+  // prefix's length refused; the list closes on a change of station.
   void castleLists_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("pasted");
@@ -233,6 +235,8 @@ class ViewsTest : public QObject {
 
   }
 
+  // The contacted prefixes with their countries from the prefix table,
+  // which is only read.
   void prefixList_data() {
     QTest::addColumn<QByteArray>("table");
     QTest::addColumn<QStringList>("rows");
