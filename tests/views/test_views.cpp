@@ -71,7 +71,9 @@ struct Editor : StationFixture {
   QLineEdit* country() const { return in<QLineEdit>(win, "Pays_E"); }
   QPushButton* button(const char* name) const { return in<QPushButton>(win, name); }
   // Ref_E, Pays_E and Enregistre all locked.
-  bool locked() const { return !prefix()->isEnabled() && !country()->isEnabled() && !button("Enregistre")->isEnabled(); }
+  bool locked() const {
+    return !prefix()->isEnabled() && !country()->isEnabled() && !button("Enregistre")->isEnabled();
+  }
   PrefixEditorWindow* win = nullptr;
 };
 
