@@ -105,7 +105,8 @@ class SpotsWindowTest : public QObject {
   Q_OBJECT
  private slots:
   // One row per callsign and band, a respot within ten minutes of the
-  // last merged into it at its place; rows older than 30 minutes go.
+  // last merged into it at its place; rows older than 30 minutes go; the
+  // queue waiting for a take is bounded.
   void mergesAndAges() {
     WorkedIndex index;
     SpotTableModel m(index);
@@ -130,20 +131,15 @@ class SpotsWindowTest : public QObject {
     at(21, "C1CC", "14025.0", "F5ABC", "cq");  // 11 minutes after: a row of its own
     m.apply(kStart.addSecs(40 * 60));  // 30 minutes old stays
     QCOMPARE(rows(m), (QStringList{"F5ABC 14025.0 12:21  1", "F5ABC 14026.0 12:10 F-01051 2"}));
-  }
-
-  // The queue waiting for a take is bounded.
-  void queueBounded() {
-    WorkedIndex index;
-    SpotTableModel m(index);
-    const auto s = *parseSpot(spot("A1AA", "14025.0", "F5ABC", "cq", "1200"));
-    for (int i = 0; i < SpotTableModel::kMaxQueued + 500; ++i) m.add(s, kStart);
+    // The queue waiting for a take is bounded.
+    for (int i = 0; i < SpotTableModel::kMaxQueued + 500; ++i) at(41, "A1AA", "14025.0", "F5ABC", "cq");
     QCOMPARE(m.queued(), qsizetype(SpotTableModel::kMaxQueued));
   }
 
   // Each spot marked from the log, by text, colour and spoken row; the
-  // marks follow a commit, a deletion, an import, a change of station and
-  // of language, the table told which rows changed.
+  // marks follow a commit and a change of station (a deletion and an import
+  // reload the log as they do) and of language, the table told which rows
+  // changed.
   void marksFollowTheLog() {
     Hunt s(kLog, "Anglais");
     auto* win = s.open();
@@ -183,17 +179,6 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(Hunt::column(win).at(4), "WORKED ON THIS BAND");
     QVERIFY(!changed.isEmpty() && changed.last()[0].toModelIndex().row() <= 4 &&
             changed.last()[1].toModelIndex().row() >= 4);
-
-    // Deleted again (the committed QSO is the one selected).
-    s.p.answers << true;
-    s.c<QPushButton>("Annule_Saisie")->click();
-    QCOMPARE(s.lines().size(), 2);
-    QCOMPARE(Hunt::column(win).at(4), "NEW");
-
-    // An import rewrites the log.
-    s.p.writeLog(s.call, kLog + crlf({logLine("OK1ABC", "OK", "8815", "03/02/16", "12:00", "CW", "3.5 Mhz")}));
-    s.program->windows.showImportedLog();
-    QCOMPARE(Hunt::column(win).at(4), "WORKED");
 
     // Another station, another log.
     s.p.writeLog("F0ORB_P", crlf({logLine("OK1ABC", "OK", "08815", "03/02/16", "12:00")}));
@@ -291,23 +276,22 @@ class SpotsWindowTest : public QObject {
   }
 
   // Enter on a spot: Main's entry, and the rig tuned to the spot in the
-  // mode of its comment or of the band plan; a rig that does not answer is
-  // not tuned.
+  // mode of its comment or of the band plan (whose rules the rig's tests
+  // hold); a rig that does not answer is not tuned.
   void tunesTheRig() {
     Hunt s;
     FakeRig rig;
     s.state.setRig(&rig);
     SpotsWindow* win = s.open();
-    for (const char* line : {"DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z", "DX de OK1KTL: 14074.0 DL1FT FT8 1232Z",
-                             "DX de OK1KTL: 7150.5 F5SSB cq 1232Z", "DX de OK1KTL: 14200.0 G4SSB cq 1232Z"})
-      Hunt::feed(win, line);
-    for (int row = 3; row >= 0; --row) Hunt::enterOn(win, row);
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text(), "G4SSB");
-    // CW in its segment, a data mode named, phone by the side below and above 10 MHz.
-    QCOMPARE(rig.tunes, (QStringList{"7012000 CW", "14074000 PKTUSB", "7150500 LSB", "14200000 USB"}));
+    Hunt::feed(win, "DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z");
+    Hunt::feed(win, "DX de OK1KTL: 14074.0 DL1FT FT8 1232Z");
+    Hunt::enterOn(win, 1);
+    Hunt::enterOn(win, 0);
+    // CW in its segment, a data mode named in the comment.
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text() + '|' + rig.tunes.join(u'|'), "DL1FT|7012000 CW|14074000 PKTUSB");
     rig.up = false;
-    Hunt::enterOn(win, 3);
-    QCOMPARE(s.c<QLineEdit>("Ind_A")->text() + '|' + QString::number(rig.tunes.size()), "OK1ABC|4");
+    Hunt::enterOn(win, 1);
+    QCOMPARE(s.c<QLineEdit>("Ind_A")->text() + '|' + QString::number(rig.tunes.size()), "OK1ABC|2");
     s.state.setRig(nullptr);
   }
 
@@ -443,8 +427,6 @@ class SpotsWindowTest : public QObject {
     QTest::keyClick(host, Qt::Key_Return);
     QVERIFY(s.p.messages.value(0).startsWith("Nœud refusé : son nom ne prend que des lettres sans accent"));
     QVERIFY(s.get("Spots Hote") == "127.0.0.1" && win->client().state() == SpotClient::State::Idle);
-    QTest::qWait(100);
-    QVERIFY(!node.server.hasPendingConnections());
 
     // The node gone: while waiting for the next try the state counts the
     // seconds down.
@@ -467,21 +449,17 @@ class SpotsWindowTest : public QObject {
     QAbstractItemModelTester tester(table->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     Hunt::feed(win, "DX de OK1KTL: 7012.0 OK1ABC KTL OK-08815 1232Z");
     table->setCurrentIndex(table->model()->index(0, 0));
-    int changes = 0, resets = 0;
-    const auto count = [&changes] { ++changes; };
-    const auto reset = [&resets] { ++resets; };
-    connect(table->model(), &QAbstractItemModel::rowsInserted, this, count);
-    connect(table->model(), &QAbstractItemModel::rowsRemoved, this, count);
-    connect(table->model(), &QAbstractItemModel::rowsMoved, this, count);
-    connect(table->model(), &QAbstractItemModel::dataChanged, this, count);
-    connect(table->model(), &QAbstractItemModel::layoutChanged, this, reset);
-    connect(table->model(), &QAbstractItemModel::modelReset, this, reset);
+    const QAbstractItemModel* m = table->model();
+    QSignalSpy inserted(m, &QAbstractItemModel::rowsInserted), removed(m, &QAbstractItemModel::rowsRemoved),
+        moved(m, &QAbstractItemModel::rowsMoved), changed(m, &QAbstractItemModel::dataChanged),
+        laidOut(m, &QAbstractItemModel::layoutChanged), reset(m, &QAbstractItemModel::modelReset);
     for (int take = 0; take < 10; ++take) {
       for (int i = 0; i < 300; ++i)
         emit win->client().lineReceived(QString(spotLine(QStringLiteral("ZC%1UW").arg(take * 300 + i))).trimmed());
       QTRY_COMPARE(win->model().queued(), qsizetype(0));
     }
-    QCOMPARE(resets, 0);
+    QCOMPARE(laidOut.size() + reset.size(), 0);
+    const qsizetype changes = inserted.size() + removed.size() + moved.size() + changed.size();
     QVERIFY2(changes <= 3 * 10, qPrintable(QString::number(changes)));
     const int row = table->currentIndex().row();
     QCOMPARE(Hunt::cell(win, row, SpotTableModel::DxCall), "OK1ABC");

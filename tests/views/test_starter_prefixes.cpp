@@ -11,21 +11,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace ktl;
 
 class StarterPrefixesTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QString table() const { return dir_.filePath(QStringLiteral("Liste_DXCC.csv")); }
+  std::optional<QTemporaryDir> dir_;  // a new folder for each test
+  QString table() const { return dir_->filePath(QStringLiteral("Liste_DXCC.csv")); }
 
  private slots:
-  void init() {
-    QVERIFY(dir_.isValid());
-    for (const QString& name : QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
-      QVERIFY(QFile::remove(dir_.filePath(name)) || QDir(dir_.filePath(name)).removeRecursively());
-  }
+  void init() { QVERIFY(dir_.emplace().isValid()); }
 
   // A folder without a table gets the committed data file, byte for byte,
   // and nothing else; whatever the operator has (an empty file, a table, a
@@ -39,7 +37,7 @@ class StarterPrefixesTest : public QObject {
   }
   void writtenOnceNeverOver() {
     QFETCH(QByteArray, bytes);
-    const QString target = dir_.filePath(QStringLiteral("elsewhere.csv"));
+    const QString target = dir_->filePath(QStringLiteral("elsewhere.csv"));
     if (bytes == "link") QVERIFY(QFile::link(target, table()));
     else if (!bytes.isNull()) QVERIFY(writeFile(table(), bytes));
     QVERIFY(installStarterPrefixTable(table()).ok());
@@ -47,7 +45,7 @@ class StarterPrefixesTest : public QObject {
       QVERIFY(!QFile::exists(target));
     } else if (bytes.isNull()) {
       QCOMPARE(readFile(table()), readFile(QStringLiteral(KTL_STARTER_TABLE_FILE)));
-      QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+      QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                QStringList{QStringLiteral("Liste_DXCC.csv")});
     } else {
       QCOMPARE(readFile(table()), bytes);
@@ -59,18 +57,12 @@ class StarterPrefixesTest : public QObject {
   void format() {
     QVERIFY(installStarterPrefixTable(table()).ok());
     const QByteArray bytes = readFile(table());
-    QVERIFY(bytes.endsWith("\r\n"));
-    QVERIFY(!bytes.contains("\r\n\r\n"));
-    // Windows-1252: printable characters only, none of the five codes it
-    // leaves undefined.
-    for (const char c : bytes) {
-      const auto b = static_cast<unsigned char>(c);
-      QVERIFY2(b == '\r' || b == '\n' || (b >= 0x20 && b != 0x7f), QByteArray::number(b).constData());
-      QVERIFY(b != 0x81 && b != 0x8d && b != 0x8f && b != 0x90 && b != 0x9d);
-    }
     const QList<QByteArray> lines = bytes.chopped(1).split('\n');
     QCOMPARE(lines.size(), 340);
-    static const QRegularExpression entry(QStringLiteral("^[^;\\r\\n\\s][^;\\r\\n]*;[^;\\r\\n\\s][^;\\r\\n]*;\\r$"));
+    // Windows-1252 text: no controls, none of the five codes it leaves
+    // undefined; no blank at a field's start, no empty line.
+    static const QString field = QStringLiteral("(?!\\s)[^;\\x00-\\x1f\\x7f\\x81\\x8d\\x8f\\x90\\x9d]+;");
+    static const QRegularExpression entry("^" + field + field + "\\r$");
     QSet<QByteArray> prefixes;
     for (const QByteArray& line : lines) {
       QVERIFY2(entry.match(QString::fromLatin1(line)).hasMatch(), line.constData());
@@ -83,7 +75,6 @@ class StarterPrefixesTest : public QObject {
     QTest::addColumn<QByteArray>("prefix");
     QTest::addColumn<QByteArray>("country");
     QTest::newRow("F") << QByteArray("F") << QByteArray("France");
-    QTest::newRow("OM") << QByteArray("OM") << QByteArray("Slovak Republic");
     // WAE-only entities are no DXCC entities; small letters are no prefix.
     QTest::newRow("IT9") << QByteArray("IT9") << QByteArray();
     QTest::newRow("f") << QByteArray("f") << QByteArray();
