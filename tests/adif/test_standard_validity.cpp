@@ -103,10 +103,8 @@ Exported importAndExport(const QString& sample, bool sigIsAward) {
   AdifImportOptions options;
   options.sigIsAward = sigIsAward;
   importAdifWithExtras(sample, log, options, {}, store);
-  StandardAdifHeader header;
-  header.station = "F0ORB";
   Exported e;
-  e.result = exportStandardWithExtras(log, out, header, store);
+  e.result = exportStandardWithExtras(log, out, {.station = "F0ORB"}, store);
   e.records = readRecords(readFile(out));
   return e;
 }
