@@ -62,6 +62,13 @@ class TestLogFile : public QObject {
   QTemporaryDir* dir_ = nullptr;
   QString log_;
 
+  // The log, an earlier export and a file to import.
+  void writeFiles(const Lines& log) {
+    QVERIFY(writeFile(log_, crlf(log)));
+    QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
+    QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+  }
+
  private slots:
   void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
   void init() {
@@ -152,9 +159,7 @@ class TestLogFile : public QObject {
     QFETCH(QString, op);
     Lines lines;
     for (int i = 0; i < 100; ++i) lines << (i == 50 ? B : qso("F" + QByteArray::number(i)));
-    QVERIFY(writeFile(log_, crlf(lines)));
-    QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
-    QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+    writeFiles(lines);
     const QStringList files = QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden);
     const QByteArray before = readFile(target(op, log_));
     rlimit old{};
@@ -202,9 +207,7 @@ class TestLogFile : public QObject {
     const QString file = target(op, log_);
     for (const auto mode : {QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther,
                             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup}) {
-      QVERIFY(writeFile(log_, crlf({C, A, B})));
-      QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
-      QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+      writeFiles({C, A, B});
       QVERIFY(QFile::setPermissions(file, mode));
       const QByteArray before = readFile(file);
       const LogResult r = run(op, log_);

@@ -105,12 +105,10 @@ class LogOwnershipTest : public QObject {
       QThread::msleep(killMs);
       if (victim & 1) ::kill(win.processId(), SIGKILL);
       if (victim & 2) ::kill(import.processId(), SIGKILL);
-      QVERIFY(win.waitForFinished(60000));
-      QVERIFY(import.waitForFinished(60000));
+      QVERIFY(win.waitForFinished(60000) && import.waitForFinished(60000));
 
-      const QList<QByteArray> lines = fileLines(log());
       QSet<QByteArray> calls;
-      for (const QByteArray& line : lines) {
+      for (const QByteArray& line : fileLines(log())) {
         QCOMPARE(line.size(), 121);
         calls << logField(line, QsoField::Callsign).trimmed();
       }
