@@ -62,6 +62,13 @@ class TestLogFile : public QObject {
   QTemporaryDir* dir_ = nullptr;
   QString log_;
 
+  // The log, an earlier export and a file to import.
+  void writeFiles(const Lines& log) {
+    QVERIFY(writeFile(log_, crlf(log)));
+    QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
+    QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+  }
+
  private slots:
   void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
   void init() {
@@ -87,6 +94,14 @@ class TestLogFile : public QObject {
     edited[32] = '!';
     QTest::newRow("sort rebuilds hand-edited lines, drops blank ones") << "sort" << crlf({B.trimmed(), "", edited, "  "})
                                                                         << crlf({A, B});
+    // Before the first line not earlier than the new one; YY 51-99 are 19xx
+    // and 00-50 20xx; a line without a readable date-time counts as later
+    // than all.
+    const QByteArray same = qso("X", "05/05/16 10:00"), undated = qso("U", "xx/01/16 10:00"),
+                     y51 = qso("Y", "10/10/51 00:00"), y50 = qso("Y", "01/01/50 00:00");
+    QTest::newRow("insert before an equal date-time") << "insert" << crlf({A, same}) << crlf({A, N, same});
+    QTest::newRow("insert: yy 51 is 1951, 50 is 2050") << "insert" << crlf({y51, y50}) << crlf({y51, N, y50});
+    QTest::newRow("insert before an undated line") << "insert" << crlf({A, undated}) << crlf({A, N, undated});
     for (const char* op : {"append", "replace", "insert"})
       QTest::addRow("%s creates a missing log", op) << op << QByteArray() << crlf({N});
     for (const char* op : {"delete", "sort"})
@@ -100,30 +115,6 @@ class TestLogFile : public QObject {
     QVERIFY(run(op, log_).ok());
     QCOMPARE(QFileInfo::exists(log_), !after.isNull());
     QCOMPARE(readFile(log_), after);
-  }
-
-  // Before the first line not earlier than the new one; YY 51-99 are 19xx and
-  // 00-50 20xx; a line without a readable date-time counts as later than all.
-  void insert_data() {
-    QTest::addColumn<QByteArrayList>("dates");  // the log's, then the new line's
-    QTest::addColumn<int>("position");
-    const auto row = [](const char* name, const char* dates, int at) {
-      QTest::newRow(name) << QByteArray(dates).split(';') << at;
-    };
-    row("before an equal date-time", "31/12/15 12:00;01/01/16 12:00;01/01/16 12:00", 1);
-    row("yy 50 is 2050", "10/10/49 00:00;10/10/51 00:00;01/01/50 00:00", 2);
-    row("undated line is later", "01/01/16 10:00;xx/01/16 10:00;01/01/10 10:00;02/01/16 00:00", 1);
-  }
-  void insert() {
-    QFETCH(QByteArrayList, dates);
-    QFETCH(int, position);
-    Lines lines;
-    for (const QByteArray& d : dates) lines << qso(QByteArray::number(lines.size()), d);
-    const QByteArray added = lines.takeLast();
-    QVERIFY(writeFile(log_, crlf(lines)));
-    QVERIFY(insertQsoByDate(log_, added).ok());
-    lines.insert(position, added);
-    QCOMPARE(readFile(log_), crlf(lines));
   }
 
   // Ascending date-time (YY 50-99 are 19xx here), undated lines last, ties by
@@ -168,9 +159,7 @@ class TestLogFile : public QObject {
     QFETCH(QString, op);
     Lines lines;
     for (int i = 0; i < 100; ++i) lines << (i == 50 ? B : qso("F" + QByteArray::number(i)));
-    QVERIFY(writeFile(log_, crlf(lines)));
-    QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
-    QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+    writeFiles(lines);
     const QStringList files = QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden);
     const QByteArray before = readFile(target(op, log_));
     rlimit old{};
@@ -212,18 +201,13 @@ class TestLogFile : public QObject {
   // A file the operator made read-only is refused by every change, with the
   // system's reason (the superuser too: the test runs as root in CI); a
   // file that may be written keeps its access rights through a rewrite.
-  void readOnlyRefusedWritableKeepsItsMode_data() {
-    QTest::addColumn<QString>("op");
-    for (const char* op : {"append", "replace", "insert", "delete", "sort", "import", "export"}) QTest::newRow(op) << op;
-  }
+  void readOnlyRefusedWritableKeepsItsMode_data() { failedWriteKeepsOldFile_data(); }
   void readOnlyRefusedWritableKeepsItsMode() {
     QFETCH(QString, op);
     const QString file = target(op, log_);
     for (const auto mode : {QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther,
                             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup}) {
-      QVERIFY(writeFile(log_, crlf({C, A, B})));
-      QVERIFY(writeFile(log_ + ".adi", "an earlier export\r\n"));
-      QVERIFY(writeFile(log_ + ".in.adi", "<CALL:4>OK1A <QSO_DATE:8>20160101 <TIME_ON:4>1200 <EOR>"));
+      writeFiles({C, A, B});
       QVERIFY(QFile::setPermissions(file, mode));
       const QByteArray before = readFile(file);
       const LogResult r = run(op, log_);

@@ -5,8 +5,6 @@
 // in Fusion, Adwaita-Dark and qt6ct's "darker" palette.
 #include "station_fixture.h"
 
-#include <QImage>
-#include <QStyleFactory>
 #include <QtTest>
 
 #include <cmath>
@@ -37,10 +35,8 @@ double drawnContrast(QWidget* w) {
   std::map<QRgb, int> counts;
   for (int y = 4; y < image.height() - 4; ++y)
     for (int x = 4; x < image.width() - 4; ++x) ++counts[image.pixel(x, y)];
-  QRgb background = 0;
-  int most = 0;
-  for (const auto& [colour, n] : counts)
-    if (n > most) most = n, background = colour;
+  const QRgb background =
+      std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
   double best = 1;
   for (const auto& [colour, n] : counts)
     if (n >= 4) best = std::max(best, ratio(colour, background));
@@ -53,11 +49,9 @@ QPalette qt6ctPalette(const QString& file) {
   QSettings scheme(file, QSettings::IniFormat);
   QPalette p;
   const std::pair<const char*, QPalette::ColorGroup> groups[] = {
-      {"ColorScheme/active_colors", QPalette::Active},
-      {"ColorScheme/inactive_colors", QPalette::Inactive},
-      {"ColorScheme/disabled_colors", QPalette::Disabled}};
+      {"active", QPalette::Active}, {"inactive", QPalette::Inactive}, {"disabled", QPalette::Disabled}};
   for (const auto& [key, group] : groups) {
-    const QStringList colours = scheme.value(key).toStringList();
+    const QStringList colours = scheme.value(QStringLiteral("ColorScheme/%1_colors").arg(key)).toStringList();
     for (int role = 0; role < colours.size() && role < QPalette::NColorRoles; ++role)
       if (role != QPalette::NoRole) p.setColor(group, QPalette::ColorRole(role), QColor(colours[role]));
   }
@@ -81,15 +75,9 @@ class TestContrast : public QObject {
     QFETCH(QString, palette);
     QStyle* s = QStyleFactory::create(style);
     QVERIFY2(s, qPrintable("no style " + style + " (adwaita-qt6 installs Adwaita-Dark)"));
-    const QPalette before = QApplication::palette();
     QApplication::setStyle(s);
-    if (palette.startsWith('/')) {
-      QVERIFY2(QFile::exists(palette), "qt6ct's colour schemes are missing (package qt6ct)");
-      QApplication::setPalette(qt6ctPalette(palette));
-    } else if (palette.isEmpty()) {
-      QApplication::setPalette(s->standardPalette());
-    }
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QVERIFY2(palette.isEmpty() || QFile::exists(palette), "qt6ct's colour schemes are missing (package qt6ct)");
+    QApplication::setPalette(palette.isEmpty() ? s->standardPalette() : qt6ctPalette(palette));
 
     StationFixture f(crlf({logLine("F5ABC", "F", "01051", "01/01/16", "12:00", "CW", "14 Mhz", "Chateau de Pau")}));
     f.w.show();

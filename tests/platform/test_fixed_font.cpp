@@ -1,11 +1,10 @@
 // The lists' columns line up whatever the desktop says its fixed font is:
 // here qt6ct, as a new operator met it, names a proportional face for it.
 #include "platform/window_services.h"
+#include "test_files.h"
 
-#include <QApplication>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace ktl;
 
@@ -27,11 +26,10 @@ class TestFixedFont : public QObject {
 int main(int argc, char** argv) {
   // qt6ct's settings of a desktop where the fixed font is a proportional face.
   QTemporaryDir config;
-  QDir().mkpath(config.filePath("qt6ct"));
-  QFile conf(config.filePath("qt6ct/qt6ct.conf"));
-  if (!conf.open(QIODevice::WriteOnly)) return 1;
-  conf.write("[Fonts]\nfixed=\"DejaVu Sans,9,-1,5,50,0,0,0,0,0\"\ngeneral=\"DejaVu Sans,9,-1,5,50,0,0,0,0,0\"\n");
-  conf.close();
+  const QByteArray face = "\"DejaVu Sans,9,-1,5,50,0,0,0,0,0\"\n";
+  if (!QDir().mkpath(config.filePath("qt6ct")) ||
+      !ktl::writeFile(config.filePath("qt6ct/qt6ct.conf"), "[Fonts]\nfixed=" + face + "general=" + face))
+    return 1;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
   QApplication app(argc, argv);

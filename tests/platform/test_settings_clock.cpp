@@ -1,5 +1,4 @@
 // Settings written by the window.
-#include "fake_platform.h"
 #include "platform/settings_store.h"
 #include "test_files.h"
 
@@ -25,16 +24,13 @@ class TestSettingsClock : public QObject {
       store.gatherWrites(40);
       QVERIFY(store.save(kCommonSection, "bande Utilisee", "3") && store.save(kCommonSection, "Mode Utilise", "1"));
       QVERIFY(store.get(kCommonSection, "bande Utilisee", "-") == "3" && !QFile::exists(file));
-      QTRY_VERIFY(QFile::exists(file));
-      QVERIFY(readFile(file).contains("Mode%20Utilise=1"));
-      const QDateTime written = QFileInfo(file).lastModified();
-      QThread::msleep(20);
+      QTRY_VERIFY(readFile(file).contains("Mode%20Utilise=1"));
+      QVERIFY(QFile::remove(file));
       QVERIFY(store.save(kCommonSection, "bande Utilisee", "3"));
       QTest::qWait(80);
-      QCOMPARE(QFileInfo(file).lastModified(), written);
+      QVERIFY(!QFile::exists(file));
       // Changes that keep coming are written a moment after the first of
       // them, not only once they stop.
-      QVERIFY(QFile::remove(file));
       bool reached = false;
       for (int i = 0; i < 30 && !reached; ++i) {
         QVERIFY(store.save(kCommonSection, "Mode Utilise", QString::number(i)));

@@ -67,12 +67,14 @@ class LogOwnershipTest : public QObject {
     QVERIFY(writeFile(log(), lines));
     QVERIFY(writeFile(root_.filePath("in.adi"), adif));
   }
-  QProcessEnvironment environment() const {
+  // Starts `process` over the test's data folder and settings.
+  void start(QProcess& process, const QString& program, const QStringList& args) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KTL_DATA_DIR", data());
     env.insert("XDG_CONFIG_HOME", root_.filePath("config"));
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    return env;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
   }
 
  private slots:
@@ -88,8 +90,6 @@ class LogOwnershipTest : public QObject {
     for (int round = 0; round < 24; ++round) {
       reset();
       QProcess win, import;
-      win.setProcessEnvironment(environment());
-      import.setProcessEnvironment(environment());
       const int first = 100 + round * 100;
       const bool importFirst = rng.bounded(2);
       const int gapMs = int(rng.bounded(300));
@@ -97,22 +97,18 @@ class LogOwnershipTest : public QObject {
       // import or both.
       const int victim = int(rng.bounded(4));
       const int killMs = int(rng.bounded(700));
-      const auto startWindow = [&] {
-        win.start(QString::fromLocal8Bit(self), {"--window", root_.path(), QString::number(first), "12"});
-      };
-      const auto startImport = [&] { import.start(KTL_PROGRAM, {"--import", root_.filePath("in.adi")}); };
+      const auto startWindow = [&] { start(win, self, {"--window", root_.path(), QString::number(first), "12"}); };
+      const auto startImport = [&] { start(import, KTL_PROGRAM, {"--import", root_.filePath("in.adi")}); };
       importFirst ? startImport() : startWindow();
       QThread::msleep(gapMs);
       importFirst ? startWindow() : startImport();
       QThread::msleep(killMs);
       if (victim & 1) ::kill(win.processId(), SIGKILL);
       if (victim & 2) ::kill(import.processId(), SIGKILL);
-      QVERIFY(win.waitForFinished(60000));
-      QVERIFY(import.waitForFinished(60000));
+      QVERIFY(win.waitForFinished(60000) && import.waitForFinished(60000));
 
-      const QList<QByteArray> lines = fileLines(log());
       QSet<QByteArray> calls;
-      for (const QByteArray& line : lines) {
+      for (const QByteArray& line : fileLines(log())) {
         QCOMPARE(line.size(), 121);
         calls << logField(line, QsoField::Callsign).trimmed();
       }
@@ -136,8 +132,7 @@ class LogOwnershipTest : public QObject {
       // Nothing beside the log and its store of full records once the next
       // program has opened it.
       QProcess next;
-      next.setProcessEnvironment(environment());
-      next.start(KTL_PROGRAM, {"--import", root_.filePath("in.adi")});
+      start(next, KTL_PROGRAM, {"--import", root_.filePath("in.adi")});
       QVERIFY(next.waitForFinished(60000));
       QCOMPARE(next.exitCode(), 0);
       QStringList left = QDir(data()).entryList(QDir::Files | QDir::Hidden);

@@ -10,19 +10,16 @@
 namespace ktl {
 
 FakePlatform::FakePlatform(const QString& root)
-    : root_(root.isEmpty() ? ownRoot_.path() : root),
-      dataDir_(root_ + "/data"),
+    : root_(root.isEmpty() ? ownRoot_.path() : root), dataDir_(root_ + "/data"),
       settings_(root_ + "/config/KTL/KTL.ini") {
   QDir().mkpath(dataDir_);
 }
 
 PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const QFont& font) {
-  if (printAnswer != PrintResult::Printed) return {printAnswer, {}};
   printed << lines;
   if (printPdf.isEmpty()) return {};
   QPdfWriter pdf(printPdf);
-  if (!paintLines(pdf, lines, font)) return {PrintResult::Failed, printPdf};
-  return {PrintResult::Printed, printPdf};
+  return {paintLines(pdf, lines, font) ? PrintResult::Printed : PrintResult::Failed, printPdf};
 }
 
 namespace {
@@ -31,8 +28,6 @@ class RecordingWebView : public WebView {
   RecordingWebView(FakePlatform& p, QWidget* parent) : WebView(parent), p_(p) { setFocusPolicy(Qt::StrongFocus); }
   void load(const QUrl& address) override { p_.pagesOpened << address; }
   void setHtml(const QString& html) override { p_.pagesShown << html; }
-
- private:
   FakePlatform& p_;
 };
 }  // namespace
@@ -91,8 +86,7 @@ void StationFixture::enter(const char* field, const QString& text) {
   QWidget* f = c(field);
   if (auto* e = qobject_cast<QLineEdit*>(f)) e->clear();
   if (auto* cb = qobject_cast<QComboBox*>(f)) cb->setEditText(QString());
-  QTest::keyClicks(f, text);
-  QTest::keyClick(f, Qt::Key_Return);
+  typeEnter(f, text);
 }
 
 void StationFixture::typeQso(const QString& callsign, const QString& prefix, const QString& number) {
@@ -115,11 +109,8 @@ void StationFixture::commit(bool yes) {
 }
 
 StationFixture::StationFixture(const Existing& existing)
-    : p(existing.root),
-      call(p.setting(kCommonSection, "Indicatif Station")),
-      program(std::make_unique<Program>(p)),
-      w(program->main),
-      state(program->state) {
+    : p(existing.root), call(p.setting(kCommonSection, "Indicatif Station")), program(std::make_unique<Program>(p)),
+      w(program->main), state(program->state) {
   w.startUp();
 }
 
@@ -150,9 +141,7 @@ QStringList columnOf(const QAbstractItemView* view, int column) {
 }
 
 QByteArray crlf(std::initializer_list<QByteArray> lines) {
-  QByteArray out;
-  for (const QByteArray& l : lines) out += l + "\r\n";
-  return out;
+  return lines.size() ? QByteArrayList(lines).join("\r\n") + "\r\n" : QByteArray();
 }
 
 }  // namespace ktl

@@ -4,11 +4,7 @@
 // temporary folder that the platform owns.
 #include "platform/platform.h"
 
-#include <QDateTime>
-#include <QList>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QUrl>
+#include <QtCore>
 
 #include <functional>
 
@@ -31,13 +27,8 @@ class FakePlatform : public Platform {
     messages << text;
     if (onMessage) onMessage(text);
   }
-  // The text as `messages` has it; its second paragraph in `mores`, at the
-  // same place.
-  void message(QWidget* parent, const QString& text, const QString& more) override {
-    while (mores.size() < messages.size()) mores << QString();
-    mores << more;
-    message(parent, text);
-  }
+  // The text as `messages` has it; its second paragraph is not kept.
+  void message(QWidget* parent, const QString& text, const QString&) override { message(parent, text); }
   bool question(QWidget*, const QString& text) override {
     questions << text;
     return !answers.isEmpty() && answers.takeFirst();
@@ -45,21 +36,17 @@ class FakePlatform : public Platform {
   QString openFileName(QWidget*, const QString&, const QString&) override {
     return files.isEmpty() ? QString() : files.takeFirst();
   }
-  // The print dialog answers `printAnswer`; a print goes, through the
-  // desktop's page drawing, to the PDF file `printPdf` when one is set.
+  // A print goes, through the desktop's page drawing, to the PDF file
+  // `printPdf` when one is set.
   PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;
   const Clock& clock() const override { return clock_; }
   SettingsStore& settings() override { return settings_; }
   QString dataDir() const override { return dataDir_; }
-  int splashMilliseconds() const override { return splashMs; }
+  int splashMilliseconds() const override { return 30; }
   // A view that records what it is asked in pagesOpened and pagesShown, or
   // the one webViewFactory makes when set.
   WebView* createWebView(QWidget* parent) override;
-  // Records the folder in foldersOpened; answers openFolderAnswer.
-  bool openFolder(const QString& path) override {
-    foldersOpened << path;
-    return openFolderAnswer;
-  }
+  bool openFolder(const QString&) override { return true; }
   // Records each notice as "title | text", and each sound.
   void notify(const QString& title, const QString& text) override { notices << title + QStringLiteral(" | ") + text; }
   void alertSound() override { ++sounds; }
@@ -72,20 +59,15 @@ class FakePlatform : public Platform {
 
   FixedClock clock_;
   QStringList messages;       // texts of OK boxes, in order
-  QStringList mores;          // their second paragraphs, where they had one
   std::function<void(const QString&)> onMessage;  // called as each OK box shows
   QStringList questions;      // texts of Yes/No boxes, in order
   QList<bool> answers;        // answers to the next questions; No when empty
   QStringList files;          // answers to the next file dialogs; none when empty
-  int splashMs = 30;
-  PrintResult::Status printAnswer = PrintResult::Printed;
   QString printPdf;
   QList<QStringList> printed;  // the lines of each print, in order
   QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
   QStringList pagesShown;     // pages of the program's own they were given
   std::function<WebView*(QWidget*)> webViewFactory;
-  QStringList foldersOpened;
-  bool openFolderAnswer = true;
   QStringList notices;
   int sounds = 0;
 

@@ -5,9 +5,7 @@
 #include "platform/settings_store.h"
 #include "test_files.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QtCore>
 
 namespace ktl {
 

@@ -7,18 +7,8 @@
 #include <functional>
 
 // The controls window tests drive.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
 
 namespace ktl {
 

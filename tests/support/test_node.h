@@ -1,7 +1,6 @@
 #pragma once
 // A DX-cluster node played by a test on the loopback.
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QtNetwork>
 #include <QTest>
 
 namespace ktl {
