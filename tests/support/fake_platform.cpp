@@ -17,6 +17,7 @@ FakePlatform::FakePlatform(const QString& root)
 
 PrintResult FakePlatform::printLines(QWidget*, const QStringList& lines, const QFont& font) {
   printed << lines;
+  if (printAnswer != PrintResult::Printed) return {printAnswer, {}};
   if (printPdf.isEmpty()) return {};
   QPdfWriter pdf(printPdf);
   return {paintLines(pdf, lines, font) ? PrintResult::Printed : PrintResult::Failed, printPdf};

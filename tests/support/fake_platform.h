@@ -27,8 +27,13 @@ class FakePlatform : public Platform {
     messages << text;
     if (onMessage) onMessage(text);
   }
-  // The text as `messages` has it; its second paragraph is not kept.
-  void message(QWidget* parent, const QString& text, const QString&) override { message(parent, text); }
+  // The text as `messages` has it; its second paragraph (where a file went)
+  // in `mores`, at the same place.
+  void message(QWidget* parent, const QString& text, const QString& more) override {
+    while (mores.size() < messages.size()) mores << QString();
+    mores << more;
+    message(parent, text);
+  }
   bool question(QWidget*, const QString& text) override {
     questions << text;
     return !answers.isEmpty() && answers.takeFirst();
@@ -36,8 +41,8 @@ class FakePlatform : public Platform {
   QString openFileName(QWidget*, const QString&, const QString&) override {
     return files.isEmpty() ? QString() : files.takeFirst();
   }
-  // A print goes, through the desktop's page drawing, to the PDF file
-  // `printPdf` when one is set.
+  // The print dialog answers `printAnswer`; a print goes, through the
+  // desktop's page drawing, to the PDF file `printPdf` when one is set.
   PrintResult printLines(QWidget* parent, const QStringList& lines, const QFont& font) override;
   const Clock& clock() const override { return clock_; }
   SettingsStore& settings() override { return settings_; }
@@ -59,11 +64,13 @@ class FakePlatform : public Platform {
 
   FixedClock clock_;
   QStringList messages;       // texts of OK boxes, in order
+  QStringList mores;          // their second paragraphs, where one was given
   std::function<void(const QString&)> onMessage;  // called as each OK box shows
   QStringList questions;      // texts of Yes/No boxes, in order
   QList<bool> answers;        // answers to the next questions; No when empty
   QStringList files;          // answers to the next file dialogs; none when empty
   QString printPdf;
+  PrintResult::Status printAnswer = PrintResult::Printed;
   QList<QStringList> printed;  // the lines of each print, in order
   QList<QUrl> pagesOpened;    // addresses the web views were asked to open, in order
   QStringList pagesShown;     // pages of the program's own they were given

@@ -198,6 +198,7 @@ class ViewsTest : public QObject {
     QVERIFY(empty.size() == 6 && empty[5] == footer());
     QCOMPARE(empty[0], QByteArray(20, ' ') + " Castels contacted by F0ORB at 01/01/2051 in alphanumeric order");
     QCOMPARE(s.p.messages, QStringList{"The log was registered under the name : " + name});
+    QCOMPARE(s.p.mores, QStringList{"Location: " + s.p.dataDir() + "/" + name});  // where it went, in full
     s.in<QPushButton>("Afficher")->click();
     s.in<QPushButton>("Enregistrer")->click();
     const QList<QByteArray> full = fileLines(s.p.dataDir() + '/' + name);
@@ -219,6 +220,9 @@ class ViewsTest : public QObject {
     s.in<QPushButton>("Afficher")->click();
     s.in<QPushButton>("Imprimer")->click();
     QCOMPARE(s.p.printed.size(), 1);
+    // Printed to a file: the operator is told where it went.
+    QCOMPARE(s.p.messages, QStringList{"L'impression a été écrite dans un fichier."});
+    QCOMPARE(s.p.mores, QStringList{"Emplacement : " + s.p.printPdf});
     const QStringList& lines = s.p.printed[0];
     QCOMPARE(lines.mid(160), (QStringList{s.rows().last(), "", "", lines.last()}));
     QProcess text;
@@ -234,7 +238,12 @@ class ViewsTest : public QObject {
              "Chateaux contactés par F0ORB au 01/01/2051 par ordre alphanumerique|"
              "2 F-01051 F1ABC 07/03/16 10:00 CW 7 Mhz 57 55 Chateau de Foix *|ORB_KTL Revision 1.0.1");
     QVERIFY(read[153].startsWith("152 G-10249 G4AAA") && read[156].startsWith("155 OK-08815 OK1ABC 01/04/17"));
-
+    // No printer: told what to do instead.
+    s.p.printAnswer = PrintResult::NoPrinter;
+    s.p.messages.clear();
+    s.in<QPushButton>("Imprimer")->click();
+    QCOMPARE(s.p.messages, QStringList{"Aucune imprimante n'est installée : choisissez \"Print to File (PDF)\" dans "
+                                       "la fenêtre d'impression, ou enregistrez la liste."});
   }
 
   // The contacted prefixes with their countries from the prefix table,
