@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-award-bench [--quick]: the award's progress on a generated log of
 // 100,000 QSOs and a list of 50,000 castles (10,000 and 5,000 with
 // --quick): the list imported and read back, the figures counted, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ADIF export of a large log, and import of generated ADIF files into it:
 // both passes, merge, placeholder removal, sort and the write of the new log.
 // Replacement notices go to a counter. Beside each import, the time of a

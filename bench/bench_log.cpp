@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log store timings on generated logs: loading the QSO list, the five file
 // rewrites, the already-contacted lookup and a whole commit, plus the memory
 // the loaded list takes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig client against Hamlib's dummy rig (rigctld -m 1 on the loopback):
 // the round trip of a reading while polling as fast as the rig answers,
 // and a flood of set requests (what the caller pays per request, how many

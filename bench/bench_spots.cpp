@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live spots on a large log: building the index of what the log holds,
 // and classifying node lines as they arrive (decoding, reading the spot,
 // finding its castle references, looking them up).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log views on a large log: the QSO search (one search of each kind),
 // the contacted-castles list, its saved file, and the contacted-prefix list
 // with the prefix table.

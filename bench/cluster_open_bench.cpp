@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-cluster-bench [--address URL]: how long Main waits when the operator
 // opens the cluster window. For a first and a second opening (the window is
 // closed in between, so both build it) it prints the time from the menu

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench/import_window.sh [RECORDS]: the ADIF import through the real windows
 # (ktl-import-bench) on a virtual X screen: accessibility off, then on with a
 # listener taking every event, as a screen reader does. Run from the

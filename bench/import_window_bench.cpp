@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-import-bench FILE.adi: the ADIF import through the real windows, on a
 // log that already holds the same records: from the file chosen (the file
 // dialog answers at once) to the list shown with its last line selected. It

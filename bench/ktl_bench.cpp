@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-bench [--quick] [--million] [section...]: prints the time of the log and ADIF operations on
 // generated logs. Figures only; nothing here passes or fails.
 #include "bench.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-spots-corpus: the live-spot reading measured on real node output.
 // It reads every line of the corpus's raw/ and rendered/ folders as the
 // node connection hands lines over, and prints how many are read as spots,

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench/spots_window.sh [SECONDS] [SPOTS PER SECOND]: the live-spot window
 # of the real program (ktl-spots-window-bench) flooded by a node on the
 # loopback, on a virtual X screen: accessibility off, then on with a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-spots-window-bench [SECONDS] [SPOTS PER SECOND]: the live-spot window
 // of the real program against a node on the loopback that sends 1,000
 // spots a second (by default) for 60 s, with a spot chosen by the operator

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ktl-window-bench [QSOS] [--million]: the operator's actions through the
 // real windows on a log of QSOS QSOs (100,000 by default): how long from the
 // key (or click) until the window answers again, measured as a screen

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench/window_bench.sh [QSOS]: the operator's actions through the real
 # windows (ktl-window-bench) on a virtual X screen, accessibility off, then
 # on with a listener taking every event as a screen reader does; then the

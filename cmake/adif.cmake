@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ADIF export and import (no window): record lines, the record reader, the
 # merge into the log. The sample files of other programs are replayed by
 # the import's fuzz target (fuzz/corpus/adif_import).

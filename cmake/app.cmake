@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a Debian program: the command line, the standard ADIF
 # export, the daily backups and the log's lock; what `cmake --install` puts
 # on the system (program, desktop entry, icons, AppStream metainfo, man

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The award's progress: its published list of castles, kept in the data
 # folder, and the figures of the log against it (core, QtCore only); the
 # charts in ktl_award_charts, the one library with Qt Charts; the window

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # DX cluster view: the band pages, the cluster window and the desktop's web
 # view.
 target_sources(ktl_core PRIVATE src/cluster/cluster_pages.cpp src/cluster/host_name.cpp src/texts/cluster_texts.cpp)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The store of the QSOs' full records beside each log (SQLite through
 # QtSql): a library of its own, so that ktl_core keeps to QtCore.
 find_package(Qt6 REQUIRED COMPONENTS Sql)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzz targets (fuzz/): the ADIF import, the log loaded into the QSO list,
 # the log-line conversions. In a plain build each is linked with a replay
 # driver and run as a test over its seed corpus and every saved crash; with

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The entry window, the station window, the ADIF import window, the desktop
 # platform and the composition of the program.
 target_sources(ktl_gui PRIVATE

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The rig through Hamlib's rigctld: the mode tables and the band plan, the
 # network client, rigctld started by the program, Hamlib's model list, the
 # station's rig settings and the link the windows use (ktl_rig: QtCore and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Live spots from a DX-cluster node: the spot lines, the castle references
 # in their comments and what the log already holds (core, QtCore only); the
 # node connection and the hunting rules (mode classes from the rig's band

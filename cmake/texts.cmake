@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The texts of the interface languages and the checks behind the Enter key
 # of each entry field. Every text is written in French in the sources; the
 # other languages are the translation files of translations/, compiled by

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Log views: the QSO search, the contacted castles and prefixes, the prefix
 # table and its editor, and the reports they save and print.
 target_sources(ktl_core PRIVATE

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the screenshots of Main shown in the README: the program started
 // over the scripted platform of the tests (fixed clock, settings and log in
 // a temporary folder) on a small sample log.

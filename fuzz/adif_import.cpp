@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the ADIF import over memory. The first byte sets the options;
 // the rest is the ADIF file, merged into a log with a QSO, an empty line, a
 // short line, a line of blanks and a placeholder left behind. Every line of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target shares: a broken promise of the code under test
 // stops the run like a crash, so libFuzzer saves the input.

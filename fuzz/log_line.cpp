@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as one log line, through every conversion: to the
 // list line and back, to entry fields and back, to an ADIF record and back,
 // its date key, and the Windows-1252 text both ways.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a log file, loaded into the QSO list, every row
 // rendered as the list and a screen reader show it and read back as the
 // log line that finds it in the file.

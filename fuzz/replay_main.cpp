@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain driver for the fuzz targets, without libFuzzer: runs the target
 // once on each file named, and on each file of each folder named (the seed
 // corpus and the saved crashes). A missing folder has no files.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages needed to build, run and test orb-ktl.
 # Idempotent: packages already present are not fetched again.
 # --fuzz: also the compiler of the fuzz targets (make fuzz only).

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the two SPDX lines (copyright holder and licence) at the top of each
 # C++ source, CMake file and shell script of the given folders or files
 # (default: src tests bench fuzz docs), after a "#!" line where there is one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ADIF enumerations the standard export writes by: modes with their
 // submodes, bands with their frequency limits, and the award names that

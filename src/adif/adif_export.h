@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Export of the whole log as an ADIF file, <CALL>_KTL.adi beside the log.
 // The castle reference travels in SIG and the castle's name in SIG_INFO.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the ADIF export and import share: the band names both ways, the way a
 // field's value is found in a record, the turning of text bytes written by

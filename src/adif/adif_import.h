@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Import of an ADIF file into the station's log. Every record becomes one
 // 121-byte log line; the records are merged as one block into the log by the

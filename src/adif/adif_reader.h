@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Streams the records of an ADIF file. The file is read in large blocks;
 // only the current block and the record being gathered are held, so memory

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Import_ADIF: explains the ADIF dialect the log expects and merges a chosen
 // file into the open station's log.

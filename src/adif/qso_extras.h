@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A QSO's full record beside its log line: the ADIF fields the line's
 // columns cannot hold (the exact frequency, mode and submode, band, grid,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program without a window, for scripts: import an ADIF file into a
 // station's log, or write its exports, with the same core code and the same

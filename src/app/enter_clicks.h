@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enter on a focused command button clicks it, in every window of the
 // program, as the space bar does: the entry is an Enter chain from the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as one piece: its shared state, the windows it can open and
 // the entry window that routes to them, over a platform (the desktop's, or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bands the award's figures are counted on: the log's own band names
 // ("1.8 Mhz" ... "432 Mhz"), in order of frequency.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The award's two charts, drawn by Qt Charts: castles worked and confirmed
 // over time (cumulative, by month) and castles by country; each readable

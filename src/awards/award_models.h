@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid of the award's progress and its list of needed castles, as
 // table models over the tally: one row per country, one column per band,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The award's figures as text: the totals line of the window, the plain
 // and JSON figures of the command line, the grid as CSV and as printed

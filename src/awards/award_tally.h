@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The award's figures from the log: castles worked and confirmed (the QSL
 // mark of any of their QSOs), by country and by band, the castles first

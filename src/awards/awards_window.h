@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Progression: the award's progress at a glance. The totals (castles
 // worked and confirmed, countries; with the award's list, "of N"), the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A castle's key ("OK-08815", at most 10 bytes) held in a fixed block of 12
 // bytes, and a flat table from such keys to numbers: the award's figures

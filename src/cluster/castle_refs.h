@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Castle references in the comment of a spot, in the forms spotters write.
 // A castle programme's word makes the reference after it a castle, in any

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band pages of the DX-cluster statistics server: the 14 choices of the
 // cluster window, the page of each under the server's base address, and the

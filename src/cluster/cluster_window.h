@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cluster: the spot pages of a DX-cluster statistics server, one band or
 // band group at a time, in an embedded web view. The band chosen is kept

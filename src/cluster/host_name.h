@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host names the operator types: the cluster server of the band pages
 // and the node of the live spots. One rule for both: plain ASCII names

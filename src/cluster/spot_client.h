@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A telnet-style connection to a DX-cluster node. It logs in with the
 // station's callsign when the node asks for it, hands over every line the

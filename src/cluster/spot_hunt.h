@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the live-spot window does for a hunter beyond reading spots: the
 // class of mode a spot is in (for the mode filter), the throttle on alerts

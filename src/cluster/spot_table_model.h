@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spots of the live-spot window, newest first, each with its castle
 // references, the castle's name from the award's list and whether the log

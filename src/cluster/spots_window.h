@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spots_Direct: the spots of a DX-cluster node as they arrive, each castle
 // marked new, worked, or worked on this band from the station's log, with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the station's log already holds, for the spots: its castle
 // references (country prefix and number), the bands each was worked on,

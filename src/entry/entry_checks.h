@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks behind the Enter key of each entry field of Main. They decide
 // only which message to show, if any; the window shows it and keeps the

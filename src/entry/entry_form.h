@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The QSO entry of Main: the fields in their Enter chain, the entry-state
 // caption and the buttons that commit, clear, insert, delete and search.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chargement: "Chargement du log / de <CALL>", shown modally while a log is
 // about to be loaded, closing itself after the given delay.

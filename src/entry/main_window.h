@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Main: the entry window and hub of the program. It composes the QSO entry
 // and the QSO list, shows the station and the clocks, runs the start-up and

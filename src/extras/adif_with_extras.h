@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ADIF import and the standard export with the store of the QSOs' full
 // records: what the import window and the command line both run.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The companion store of a station's log: for each QSO, the ADIF fields its
 // line cannot hold (qso_extras.h), in an SQLite database beside the log,

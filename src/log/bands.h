@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve bands of the log, in one place: the band column of a log line
 // and Bande_A name them, the ADIF export and import translate them, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How bytes are cut into lines, for the log and for ADIF files alike: a line
 // ends at LF and a CR just before its end is dropped; a last line without LF

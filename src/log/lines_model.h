@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of ready-made text lines (Windows-1252 bytes) for a list view: the
 // results and reports that windows build once and show as they are.

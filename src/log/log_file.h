@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station's log file: one 121-byte line per QSO, CR LF line ends, no
 // header. Every routine here opens, changes and closes the file within the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The QSO list: where each line of the log file starts, and the file kept
 // open; a line is read from the file when it is asked for, in a piece of a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One QSO as a fixed-column log line (121 bytes) and as a line of the QSO
 // list (137 bytes). All texts are Windows-1252 bytes; columns are 1-based.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files hold one byte per character in Windows-1252; the windows work in
 // Unicode. These two calls are the only crossing between the two.

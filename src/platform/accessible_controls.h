@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program's controls present themselves to a screen reader, where
 // the toolkit's own presentation falls short. Made by the program after the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The heading line over a fixed-pitch list: its text stays the heading line
 // as the operators know it (what a screen reader reads), but each heading

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard rules every window follows: Enter (either one) moves on, and
 // the code-like fields (callsigns, prefixes, references) turn a typed a-z

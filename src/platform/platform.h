@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the windows need from the outside world: message boxes, file
 // dialogs, the clock, the settings store, the data folder and the splash

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every key the program keeps in the settings store, with its section and
 // the value a reader gets when the key is absent. Numbers are decimal text.

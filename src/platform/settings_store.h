@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per-user string settings addressed by application, section and key, kept
 // in one INI file that the platform chooses ($XDG_CONFIG_HOME/KTL/KTL.ini on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one switch of the program's language for what the toolkit shows
 // itself (the Yes and No of the question boxes, the edit menu of the text

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An embedded web view as the windows use it: open an address, or show a
 // page of our own. The desktop's is a Chromium view (EngineWebView); tests

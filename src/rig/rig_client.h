@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio through Hamlib's rigctld, over its network protocol: reads the
 // rig's frequency and mode every poll interval, tunes it and sets its mode.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's hold on the station's rig: reads the station's rig
 // settings, makes the link the windows use and hands it to the shared state

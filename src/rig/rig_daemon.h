@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rigctld started and stopped by the program for the operator's rig, and
 // the rig models Hamlib knows (from "rigctl -l"), for choosing one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a rig's mode means for the log, and which mode to put the rig in for
 // a spot. Both are tables: the rig's modes as Hamlib names them, and the

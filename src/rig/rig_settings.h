@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station's rig settings as the program keeps them (per station, in
 // the settings store) and uses them: the rigctld to talk to, how often to

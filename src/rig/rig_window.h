@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Radio: the station's rig settings. Whether a rig is used, the rigctld to
 // talk to and how often to read the rig; or rigctld started by the program

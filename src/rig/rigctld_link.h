@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station's rig as the windows see it (RigLink), through Hamlib's
 // rigctld: the rigctld client, and rigctld itself when the program starts

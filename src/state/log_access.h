@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the operator is told about a log this program shows read-only,
 // because another program holds its lock or the lock could not be tried.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Who may rewrite a station's log: the one program that holds the lock
 // beside it, "<log>.lock". A window holds it for as long as it has the log

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the program shares: the station whose log is open,
 // the interface language, real-time or deferred entry, the log file and its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station's radio as the windows see it, whatever talks to it (the
 // rigctld client, or a test's fake): its frequency and mode, whether it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one rule a station callsign passes before it names a file (its log,
 // the log's lock, its backups), wherever it comes from: the station window,

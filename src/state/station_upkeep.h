@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does for the log of the station it opens (at start-up,
 // on a station change): takes the lock beside the log, so that no other

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a window asks for another one without knowing it: by its name. The
 // program's composition opens each window once, without modality, and

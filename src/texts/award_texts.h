@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the award's progress: the window, its grid, charts and needed
 // list, the import of the award's list, and the figures the command line

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts that tell the operator how to reach Main's menus from the keyboard.
 #include "texts/texts.h"

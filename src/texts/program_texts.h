@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the program around the windows, in the three interface
 // languages: the standard ADIF export and backup items of the Fichier menu,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every language-dependent text of the program, in one place: message-box
 // texts, the caption table of each window, the entry-state and entry-mode

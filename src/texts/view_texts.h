@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the award's views: the contacted-castles window and its report,
 // the contacted-prefix list, the prefix editor, and the saved and printed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contacted castles of a log: one numbered row per castle, in
 // alphanumeric order of the castle reference, for one country prefix or for

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Aff_Contacte: the castles contacted from the station's log, one numbered
 // row each, for one country prefix or every prefix ("XX"); printed or saved

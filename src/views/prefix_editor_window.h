@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ajout_Ref: adds an entry to the prefix table, changes the country of a
 // prefix or deletes a prefix, one operation at a time, straight on the file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The country prefix table, "Liste_DXCC.csv" in the data folder: one
 // "prefix;country;" line per entry, Windows-1252, CR LF, in the order the

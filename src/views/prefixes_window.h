@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Liste_Prefixes: every country prefix of the station's log once, in
 // alphabetical order, with its country from the prefix table. Built once,

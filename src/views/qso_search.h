@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The QSO search: which QSOs of the list match a callsign, a reference or a
 // country prefix, and the checks of the three search boxes.

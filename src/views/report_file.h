@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reports the views save and print: a title line, a column heading, the
 // rows as the window shows them and a footer, and the text file they are

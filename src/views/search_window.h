@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recherche_Indicatif: finds QSOs of the QSO list by callsign, reference or
 // country prefix and takes the operator back to one of them in Main.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order of the sorted list boxes the award's views sort through:
 // ascending order of the bytes with the letter case of Windows-1252

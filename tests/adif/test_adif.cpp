@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ADIF exports: the record line of a log line; the standard export field
 // for field, with and without the fields the import kept.
 // ADIF import: records to log lines, the reading of odd files, the place of

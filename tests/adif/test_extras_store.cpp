@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QSOs' full records beside the log: the fields a record gives, a real
 // SQLite store kept in step with the log's changes, the rule for identical
 // lines, an import's one transaction, and the stores that cannot serve

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Import_ADIF window on the real window: its file choice, replacement
 // boxes and options.
 #include "adif/import_adif_window.h"

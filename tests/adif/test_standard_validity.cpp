@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard export of every shared ADIF sample, imported with the full
 // records kept beside the log, read back by a validator of our own: bands,
 // modes, submodes, dates and times from the ADIF 3.1.6 lists written out

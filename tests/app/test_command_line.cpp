@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program run from a script: help and version, an import of a
 // real file with its summary, both exports, the language it speaks, and the
 // runs that must fail with their exit codes and leave the log as it was.

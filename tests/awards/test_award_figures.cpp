@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The award's figures without a window: the published list as files of
 // other programs write it (separators, encodings, headings, bad lines), the
 // program's stored copy, the tally of a log against it as the log changes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The award's progress in the running program: the window opened from the
 // display menu over a log, kept up to date by the entry's commits, the
 // award's list imported from the file menu (and refused when it is no

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cluster window with the real Chromium view against an HTTP server of
 // the test's own on the loopback: the 14 MHz page arrives in the view.
 #include "cluster/cluster_window.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band-page window over a recording web view: the band it opens on,
 // what Afficher stores and opens, the server address set in the window.
 #include "cluster/cluster_window.h"

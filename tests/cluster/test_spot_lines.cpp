@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator and the nodes type: which node lines are spots and what
 // they hold, which castle references a spotter's comment carries, the host
 // names of the server and the node, and the cluster server address.

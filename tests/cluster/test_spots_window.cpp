@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live spots as a hunter uses them. The table on hand-written arrival
 // times: one row per callsign and band within ten minutes, rows aged out,
 // the queue bounded. The window: the marks kept current with the log, the

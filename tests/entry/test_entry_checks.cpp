@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks behind the Enter key of the entry fields, and the messages an
 // unknown language still shows.
 #include <QTest>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logging from the keyboard: the Enter chain, commit, insert, edit, delete
 // and the language switch, driven with key events on the real window.
 #include "entry/entry_form.h"

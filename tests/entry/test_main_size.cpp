@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main on the operator's screen: its size at 96 dpi, on a small screen and
 // at 200 %, growing and shrinking, and its place remembered. CMake runs this
 // program once per screen (tests/entry/screens/*.json, QT_SCALE_FACTOR).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main over a scripted platform. Start-up: first use, restart on an existing
 // log with its stored band and mode, stored language, clocks. The menu bar:
 // its tree, opened from the keyboard, the check marks of the language and of

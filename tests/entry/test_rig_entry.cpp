@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main with the station's rig through Hamlib's rigctld and its dummy rig:
 // Bande_A, Mode_A and the frequency follow the rig while a new QSO is
 // entered, a commit keeps its frequency and exact mode for the standard

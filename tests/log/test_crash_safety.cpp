@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each change to the files killed (SIGKILL) at random moments while it
 // works, 30 times each: the file is then the old content or exactly the new
 // one, and the same change run again works and leaves nothing beside it.

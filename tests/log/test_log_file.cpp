@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appending, replacing, inserting, deleting and sorting log lines, and what
 // is left on disk when a write fails.
 #include "adif/adif_export.h"

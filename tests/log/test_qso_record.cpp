@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log lines, list lines, the conversions between them and the QSO list.
 // The one band table of the log against the ADIF band enumeration and the
 // amateur band edges, both written out here by hand; a frequency is placed

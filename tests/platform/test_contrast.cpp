@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design's own colours read in every desktop style: the entry fields at
 // rest, awaiting input and locked (a QSO of the list shown), and the button
 // that expects the next Enter, enabled and disabled, measured on a grab of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: title, no icon, the buttons in the interface
 // language, and Enter answering Yes to a question.
 #include "platform/desktop_platform.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists' columns line up whatever the desktop says its fixed font is:
 // here qt6ct, as a new operator met it, names a proportional face for it.
 #include "platform/window_services.h"

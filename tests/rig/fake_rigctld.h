@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rigctld played by a test, on a loopback port of its own, and the short
 // waits the rig tests give the client.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hamlib's rigctld for the rig tests: the dummy rig (model 1, the real
 // protocol) on a free loopback port, and rigctl talking to it from the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig client against a rigctld played by the test that answers wrongly,
 // late or not at all. The program's hold on the rig: the station's rig settings as stored, the link
 // handed to the shared state (none without a rig), rigctld started, kept,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig's tables against rows written by hand: Hamlib modes in the log,
 // the mode for a spot (band plan and comment), the frequency texts, what is
 // told of rigctld's output and the status texts.

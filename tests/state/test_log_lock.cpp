@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock beside a log: one holder at a time, whoever it is; a lock file
 // whose holder is gone (killed, never written, another host's, garbage) is
 // taken over at once; a lock that cannot be tried says why.

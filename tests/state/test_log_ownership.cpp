@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One log, two programs: the real window (over a scripted platform) typing
 // and committing QSOs from the keyboard, and the real program's
 // command-line import, started side by side at random moments and each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open log's upkeep: daily backups (one copy a day, the last 30 kept,
 // other stations' copies left alone); what the started program does for
 // the open log, its backup of the day and its lock, through start-up and a

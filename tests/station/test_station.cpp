@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station window: typed callsign handling, refusals in each language,
 // creation of a new station and return to an existing one.
 #include "station/station_window.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted platform for window tests: message boxes are recorded and
 // answered from a script, the clock is fixed, settings and logs live in a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built program (KTL_PROGRAM) run as a script runs it, over a data
 // folder and settings of a temporary folder: no display is given, so any

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translation files: every text of the program has its translation in
 // every language, with the same placeholders and the same blanks at its
 // ends as its French source (a value or a path is put after many of them);

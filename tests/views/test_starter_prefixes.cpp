@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The starter prefix table a new operator gets: written once into a data
 // folder that has no table, never over one that is there, and a table the
 // lookup reads: every line "prefix;country;" CR LF, the usual castle

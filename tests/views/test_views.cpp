@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The award's views of the log. The contacted castles: which rows, in which
 // order, numbered how; the saved file and the printout. The contacted-prefix
 // list with the countries of the prefix table, and the editor that adds,
