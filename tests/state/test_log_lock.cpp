@@ -91,11 +91,10 @@ class LogLockTest : public QObject {
   }
   void lockThatCannotBeTriedSaysWhy() {
     QFETCH(QString, logPath);
-    QFETCH(QString, reason);
     QVERIFY(QDir(dir_.path()).mkpath("folder/F0ORB_KTL.log.lock"));
     const LogLock::Attempt a = LogLock(dir_.filePath(logPath), LogLock::Role::Import).tryTake();
     QCOMPARE(a.status, LogLock::Attempt::Failed);
-    QCOMPARE(a.detail, reason);
+    QTEST(a.detail, "reason");
   }
 };
 

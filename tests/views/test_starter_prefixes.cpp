@@ -84,9 +84,8 @@ class StarterPrefixesTest : public QObject {
   // Looked up as the prefixes window does, in the installed file.
   void castleCountries() {
     QFETCH(QByteArray, prefix);
-    QFETCH(QByteArray, country);
     QVERIFY(installStarterPrefixTable(table()).ok());
-    QCOMPARE(lookupCountryName(table(), prefix).value_or(QByteArray()), country);
+    QTEST(lookupCountryName(table(), prefix).value_or(QByteArray()), "country");
   }
 };
 
