@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # DX cluster view: the band pages, the cluster window and the desktop's web
 # view.
-target_sources(ktl_core PRIVATE src/cluster/cluster_pages.cpp src/cluster/host_name.cpp src/texts/cluster_texts.cpp)
+target_sources(ktl_core PRIVATE src/cluster/cluster_pages.cpp src/texts/cluster_texts.cpp)
 target_sources(ktl_gui PRIVATE src/cluster/cluster_window.cpp src/platform/engine_web_view.cpp)
 ktl_gui_test(test_cluster_windows tests/cluster/test_cluster_windows.cpp)
 # The real Chromium view against a server of the test's own on the loopback.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cluster/cluster_pages.h"
 
-#include "cluster/host_name.h"
+#include "platform/host_name.h"
 #include "log/bands.h"
 
 namespace ktl {

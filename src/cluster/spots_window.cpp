@@ -3,7 +3,7 @@
 #include "cluster/spots_window.h"
 
 #include "awards/award_list.h"
-#include "cluster/host_name.h"
+#include "platform/host_name.h"
 #include "extras/extras_store.h"
 #include "log/qso_record.h"
 #include "log/text_codec.h"

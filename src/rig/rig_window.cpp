@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rig/rig_window.h"
 
-#include "cluster/host_name.h"
+#include "platform/host_name.h"
 #include "platform/keyboard.h"
 #include "platform/platform.h"
 #include "platform/window_services.h"

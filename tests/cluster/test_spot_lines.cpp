@@ -8,7 +8,7 @@
 // commands, and the waits before connecting again.
 #include "cluster/castle_refs.h"
 #include "cluster/cluster_pages.h"
-#include "cluster/host_name.h"
+#include "platform/host_name.h"
 #include "cluster/spot_client.h"
 #include "cluster/spot_parser.h"
 #include "test_node.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2016-2026 The ORB_KTL developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cluster/host_name.h"
+#include "platform/host_name.h"
 
 #include <QList>
 
