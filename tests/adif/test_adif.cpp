@@ -228,7 +228,6 @@ class TestAdif : public QObject {
   void placementAndFailures() {
     QFETCH(QByteArray, content);
     QFETCH(QString, logName);
-    QFETCH(int, status);
     QTemporaryDir tmp;
     QVERIFY(writeFile(tmp.filePath("plain"), "x") && writeFile(tmp.filePath("in.adi"), content));
     const QString logPath = tmp.filePath("F_KTL.log");
@@ -237,7 +236,7 @@ class TestAdif : public QObject {
     const QByteArrayList before = fileLines(logPath);
     const QStringList filesBefore = QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const AdifImportResult r = importAdif(tmp.filePath("in.adi"), tmp.filePath(logName));
-    QCOMPARE(int(r.status), status);
+    QTEST(int(r.status), "status");
     if (r.ok()) {
       QTEST(int(r.keyRecord), "keyRecord");
       QCOMPARE(fileLines(logPath).size(), 4);

@@ -11,8 +11,7 @@
 #include "test_files.h"
 #include "test_log_lines.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QtSql>
 #include <QtTest>
 
 #include <sys/mount.h>
@@ -58,9 +57,8 @@ class TestExtrasStore : public QObject {
 
   // The key ignores what the sort blanks; the entry window's edit merges.
   void keyAndEdit() {
-    QByteArray marked = kA;
-    marked[23] = '*';
-    marked[12] = 'x';  // a separator typed over
+    // A repeat mark, and a separator typed over.
+    const QByteArray marked = QByteArray(kA).replace(23, 1, "*").replace(12, 1, "x");
     QCOMPARE(qsoKey(marked), qsoKey(kA));
     QVERIFY(qsoKey(kA) != qsoKey(kB));
     const QByteArray stored = "<MODE:4>MFSK<SUBMODE:3>FT4<FREQ:6>14.074<GRIDSQUARE:4>JN79";
@@ -144,12 +142,10 @@ class TestExtrasStore : public QObject {
     if (kind == "text") QVERIFY(writeFile(db, "not a database at all, but text of some length\n"));
     if (kind == "readonly") QVERIFY(ExtrasStore(log).add(kA, "<FREQ:1>7"));
     if (kind == "foreign") {
-      {
-        auto c = QSqlDatabase::addDatabase("QSQLITE", "maker");
-        c.setDatabaseName(db);
-        QVERIFY(c.open() && QSqlQuery(c).exec("CREATE TABLE qso (call TEXT)"));
-      }
-      QSqlDatabase::removeDatabase("maker");
+      auto c = QSqlDatabase::addDatabase("QSQLITE", "maker");
+      c.setDatabaseName(db);
+      QVERIFY(c.open() && QSqlQuery(c).exec("CREATE TABLE qso (call TEXT)"));
+      c.close();
     }
     if (kind == "readonly")
       QCOMPARE(::mount("tmpfs", at.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1m"), 0);

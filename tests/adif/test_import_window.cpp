@@ -57,9 +57,9 @@ class ImportWindowTest : public QObject {
     QCOMPARE(openWhileImportOpen, QStringList());
     const QList<QByteArray> lines = s.lines();
     QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[1].left(6) + lines[3].left(6), "DL1AA DL1AB ");
     // SIG = award: the castle of WCA, none for the park.
-    QCOMPARE(lines[1].mid(13, 10) + "|" + lines[3].mid(13, 10), "  DL-00007|          ");
+    QCOMPARE(lines[1].left(6) + lines[1].mid(13, 10) + '|' + lines[3].left(6) + lines[3].mid(13, 10),
+             "DL1AA   DL-00007|DL1AB           ");
     QVERIFY(!win->isVisible() && s.state.logModel().rowCount() == 4);
     QCOMPARE(s.c<QListView>("Liste_KTL")->currentIndex().row(), 3);
     // The choice is kept for the next import.

@@ -102,13 +102,9 @@ Exported importAndExport(const QString& sample, bool sigIsAward) {
   QTemporaryDir tmp;
   const QString log = tmp.filePath("F0ORB_KTL.log"), out = tmp.filePath("out.adi");
   ExtrasStore store(log);
-  AdifImportOptions options;
-  options.sigIsAward = sigIsAward;
-  importAdifWithExtras(sample, log, options, {}, store);
-  Exported e;
-  e.result = exportStandardWithExtras(log, out, {.station = "F0ORB"}, store);
-  e.records = readRecords(readFile(out));
-  return e;
+  importAdifWithExtras(sample, log, {sigIsAward}, {}, store);
+  const AdifExportResult result = exportStandardWithExtras(log, out, {.station = "F0ORB"}, store);
+  return {readRecords(readFile(out)), result};
 }
 
 QString sampleDir() { return QStringLiteral(KTL_SHARED_DIR "/adif-samples"); }
@@ -153,8 +149,7 @@ class TestStandardValidity : public QObject {
     const QString path = sampleDir() + "/" + sample;
     const auto original = readRecords(readFile(path));
     const Exported e = importAndExport(path, false);
-    QCOMPARE(original.size(), qsos);
-    QCOMPARE(e.records.size(), qsos);
+    QCOMPARE(QStringLiteral("%1 %2").arg(original.size()).arg(e.records.size()), QStringLiteral("%1 %1").arg(qsos));
     const auto id = [](const QMap<QString, QString>& r) {
       return r.value("CALL").toUpper() + r.value("QSO_DATE") + r.value("TIME_ON");
     };

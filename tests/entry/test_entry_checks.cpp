@@ -17,9 +17,7 @@ char* toString(const std::optional<Msg>& msg) {
 }
 }  // namespace ktl
 
-using ktl::EntryField;
-using ktl::Language;
-using ktl::Msg;
+using namespace ktl;
 using OptMsg = std::optional<Msg>;
 
 class TestEntryChecks : public QObject {

@@ -5,15 +5,7 @@
 // program once per screen (tests/entry/screens/*.json, QT_SCALE_FACTOR).
 #include "station_fixture.h"
 
-#include <QScreen>
-
 using namespace ktl;
-
-namespace {
-
-QRect available(const QWidget& w) { return w.screen()->availableGeometry(); }
-
-}  // namespace
 
 class MainSizeTest : public QObject {
   Q_OBJECT
@@ -22,7 +14,7 @@ class MainSizeTest : public QObject {
   // takes what the window gains or loses.
   void opensWholeGrowsAndShrinks() {
     StationFixture s;
-    const QRect screen = available(s.w);
+    const QRect screen = s.w.screen()->availableGeometry();
     QVERIFY(screen.contains(s.w.frameGeometry()));
     // Where the screen has room for it, the design size: 840 x 520 at 96 dpi.
     if (screen.width() >= 900 && screen.height() >= 600 && s.w.logicalDpiX() == 96)
@@ -60,9 +52,9 @@ class MainSizeTest : public QObject {
     QFETCH(QString, stored);
     StationFixture s({}, "Francais", "F0ORB",
                      [&](FakePlatform& p) { p.setSetting(kCommonSection, "Fenetre Main", stored); });
-    const QRect g = s.w.geometry();
-    QVERIFY(available(s.w).contains(s.w.frameGeometry()));
-    if (QTest::currentDataTag() == QLatin1String("fits") && available(s.w).height() >= 500)
+    const QRect g = s.w.geometry(), screen = s.w.screen()->availableGeometry();
+    QVERIFY(screen.contains(s.w.frameGeometry()));
+    if (QTest::currentDataTag() == QLatin1String("fits") && screen.height() >= 500)
       QCOMPARE(g, QRect(30, 60, 850, 400));
     s.w.close();
     QCOMPARE(s.p.setting(kCommonSection, "Fenetre Main"),

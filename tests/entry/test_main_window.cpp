@@ -11,9 +11,6 @@
 #include "station_fixture.h"
 #include "views/search_window.h"
 
-#include <QScreen>
-#include <QTimer>
-
 using namespace ktl;
 
 namespace {

@@ -16,9 +16,6 @@
 #include "rigctld.h"
 
 #include <QSignalSpy>
-#include <QSpinBox>
-
-#include <csignal>
 
 using namespace ktl;
 
@@ -71,8 +68,6 @@ QString setRig(quint16 port, qint64 hz, const QString& mode) {
   return rigctl(port, {QStringLiteral("F"), QString::number(hz), QStringLiteral("M"), mode, QStringLiteral("2400")});
 }
 
-QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
-
 enum class Before { Nothing, BandAndModePassed, BandTyped, ModeChosen, Deferred, ListQsoShown, Insert };
 
 }  // namespace
@@ -92,7 +87,7 @@ class RigEntryTest : public QObject {
     RigStation s(rig.port);
     QVERIFY(s.rigAtStartUp && s.c("Radio_Main")->isVisibleTo(&s.w));
     QTRY_COMPARE(s.rigState(), QStringLiteral("Radio connectée (127.0.0.1:%1)").arg(rig.port));
-    QCOMPARE(textColour(s.c("Etat_Radio")), QColor(0, 100, 0));
+    QCOMPARE(s.c("Etat_Radio")->palette().color(QPalette::WindowText), QColor(0, 100, 0));
     QCOMPARE(setRig(rig.port, 14025300, QStringLiteral("USB")), QString());
     QTRY_COMPARE(s.frequency(), QStringLiteral("14025.30 kHz  USB"));
     QCOMPARE(s.band() + ' ' + s.mode(), QStringLiteral("14 Mhz SSB"));
@@ -109,7 +104,7 @@ class RigEntryTest : public QObject {
     QVERIFY2(s.rigState().startsWith(QStringLiteral("rigctld a fermé la connexion (127.0.0.1:")) ||
                  s.rigState().startsWith(QStringLiteral("rigctld ne tourne pas sur 127.0.0.1:")),
              qPrintable(s.rigState()));
-    QCOMPARE(textColour(s.c("Etat_Radio")), QColor(160, 0, 0));
+    QCOMPARE(s.c("Etat_Radio")->palette().color(QPalette::WindowText), QColor(160, 0, 0));
     QCOMPARE(s.frequency(), QStringLiteral("fréquence inconnue"));
     s.typeQso(QStringLiteral("F5ABC"), QStringLiteral("F"), QStringLiteral("01051"));
     s.finishQso();

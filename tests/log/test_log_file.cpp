@@ -39,18 +39,13 @@ const QByteArray A = qso("A", "01/01/16 12:00"), B = qso("B", "02/01/16 12:00"),
 // Replace and delete name B as the old line; export writes <log>.adi,
 // import reads <log>.in.adi (these two are run for their failures only).
 LogResult run(const QString& op, const QString& log) {
+  const auto asLog = [](const auto& r) { return r.ok() ? LogResult{} : LogResult{LogResult::WriteFailed, r.detail}; };
   if (op == u"append") return appendQso(log, N);
   if (op == u"replace") return replaceQso(log, N, B);
   if (op == u"insert") return insertQsoByDate(log, N);
   if (op == u"delete") return deleteQso(log, B);
-  if (op == u"export") {
-    const auto r = exportAdif(log, log + ".adi", "title");
-    return r.ok() ? LogResult{} : LogResult{LogResult::WriteFailed, r.detail};
-  }
-  if (op == u"import") {
-    const auto r = importAdif(log + ".in.adi", log);
-    return r.ok() ? LogResult{} : LogResult{LogResult::WriteFailed, r.detail};
-  }
+  if (op == u"export") return asLog(exportAdif(log, log + ".adi", "title"));
+  if (op == u"import") return asLog(importAdif(log + ".in.adi", log));
   return sortLog(log);
 }
 
@@ -91,9 +86,8 @@ class TestLogFile : public QObject {
     QTest::newRow("replace every identical line") << "replace" << crlf({B, C, B}) << crlf({N, C, N});
     QTest::newRow("replace a vanished line appends") << "replace" << crlf({A, C}) << crlf({A, C, N});
     QTest::newRow("delete every identical line") << "delete" << crlf({B, A, col24(B), B}) << crlf({A});
-    QByteArray edited = A;
-    edited[12] = 'X';  // a 13-character callsign typed by hand
-    edited[32] = '!';
+    // A 13-character callsign typed by hand, a stray mark.
+    const QByteArray edited = QByteArray(A).replace(12, 1, "X").replace(32, 1, "!");
     QTest::newRow("sort rebuilds hand-edited lines, drops blank ones") << "sort" << crlf({B.trimmed(), "", edited, "  "})
                                                                         << crlf({A, B});
     // Before the first line not earlier than the new one; YY 51-99 are 19xx
@@ -166,8 +160,8 @@ class TestLogFile : public QObject {
     const QByteArray before = readFile(target(op, log_));
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit cap = old;
-    cap.rlim_cur = op == u"append" ? before.size() + 60 : 200;  // half a line more; a few lines
+    // Half a line more than the log; a few lines.
+    const rlimit cap{rlim_t(op == u"append" ? before.size() + 60 : 200), old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &cap);
     const LogResult r = run(op, log_);
     setrlimit(RLIMIT_FSIZE, &old);

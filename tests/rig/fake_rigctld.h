@@ -5,10 +5,7 @@
 // waits the rig tests give the client.
 #include "rig/rig_client.h"
 
-#include <QByteArrayList>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
+#include <QtNetwork>
 
 #include <functional>
 
@@ -43,13 +40,10 @@ struct FakeRigctld {
           while (peer->canReadLine()) {
             received << peer->readLine().trimmed();
             const QByteArray reply = answer(received.last());
-            auto send = [peer, reply] {
-              if (reply == "CLOSE")
-                peer->close();
-              else if (peer->state() == QAbstractSocket::ConnectedState)
-                peer->write(reply);
-            };
-            QTimer::singleShot(delayMs, peer, send);
+            QTimer::singleShot(delayMs, peer, [peer, reply] {
+              if (reply == "CLOSE") peer->close();
+              else if (peer->state() == QAbstractSocket::ConnectedState) peer->write(reply);
+            });
           }
         });
       }
@@ -67,9 +61,8 @@ struct FakeRigctld {
   }
 
   QByteArrayList receivedStarting(QByteArrayView start) const {
-    QByteArrayList lines;
-    for (const QByteArray& l : received)
-      if (l.startsWith(start)) lines << l;
+    QByteArrayList lines = received;
+    lines.removeIf([start](const QByteArray& l) { return !l.startsWith(start); });
     return lines;
   }
 };

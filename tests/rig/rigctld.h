@@ -4,11 +4,8 @@
 // Hamlib's rigctld for the rig tests: the dummy rig (model 1, the real
 // protocol) on a free loopback port, and rigctl talking to it from the
 // outside. A rigctld that cannot be found or started fails the test.
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
+#include <QtNetwork>
 
 #include <sys/prctl.h>
 
@@ -62,11 +59,7 @@ struct Rigctld {
 inline QString rigctl(quint16 port, const QStringList& command) {
   QProcess p;
   p.start(QStringLiteral("rigctl"), QStringList{"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(port)} + command);
-  if (!p.waitForFinished(10000)) {
-    p.kill();
-    p.waitForFinished();
-    return QStringLiteral("(rigctl hung)");
-  }
+  if (!p.waitForFinished(10000)) return QStringLiteral("(rigctl hung)");  // killed on leaving
   return QString::fromLatin1(p.readAllStandardOutput()).simplified();
 }
 

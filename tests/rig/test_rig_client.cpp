@@ -14,9 +14,7 @@
 #include "fake_rigctld.h"
 #include "rigctld.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace ktl;
 
@@ -29,6 +27,11 @@ QList<int> retryWaits(const QSignalSpy& status) {
     if (const auto s = args.at(0).value<RigStatus>(); s.state == RigState::Error) waits << s.retryMs;
   return waits;
 }
+
+// A client with the tests' short waits.
+struct QuickClient : RigClient {
+  QuickClient() { setTiming(quickTiming()); }
+};
 
 bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
@@ -82,8 +85,7 @@ class RigClientTest : public QObject {
     FakeRigctld fake;
     bool faulty = true;
     fake.answer = [&](const QByteArray& line) { return faulty && line == command ? answer : fake.rigctld(line); };
-    RigClient client;
-    client.setTiming(quickTiming());
+    QuickClient client;
     QSignalSpy status(&client, &RigClient::statusChanged);
     QSignalSpy freq(&client, &RigClient::frequencyChanged);
     client.start(QStringLiteral("127.0.0.1"), fake.listen());
@@ -111,10 +113,8 @@ class RigClientTest : public QObject {
       QCOMPARE(waits.mid(0, 5), (QList<int>{50, 100, 200, 400, 400}.mid(0, waits.size())));
     }
     faulty = false;
-    QTRY_VERIFY_WITH_TIMEOUT(client.state() == RigState::Connected && client.frequency() == 7012000 &&
-                                 client.mode() == QStringLiteral("CW"),
-                             3000);
-    QCOMPARE(client.status(), RigStatus{RigState::Connected});
+    QTRY_COMPARE_WITH_TIMEOUT(client.mode() + ' ' + QString::number(client.frequency()), "CW 7012000", 3000);
+    QTRY_COMPARE(client.status(), RigStatus{RigState::Connected});
   }
 
   // A link that held starts the waits again from the first.
@@ -123,9 +123,7 @@ class RigClientTest : public QObject {
     bool faulty = true;
     fake.answer = [&](const QByteArray& line) { return faulty ? QByteArray("CLOSE") : fake.rigctld(line); };
     RigClient client;
-    RigClient::Timing timing = quickTiming();
-    timing.stableMs = 500;
-    client.setTiming(timing);
+    client.setTiming([] { auto t = quickTiming(); t.stableMs = 500; return t; }());
     QSignalSpy status(&client, &RigClient::statusChanged);
     client.start(QStringLiteral("127.0.0.1"), fake.listen());
     QTRY_VERIFY(fake.connections >= 3);  // after waits of 50, 100, 200 ms
@@ -144,8 +142,7 @@ class RigClientTest : public QObject {
   void floodOfSetsStaysBounded() {
     FakeRigctld fake;
     fake.delayMs = 20;
-    RigClient client;
-    client.setTiming(quickTiming());
+    QuickClient client;
     client.start(QStringLiteral("127.0.0.1"), fake.listen());
     QTRY_COMPARE(client.frequency(), 7012000);
     fake.received.clear();
@@ -170,8 +167,7 @@ class RigClientTest : public QObject {
   // the rig's port: "M" moves the rotator) drops the link; stop() ends it
   // all, the values forgotten and no try left.
   void refusedSetsAndStop() {
-    RigClient client;
-    client.setTiming(quickTiming());
+    QuickClient client;
     QVERIFY(!client.setFrequency(14000000));  // not connected
     client.start(QStringLiteral("127.0.0.1"), freePort());
     QTRY_COMPARE(client.status().problem, RigProblem::Refused);
