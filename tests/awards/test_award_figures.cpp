@@ -94,8 +94,7 @@ class TestAwardFigures : public QObject {
   // copy another program replaced read again.
   void storedListAndItsStore() {
     QTemporaryDir dir;
-    const QString data = dir.path();
-    const QString file = dir.filePath("published.csv");
+    const QString data = dir.path(), file = dir.filePath("published.csv");
     writeFile(file, "ref;name;region;lat;lon\nOK-08815;Hrad Bouzov;Olomoucký kraj;49.7042;16.8925\nF-01051;Foix;;;\n");
     AwardListStore store(data);
     QSignalSpy changed(&store, &AwardListStore::changed);
@@ -113,8 +112,7 @@ class TestAwardFigures : public QObject {
     // Another program (the command line) replaces the file: the store
     // reads it again when next asked.
     AwardList other;
-    QVERIFY(other.add({"I-00001", "Castello", {}, {}, {}}));
-    QVERIFY(storeAwardList(awardListPath(data), other).ok());
+    QVERIFY(other.add({"I-00001", "Castello", {}, {}, {}}) && storeAwardList(awardListPath(data), other).ok());
     QCOMPARE(store.nameOf(u"I", u"00001"), "Castello");
     QVERIFY(changed.count() == 2 && store.list()->size() == 1);
   }
@@ -177,9 +175,7 @@ class TestAwardFigures : public QObject {
                        i % 7 == 0);
     log.lines << qso("F1A", "   F-01051", "01/01/16", "14 Mhz");
     AwardTally kept(kTwoBands), fresh(kTwoBands);
-    const auto list = listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n");
-    kept.setList(list);
-    fresh.setList(list);
+    for (AwardTally* t : {&kept, &fresh}) t->setList(listOf("OK-00001;a\nOK-00002;b\nDL-00001;c\n"));
     QVERIFY(log.into(kept).full);
 
     log.lines.remove(at, remove);
@@ -192,7 +188,6 @@ class TestAwardFigures : public QObject {
     log.into(fresh);
     QCOMPARE(figures(kept), figures(fresh));
   }
-
 };
 
 QTEST_GUILESS_MAIN(TestAwardFigures)

@@ -13,7 +13,6 @@
 #include "test_log_lines.h"
 
 #include <QtTest>
-#include <QTableView>
 
 using namespace ktl;
 
@@ -109,8 +108,7 @@ class TestAwardsWindow : public QObject {
     f.typeQso("DL1A", "DL", "00001");
     f.finishQso();
     f.commit();
-    QCOMPARE(Progress::row(win, 0).section(u'|', 0, 0), "DL");
-    QCOMPARE(Progress::row(win, 3).section(u'|', 0, 2), "Total||5");
+    QCOMPARE(Progress::row(win, 0).left(3) + Progress::row(win, 3).section(u'|', 0, 2), "DL|Total||5");
     // Another language: every row is told.
     QSignalSpy renamed(m = Progress::grid(win)->model(), &QAbstractItemModel::dataChanged);
     f.c<QAction>("Mnu_Italien")->trigger();

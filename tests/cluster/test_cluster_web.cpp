@@ -6,8 +6,7 @@
 #include "platform/engine_web_view.h"
 #include "station_fixture.h"
 
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QtNetwork>
 #include <QWebEngineView>
 
 #include <unistd.h>

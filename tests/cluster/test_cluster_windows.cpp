@@ -48,8 +48,7 @@ class ClusterWindowsTest : public QObject {
     StationFixture s({}, "Anglais");
     s.p.setSetting(stationSection(s.call), "bande Cluster", "14");
     auto* win = s.open<ClusterWindow>("Mnu_Cluster");
-    QVERIFY(s.p.pagesOpened.isEmpty());
-    QCOMPARE(s.p.pagesShown.size(), 1);
+    QVERIFY(s.p.pagesOpened.isEmpty() && s.p.pagesShown.size() == 1);
     QVERIFY(s.p.pagesShown[0].contains(u"in the \u201cServer address\u201d field"));
     QCOMPARE(s.p.setting(stationSection(s.call), "bande Cluster"), "0");
 

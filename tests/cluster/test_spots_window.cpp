@@ -14,12 +14,7 @@
 #include "station_fixture.h"
 #include "test_node.h"
 
-#include <QAbstractItemModelTester>
-#include <QAccessible>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTableView>
+#include <QtTest>
 
 using namespace ktl;
 
@@ -171,10 +166,8 @@ class SpotsWindowTest : public QObject {
     Hunt::enterOn(win, 4);
     QCOMPARE(s.texts({"Ind_A", "Type_A", "Ref_A", "Bande_A"}), "OK1ABC|OK|08815|7.0 Mhz");
     QVERIFY(s.w.focusWidget() == s.c("Ind_A") && !s.c("Type_A")->isEnabled() && s.lines().size() == 2);
-    const auto pressEnter = [&](std::initializer_list<const char*> fields) {
-      for (const char* f : fields) QTest::keyClick(s.c(f), Qt::Key_Return);
-    };
-    pressEnter({"Ind_A", "Type_A", "Ref_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A", "QSL_A"});
+    for (const char* f : {"Ind_A", "Type_A", "Ref_A", "Mode_A", "Bande_A", "RST_A", "RST_B", "Rem_A", "QSL_A"})
+      QTest::keyClick(s.c(f), Qt::Key_Return);
     QSignalSpy changed(m, &QAbstractItemModel::dataChanged);
     s.commit();
     QCOMPARE(s.lines().last(), logLine("OK1ABC", "OK", "08815", "04/03/16", "09:05", "SSB", "7.0 Mhz"));
@@ -206,20 +199,16 @@ class SpotsWindowTest : public QObject {
                             : spot("OK1KTL", "14012.0", qPrintable(call), "cq", "1232"));
     }
     const QAbstractItemModel* m = Hunt::table(win)->model();
-    QCOMPARE(m->rowCount(), 1000);
-    QCOMPARE(Hunt::cell(win, 0, SpotTableModel::DxCall), "DL11002");
+    QCOMPARE(QString::number(m->rowCount()) + ' ' + Hunt::cell(win, 0, SpotTableModel::DxCall), "1000 DL11002");
     Hunt::in<QCheckBox>(win, "Chateaux_SP")->setChecked(true);
     QCOMPARE(m->rowCount(), 500);
     Hunt::feed(win, "DX de OK1KTL: 14012.0 DL1XYZ cq 1237Z");
     Hunt::feed(win, "DX de OK1KTL: 1812.0 DL1XYZ COTA DL-00001 1237Z");
     // The oldest castle went beyond 1,000 with the first, the new one came in.
-    QCOMPARE(m->rowCount(), 500);
-    QCOMPARE(Hunt::cell(win, 0, SpotTableModel::Reference), "DL-00001");
-    auto* band = Hunt::in<QComboBox>(win, "Bande_SP");
-    band->setCurrentIndex(band->findText("1.8 Mhz"));
+    QCOMPARE(QString::number(m->rowCount()) + ' ' + Hunt::cell(win, 0, SpotTableModel::Reference), "500 DL-00001");
+    Hunt::in<QComboBox>(win, "Bande_SP")->setCurrentText("1.8 Mhz");
     QCOMPARE(m->rowCount(), 1);
-    auto* mode = Hunt::in<QComboBox>(win, "Mode_SP");
-    mode->setCurrentIndex(mode->findText("Phonie"));
+    Hunt::in<QComboBox>(win, "Mode_SP")->setCurrentText("Phonie");
     QCOMPARE(m->rowCount(), 0);  // the castle on 160 m is in the CW segment
     QCOMPARE(s.get("Spots Chateaux") + '|' + s.get("Spots Bande") + '|' + s.get("Spots Mode"), "1|1.8 Mhz|PHONE");
     win = s.reopen(win);
@@ -260,9 +249,8 @@ class SpotsWindowTest : public QObject {
 
     burst("ZC%dUW", 1500);
     QTRY_COMPARE(Hunt::cell(win, 0, SpotTableModel::DxCall), "ZC1499UW");
-    QCOMPARE(table->model()->rowCount(), SpotTableModel::kCapacity);
     const int row = table->currentIndex().row();
-    QCOMPARE(row, SpotTableModel::kCapacity - 1);
+    QCOMPARE((QList<int>{table->model()->rowCount(), row + 1}), QList<int>(2, SpotTableModel::kCapacity));
     QCOMPARE(Hunt::cell(win, row, SpotTableModel::DxCall), "VP2MUW");
     QCOMPARE(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(row, 0)});
     QVERIFY(table->rowViewportPosition(row) >= 0 &&
@@ -270,10 +258,9 @@ class SpotsWindowTest : public QObject {
 
     QTest::keyClick(table, Qt::Key_Return);
     QCOMPARE(s.texts({"Ind_A", "Bande_A"}), "VP2MUW|3.5 Mhz");
-    auto* band = Hunt::in<QComboBox>(win, "Bande_SP");
-    band->setCurrentIndex(band->findText("3.5 Mhz"));
+    Hunt::in<QComboBox>(win, "Bande_SP")->setCurrentText("3.5 Mhz");
     QCOMPARE(Hunt::cell(win, table->currentIndex().row(), SpotTableModel::DxCall), "VP2MUW");
-    band->setCurrentIndex(band->findText("7.0 Mhz"));
+    Hunt::in<QComboBox>(win, "Bande_SP")->setCurrentText("7.0 Mhz");
     QCOMPARE(win->model().pinned(), quint64(0));
   }
 
@@ -352,11 +339,8 @@ class SpotsWindowTest : public QObject {
     QCOMPARE(empty.p.messages, QStringList{"Aucun QSO à annoncer : le log est vide"});
 
     Hunt s(kLog);
-    {
-      ExtrasStore store(s.p.logPath(s.call));
-      const QByteArray last = logLine("I2ABC", "I", "123", "02/02/16", "11:00", "SSB", "7 MHZ");
-      QVERIFY(store.add(last, entryFields(last, {"SSB", "SSB", "", "7.0125"})));
-    }
+    const QByteArray last = logLine("I2ABC", "I", "123", "02/02/16", "11:00", "SSB", "7 MHZ");
+    QVERIFY(ExtrasStore(s.p.logPath(s.call)).add(last, entryFields(last, {"SSB", "SSB", "", "7.0125"})));
     SpotsWindow* win = s.open();
     auto* command = Hunt::in<QLineEdit>(win, "Commande_SP");
     Hunt::in<QPushButton>(win, "AnnonceDernier_SP")->click();
@@ -365,9 +349,8 @@ class SpotsWindowTest : public QObject {
     QTest::keyClick(command, Qt::Key_Escape);
     QVERIFY(command->text().isEmpty() && win->isVisible());
 
-    s.c<QLineEdit>("Ind_A")->setText("dl1xyz");
-    s.c<QLineEdit>("Type_A")->setText("DL");
-    s.c<QLineEdit>("Ref_A")->setText("42");
+    for (auto [field, text] : {std::pair{"Ind_A", "dl1xyz"}, {"Type_A", "DL"}, {"Ref_A", "42"}})
+      s.c<QLineEdit>(field)->setText(text);
     Hunt::in<QPushButton>(win, "Annonce_SP")->click();
     QCOMPARE(command->text(), "DX  DL1XYZ KTL DL-00042");
     QCOMPARE(command->cursorPosition(), 3);
@@ -403,9 +386,7 @@ class SpotsWindowTest : public QObject {
     QTRY_COMPARE(Hunt::table(win)->model()->rowCount(), 1);
     auto* state = Hunt::in<QLabel>(win, "Etat_SP");
     QVERIFY(state->text().startsWith("Connecté à 127.0.0.1:"));
-    auto* command = Hunt::in<QLineEdit>(win, "Commande_SP");
-    command->setText("sh/dx 5");
-    QTest::keyClick(command, Qt::Key_Return);
+    typeEnter(Hunt::in<QLineEdit>(win, "Commande_SP"), "sh/dx 5");
     QTRY_COMPARE(node.received, QByteArray("F0ORB/P\r\nsh/dx 5\r\n"));
 
     // The silence limit, taken when Enter confirms it.
@@ -464,7 +445,6 @@ class SpotsWindowTest : public QObject {
     const qsizetype changes = inserted.size() + removed.size() + moved.size() + changed.size();
     QVERIFY2(changes <= 3 * 10, qPrintable(QString::number(changes)));
     const int row = table->currentIndex().row();
-    QCOMPARE(Hunt::cell(win, row, SpotTableModel::DxCall), "OK1ABC");
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
     QStringList spoken;
     for (int c = 0; c < cells->columnCount(); ++c)
