@@ -4,6 +4,7 @@
 // Export of the whole log as an ADIF file, <CALL>_KTL.adi beside the log.
 // The castle reference travels in SIG and the castle's name in SIG_INFO.
 #include "texts/language.h"
+#include "texts/program_texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,6 +43,12 @@ struct StandardExportGaps {
   qsizetype report = 0;  // a report (sent or received) not in the file
   qsizetype qsos = 0;
 };
+
+// The summary of `gaps` told after the standard export, in `language`.
+inline std::optional<QString> exportGapsSummary(const StandardExportGaps& gaps, Language language) {
+  const qsizetype byField[] = {gaps.call, gaps.date, gaps.time, gaps.band, gaps.mode, gaps.report};
+  return exportGapsSummary(gaps.qsos, byField, language);
+}
 
 struct AdifExportResult {
   enum Status {

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texts/program_texts.h"
 
-#include "adif/adif_export.h"
-
 #include <QStringList>
 
 namespace ktl {
@@ -148,13 +146,13 @@ std::optional<QString> extrasKeptText(qsizetype records, const QString& path, La
   return text.arg(path);
 }
 
-std::optional<QString> exportGapsSummary(const StandardExportGaps& gaps, Language language) {
-  if (gaps.qsos == 0) return std::nullopt;
-  const qsizetype counts[] = {gaps.call, gaps.date, gaps.time, gaps.band, gaps.mode, gaps.report};
+std::optional<QString> exportGapsSummary(qsizetype qsos, std::span<const qsizetype, 6> byField, Language language) {
+  static_assert(std::size(kGapNouns) == 6);
+  if (qsos == 0) return std::nullopt;
   QStringList parts;
-  for (std::size_t i = 0; i < std::size(counts); ++i)
-    if (counts[i] > 0) parts << pick(kGapNouns[i], language).arg(counts[i]);
-  return filled(kGapsHead, language, {countedText(gaps.qsos, kGapQsos, language), parts.join(QStringLiteral(", "))});
+  for (std::size_t i = 0; i < byField.size(); ++i)
+    if (byField[i] > 0) parts << pick(kGapNouns[i], language).arg(byField[i]);
+  return filled(kGapsHead, language, {countedText(qsos, kGapQsos, language), parts.join(QStringLiteral(", "))});
 }
 
 QString extrasTroubleText(bool unusable, const QString& path, const QString& detail, Language language) {

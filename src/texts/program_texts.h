@@ -60,10 +60,10 @@ std::optional<QString> sigNotCastleSummary(qsizetype records, Language language)
 // The full records kept beside the log, in the store at `path`.
 std::optional<QString> extrasKeptText(qsizetype records, const QString& path, Language language);
 
-// After the standard export: the QSOs written with a field missing, and
-// why, field by field (counts of 0 left out); nothing when none.
-struct StandardExportGaps;
-std::optional<QString> exportGapsSummary(const StandardExportGaps& gaps, Language language);
+// After the standard export: the `qsos` QSOs written with a field missing,
+// and how many lacked each field, in the order callsign, date, time, band,
+// mode, report (counts of 0 left out); nothing when none.
+std::optional<QString> exportGapsSummary(qsizetype qsos, std::span<const qsizetype, 6> byField, Language language);
 
 // The store of the full records cannot serve: `unusable` (not a database,
 // not ours, damaged: with how to start a new one) or a failed write; the

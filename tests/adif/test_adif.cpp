@@ -261,6 +261,18 @@ class TestAdif : public QObject {
              QByteArrayList({early, logLineOf("OK1AA|OK-00001||07/01/16|08:35|SSB|14 Mhz|59|HRAD||59"), tied,
                              logLineOf("F1SHORT")}));
   }
+
+  // The standard export's summary names each missing field with its own
+  // count, a count of 0 left out; nothing when every QSO left whole.
+  void exportGapsNamed() {
+    StandardExportGaps gaps{.call = 1, .date = 0, .time = 3, .band = 4, .mode = 5, .report = 6, .qsos = 9};
+    QCOMPARE(exportGapsSummary(gaps, Language::French).value_or("<none>"),
+             "Export standard : 9 QSO écrits sans un champ dont la valeur n'est pas connue (aucune n'est inventée) : "
+             "1 sans indicatif (FXXXX à l'import), 3 sans heure (absente du fichier ou invalide), 4 sans bande (ni "
+             "bande ADIF ni fréquence connue), 5 sans mode (hors de la liste ADIF, ou trois lettres qui en nomment "
+             "plusieurs), 6 sans report (XX à l'import).");
+    QVERIFY(!exportGapsSummary(StandardExportGaps{}, Language::French));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestAdif)
