@@ -84,8 +84,7 @@ QByteArray qsoLine(QRandomGenerator& rng, int castles, int n, int count) {
 
 int main(int argc, char** argv) {
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  useFoldersIn(home.path());
   if (qgetenv("DISPLAY").isEmpty() && qgetenv("WAYLAND_DISPLAY").isEmpty() && qgetenv("QT_QPA_PLATFORM").isEmpty())
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

@@ -38,6 +38,13 @@ double peakResidentMiB();
 qint64 plainRead(const QString& path);
 // One figure: "<what>: <value> <unit>".
 void report(const QString& what, double value, const char* unit);
+
+// The settings and data folders inside `root` (a fresh temporary folder),
+// so that a bench of the windows never reads or writes the operator's own.
+inline void useFoldersIn(const QString& root) {
+  qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toUtf8());
+  qputenv("KTL_DATA_DIR", (root + QStringLiteral("/data")).toUtf8());
+}
 // A generated log of `count` QSOs, CR LF lines: mostly in date order, one
 // line in ten back-dated, plausible callsigns, references and names.
 QByteArray generateLog(int count);

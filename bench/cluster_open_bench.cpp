@@ -7,6 +7,7 @@
 // painted, and the longest pause of Main's event loop in the 3 s that
 // follow while the page loads. Settings and logs go to a temporary folder.
 // Figures only; nothing here passes or fails.
+#include "bench.h"
 #include "app/program.h"
 #include "platform/data_dir.h"
 #include "platform/desktop_platform.h"
@@ -73,8 +74,7 @@ void run(int round, QAction* item) {
 
 int main(int argc, char** argv) {
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  useFoldersIn(home.path());
   // As the program does (main.cpp).
   if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

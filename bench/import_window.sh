@@ -9,17 +9,14 @@
 set -u
 cd "$(dirname "$0")/.."
 source ../shared/e2e/lib.sh
+source bench/screen_reader.sh
 records=${1:-100000}
 adi=$(mktemp --suffix=.adi)
 python3 ../shared/bench/gen_adif.py "$records" "$adi" || fail "gen_adif.py"
 with_x
 unset QT_QPA_PLATFORM
 "${BUILD:-build}/ktl-import-bench" "$adi" 2>/dev/null
-with_a11y
-/usr/bin/python3 -c '
-import pyatspi
-pyatspi.Registry.registerEventListener(lambda e: None, "object:", "focus:", "window:")
-pyatspi.Registry.start()' & LISTENER=$!
+listen_as_a_screen_reader
 sleep 1
 "${BUILD:-build}/ktl-import-bench" "$adi" 2>/dev/null
 kill $LISTENER

@@ -9,6 +9,7 @@
 // last line selected (the click returns), the list painted. Run it under X
 // with and without QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (bench/import_window.sh
 // does both). Settings and the log go to a temporary folder. Figures only.
+#include "bench.h"
 #include "adif/adif_import.h"
 #include "app/program.h"
 #include "platform/data_dir.h"
@@ -60,8 +61,7 @@ struct Watch : QObject {
 
 int main(int argc, char** argv) {
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  useFoldersIn(home.path());
   QApplication app(argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: ktl-import-bench FILE.adi\n");

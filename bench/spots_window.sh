@@ -12,16 +12,13 @@
 set -u
 cd "$(dirname "$0")/.."
 source ../shared/e2e/lib.sh
+source bench/screen_reader.sh
 seconds=${1:-60}
 rate=${2:-1000}
 with_x
 unset QT_QPA_PLATFORM
 "${BUILD:-build}/ktl-spots-window-bench" "$seconds" "$rate" 2>/dev/null
-with_a11y
-/usr/bin/python3 -c '
-import pyatspi
-pyatspi.Registry.registerEventListener(lambda e: None, "object:", "focus:", "window:")
-pyatspi.Registry.start()' & LISTENER=$!
+listen_as_a_screen_reader
 reads=$(mktemp)
 /usr/bin/python3 - "$seconds" > "$reads" <<'PY' & READER=$!
 import sys, time

@@ -135,8 +135,7 @@ struct BenchPlatform : ktl::DesktopPlatform {
 
 int main(int argc, char** argv) {
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  useFoldersIn(home.path());
   qInstallMessageHandler(keepWarning);
   QApplication app(argc, argv);
   clock_.start();

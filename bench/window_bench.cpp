@@ -8,6 +8,7 @@
 // delay is set to nothing and every question answered Yes at once, so what
 // is timed is the program's own work. Run it under X with and without
 // accessibility (bench/window_bench.sh does both). Figures only.
+#include "bench.h"
 #include "app/program.h"
 #include "log/qso_record.h"
 #include "platform/data_dir.h"
@@ -126,8 +127,7 @@ QWidget* topLevel(const char* name) {
 
 int main(int argc, char** argv) {
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("KTL_DATA_DIR", home.filePath(QStringLiteral("data")).toUtf8());
+  useFoldersIn(home.path());
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
   int qsos = 100000;

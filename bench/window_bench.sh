@@ -10,16 +10,13 @@
 set -u
 cd "$(dirname "$0")/.."
 source ../shared/e2e/lib.sh
+source bench/screen_reader.sh
 with_x
 unset QT_QPA_PLATFORM
 bench="${BUILD:-build}/ktl-window-bench"
 for n in 1000 ${1:-100000}; do "$bench" "$n" 2>/dev/null; done
 "$bench" --million 2>/dev/null
-with_a11y
-/usr/bin/python3 -c '
-import pyatspi
-pyatspi.Registry.registerEventListener(lambda e: None, "object:", "focus:", "window:")
-pyatspi.Registry.start()' & LISTENER=$!
+listen_as_a_screen_reader
 sleep 1
 "$bench" "${1:-100000}" 2>/dev/null
 kill $LISTENER
